@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test through CTest.
+# BUILD_DIR and extra CMake options (CMAKE_OPTIONS) let CI run the same suite in other builds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+build=${BUILD_DIR:-build}
+# shellcheck disable=SC2086
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_OPTIONS:-} >/dev/null
+cmake --build "$build" -j"$(nproc)"
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 300
