@@ -1,0 +1,191 @@
+#include "diagnosis/NotificationRules.h"
+
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Latency in whole milliseconds, truncated toward zero; callers pass finite values only.
+std::string wholeMilliseconds(double latency) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.0f", std::trunc(latency) + 0.0);
+    return buffer;
+}
+
+std::optional<double> finite(std::optional<double> value) {
+    if (value && !std::isfinite(*value))
+        return std::nullopt;
+    return value;
+}
+
+// Collects the notifications of one evaluation while applying the per-kind spacing.
+class Sender {
+public:
+    Sender(NotificationRuleState state, TimePoint now) : m_outcome{std::move(state), {}}, m_now(now) {}
+
+    NotificationRuleState& state() { return m_outcome.state; }
+
+    void send(NotificationType type, std::string title, std::string body, bool sound) {
+        auto& times = m_outcome.state.lastNotificationTimes;
+        if (const auto last = times.find(type); last != times.end()) {
+            const std::chrono::duration<double> elapsed = m_now - last->second;
+            if (elapsed.count() < kMinimumNotificationInterval)
+                return;
+        }
+        m_outcome.notifications.push_back(Notification{type, std::move(title), std::move(body), sound,
+                                                       notificationRequestIdentifier(type, m_now)});
+        times[type] = m_now;
+    }
+
+    NotificationRuleOutcome finish() { return std::move(m_outcome); }
+
+private:
+    NotificationRuleOutcome m_outcome;
+    TimePoint m_now;
+};
+
+void latencyRules(Sender& sender, double latency, const NotificationThresholds& thresholds) {
+    auto& state = sender.state();
+    const double warning = thresholds.latencyWarning;
+    const double critical = thresholds.latencyCritical;
+    if (latency > critical) {
+        state.wasHavingIssues = true;
+        sender.send(NotificationType::highLatency, "Internet Feeling Sluggish",
+                    "Response time is " + wholeMilliseconds(latency) + "ms \u2014 things may feel slow",
+                    true);
+    } else if (latency > warning && state.previousLatency && *state.previousLatency <= warning) {
+        sender.send(NotificationType::latencyWarning, "Connection Slowing Down",
+                    "Response time increased to " + wholeMilliseconds(latency) + "ms", false);
+    } else if (latency < warning && state.previousLatency && *state.previousLatency > critical &&
+               state.wasHavingIssues) {
+        state.wasHavingIssues = false;
+        sender.send(NotificationType::qualityImproved, "Connection Recovered!",
+                    "Response time is back to normal (" + wholeMilliseconds(latency) + "ms)", false);
+    }
+    state.previousLatency = latency;
+}
+
+void packetLossRules(Sender& sender, std::optional<double> packetLoss,
+                     const NotificationThresholds& thresholds) {
+    auto& state = sender.state();
+    if (packetLoss) {
+        const double loss = *packetLoss;
+        if (loss > thresholds.packetLossCritical) {
+            state.wasHavingIssues = true;
+            char body[128];
+            std::snprintf(body, sizeof body, "Some data isn't getting through (%.0f%% dropped)", loss);
+            sender.send(NotificationType::packetLoss, "Connection Unstable", body, true);
+        } else if (loss < 1.0 && state.previousPacketLoss.value_or(0.0) > thresholds.packetLossCritical &&
+                   state.wasHavingIssues) {
+            state.wasHavingIssues = false;
+            sender.send(NotificationType::qualityImproved, "Connection Stabilized",
+                        "Data flow is back to normal", false);
+        }
+    }
+    // A missing loss is remembered as missing, so a later small loss cannot read as a recovery.
+    state.previousPacketLoss = packetLoss;
+}
+
+void signalRules(Sender& sender, int rssi) {
+    auto& state = sender.state();
+    if (rssi < -80)
+        sender.send(NotificationType::weakSignal, "WiFi Signal Is Weak", "Try moving closer to your router",
+                    false);
+    if (state.previousRSSI) {
+        if (rssi < *state.previousRSSI - 15)
+            sender.send(NotificationType::signalDrop, "WiFi Signal Dropped",
+                        "You may have moved away from the router", true);
+        if (rssi >= -59 && *state.previousRSSI < -75)
+            sender.send(NotificationType::signalImproved, "Signal Strength Improved!",
+                        "Much better reception now", false);
+    }
+    state.previousRSSI = rssi;
+}
+
+void publicIPRules(Sender& sender, const std::string& publicIP) {
+    auto& state = sender.state();
+    if (state.previousPublicIP && *state.previousPublicIP != publicIP)
+        sender.send(NotificationType::ipChange, "Network Changed", "Your public IP address updated", false);
+    state.previousPublicIP = publicIP;
+}
+
+void measurementRules(Sender& sender, const NotificationMeasurements& input,
+                      const NotificationThresholds& thresholds) {
+    if (const auto latency = finite(input.latency))
+        latencyRules(sender, *latency, thresholds);
+    packetLossRules(sender, finite(input.packetLoss), thresholds);
+    if (input.rssi)
+        signalRules(sender, *input.rssi);
+    if (input.publicIP)
+        publicIPRules(sender, *input.publicIP);
+}
+
+void captivePortalRule(Sender& sender) {
+    sender.send(NotificationType::captivePortal, "Sign-In Required", "This network needs you to log in first",
+                true);
+}
+
+void connectionLostRule(Sender& sender) {
+    sender.state().wasHavingIssues = true;
+    sender.send(NotificationType::connectionLost, "You're Offline", "Can't reach the internet right now",
+                true);
+}
+
+} // namespace
+
+std::string notificationRequestIdentifier(NotificationType type, TimePoint now) {
+    // Whole and fractional parts apart: a double cannot hold the nanosecond count exactly.
+    const auto sinceEpoch = now.time_since_epoch();
+    const auto whole = std::chrono::floor<std::chrono::seconds>(sinceEpoch);
+    const double seconds =
+        static_cast<double>(whole.count()) + std::chrono::duration<double>(sinceEpoch - whole).count();
+    // Shortest text that reads back as the same double, always with a fraction.
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::fixed);
+    std::string text(buffer, error == std::errc{} ? end : buffer);
+    if (text.find('.') == std::string::npos)
+        text += ".0";
+    return std::string(rawValue(type)) + "-" + text;
+}
+
+NotificationRuleOutcome admitNotification(NotificationRuleState state, NotificationType type,
+                                          std::string title, std::string body, bool sound, TimePoint now) {
+    Sender sender(std::move(state), now);
+    sender.send(type, std::move(title), std::move(body), sound);
+    return sender.finish();
+}
+
+NotificationRuleOutcome evaluateMeasurements(NotificationRuleState state,
+                                             const NotificationMeasurements& input,
+                                             const NotificationThresholds& thresholds, TimePoint now) {
+    Sender sender(std::move(state), now);
+    measurementRules(sender, input, thresholds);
+    return sender.finish();
+}
+
+NotificationRuleOutcome evaluateCaptivePortal(NotificationRuleState state, TimePoint now) {
+    Sender sender(std::move(state), now);
+    captivePortalRule(sender);
+    return sender.finish();
+}
+
+NotificationRuleOutcome evaluateConnectionLost(NotificationRuleState state, TimePoint now) {
+    Sender sender(std::move(state), now);
+    connectionLostRule(sender);
+    return sender.finish();
+}
+
+NotificationRuleOutcome evaluateNotificationStep(NotificationRuleState state, ReachabilityAlert reachability,
+                                                 const NotificationMeasurements& input,
+                                                 const NotificationThresholds& thresholds, TimePoint now) {
+    Sender sender(std::move(state), now);
+    if (reachability == ReachabilityAlert::captivePortal)
+        captivePortalRule(sender);
+    else if (reachability == ReachabilityAlert::offline)
+        connectionLostRule(sender);
+    measurementRules(sender, input, thresholds);
+    return sender.finish();
+}

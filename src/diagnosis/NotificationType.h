@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// Kind of a user notification. The raw value is also its category and starts its request identifier.
+enum class NotificationType {
+    highLatency,
+    latencyWarning,
+    packetLoss,
+    weakSignal,
+    signalDrop,
+    signalImproved,
+    ipChange,
+    connectionLost,
+    connectionRestored,
+    captivePortal,
+    qualityImproved,
+};
+
+std::string_view rawValue(NotificationType type);
+// Exactly the eleven raw values (case-sensitive) build a type; any other text builds nothing.
+std::optional<NotificationType> notificationTypeFromRawValue(std::string_view text);

@@ -1,0 +1,164 @@
+#include "diagnosis/TipGenerator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Whole numbers are shown truncated toward zero, never rounded.
+std::string truncated(double value) {
+    char buffer[64];
+    // Adding 0.0 turns a truncated -0.x into 0 rather than "-0".
+    std::snprintf(buffer, sizeof buffer, "%.0f", std::trunc(value) + 0.0);
+    return buffer;
+}
+
+std::string oneDecimal(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.1f", value);
+    return buffer;
+}
+
+Tip makeTip(const char* icon, const char* title, std::string description, const char* action,
+            TipPriority priority) {
+    return Tip{makeTipId(), icon, title, std::move(description), std::string(action), priority};
+}
+
+void addSignalTips(std::vector<Tip>& tips, const WiFiInfo& wifi) {
+    if (wifi.rssi < -80) {
+        tips.push_back(
+            makeTip("antenna.radiowaves.left.and.right.slash", "Weak Signal",
+                    "Signal strength is very low (" + std::to_string(wifi.rssi) + " dBm).",
+                    "Move closer to your router, or try removing obstacles like walls and furniture "
+                    "between you and the router.",
+                    TipPriority::critical));
+    } else if (wifi.rssi <= -71) {
+        tips.push_back(makeTip("antenna.radiowaves.left.and.right", "Fair Signal",
+                               "Signal is moderate (" + std::to_string(wifi.rssi) +
+                                   " dBm) - good enough but could be better.",
+                               "For better speeds, try moving closer to your router or to a different room.",
+                               TipPriority::warning));
+    }
+    if (wifi.band == WiFiBand::band2_4GHz) {
+        tips.push_back(makeTip("wifi", "Using 2.4 GHz Band",
+                               "The 2.4 GHz band has good range but can be crowded and slower.",
+                               "If your router has both bands, look for a network name ending in \"_5G\" or "
+                               "\"5GHz\" in your WiFi settings for faster speeds.",
+                               TipPriority::info));
+    }
+    if (wifi.channelWidth < 80 && wifi.band == WiFiBand::band5GHz) {
+        tips.push_back(
+            makeTip("arrow.left.and.right", "Narrow Channel Width",
+                    "Your router is using a " + std::to_string(wifi.channelWidth) + " MHz channel width.",
+                    "Log into your router's admin page (usually 192.168.1.1) and look for \"Channel "
+                    "Width\" or \"Bandwidth\" settings. Set it to 80 MHz for faster speeds.",
+                    TipPriority::info));
+    }
+    // Many drivers report no noise floor; without one the ratio is unknown, not low.
+    if (wifi.noise && wifi.rssi - *wifi.noise < 20) {
+        tips.push_back(
+            makeTip("waveform.path.ecg", "High Interference",
+                    "Signal-to-noise ratio is low (" + std::to_string(wifi.rssi - *wifi.noise) +
+                        " dB) - other devices may be causing interference.",
+                    "Move away from microwaves, baby monitors, or other electronics. You can also try "
+                    "changing your router's WiFi channel in its admin settings.",
+                    TipPriority::warning));
+    }
+}
+
+void addRouterTips(std::vector<Tip>& tips, const PingStatistics& router) {
+    if (router.averageLatency > 10.0) {
+        tips.push_back(makeTip("clock.badge.exclamationmark", "Slow Router Response",
+                               "Router is taking " + truncated(router.averageLatency) +
+                                   "ms to respond (should be <5ms).",
+                               "Try restarting your router by unplugging it for 30 seconds. If the problem "
+                               "persists, your router may be overloaded.",
+                               TipPriority::warning));
+    }
+    if (router.packetLoss > 0.0) {
+        tips.push_back(
+            makeTip("exclamationmark.triangle", "Connection Dropping",
+                    oneDecimal(router.packetLoss) + "% of data packets are being lost to your router.",
+                    "This usually means WiFi interference. Try moving closer to your router, or scan "
+                    "nearby networks to find a less crowded channel.",
+                    TipPriority::critical));
+    }
+    if (router.jitter > 5.0) {
+        tips.push_back(
+            makeTip("waveform", "Unstable Connection",
+                    "Connection timing varies by " + truncated(router.jitter) +
+                        "ms (jitter). This affects video calls and gaming.",
+                    "Reduce the number of devices using WiFi, or connect your computer directly to the "
+                    "router with an ethernet cable for important calls.",
+                    TipPriority::warning));
+    }
+}
+
+void addInternetTips(std::vector<Tip>& tips, const PingStatistics& router, const PingStatistics& internet) {
+    if (internet.averageLatency > 50.0) {
+        tips.push_back(
+            makeTip("globe", "Slow Internet Response",
+                    "Internet latency is " + truncated(internet.averageLatency) +
+                        "ms (should be <30ms for most uses).",
+                    "This is usually outside your control - it's between you and your ISP. For gaming "
+                    "or video calls, try a wired connection.",
+                    TipPriority::warning));
+    }
+    if (internet.packetLoss > 1.0) {
+        tips.push_back(
+            makeTip("xmark.icloud", "Internet Packet Loss",
+                    oneDecimal(internet.packetLoss) + "% of data is being lost on the way to the internet.",
+                    "If your local network is fine (check router ping), contact your ISP - the problem "
+                    "is on their end.",
+                    TipPriority::critical));
+    }
+    // Deliberately not gated on router samples: an empty router window averages 0 and still counts
+    // as a fast local network.
+    if (router.averageLatency < 10.0 && router.averageLatency * 3 < internet.averageLatency) {
+        tips.push_back(
+            makeTip("building.2", "ISP Is the Bottleneck",
+                    "Your local WiFi is fast, but the internet connection is slow.",
+                    "The issue is with your Internet Service Provider, not your home network. Contact "
+                    "them if speeds are significantly below what you're paying for.",
+                    TipPriority::info));
+    }
+}
+
+void addDnsTips(std::vector<Tip>& tips, const DNSResult& dns) {
+    if (dns.lookupTime > 100.0) {
+        tips.push_back(
+            makeTip("magnifyingglass", "Slow DNS Lookup",
+                    "Website name lookups taking " + truncated(dns.lookupTime) + "ms (should be <50ms).",
+                    "Use the DNS section below to switch to a faster DNS like Cloudflare (1.1.1.1) or "
+                    "Google (8.8.8.8).",
+                    TipPriority::warning));
+    }
+    if (!dns.resolvedIP) {
+        tips.push_back(
+            makeTip("xmark.circle", "DNS Not Working",
+                    "Cannot look up website names - this will prevent most websites from loading.",
+                    "Try switching DNS servers using the Network Info section. If that doesn't help, "
+                    "restart your router.",
+                    TipPriority::critical));
+    }
+}
+
+} // namespace
+
+std::vector<Tip> generateTips(const std::optional<WiFiInfo>& wifi, const PingStatistics& router,
+                              const PingStatistics& internet, const std::optional<DNSResult>& dns) {
+    std::vector<Tip> tips;
+    if (wifi)
+        addSignalTips(tips, *wifi);
+    if (router.samplesCount > 0)
+        addRouterTips(tips, router);
+    if (internet.samplesCount > 0)
+        addInternetTips(tips, router, internet);
+    if (dns)
+        addDnsTips(tips, *dns);
+    std::stable_sort(tips.begin(), tips.end(),
+                     [](const Tip& a, const Tip& b) { return rawValue(a.priority) > rawValue(b.priority); });
+    return tips;
+}
