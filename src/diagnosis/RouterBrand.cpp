@@ -1,0 +1,63 @@
+#include "diagnosis/RouterBrand.h"
+
+namespace {
+
+struct BrandTraits {
+    RouterBrand brand;
+    std::string_view name;
+    // Empty when the vendor offers no web page for its routers.
+    std::string_view adminPage;
+    // Set when the hint names an app or service instead of the admin page.
+    std::string_view appHint;
+};
+
+constexpr std::array<BrandTraits, 13> kTraits{{
+    {RouterBrand::netgear, "Netgear", "http://routerlogin.net", {}},
+    {RouterBrand::linksys, "Linksys", "http://192.168.1.1", {}},
+    {RouterBrand::tplink, "TP-Link", "http://tplinkwifi.net", {}},
+    {RouterBrand::asus, "ASUS", "http://router.asus.com", {}},
+    {RouterBrand::dlink, "D-Link", "http://dlinkrouter.local", {}},
+    {RouterBrand::apple, "Apple", {}, "Open AirPort Utility app"},
+    {RouterBrand::google, "Google", "http://192.168.86.1", "Open Google Home app"},
+    {RouterBrand::eero, "Eero", {}, "Open eero app"},
+    {RouterBrand::ubiquiti, "Ubiquiti", "http://192.168.1.1", {}},
+    {RouterBrand::arris, "Arris", "http://192.168.0.1", {}},
+    {RouterBrand::xfinity, "Xfinity", "http://10.0.0.1",
+     "Open the Xfinity app or visit xfinity.com/myaccount"},
+    {RouterBrand::att, "AT&T", "http://192.168.1.254", {}},
+    {RouterBrand::verizon, "Verizon", "http://192.168.1.1", {}},
+}};
+
+const BrandTraits& traits(RouterBrand brand) {
+    for (const auto& entry : kTraits)
+        if (entry.brand == brand)
+            return entry;
+    return kTraits.front();
+}
+
+} // namespace
+
+std::string_view rawValue(RouterBrand brand) {
+    return traits(brand).name;
+}
+
+std::optional<RouterBrand> routerBrandFromRawValue(std::string_view text) {
+    for (const auto& entry : kTraits)
+        if (entry.name == text)
+            return entry.brand;
+    return std::nullopt;
+}
+
+std::optional<std::string> adminPage(RouterBrand brand) {
+    const auto page = traits(brand).adminPage;
+    if (page.empty())
+        return std::nullopt;
+    return std::string(page);
+}
+
+std::string adminHint(RouterBrand brand) {
+    const auto& entry = traits(brand);
+    if (!entry.appHint.empty())
+        return std::string(entry.appHint);
+    return "Open " + std::string(entry.adminPage) + " in your browser";
+}
