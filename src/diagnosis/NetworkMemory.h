@@ -1,0 +1,22 @@
+#pragma once
+
+#include "diagnosis/DailyAverage.h"
+#include "platform/Clock.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the program remembers about one network (by name).
+struct NetworkMemory {
+    std::string ssid;
+    TimePoint firstSeen;
+    TimePoint lastSeen;
+    std::int64_t measurementCount = 0;
+    std::int64_t totalScore = 0;
+    double totalLatency = 0.0;
+    // Oldest first, one entry per local day with measurements.
+    std::vector<DailyAverage> dailyAverages;
+
+    bool operator==(const NetworkMemory&) const = default;
+};
