@@ -1,7 +1,12 @@
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
+
 #include "platform/Clock.h"
+#include "platform/linux/AutostartLoginItem.h"
+#include "platform/qt/NetworkHttpClient.h"
 #include "platform/qt/ProcessCommandRunner.h"
+#include "platform/qt/SettingsPreferencesStore.h"
 
 namespace platform {
 
@@ -13,6 +18,22 @@ Clock& clock() {
 CommandRunner& commandRunner() {
     static ProcessCommandRunner instance;
     return instance;
+}
+
+PreferencesStore& preferences() {
+    static SettingsPreferencesStore instance;
+    return instance;
+}
+
+LoginItemService& loginItems() {
+    static AutostartLoginItem instance;
+    return instance;
+}
+
+HttpClient& http() {
+    // Owned by the application object, so its network stack goes down before the event loop does.
+    static auto* instance = new NetworkHttpClient(HttpTimeouts{}, QCoreApplication::instance());
+    return *instance;
 }
 
 } // namespace platform

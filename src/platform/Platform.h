@@ -2,6 +2,8 @@
 
 class Clock;
 class CommandRunner;
+class HttpClient;
+class LoginItemService;
 class PreferencesStore;
 
 // The real platform implementations, created once per process on first use. Services' shared()
@@ -10,4 +12,6 @@ namespace platform {
 Clock& clock();
 CommandRunner& commandRunner();
 PreferencesStore& preferences();
+LoginItemService& loginItems();
+HttpClient& http();
 } // namespace platform
