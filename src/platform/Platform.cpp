@@ -4,6 +4,8 @@
 
 #include "platform/Clock.h"
 #include "platform/linux/AutostartLoginItem.h"
+#include "platform/linux/Nl80211WiFiReader.h"
+#include "platform/linux/OpenLocationAuthorization.h"
 #include "platform/qt/NetworkHttpClient.h"
 #include "platform/qt/ProcessCommandRunner.h"
 #include "platform/qt/SettingsPreferencesStore.h"
@@ -34,6 +36,16 @@ HttpClient& http() {
     // Owned by the application object, so its network stack goes down before the event loop does.
     static auto* instance = new NetworkHttpClient(HttpTimeouts{}, QCoreApplication::instance());
     return *instance;
+}
+
+WiFiInterfaceReader& wifiReader() {
+    static Nl80211WiFiReader instance;
+    return instance;
+}
+
+LocationAuthorization& locationAuthorization() {
+    static OpenLocationAuthorization instance;
+    return instance;
 }
 
 } // namespace platform

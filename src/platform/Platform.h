@@ -3,8 +3,10 @@
 class Clock;
 class CommandRunner;
 class HttpClient;
+class LocationAuthorization;
 class LoginItemService;
 class PreferencesStore;
+class WiFiInterfaceReader;
 
 // The real platform implementations, created once per process on first use. Services' shared()
 // instances take them from here; tests pass fakes to the services' constructors instead.
@@ -14,4 +16,6 @@ CommandRunner& commandRunner();
 PreferencesStore& preferences();
 LoginItemService& loginItems();
 HttpClient& http();
+WiFiInterfaceReader& wifiReader();
+LocationAuthorization& locationAuthorization();
 } // namespace platform

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/linux/WiFiCodeMapping.h"
+
+#include <optional>
+#include <string>
+
+// Security settings of the connection NetworkManager has active on the interface, read over the
+// system bus (settings only, never secrets). Absent when NetworkManager is not running, does not
+// manage the interface or does not answer within a fraction of a second.
+std::optional<wifi_mapping::KeyManagement> activeKeyManagement(const std::string& interfaceName);
