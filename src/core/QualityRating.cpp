@@ -1,0 +1,63 @@
+#include "core/QualityRating.h"
+
+#include <array>
+
+namespace {
+
+struct RatingTexts {
+    QualityRating rating;
+    std::string_view name;
+    std::string_view description;
+    std::string_view color;
+};
+
+constexpr std::array<RatingTexts, 6> kRatings{{
+    {QualityRating::excellent, "Excellent", "Perfect for video calls & gaming", "green"},
+    {QualityRating::good, "Good", "Great for most activities", "green"},
+    {QualityRating::fair, "Fair", "May experience occasional issues", "yellow"},
+    {QualityRating::poor, "Poor", "Expect slowdowns and interruptions", "orange"},
+    {QualityRating::bad, "Bad", "Connection is unstable", "red"},
+    {QualityRating::unknown, "Unknown", "Gathering data...", "gray"},
+}};
+
+const RatingTexts& textsOf(QualityRating rating) {
+    for (const auto& entry : kRatings)
+        if (entry.rating == rating)
+            return entry;
+    return kRatings.back();
+}
+
+} // namespace
+
+std::string_view rawValue(QualityRating rating) {
+    return textsOf(rating).name;
+}
+
+std::optional<QualityRating> qualityRatingFromRawValue(std::string_view text) {
+    for (const auto& entry : kRatings)
+        if (entry.name == text)
+            return entry.rating;
+    return std::nullopt;
+}
+
+std::string_view description(QualityRating rating) {
+    return textsOf(rating).description;
+}
+
+std::string_view colorName(QualityRating rating) {
+    return textsOf(rating).color;
+}
+
+QualityRating qualityRatingForScore(int score) {
+    if (score >= 90 && score <= 100)
+        return QualityRating::excellent;
+    if (score >= 70 && score <= 89)
+        return QualityRating::good;
+    if (score >= 50 && score <= 69)
+        return QualityRating::fair;
+    if (score >= 30 && score <= 49)
+        return QualityRating::poor;
+    if (score >= 1 && score <= 29)
+        return QualityRating::bad;
+    return QualityRating::unknown;
+}
