@@ -6,6 +6,8 @@
 #include "platform/linux/AutostartLoginItem.h"
 #include "platform/linux/Nl80211WiFiReader.h"
 #include "platform/linux/OpenLocationAuthorization.h"
+#include "platform/linux/ProcRouteGatewaySource.h"
+#include "platform/linux/ResolvConfResolverSource.h"
 #include "platform/qt/NetworkHttpClient.h"
 #include "platform/qt/ProcessCommandRunner.h"
 #include "platform/qt/SettingsPreferencesStore.h"
@@ -19,6 +21,16 @@ Clock& clock() {
 
 CommandRunner& commandRunner() {
     static ProcessCommandRunner instance;
+    return instance;
+}
+
+GatewaySource& gatewaySource() {
+    static ProcRouteGatewaySource instance;
+    return instance;
+}
+
+ResolverSource& resolverSource() {
+    static ResolvConfResolverSource instance;
     return instance;
 }
 

@@ -2,10 +2,12 @@
 
 class Clock;
 class CommandRunner;
+class GatewaySource;
 class HttpClient;
 class LocationAuthorization;
 class LoginItemService;
 class PreferencesStore;
+class ResolverSource;
 class WiFiInterfaceReader;
 
 // The real platform implementations, created once per process on first use. Services' shared()
@@ -13,6 +15,8 @@ class WiFiInterfaceReader;
 namespace platform {
 Clock& clock();
 CommandRunner& commandRunner();
+GatewaySource& gatewaySource();
+ResolverSource& resolverSource();
 PreferencesStore& preferences();
 LoginItemService& loginItems();
 HttpClient& http();

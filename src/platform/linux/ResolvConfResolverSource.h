@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/ResolverSource.h"
+
+#include <string_view>
+#include <vector>
+
+// Reads the resolver configuration. When it points at systemd-resolved's local stub, the first
+// server of resolved's own upstream list is the one that really answers, so that one is reported.
+class ResolvConfResolverSource final : public ResolverSource {
+public:
+    explicit ResolvConfResolverSource(std::string resolvConfPath = "/etc/resolv.conf",
+                                      std::string resolvedUpstreamPath = "/run/systemd/resolve/resolv.conf");
+
+    std::optional<std::string> firstNameserver() const override;
+
+private:
+    std::string m_resolvConfPath;
+    std::string m_resolvedUpstreamPath;
+};
+
+// The addresses of the "nameserver" lines of a resolv.conf text, in order.
+std::vector<std::string> parseResolvConfNameservers(std::string_view text);
