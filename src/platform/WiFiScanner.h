@@ -27,6 +27,8 @@ inline constexpr int wpaEnterprise = 7;
 inline constexpr int wpa2Enterprise = 9;
 inline constexpr int wpa3Personal = 11;
 inline constexpr int wpa3Enterprise = 12;
+// Opportunistic wireless encryption ("enhanced open").
+inline constexpr int owe = 14;
 } // namespace securitycode
 
 // One access point as the platform reports it; any field may be withheld.

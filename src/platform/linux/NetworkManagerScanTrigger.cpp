@@ -1,0 +1,84 @@
+#include "platform/linux/NetworkManagerScanTrigger.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusObjectPath>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QVariantMap>
+
+#include <optional>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
+const QString kManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
+const QString kWirelessInterface = QStringLiteral("org.freedesktop.NetworkManager.Device.Wireless");
+const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+// Returned while a scan is already running or one finished moments ago; the running or the
+// deferred scan still ends with a new LastScan stamp.
+const QString kNotAllowedError = QStringLiteral("org.freedesktop.NetworkManager.Device.NotAllowed");
+
+constexpr int kPollIntervalMs = 250;
+// Each bus call is bounded so a hung NetworkManager cannot hold the scan past its limit.
+constexpr int kCallTimeoutMs = 5'000;
+
+using Outcome = ScanTrigger::Outcome;
+using Status = Outcome::Status;
+
+std::optional<qint64> lastScan(const QDBusConnection& bus, const QString& devicePath) {
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, devicePath, kPropertiesInterface, "Get");
+    call << kWirelessInterface << QStringLiteral("LastScan");
+    const QDBusReply<QDBusVariant> reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
+    if (!reply.isValid())
+        return std::nullopt;
+    bool ok = false;
+    const qint64 value = reply.value().variant().toLongLong(&ok);
+    return ok ? std::optional<qint64>(value) : std::nullopt;
+}
+
+} // namespace
+
+ScanTrigger::Outcome NetworkManagerScanTrigger::requestScan(const std::string& interfaceName,
+                                                            std::chrono::milliseconds limit) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+
+    const QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(kService).value())
+        return {Status::unavailable, "NetworkManager is not running, so no new scan can be started; showing "
+                                     "the networks seen recently"};
+
+    QDBusMessage lookup =
+        QDBusMessage::createMethodCall(kService, kManagerPath, kService, "GetDeviceByIpIface");
+    lookup << QString::fromStdString(interfaceName);
+    const QDBusReply<QDBusObjectPath> device = bus.call(lookup, QDBus::Block, kCallTimeoutMs);
+    if (!device.isValid())
+        return {Status::unavailable, "NetworkManager does not manage " + interfaceName + ": " +
+                                         device.error().message().toStdString()};
+    const QString devicePath = device.value().path();
+
+    const std::optional<qint64> before = lastScan(bus, devicePath);
+
+    QDBusMessage request =
+        QDBusMessage::createMethodCall(kService, devicePath, kWirelessInterface, "RequestScan");
+    request << QVariantMap{};
+    const QDBusMessage reply = bus.call(request, QDBus::Block, kCallTimeoutMs);
+    if (reply.type() == QDBusMessage::ErrorMessage && reply.errorName() != kNotAllowedError)
+        return {Status::refused, reply.errorMessage().toStdString()};
+
+    // Versions without the LastScan stamp give no way to see the end; the cached results will do.
+    if (!before)
+        return {Status::completed, {}};
+    while (elapsed.elapsed() < limit.count()) {
+        QThread::msleep(kPollIntervalMs);
+        const auto now = lastScan(bus, devicePath);
+        if (now && *now != *before)
+            return {Status::completed, {}};
+    }
+    return {Status::timedOut,
+            "NetworkManager did not finish the scan in time; showing the networks seen recently"};
+}

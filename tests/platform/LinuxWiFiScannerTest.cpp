@@ -1,0 +1,201 @@
+#include "platform/linux/LinuxWiFiScanner.h"
+#include "platform/linux/KernelScanSource.h"
+#include "platform/linux/NetworkManagerScanTrigger.h"
+#include "platform/linux/Nl80211ScanSource.h"
+#include "platform/linux/ScanTrigger.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include <cstdint>
+#include <filesystem>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Status = ScanTrigger::Outcome::Status;
+
+class FakeTrigger final : public ScanTrigger {
+public:
+    Outcome requestScan(const std::string& interfaceName, std::chrono::milliseconds) override {
+        requestedFor.push_back(interfaceName);
+        return outcome;
+    }
+    Outcome outcome;
+    std::vector<std::string> requestedFor;
+};
+
+class FakeKernel final : public KernelScanSource {
+public:
+    std::optional<std::vector<nl80211::InterfaceInfo>> interfaces() override { return interfaceList; }
+    std::optional<std::vector<nl80211::ScanResult>> scanResults(std::uint32_t index) override {
+        scannedIndex = index;
+        return results;
+    }
+    std::vector<nl80211::SurveyEntry> survey(std::uint32_t) override { return surveyEntries; }
+    std::string lastError() const override { return "Operation not permitted"; }
+
+    std::optional<std::vector<nl80211::InterfaceInfo>> interfaceList;
+    std::optional<std::vector<nl80211::ScanResult>> results;
+    std::vector<nl80211::SurveyEntry> surveyEntries;
+    std::optional<std::uint32_t> scannedIndex;
+};
+
+nl80211::InterfaceInfo station(std::uint32_t index, std::string name, bool connected = false) {
+    nl80211::InterfaceInfo info;
+    info.index = index;
+    info.name = std::move(name);
+    info.type = nl80211::interfaceTypeStation;
+    if (connected)
+        info.ssid = Bytes{'H', 'o', 'm', 'e'};
+    return info;
+}
+
+Bytes ssidElement(const std::string& name) {
+    Bytes bytes{0, static_cast<std::uint8_t>(name.size())};
+    bytes.insert(bytes.end(), name.begin(), name.end());
+    return bytes;
+}
+
+// RSN offering SAE and PSK, as a WPA3 transition network does.
+const Bytes kRsnSaeAndPsk{48,   22, 1, 0, 0x00, 0x0F, 0xAC, 4, 1, 0,    0x00, 0x0F,
+                          0xAC, 4,  2, 0, 0x00, 0x0F, 0xAC, 8, 0, 0x0F, 0xAC, 2};
+// HT operation: primary channel 6, secondary channel above, 40 MHz allowed.
+const Bytes kHt40{61, 22, 6, 0x05, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+nl80211::ScanResult bss(std::uint8_t last, std::uint32_t frequency, std::int32_t mbm, Bytes elements,
+                        std::uint16_t capability = 0) {
+    nl80211::ScanResult result;
+    result.bssid = {0x02, 0x11, 0x22, 0x33, 0x44, last};
+    result.frequency = frequency;
+    result.signalMbm = mbm;
+    result.capability = capability;
+    result.informationElements = std::move(elements);
+    return result;
+}
+
+Bytes concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+TEST(LinuxScanConversion, ReadsNameSignalChannelWidthAndSecurity) {
+    auto result = bss(1, 2437, -6550, concat({ssidElement("Café"), kHt40, kRsnSaeAndPsk}), 0x0011);
+    const std::vector<nl80211::SurveyEntry> survey{{2412, false, -97}, {2437, true, -92}};
+    const ScannedAccessPoint ap = linuxscan::accessPointFor(result, survey);
+    EXPECT_EQ(ap.ssid, "Café");
+    EXPECT_EQ(ap.bssid, "02:11:22:33:44:01");
+    EXPECT_EQ(ap.rssi, -66);
+    EXPECT_EQ(ap.noise, -92);
+    EXPECT_EQ(ap.channel, (ScannedChannel{6, 2, 1}));
+    EXPECT_EQ(ap.supportedSecurity, (std::set<int>{securitycode::wpa2Personal, securitycode::wpa3Personal}));
+}
+
+TEST(LinuxScanConversion, SixGigahertzHiddenAndLegacyNetworks) {
+    // A hidden 6 GHz network: empty SSID element, no operation elements.
+    const ScannedAccessPoint hidden = linuxscan::accessPointFor(bss(2, 5955, -7000, ssidElement("")), {});
+    EXPECT_EQ(hidden.ssid, std::nullopt);
+    EXPECT_EQ(hidden.channel, (ScannedChannel{1, 1, 3}));
+    EXPECT_EQ(hidden.noise, std::nullopt);
+    EXPECT_EQ(hidden.supportedSecurity, (std::set<int>{securitycode::none}));
+
+    // Privacy without RSN or WPA is WEP, whichever kind.
+    const ScannedAccessPoint wep =
+        linuxscan::accessPointFor(bss(3, 2412, -5000, ssidElement("old"), 0x0010), {});
+    EXPECT_EQ(wep.supportedSecurity, (std::set<int>{securitycode::wep, securitycode::dynamicWep}));
+
+    // A frequency outside the Wi-Fi bands gives no channel; a missing signal the weakest reading.
+    auto odd = bss(4, 920, 0, ssidElement("halow"));
+    odd.signalMbm.reset();
+    const ScannedAccessPoint sub1GHz = linuxscan::accessPointFor(odd, {});
+    EXPECT_EQ(sub1GHz.channel, std::nullopt);
+    EXPECT_EQ(sub1GHz.rssi, -100);
+}
+
+TEST(LinuxScanConversion, HostileElementsNeverBreakTheConversion) {
+    // RSN whose AKM count runs past the end, an SSID longer than the buffer, then garbage.
+    const Bytes truncatedRsn{48, 14, 1, 0, 0x00, 0x0F, 0xAC, 4, 1, 0, 0x00, 0x0F, 0xAC, 4, 9, 0};
+    const ScannedAccessPoint ap =
+        linuxscan::accessPointFor(bss(5, 5180, -6000, concat({truncatedRsn, {0, 200, 'x'}})), {});
+    EXPECT_EQ(ap.channel, (ScannedChannel{36, 1, 2}));
+    EXPECT_EQ(ap.ssid, std::nullopt);
+    EXPECT_FALSE(ap.supportedSecurity.contains(securitycode::wpa2Personal));
+
+    // Elements contradicting the channel: a 40 MHz HT element on a 5 GHz network is simply read.
+    const ScannedAccessPoint wide = linuxscan::accessPointFor(bss(6, 5180, -6000, kHt40), {});
+    EXPECT_EQ(wide.channel->widthCode, 2);
+}
+
+TEST(LinuxScanner, NoStationInterfaceMeansNoInterfaceAndNoScanRequest) {
+    FakeTrigger trigger;
+    FakeKernel kernel;
+    LinuxWiFiScanner scanner(trigger, kernel);
+    EXPECT_FALSE(scanner.scan().interfaceFound);
+
+    auto accessPointMode = station(3, "ap0");
+    accessPointMode.type = 3;
+    kernel.interfaceList = std::vector{accessPointMode};
+    EXPECT_FALSE(scanner.scan().interfaceFound);
+    EXPECT_TRUE(trigger.requestedFor.empty());
+}
+
+TEST(LinuxScanner, ScansTheConnectedInterfaceAndMarksTheAssociatedNetwork) {
+    FakeTrigger trigger;
+    FakeKernel kernel;
+    kernel.interfaceList = std::vector{station(3, "wlan0"), station(7, "wlan1", true)};
+    auto associated = bss(9, 5180, -5500, ssidElement("Home"));
+    associated.status = nl80211::bssStatusAssociated;
+    kernel.results = std::vector{bss(8, 2412, -7000, ssidElement("Other")), associated};
+    LinuxWiFiScanner scanner(trigger, kernel);
+
+    const WiFiScanResult result = scanner.scan();
+    EXPECT_TRUE(result.interfaceFound);
+    EXPECT_EQ(trigger.requestedFor, std::vector<std::string>{"wlan1"});
+    EXPECT_EQ(kernel.scannedIndex, 7u);
+    ASSERT_EQ(result.accessPoints.size(), 2u);
+    EXPECT_EQ(result.accessPoints[0].ssid, "Other");
+    EXPECT_EQ(result.currentBSSID, "02:11:22:33:44:09");
+    EXPECT_EQ(result.scanProblem, std::nullopt);
+}
+
+TEST(LinuxScanner, UntriggeredScanStillListsCachedResultsWithTheReason) {
+    FakeTrigger trigger;
+    trigger.outcome = {Status::unavailable, "NetworkManager is not running"};
+    FakeKernel kernel;
+    kernel.interfaceList = std::vector{station(3, "wlan0")};
+    kernel.results = std::vector{bss(1, 2412, -7000, ssidElement("Other"))};
+    LinuxWiFiScanner scanner(trigger, kernel);
+
+    WiFiScanResult result = scanner.scan();
+    EXPECT_EQ(result.accessPoints.size(), 1u);
+    EXPECT_EQ(result.scanProblem, "NetworkManager is not running");
+
+    kernel.results.reset();
+    result = scanner.scan();
+    EXPECT_TRUE(result.accessPoints.empty());
+    EXPECT_EQ(result.scanProblem, "Could not read the scan results: Operation not permitted");
+}
+
+TEST(LinuxScanner, RealScanOnThisMachineAnswersPromptly) {
+    bool hasWireless = false;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/sys/class/net", error))
+        hasWireless = hasWireless || std::filesystem::exists(entry.path() / "wireless");
+
+    NetworkManagerScanTrigger trigger;
+    Nl80211ScanSource kernel;
+    LinuxWiFiScanner scanner(trigger, kernel);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const WiFiScanResult result = scanner.scan();
+    EXPECT_LT(elapsed.elapsed(), 20'000);
+    if (!hasWireless) {
+        EXPECT_FALSE(result.interfaceFound);
+        EXPECT_LT(elapsed.elapsed(), 2'000);
+    }
+}
+
+} // namespace
