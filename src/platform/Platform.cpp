@@ -4,6 +4,9 @@
 
 #include "platform/Clock.h"
 #include "platform/linux/AutostartLoginItem.h"
+#include "platform/linux/LinuxWiFiScanner.h"
+#include "platform/linux/NetworkManagerScanTrigger.h"
+#include "platform/linux/Nl80211ScanSource.h"
 #include "platform/linux/Nl80211WiFiReader.h"
 #include "platform/linux/OpenLocationAuthorization.h"
 #include "platform/linux/ProcRouteGatewaySource.h"
@@ -52,6 +55,13 @@ HttpClient& http() {
 
 WiFiInterfaceReader& wifiReader() {
     static Nl80211WiFiReader instance;
+    return instance;
+}
+
+WiFiScanner& wifiScanner() {
+    static NetworkManagerScanTrigger trigger;
+    static Nl80211ScanSource kernel;
+    static LinuxWiFiScanner instance(trigger, kernel);
     return instance;
 }
 

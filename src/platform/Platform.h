@@ -9,6 +9,7 @@ class LoginItemService;
 class PreferencesStore;
 class ResolverSource;
 class WiFiInterfaceReader;
+class WiFiScanner;
 
 // The real platform implementations, created once per process on first use. Services' shared()
 // instances take them from here; tests pass fakes to the services' constructors instead.
@@ -21,5 +22,6 @@ PreferencesStore& preferences();
 LoginItemService& loginItems();
 HttpClient& http();
 WiFiInterfaceReader& wifiReader();
+WiFiScanner& wifiScanner();
 LocationAuthorization& locationAuthorization();
 } // namespace platform
