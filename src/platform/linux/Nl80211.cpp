@@ -65,6 +65,10 @@ struct Nl80211::Request {
 };
 
 std::unique_ptr<Nl80211> Nl80211::open(std::string* error) {
+    return openFamily("nl80211", error);
+}
+
+std::unique_ptr<Nl80211> Nl80211::openFamily(const std::string& name, std::string* error) {
     nl_sock* socket = nl_socket_alloc();
     if (!socket) {
         if (error)
@@ -77,10 +81,10 @@ std::unique_ptr<Nl80211> Nl80211::open(std::string* error) {
         nl_socket_free(socket);
         return nullptr;
     }
-    const int family = genl_ctrl_resolve(socket, "nl80211");
+    const int family = genl_ctrl_resolve(socket, name.c_str());
     if (family < 0) {
         if (error)
-            *error = "no nl80211 support in the kernel";
+            *error = "no " + name + " support in the kernel";
         nl_socket_free(socket);
         return nullptr;
     }
@@ -148,6 +152,11 @@ bool Nl80211::run(const Request& request) {
     if (state.status < 0 && m_lastError.empty())
         m_lastError = std::strerror(-state.status);
     return state.status == 0;
+}
+
+bool Nl80211::request(std::uint8_t command, bool dump, std::optional<std::uint32_t> interfaceIndex,
+                      const std::function<void(std::span<const std::uint8_t>)>& onMessage) {
+    return run(Request{command, dump, interfaceIndex, std::nullopt, onMessage});
 }
 
 std::optional<std::vector<nl80211::InterfaceInfo>> Nl80211::interfaces() {

@@ -3,8 +3,10 @@
 #include "platform/linux/Nl80211Messages.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,9 @@ public:
     // Absent when the socket cannot be opened or the kernel has no nl80211 (no wireless support);
     // the reason goes to `error` when given.
     static std::unique_ptr<Nl80211> open(std::string* error = nullptr);
+    // The same socket machinery bound to another generic-netlink family (the controller "nlctrl"
+    // is always there, which lets the request loop be checked on machines without Wi-Fi).
+    static std::unique_ptr<Nl80211> openFamily(const std::string& family, std::string* error = nullptr);
     ~Nl80211();
     Nl80211(const Nl80211&) = delete;
     Nl80211& operator=(const Nl80211&) = delete;
@@ -29,6 +34,10 @@ public:
                                                 const nl80211::MacAddress& address);
     std::optional<std::vector<nl80211::StationInfo>> stations(std::uint32_t interfaceIndex);
     std::optional<std::vector<nl80211::SurveyEntry>> survey(std::uint32_t interfaceIndex);
+
+    // Sends one command (a dump when `dump`) and hands each reply's attribute bytes to `onMessage`.
+    bool request(std::uint8_t command, bool dump, std::optional<std::uint32_t> interfaceIndex,
+                 const std::function<void(std::span<const std::uint8_t>)>& onMessage);
 
     int familyId() const { return m_family; }
     const std::string& lastError() const { return m_lastError; }
