@@ -28,6 +28,17 @@ QByteArray reasonPhrase(int status) {
     }
 }
 
+// Enough of the repeating body pattern to cut any piece from, at any phase.
+const QByteArray& pattern() {
+    static const QByteArray bytes = [] {
+        QByteArray all(pieceSize + 26, Qt::Uninitialized);
+        for (qsizetype i = 0; i < all.size(); ++i)
+            all[i] = LocalHttpServer::generatedByte(i);
+        return all;
+    }();
+    return bytes;
+}
+
 } // namespace
 
 // One client connection; a child of its socket, so both go away together.
@@ -66,9 +77,11 @@ private:
         m_buffer += m_socket->readAll();
         if (m_received)
             return;
-        const qsizetype headEnd = m_buffer.indexOf("\r\n\r\n");
-        if (headEnd < 0)
+        if (m_headEnd < 0)
+            m_headEnd = m_buffer.indexOf("\r\n\r\n");
+        if (m_headEnd < 0)
             return;
+        const qsizetype headEnd = m_headEnd;
         Request request;
         const QList<QByteArray> lines = m_buffer.left(headEnd).split('\n');
         const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
@@ -96,10 +109,7 @@ private:
             return;
         while (m_remaining > 0 && m_socket->bytesToWrite() < maxBuffered) {
             const qint64 size = std::min(pieceSize, m_remaining);
-            QByteArray piece(size, Qt::Uninitialized);
-            for (qint64 i = 0; i < size; ++i)
-                piece[i] = generatedByte(m_offset + i);
-            m_socket->write(piece);
+            m_socket->write(pattern().constData() + m_offset % 26, size);
             m_offset += size;
             m_remaining -= size;
             if (m_pieceDelay.count() > 0 && m_remaining > 0) {
@@ -120,6 +130,7 @@ private:
     LocalHttpServer* m_server;
     QTcpSocket* m_socket;
     QByteArray m_buffer;
+    qsizetype m_headEnd = -1;
     bool m_received = false;
     bool m_streaming = false;
     bool m_waiting = false;

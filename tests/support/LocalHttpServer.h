@@ -15,7 +15,7 @@
 // loop: tests must let it run (waitUntil, spinFor, QTest::qWait) while a request is in flight.
 //
 //     LocalHttpServer server;
-//     server.route("/hotspot-detect.html", {.status = 200, .body = "Success"});
+//     server.route("/hotspot-detect.html", LocalHttpServer::Reply::answer(200, "Success"));
 //     server.redirect("/old", server.url("/new"));
 //     server.route("/__down", [](const LocalHttpServer::Request& r) { ... return Reply{...}; });
 //     client.get(server.url("/hotspot-detect.html"));
@@ -49,6 +49,18 @@ public:
         std::chrono::milliseconds pieceDelay{0}; // pause between generated pieces, for slow senders
         // Leave out Content-Length; the end of the body is then the closed connection.
         bool omitContentLength = false;
+
+        static Reply answer(int status, QByteArray body = {}) {
+            Reply reply;
+            reply.status = status;
+            reply.body = std::move(body);
+            return reply;
+        }
+        static Reply generated(qint64 size) {
+            Reply reply;
+            reply.generatedBodySize = size;
+            return reply;
+        }
     };
 
     using Handler = std::function<Reply(const Request&)>;
