@@ -4,6 +4,7 @@
 
 #include "platform/Clock.h"
 #include "platform/linux/AutostartLoginItem.h"
+#include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/LinuxWiFiScanner.h"
 #include "platform/linux/NetworkManagerScanTrigger.h"
 #include "platform/linux/Nl80211ScanSource.h"
@@ -11,6 +12,7 @@
 #include "platform/linux/OpenLocationAuthorization.h"
 #include "platform/linux/ProcRouteGatewaySource.h"
 #include "platform/linux/ResolvConfResolverSource.h"
+#include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/NetworkHttpClient.h"
 #include "platform/qt/ProcessCommandRunner.h"
 #include "platform/qt/SettingsPreferencesStore.h"
@@ -67,6 +69,18 @@ WiFiScanner& wifiScanner() {
 
 LocationAuthorization& locationAuthorization() {
     static OpenLocationAuthorization instance;
+    return instance;
+}
+
+NotificationCenter& notificationCenter() {
+    // Owned by the application object, so its bus replies stop before the event loop does.
+    static auto* instance =
+        new FreedesktopNotificationCenter(QDBusConnection::sessionBus(), QCoreApplication::instance());
+    return *instance;
+}
+
+UrlOpener& urlOpener() {
+    static DesktopUrlOpener instance;
     return instance;
 }
 

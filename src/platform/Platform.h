@@ -6,8 +6,10 @@ class GatewaySource;
 class HttpClient;
 class LocationAuthorization;
 class LoginItemService;
+class NotificationCenter;
 class PreferencesStore;
 class ResolverSource;
+class UrlOpener;
 class WiFiInterfaceReader;
 class WiFiScanner;
 
@@ -24,4 +26,6 @@ HttpClient& http();
 WiFiInterfaceReader& wifiReader();
 WiFiScanner& wifiScanner();
 LocationAuthorization& locationAuthorization();
+NotificationCenter& notificationCenter();
+UrlOpener& urlOpener();
 } // namespace platform

@@ -1,0 +1,7 @@
+#include "platform/qt/DesktopUrlOpener.h"
+
+#include <QDesktopServices>
+
+bool DesktopUrlOpener::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}

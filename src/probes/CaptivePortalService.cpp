@@ -1,0 +1,102 @@
+#include "probes/CaptivePortalService.h"
+
+#include "platform/HttpClient.h"
+#include "platform/Platform.h"
+#include "platform/UrlOpener.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+const QUrl
+    CaptivePortalService::defaultTestURL(QStringLiteral("http://captive.apple.com/hotspot-detect.html"));
+
+namespace {
+const QString kNoResponse = QStringLiteral("No response");
+const QString kSuccessMarker = QStringLiteral("Success");
+
+// Decodes strictly: a body that is not UTF-8 means the page did not come back at all.
+std::optional<QString> decodeUtf8(const QByteArray& body) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(body);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+} // namespace
+
+CaptivePortalService::CaptivePortalService(HttpClient& http, UrlOpener& opener, QObject* parent)
+    : CaptivePortalService(http, opener, defaultTestURL, parent) {}
+
+CaptivePortalService::CaptivePortalService(HttpClient& http, UrlOpener& opener, QUrl testURL, QObject* parent)
+    : QObject(parent), m_http(http), m_opener(opener), m_testURL(std::move(testURL)) {
+    connect(&m_checkTimer, &QTimer::timeout, this, &CaptivePortalService::checkNow);
+}
+
+CaptivePortalService& CaptivePortalService::shared() {
+    static CaptivePortalService instance(platform::http(), platform::urlOpener());
+    return instance;
+}
+
+void CaptivePortalService::start(double intervalSeconds) {
+    m_checkTimer.stop();
+    checkNow();
+    // A hand-edited preference must not turn into a zero-period timer that probes without pause.
+    if (!std::isfinite(intervalSeconds) || intervalSeconds <= 0.0)
+        intervalSeconds = defaultIntervalSeconds;
+    const double milliseconds = std::clamp(std::round(intervalSeconds * 1000.0), 1.0, double(INT_MAX));
+    m_checkTimer.start(static_cast<int>(milliseconds));
+}
+
+void CaptivePortalService::stop() {
+    m_checkTimer.stop();
+}
+
+void CaptivePortalService::checkNow() {
+    if (m_isChecking.exchange(true))
+        return;
+    m_http.probe(m_testURL)
+        .then(this,
+              [this](const HttpResult& result) {
+                  m_isChecking = false;
+                  evaluate(result);
+              })
+        .onCanceled(this, [this] {
+            // A probe the client gave up on without an answer must not block every later check.
+            m_isChecking = false;
+            publish(CaptivePortalStatus::noInternet(kNoResponse.toStdString()), std::nullopt);
+        });
+}
+
+void CaptivePortalService::evaluate(const HttpResult& result) {
+    if (result.error) {
+        publish(CaptivePortalStatus::noInternet(result.error->toStdString()), std::nullopt);
+        return;
+    }
+    if (result.response && !result.body.isEmpty()) {
+        if (const auto text = decodeUtf8(result.body)) {
+            if (result.response->statusCode == 200 && text->contains(kSuccessMarker)) {
+                publish(CaptivePortalStatus::connected(), std::nullopt);
+            } else {
+                const QUrl& finalURL = result.response->url;
+                publish(CaptivePortalStatus::captivePortal(), finalURL.isEmpty() ? m_testURL : finalURL);
+            }
+            return;
+        }
+    }
+    publish(CaptivePortalStatus::noInternet(kNoResponse.toStdString()), std::nullopt);
+}
+
+void CaptivePortalService::publish(CaptivePortalStatus status, std::optional<QUrl> loginURL) {
+    // Status first: observers of the login address may read the status.
+    m_status = std::move(status);
+    emit statusChanged(m_status);
+    m_loginURL = std::move(loginURL);
+    emit loginURLChanged(m_loginURL);
+}
+
+void CaptivePortalService::openLoginPage() {
+    m_opener.open(m_loginURL.value_or(m_testURL));
+}
