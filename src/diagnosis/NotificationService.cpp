@@ -1,0 +1,91 @@
+#include "diagnosis/NotificationService.h"
+
+#include "core/AppSettings.h"
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Platform.h"
+
+NotificationService::NotificationService(NotificationCenter& center, AppSettings& settings, Clock& clock,
+                                         QObject* parent)
+    : QObject(parent), m_center(center), m_settings(settings), m_clock(clock) {
+    m_center.authorizationStatus().then(this, [this](bool authorized) { setAuthorized(authorized); });
+}
+
+NotificationService& NotificationService::shared() {
+    static NotificationService instance(platform::notificationCenter(), AppSettings::shared(),
+                                        platform::clock());
+    return instance;
+}
+
+void NotificationService::requestAuthorization() {
+    m_center.requestAuthorization().then(this, [this](const NotificationAuthorization& answer) {
+        setAuthorized(answer.granted);
+        if (answer.error)
+            logFailure("Notification authorization error: ", answer.error->toStdString());
+    });
+}
+
+void NotificationService::runNotificationStep(const PingStatistics& internet,
+                                              const std::optional<WiFiInfo>& wifi,
+                                              const std::optional<std::string>& publicIP,
+                                              const CaptivePortalStatus& portal) {
+    if (!m_settings.notificationsEnabled() || !m_isAuthorized)
+        return;
+    const auto reachability = portal.isCaptivePortal() ? ReachabilityAlert::captivePortal
+                              : portal.isNoInternet()  ? ReachabilityAlert::offline
+                                                       : ReachabilityAlert::none;
+    NotificationMeasurements input;
+    if (internet.samplesCount >= 1) {
+        input.latency = internet.averageLatency;
+        input.packetLoss = internet.packetLoss;
+    }
+    if (wifi)
+        input.rssi = wifi->rssi;
+    input.publicIP = publicIP;
+    apply(evaluateNotificationStep(m_rules, reachability, input, thresholds(), m_clock.now()));
+}
+
+void NotificationService::sendNotification(NotificationType type, const std::string& title,
+                                           const std::string& body, bool sound) {
+    apply(admitNotification(m_rules, type, title, body, sound, m_clock.now()));
+}
+
+void NotificationService::checkAndNotify(std::optional<double> latency, std::optional<double> packetLoss,
+                                         std::optional<int> rssi,
+                                         const std::optional<std::string>& publicIP) {
+    if (!m_isAuthorized)
+        return;
+    apply(evaluateMeasurements(m_rules, {latency, packetLoss, rssi, publicIP}, thresholds(), m_clock.now()));
+}
+
+void NotificationService::notifyCaptivePortal() {
+    if (!m_isAuthorized)
+        return;
+    apply(evaluateCaptivePortal(m_rules, m_clock.now()));
+}
+
+NotificationThresholds NotificationService::thresholds() const {
+    return {m_settings.latencyWarningThreshold(), m_settings.latencyCriticalThreshold(),
+            m_settings.packetLossCriticalThreshold()};
+}
+
+void NotificationService::apply(NotificationRuleOutcome outcome) {
+    m_rules = std::move(outcome.state);
+    for (const auto& notification : outcome.notifications) {
+        const NotificationRequest request{QString::fromStdString(notification.requestIdentifier),
+                                          QString::fromStdString(notification.title),
+                                          QString::fromStdString(notification.body),
+                                          QString::fromUtf8(rawValue(notification.type)), notification.sound};
+        // The answer changes nothing: the kind counts as sent from the moment it was handed over.
+        m_center.add(request).then([](const std::optional<QString>& error) {
+            if (error)
+                logFailure("Failed to send notification: ", error->toStdString());
+        });
+    }
+}
+
+void NotificationService::setAuthorized(bool authorized) {
+    m_isAuthorized = authorized;
+    emit isAuthorizedChanged(m_isAuthorized);
+}
