@@ -1,0 +1,134 @@
+#include "core/LinkmeterViewModel.h"
+
+#include "core/AppSettings.h"
+#include "core/Debouncer.h"
+#include "core/LocationService.h"
+#include "core/PingService.h"
+#include "core/WiFiService.h"
+
+#include <algorithm>
+
+namespace {
+
+// The newest entries of a history, oldest first, each mapped.
+template <typename T, typename Map>
+auto lastEntries(const std::vector<T>& history, std::size_t count, Map map) {
+    std::vector<std::invoke_result_t<Map, const T&>> entries;
+    const std::size_t first = history.size() > count ? history.size() - count : 0;
+    entries.reserve(history.size() - first);
+    std::transform(history.begin() + static_cast<std::ptrdiff_t>(first), history.end(),
+                   std::back_inserter(entries), map);
+    return entries;
+}
+
+// Charts show a lost ping at the bottom rather than as a negative time.
+double chartLatency(const PingResult& result) {
+    return std::max(result.latency, 0.0);
+}
+
+} // namespace
+
+LinkmeterServices LinkmeterServices::shared() {
+    return LinkmeterServices{WiFiService::shared(), LocationService::shared(), AppSettings::shared(),
+                             PingService::shared()};
+}
+
+LinkmeterViewModel::LinkmeterViewModel(LinkmeterServices services, QObject* parent)
+    : LinkmeterViewModel(services, Timing{}, parent) {}
+
+LinkmeterViewModel::LinkmeterViewModel(LinkmeterServices services, Timing timing, QObject* parent)
+    : QObject(parent), m_services(services), m_timing(timing) {
+    setUpForwardings();
+    setUpDerivations();
+    m_services.wifi.refresh();
+}
+
+LinkmeterViewModel::~LinkmeterViewModel() = default;
+
+void LinkmeterViewModel::setUpForwardings() {
+    forward(m_services.wifi, &WiFiService::currentInfo, &WiFiService::currentInfoChanged,
+            [this](const std::optional<WiFiInfo>& info) {
+                publish(m_wifiInfo, info, &LinkmeterViewModel::wifiInfoChanged);
+            });
+    auto& ping = m_services.ping;
+    forward(ping, &PingService::routerStats, &PingService::routerStatsChanged,
+            [this](const PingStatistics& stats) {
+                publish(m_routerPingStats, stats, &LinkmeterViewModel::routerPingStatsChanged);
+            });
+    forward(ping, &PingService::internetStats, &PingService::internetStatsChanged,
+            [this](const PingStatistics& stats) {
+                publish(m_internetPingStats, stats, &LinkmeterViewModel::internetPingStatsChanged);
+            });
+    forward(ping, &PingService::gatewayIP, &PingService::gatewayIPChanged,
+            [this](const std::optional<std::string>& ip) {
+                publish(m_gatewayIP, ip, &LinkmeterViewModel::gatewayIPChanged);
+            });
+    forward(ping, &PingService::routerPingHistory, &PingService::routerPingHistoryChanged,
+            [this](const std::vector<PingResult>& history) {
+                publish(m_routerPingHistory, lastEntries(history, historyLength, chartLatency),
+                        &LinkmeterViewModel::routerPingHistoryChanged);
+            });
+    forward(ping, &PingService::internetPingHistory, &PingService::internetPingHistoryChanged,
+            [this](const std::vector<PingResult>& history) {
+                publish(m_internetPingHistory, lastEntries(history, historyLength, chartLatency),
+                        &LinkmeterViewModel::internetPingHistoryChanged);
+            });
+    forward(m_services.location, &LocationService::isAuthorized, &LocationService::isAuthorizedChanged,
+            [this](bool authorized) {
+                publish(m_locationAuthorized, authorized, &LinkmeterViewModel::locationAuthorizedChanged);
+            });
+}
+
+void LinkmeterViewModel::setUpDerivations() {
+    // Quality: signal and the internet summary; the router summary only restarts the quiet time.
+    auto* quality = new Debouncer(
+        m_timing.qualityQuietTime,
+        [this] {
+            const auto& internet = m_internetPingStats;
+            const bool measured = internet.samplesCount >= 1;
+            publish(m_connectionQuality,
+                    ConnectionQuality(m_wifiInfo ? std::optional(m_wifiInfo->rssi) : std::nullopt,
+                                      measured ? std::optional(internet.averageLatency) : std::nullopt,
+                                      measured ? std::optional(internet.jitter) : std::nullopt,
+                                      measured ? std::optional(internet.packetLoss) : std::nullopt),
+                    &LinkmeterViewModel::connectionQualityChanged);
+        },
+        this);
+    connect(this, &LinkmeterViewModel::wifiInfoChanged, quality, &Debouncer::trigger);
+    connect(this, &LinkmeterViewModel::internetPingStatsChanged, quality, &Debouncer::trigger);
+    connect(this, &LinkmeterViewModel::routerPingStatsChanged, quality, &Debouncer::trigger);
+}
+
+std::optional<double> LinkmeterViewModel::internetLatency() const {
+    if (m_internetPingStats.samplesCount >= 1)
+        return m_internetPingStats.averageLatency;
+    return std::nullopt;
+}
+
+std::unique_ptr<QTimer> LinkmeterViewModel::makeRepeatingTimer(std::chrono::milliseconds period,
+                                                               std::function<void()> step) {
+    auto timer = std::make_unique<QTimer>();
+    timer->setInterval(period);
+    connect(timer.get(), &QTimer::timeout, this, std::move(step));
+    timer->start();
+    return timer;
+}
+
+void LinkmeterViewModel::startMonitoring() {
+    if (m_isMonitoring)
+        return;
+    publish(m_isMonitoring, true, &LinkmeterViewModel::isMonitoringChanged);
+
+    m_services.ping.start(m_services.settings.pingInterval());
+
+    m_monitoringTimer = makeRepeatingTimer(m_timing.wifiRefreshPeriod, [this] { m_services.wifi.refresh(); });
+    m_dnsTimer = makeRepeatingTimer(m_timing.dnsPeriod, [] {});
+}
+
+void LinkmeterViewModel::stopMonitoring() {
+    publish(m_isMonitoring, false, &LinkmeterViewModel::isMonitoringChanged);
+    m_services.ping.cancel();
+
+    m_monitoringTimer.reset();
+    m_dnsTimer.reset();
+}

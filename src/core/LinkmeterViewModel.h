@@ -1,0 +1,133 @@
+#pragma once
+
+#include "core/ConnectionQuality.h"
+#include "core/PingStatistics.h"
+#include "core/WiFiInfo.h"
+
+#include <QMetaObject>
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <type_traits>
+#include <vector>
+
+class AppSettings;
+class LocationService;
+class PingService;
+class WiFiService;
+
+// The services the view model mirrors. Tests build them with fake platforms; the app uses shared().
+struct LinkmeterServices {
+    WiFiService& wifi;
+    LocationService& location;
+    AppSettings& settings;
+    PingService& ping;
+
+    static LinkmeterServices shared();
+};
+
+// The one object the interface observes: mirrors what the services publish (always delivered on a
+// later turn of the main event loop, current value first), derives the combined results after a
+// quiet time, and starts and stops the measuring loops.
+class LinkmeterViewModel final : public QObject {
+    Q_OBJECT
+
+public:
+    // Periods and quiet times; tests shorten them.
+    struct Timing {
+        std::chrono::milliseconds wifiRefreshPeriod{5000};
+        std::chrono::milliseconds dnsPeriod{5000};
+        std::chrono::milliseconds qualityQuietTime{300};
+        std::chrono::milliseconds tipsQuietTime{500};
+        std::chrono::milliseconds notificationQuietTime{1000};
+    };
+
+    explicit LinkmeterViewModel(LinkmeterServices services, QObject* parent = nullptr);
+    LinkmeterViewModel(LinkmeterServices services, Timing timing, QObject* parent = nullptr);
+    ~LinkmeterViewModel() override;
+
+    // The number of entries every mirrored history keeps.
+    static constexpr std::size_t historyLength = 30;
+
+    const std::optional<WiFiInfo>& wifiInfo() const { return m_wifiInfo; }
+    const PingStatistics& routerPingStats() const { return m_routerPingStats; }
+    const PingStatistics& internetPingStats() const { return m_internetPingStats; }
+    const std::vector<double>& routerPingHistory() const { return m_routerPingHistory; }
+    const std::vector<double>& internetPingHistory() const { return m_internetPingHistory; }
+    const std::optional<std::string>& gatewayIP() const { return m_gatewayIP; }
+    bool isMonitoring() const { return m_isMonitoring; }
+    bool locationAuthorized() const { return m_locationAuthorized; }
+    const ConnectionQuality& connectionQuality() const { return m_connectionQuality; }
+
+    // The internet average when at least one sample exists.
+    std::optional<double> internetLatency() const;
+
+    void startMonitoring();
+    void stopMonitoring();
+
+signals:
+    void wifiInfoChanged(const std::optional<WiFiInfo>& value);
+    void routerPingStatsChanged(const PingStatistics& value);
+    void internetPingStatsChanged(const PingStatistics& value);
+    void routerPingHistoryChanged(const std::vector<double>& value);
+    void internetPingHistoryChanged(const std::vector<double>& value);
+    void gatewayIPChanged(const std::optional<std::string>& value);
+    void isMonitoringChanged(bool value);
+    void locationAuthorizedChanged(bool value);
+    void connectionQualityChanged(const ConnectionQuality& value);
+
+private:
+    void setUpForwardings();
+    void setUpDerivations();
+
+    // Assigns and notifies, even when the value did not change.
+    template <typename T, typename Signal> void publish(T& field, T value, Signal changed) {
+        field = std::move(value);
+        emit(this->*changed)(field);
+    }
+
+    template <typename Source, typename Getter, typename Signal, typename Apply>
+    void forward(Source& source, Getter current, Signal changed, Apply apply);
+
+    std::unique_ptr<QTimer> makeRepeatingTimer(std::chrono::milliseconds period, std::function<void()> step);
+
+    LinkmeterServices m_services;
+    Timing m_timing;
+
+    std::optional<WiFiInfo> m_wifiInfo;
+    PingStatistics m_routerPingStats;
+    PingStatistics m_internetPingStats;
+    std::vector<double> m_routerPingHistory;
+    std::vector<double> m_internetPingHistory;
+    std::optional<std::string> m_gatewayIP;
+    bool m_isMonitoring = false;
+    bool m_locationAuthorized = false;
+    ConnectionQuality m_connectionQuality;
+
+    std::unique_ptr<QTimer> m_monitoringTimer;
+    std::unique_ptr<QTimer> m_dnsTimer;
+};
+
+namespace detail {
+template <typename> struct SignalValue;
+template <typename Class, typename Arg> struct SignalValue<void (Class::*)(Arg)> {
+    using type = std::decay_t<Arg>;
+};
+} // namespace detail
+
+template <typename Source, typename Getter, typename Signal, typename Apply>
+void LinkmeterViewModel::forward(Source& source, Getter current, Signal changed, Apply apply) {
+    using Value = typename detail::SignalValue<Signal>::type;
+    // Every value, the current one included, is applied on a later turn of the event loop, never
+    // inside the service's own assignment.
+    auto post = [this, apply](Value value) {
+        QMetaObject::invokeMethod(
+            this, [apply, value = std::move(value)] { apply(value); }, Qt::QueuedConnection);
+    };
+    connect(&source, changed, this, [post](const Value& value) { post(value); });
+    post(std::invoke(current, source));
+}

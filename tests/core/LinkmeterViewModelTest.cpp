@@ -1,0 +1,199 @@
+#include "core/LinkmeterViewModel.h"
+
+#include "core/AppSettings.h"
+#include "core/LocationService.h"
+#include "core/PingService.h"
+#include "core/WiFiInterfaceReader.h"
+#include "core/WiFiService.h"
+#include "platform/GatewaySource.h"
+#include "platform/LocationAuthorization.h"
+#include "platform/LoginItemService.h"
+#include "support/FakeCommandRunner.h"
+#include "support/MemoryPreferencesStore.h"
+#include "support/TestUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+
+#include <atomic>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class CountingReader final : public WiFiInterfaceReader {
+public:
+    std::optional<WiFiReading> read() override {
+        ++reads;
+        return reading;
+    }
+    std::optional<WiFiReading> reading;
+    int reads = 0;
+};
+
+class FixedAuthorization final : public LocationAuthorization {
+public:
+    int authorizationStatus() const override { return location_status::authorizedWhenInUse; }
+    void requestWhenInUseAuthorization() override {}
+    void setChangeHandler(std::function<void()>) override {}
+};
+
+class NoLoginItems final : public LoginItemService {
+public:
+    std::optional<QString> registerItem() override { return std::nullopt; }
+    std::optional<QString> unregisterItem() override { return std::nullopt; }
+    bool isEnabled() const override { return false; }
+};
+
+class FixedGateway final : public GatewaySource {
+public:
+    std::optional<std::string> defaultGateway() const override { return "10.0.0.1"; }
+};
+
+WiFiReading connectedReading(int rssi) {
+    WiFiReading reading;
+    reading.powerOn = true;
+    reading.rssiValue = rssi;
+    reading.ssid = "Home";
+    reading.channel = WiFiChannelReading{36, 2, 3};
+    return reading;
+}
+
+// Every service the view model mirrors, on fake platforms. Pings answer at once with the latency
+// the test sets for each host; -1 makes the tool fail.
+struct Fixture {
+    CountingReader reader;
+    FixedAuthorization authorization;
+    MemoryPreferencesStore store;
+    NoLoginItems loginItems;
+    FixedGateway gateway;
+    std::atomic<double> routerLatency{4.0};
+    std::atomic<double> internetLatency{20.0};
+    FakeCommandRunner runner{[this](const FakeCommandRunner::Call& call) {
+        const double latency =
+            call.arguments.back() == "10.0.0.1" ? routerLatency.load() : internetLatency.load();
+        if (latency < 0)
+            return FakeCommandRunner::exited(1, "100% packet loss\n");
+        return FakeCommandRunner::exited(
+            0, "64 bytes from x: icmp_seq=1 ttl=64 time=" + std::to_string(latency) + " ms\n");
+    }};
+
+    WiFiService wifi{reader};
+    LocationService location{authorization};
+    AppSettings settings{store, loginItems};
+    PingService ping{runner, gateway};
+
+    LinkmeterServices services() { return {wifi, location, settings, ping}; }
+
+    std::size_t pingCalls() const { return runner.calls().size(); }
+};
+
+void measure(PingService& ping) {
+    auto pass = ping.measureOnce();
+    ASSERT_TRUE(waitUntil([&] { return pass.isFinished(); }));
+}
+
+} // namespace
+
+TEST(LinkmeterViewModel, ValuesPublishedDuringConstructionArriveAfterItReturns) {
+    Fixture f;
+    f.reader.reading = connectedReading(-55);
+    LinkmeterViewModel viewModel(f.services());
+
+    // The construction refreshed the link, but the view model only sees it on a later turn.
+    EXPECT_FALSE(viewModel.wifiInfo().has_value());
+    EXPECT_FALSE(viewModel.locationAuthorized());
+    ASSERT_TRUE(waitUntil([&] { return viewModel.wifiInfo().has_value(); }));
+    EXPECT_EQ(viewModel.wifiInfo()->rssi, -55);
+    EXPECT_TRUE(viewModel.locationAuthorized());
+}
+
+TEST(LinkmeterViewModel, StartingTwiceRunsOneSetOfLoopsAndStopHaltsThem) {
+    Fixture f;
+    f.settings.setPingInterval(10.0);
+    LinkmeterViewModel::Timing timing;
+    timing.wifiRefreshPeriod = 100ms;
+    LinkmeterViewModel viewModel(f.services(), timing);
+    QSignalSpy monitoring(&viewModel, &LinkmeterViewModel::isMonitoringChanged);
+
+    viewModel.startMonitoring();
+    viewModel.startMonitoring();
+    EXPECT_TRUE(viewModel.isMonitoring());
+    EXPECT_EQ(monitoring.count(), 1);
+
+    const int readsAtStart = f.reader.reads;
+    spinFor(1050ms);
+    // One pass (router and internet) and about ten refreshes: a second loop would double both.
+    EXPECT_EQ(f.pingCalls(), 2u);
+    EXPECT_GE(f.reader.reads - readsAtStart, 7);
+    EXPECT_LE(f.reader.reads - readsAtStart, 13);
+
+    viewModel.stopMonitoring();
+    EXPECT_FALSE(viewModel.isMonitoring());
+    const int readsAtStop = f.reader.reads;
+    spinFor(400ms);
+    EXPECT_EQ(f.reader.reads, readsAtStop);
+
+    // A start after a stop restarts the ping loop at once.
+    viewModel.startMonitoring();
+    ASSERT_TRUE(waitUntil([&] { return f.pingCalls() == 4u; }));
+}
+
+TEST(LinkmeterViewModel, StopBeforeAnyStartChangesNothing) {
+    Fixture f;
+    LinkmeterViewModel viewModel(f.services());
+    const int reads = f.reader.reads;
+    viewModel.stopMonitoring();
+    spinFor(200ms);
+    EXPECT_FALSE(viewModel.isMonitoring());
+    EXPECT_EQ(f.reader.reads, reads);
+    EXPECT_EQ(f.pingCalls(), 0u);
+}
+
+TEST(LinkmeterViewModel, PingHistoriesKeepTheLast30WithLostPingsAtZero) {
+    Fixture f;
+    LinkmeterViewModel viewModel(f.services());
+    for (int pass = 1; pass <= 45; ++pass) {
+        f.routerLatency = pass == 45 ? -1.0 : pass;
+        measure(f.ping);
+    }
+    ASSERT_TRUE(waitUntil([&] { return viewModel.routerPingStats().samplesCount == 45; }));
+    const auto& history = viewModel.routerPingHistory();
+    ASSERT_EQ(history.size(), 30u);
+    EXPECT_DOUBLE_EQ(history.front(), 16.0);
+    EXPECT_DOUBLE_EQ(history[28], 44.0);
+    EXPECT_DOUBLE_EQ(history.back(), 0.0);
+    EXPECT_EQ(viewModel.internetPingHistory().size(), 30u);
+    EXPECT_EQ(viewModel.gatewayIP(), "10.0.0.1");
+}
+
+TEST(LinkmeterViewModel, QualityIsComputedOnceAfterABurstFromTheInternetSummaryAlone) {
+    Fixture f;
+    LinkmeterViewModel viewModel(f.services());
+    QSignalSpy quality(&viewModel, &LinkmeterViewModel::connectionQualityChanged);
+
+    // Nothing measured yet: neutral sub-scores.
+    ASSERT_TRUE(waitUntil([&] { return quality.count() == 1; }));
+    EXPECT_EQ(viewModel.connectionQuality().score, 67);
+    EXPECT_EQ(viewModel.connectionQuality().rating, QualityRating::fair);
+
+    // Three passes 0.1 s apart; the router is terrible, which must not enter the score.
+    f.routerLatency = 900.0;
+    QElapsedTimer sinceLast;
+    for (const double latency : {200.0, 100.0, 8.0}) {
+        f.internetLatency = latency;
+        measure(f.ping);
+        sinceLast.start();
+        spinFor(100ms);
+    }
+    ASSERT_TRUE(waitUntil([&] { return quality.count() == 2; }, 2s));
+    EXPECT_GE(sinceLast.elapsed(), 280);
+    spinFor(500ms);
+    EXPECT_EQ(quality.count(), 2);
+    // The last summary: average 102.67 ms (20), jitter 96 ms (0), no loss (100), no Wi-Fi (50).
+    EXPECT_EQ(viewModel.connectionQuality().breakdown, (QualityBreakdown{50, 20, 0, 100}));
+    EXPECT_EQ(viewModel.connectionQuality().score, 37);
+    EXPECT_EQ(viewModel.internetLatency(), viewModel.internetPingStats().averageLatency);
+}
