@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <random>
 
 namespace {
 
@@ -127,6 +128,44 @@ TEST(LinuxScanConversion, HostileElementsNeverBreakTheConversion) {
     // Elements contradicting the channel: a 40 MHz HT element on a 5 GHz network is simply read.
     const ScannedAccessPoint wide = linuxscan::accessPointFor(bss(6, 5180, -6000, kHt40), {});
     EXPECT_EQ(wide.channel->widthCode, 2);
+}
+
+TEST(LinuxScanConversion, RandomElementBytesGiveValidCodes) {
+    // Element ids the conversion looks at, so random bodies reach the interesting parsers.
+    constexpr std::uint8_t kIds[] = {0, 48, 61, 192, 221, 255};
+    const std::set<int> validSecurity{securitycode::none,           securitycode::wep,
+                                      securitycode::wpaPersonal,    securitycode::wpa2Personal,
+                                      securitycode::dynamicWep,     securitycode::wpaEnterprise,
+                                      securitycode::wpa2Enterprise, securitycode::wpa3Personal,
+                                      securitycode::wpa3Enterprise, securitycode::owe};
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int round = 0; round < 3000; ++round) {
+        Bytes elements;
+        const int count = byte(random) % 6;
+        for (int i = 0; i < count; ++i) {
+            elements.push_back(kIds[byte(random) % 6]);
+            const int length = byte(random);
+            elements.push_back(static_cast<std::uint8_t>(length));
+            // Often shorter than announced, sometimes longer: both must be survived.
+            const int actual = byte(random) % 2 ? length : byte(random) % 40;
+            for (int j = 0; j < actual; ++j)
+                elements.push_back(
+                    static_cast<std::uint8_t>(byte(random) % 4 ? byte(random) : (j % 4 ? 0 : 2)));
+        }
+        const auto frequency = byte(random) % 2 ? 2412u + 5u * std::uint32_t(byte(random) % 13) : 5955u;
+        const ScannedAccessPoint ap =
+            linuxscan::accessPointFor(bss(1, frequency, -5000, elements, std::uint16_t(byte(random))), {});
+        ASSERT_TRUE(ap.channel.has_value());
+        EXPECT_GE(ap.channel->widthCode, 1);
+        EXPECT_LE(ap.channel->widthCode, 4);
+        // Only unrecognised suites may leave the set empty (security then shows as unknown).
+        for (const int code : ap.supportedSecurity)
+            EXPECT_TRUE(validSecurity.contains(code)) << code;
+        if (ap.ssid) {
+            EXPECT_LE(ap.ssid->size(), 32u * 3u);
+        }
+    }
 }
 
 TEST(LinuxScanner, NoStationInterfaceMeansNoInterfaceAndNoScanRequest) {
