@@ -5,6 +5,10 @@
 #include "core/LocationService.h"
 #include "core/PingService.h"
 #include "core/WiFiService.h"
+#include "diagnosis/NotificationService.h"
+#include "diagnosis/TipGenerator.h"
+#include "probes/CaptivePortalService.h"
+#include "probes/DNSService.h"
 
 #include <algorithm>
 
@@ -29,8 +33,10 @@ double chartLatency(const PingResult& result) {
 } // namespace
 
 LinkmeterServices LinkmeterServices::shared() {
-    return LinkmeterServices{WiFiService::shared(), LocationService::shared(), AppSettings::shared(),
-                             PingService::shared()};
+    return LinkmeterServices{WiFiService::shared(),        LocationService::shared(),
+                             AppSettings::shared(),        PingService::shared(),
+                             DNSService::shared(),         CaptivePortalService::shared(),
+                             NotificationService::shared()};
 }
 
 LinkmeterViewModel::LinkmeterViewModel(LinkmeterServices services, QObject* parent)
@@ -73,9 +79,24 @@ void LinkmeterViewModel::setUpForwardings() {
                 publish(m_internetPingHistory, lastEntries(history, historyLength, chartLatency),
                         &LinkmeterViewModel::internetPingHistoryChanged);
             });
+    auto& dns = m_services.dns;
+    forward(dns, &DNSService::lastResult, &DNSService::lastResultChanged,
+            [this](const std::optional<DNSResult>& result) {
+                publish(m_dnsResult, result, &LinkmeterViewModel::dnsResultChanged);
+            });
+    forward(dns, &DNSService::dnsHistory, &DNSService::dnsHistoryChanged,
+            [this](const std::vector<DNSResult>& history) {
+                publish(m_dnsHistory,
+                        lastEntries(history, historyLength, [](const DNSResult& r) { return r.lookupTime; }),
+                        &LinkmeterViewModel::dnsHistoryChanged);
+            });
     forward(m_services.location, &LocationService::isAuthorized, &LocationService::isAuthorizedChanged,
             [this](bool authorized) {
                 publish(m_locationAuthorized, authorized, &LinkmeterViewModel::locationAuthorizedChanged);
+            });
+    forward(m_services.captivePortal, &CaptivePortalService::status, &CaptivePortalService::statusChanged,
+            [this](const CaptivePortalStatus& status) {
+                publish(m_captivePortalStatus, status, &LinkmeterViewModel::captivePortalStatusChanged);
             });
 }
 
@@ -97,6 +118,43 @@ void LinkmeterViewModel::setUpDerivations() {
     connect(this, &LinkmeterViewModel::wifiInfoChanged, quality, &Debouncer::trigger);
     connect(this, &LinkmeterViewModel::internetPingStatsChanged, quality, &Debouncer::trigger);
     connect(this, &LinkmeterViewModel::routerPingStatsChanged, quality, &Debouncer::trigger);
+
+    auto* tips = new Debouncer(
+        m_timing.tipsQuietTime,
+        [this] {
+            publish(m_tips, generateTips(m_wifiInfo, m_routerPingStats, m_internetPingStats, m_dnsResult),
+                    &LinkmeterViewModel::tipsChanged);
+        },
+        this);
+    connect(this, &LinkmeterViewModel::wifiInfoChanged, tips, &Debouncer::trigger);
+    connect(this, &LinkmeterViewModel::routerPingStatsChanged, tips, &Debouncer::trigger);
+    connect(this, &LinkmeterViewModel::internetPingStatsChanged, tips, &Debouncer::trigger);
+    connect(this, &LinkmeterViewModel::dnsResultChanged, tips, &Debouncer::trigger);
+
+    auto* notificationStep = new Debouncer(
+        m_timing.notificationQuietTime,
+        [this] {
+            m_services.notifications.runNotificationStep(m_internetPingStats, m_wifiInfo, m_publicIP,
+                                                         m_captivePortalStatus);
+        },
+        this);
+    connect(this, &LinkmeterViewModel::internetPingStatsChanged, notificationStep, &Debouncer::trigger);
+    connect(this, &LinkmeterViewModel::wifiInfoChanged, notificationStep, &Debouncer::trigger);
+    connect(this, &LinkmeterViewModel::publicIPChanged, notificationStep, &Debouncer::trigger);
+    connect(this, &LinkmeterViewModel::captivePortalStatusChanged, notificationStep, &Debouncer::trigger);
+}
+
+std::string LinkmeterViewModel::menuBarIcon() const {
+    return m_captivePortalStatus.isCaptivePortal() ? "globe.badge.chevron.backward" : "globe";
+}
+
+void LinkmeterViewModel::openCaptivePortalLoginPage() {
+    m_services.captivePortal.openLoginPage();
+}
+
+void LinkmeterViewModel::measureDNS() {
+    // The result comes back through the service's own publication.
+    m_services.dns.measureDNS();
 }
 
 std::optional<double> LinkmeterViewModel::internetLatency() const {
@@ -122,12 +180,16 @@ void LinkmeterViewModel::startMonitoring() {
     m_services.ping.start(m_services.settings.pingInterval());
 
     m_monitoringTimer = makeRepeatingTimer(m_timing.wifiRefreshPeriod, [this] { m_services.wifi.refresh(); });
-    m_dnsTimer = makeRepeatingTimer(m_timing.dnsPeriod, [] {});
+    m_dnsTimer = makeRepeatingTimer(m_timing.dnsPeriod, [this] { measureDNS(); });
+    measureDNS();
+    if (m_services.settings.checkForCaptivePortal())
+        m_services.captivePortal.start(m_services.settings.captivePortalCheckInterval());
 }
 
 void LinkmeterViewModel::stopMonitoring() {
     publish(m_isMonitoring, false, &LinkmeterViewModel::isMonitoringChanged);
     m_services.ping.cancel();
+    m_services.captivePortal.stop();
 
     m_monitoringTimer.reset();
     m_dnsTimer.reset();

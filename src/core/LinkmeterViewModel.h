@@ -3,6 +3,9 @@
 #include "core/ConnectionQuality.h"
 #include "core/PingStatistics.h"
 #include "core/WiFiInfo.h"
+#include "diagnosis/Tip.h"
+#include "probes/CaptivePortalStatus.h"
+#include "probes/DNSResult.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -16,7 +19,10 @@
 #include <vector>
 
 class AppSettings;
+class CaptivePortalService;
+class DNSService;
 class LocationService;
+class NotificationService;
 class PingService;
 class WiFiService;
 
@@ -26,6 +32,9 @@ struct LinkmeterServices {
     LocationService& location;
     AppSettings& settings;
     PingService& ping;
+    DNSService& dns;
+    CaptivePortalService& captivePortal;
+    NotificationService& notifications;
 
     static LinkmeterServices shared();
 };
@@ -59,12 +68,21 @@ public:
     const std::vector<double>& routerPingHistory() const { return m_routerPingHistory; }
     const std::vector<double>& internetPingHistory() const { return m_internetPingHistory; }
     const std::optional<std::string>& gatewayIP() const { return m_gatewayIP; }
+    const std::optional<DNSResult>& dnsResult() const { return m_dnsResult; }
+    const std::vector<double>& dnsHistory() const { return m_dnsHistory; }
+    const std::vector<Tip>& tips() const { return m_tips; }
+    const CaptivePortalStatus& captivePortalStatus() const { return m_captivePortalStatus; }
+    const std::optional<std::string>& publicIP() const { return m_publicIP; }
     bool isMonitoring() const { return m_isMonitoring; }
     bool locationAuthorized() const { return m_locationAuthorized; }
     const ConnectionQuality& connectionQuality() const { return m_connectionQuality; }
 
     // The internet average when at least one sample exists.
     std::optional<double> internetLatency() const;
+    // Symbol name of the tray icon: a portal asking for sign-in gets its own badge.
+    std::string menuBarIcon() const;
+
+    void openCaptivePortalLoginPage();
 
     void startMonitoring();
     void stopMonitoring();
@@ -76,6 +94,11 @@ signals:
     void routerPingHistoryChanged(const std::vector<double>& value);
     void internetPingHistoryChanged(const std::vector<double>& value);
     void gatewayIPChanged(const std::optional<std::string>& value);
+    void dnsResultChanged(const std::optional<DNSResult>& value);
+    void dnsHistoryChanged(const std::vector<double>& value);
+    void tipsChanged(const std::vector<Tip>& value);
+    void captivePortalStatusChanged(const CaptivePortalStatus& value);
+    void publicIPChanged(const std::optional<std::string>& value);
     void isMonitoringChanged(bool value);
     void locationAuthorizedChanged(bool value);
     void connectionQualityChanged(const ConnectionQuality& value);
@@ -94,6 +117,7 @@ private:
     void forward(Source& source, Getter current, Signal changed, Apply apply);
 
     std::unique_ptr<QTimer> makeRepeatingTimer(std::chrono::milliseconds period, std::function<void()> step);
+    void measureDNS();
 
     LinkmeterServices m_services;
     Timing m_timing;
@@ -104,6 +128,11 @@ private:
     std::vector<double> m_routerPingHistory;
     std::vector<double> m_internetPingHistory;
     std::optional<std::string> m_gatewayIP;
+    std::optional<DNSResult> m_dnsResult;
+    std::vector<double> m_dnsHistory;
+    std::vector<Tip> m_tips;
+    CaptivePortalStatus m_captivePortalStatus;
+    std::optional<std::string> m_publicIP;
     bool m_isMonitoring = false;
     bool m_locationAuthorized = false;
     ConnectionQuality m_connectionQuality;

@@ -5,10 +5,19 @@
 #include "core/PingService.h"
 #include "core/WiFiInterfaceReader.h"
 #include "core/WiFiService.h"
+#include "diagnosis/NotificationService.h"
 #include "platform/GatewaySource.h"
 #include "platform/LocationAuthorization.h"
 #include "platform/LoginItemService.h"
+#include "platform/NotificationCenter.h"
+#include "platform/ResolverSource.h"
+#include "platform/UrlOpener.h"
+#include "platform/qt/NetworkHttpClient.h"
+#include "probes/CaptivePortalService.h"
+#include "probes/DNSService.h"
 #include "support/FakeCommandRunner.h"
+#include "support/LocalHttpServer.h"
+#include "support/ManualClock.h"
 #include "support/MemoryPreferencesStore.h"
 #include "support/TestUtil.h"
 
@@ -52,6 +61,30 @@ public:
     std::optional<std::string> defaultGateway() const override { return "10.0.0.1"; }
 };
 
+class FixedResolver final : public ResolverSource {
+public:
+    std::optional<std::string> firstNameserver() const override { return "192.0.2.53"; }
+};
+
+class NoUrlOpener final : public UrlOpener {
+public:
+    bool open(const QUrl&) override { return false; }
+};
+
+// Grants permission and records every notification handed over.
+class RecordingNotificationCenter final : public NotificationCenter {
+public:
+    QFuture<bool> authorizationStatus() override { return QtFuture::makeReadyFuture(true); }
+    QFuture<NotificationAuthorization> requestAuthorization() override {
+        return QtFuture::makeReadyFuture(NotificationAuthorization{true, std::nullopt});
+    }
+    QFuture<std::optional<QString>> add(const NotificationRequest& request) override {
+        sent.push_back(request);
+        return QtFuture::makeReadyFuture(std::optional<QString>());
+    }
+    std::vector<NotificationRequest> sent;
+};
+
 WiFiReading connectedReading(int rssi) {
     WiFiReading reading;
     reading.powerOn = true;
@@ -80,12 +113,24 @@ struct Fixture {
             0, "64 bytes from x: icmp_seq=1 ttl=64 time=" + std::to_string(latency) + " ms\n");
     }};
 
+    FixedResolver resolver;
+    LocalHttpServer server;
+    NetworkHttpClient http;
+    NoUrlOpener opener;
+    RecordingNotificationCenter center;
+    ManualClock clock;
+
     WiFiService wifi{reader};
     LocationService location{authorization};
     AppSettings settings{store, loginItems};
     PingService ping{runner, gateway};
+    DNSService dns{resolver, "localhost"};
+    CaptivePortalService captivePortal{http, opener, server.url("/hotspot-detect.html")};
+    NotificationService notifications{center, settings, clock};
 
-    LinkmeterServices services() { return {wifi, location, settings, ping}; }
+    LinkmeterServices services() {
+        return {wifi, location, settings, ping, dns, captivePortal, notifications};
+    }
 
     std::size_t pingCalls() const { return runner.calls().size(); }
 };
@@ -196,4 +241,57 @@ TEST(LinkmeterViewModel, QualityIsComputedOnceAfterABurstFromTheInternetSummaryA
     EXPECT_EQ(viewModel.connectionQuality().breakdown, (QualityBreakdown{50, 20, 0, 100}));
     EXPECT_EQ(viewModel.connectionQuality().score, 37);
     EXPECT_EQ(viewModel.internetLatency(), viewModel.internetPingStats().averageLatency);
+}
+
+TEST(LinkmeterViewModel, MonitoringMeasuresDnsAtOnceAndProbesForAPortal) {
+    Fixture f;
+    f.server.route("/hotspot-detect.html",
+                   LocalHttpServer::Reply::answer(200, "<html>Please sign in</html>"));
+    LinkmeterViewModel viewModel(f.services());
+    EXPECT_EQ(viewModel.menuBarIcon(), "globe");
+
+    viewModel.startMonitoring();
+    ASSERT_TRUE(waitUntil([&] { return viewModel.dnsResult().has_value(); }, 3s));
+    EXPECT_EQ(viewModel.dnsResult()->server, "192.0.2.53");
+    EXPECT_EQ(viewModel.dnsHistory().size(), 1u);
+    ASSERT_TRUE(waitUntil([&] { return viewModel.captivePortalStatus().isCaptivePortal(); }, 6s));
+    EXPECT_EQ(viewModel.menuBarIcon(), "globe.badge.chevron.backward");
+
+    // Switched off in the settings, the next start leaves the probe alone.
+    viewModel.stopMonitoring();
+    EXPECT_FALSE(f.captivePortal.isRunning());
+    f.settings.setCheckForCaptivePortal(false);
+    viewModel.startMonitoring();
+    EXPECT_FALSE(f.captivePortal.isRunning());
+}
+
+TEST(LinkmeterViewModel, OfflineRaisesOneNotificationAndTipsFollowTheMeasurements) {
+    Fixture f;
+    f.internetLatency = -1.0;
+    // Nothing listens behind the probe address: the check fails like an unreachable internet.
+    CaptivePortalService unreachable{f.http, f.opener, QUrl("http://127.0.0.1:9/hotspot-detect.html")};
+    auto services = f.services();
+    LinkmeterServices offline{services.wifi, services.location, services.settings,     services.ping,
+                              services.dns,  unreachable,       services.notifications};
+    LinkmeterViewModel::Timing timing;
+    timing.notificationQuietTime = 200ms;
+    LinkmeterViewModel viewModel(offline, timing);
+
+    viewModel.startMonitoring();
+    ASSERT_TRUE(waitUntil([&] { return viewModel.captivePortalStatus().isNoInternet(); }, 6s));
+    ASSERT_TRUE(waitUntil([&] { return !f.center.sent.empty(); }, 3s));
+    EXPECT_EQ(f.center.sent.front().title, "You're Offline");
+    ASSERT_TRUE(waitUntil([&] { return viewModel.internetPingStats().packetLoss == 100.0; }, 3s));
+
+    // Further passes keep the state; the minute's spacing keeps it to one notification.
+    measure(f.ping);
+    spinFor(600ms);
+    const auto offlineCount =
+        std::count_if(f.center.sent.begin(), f.center.sent.end(),
+                      [](const NotificationRequest& r) { return r.title == "You're Offline"; });
+    EXPECT_EQ(offlineCount, 1);
+    ASSERT_TRUE(waitUntil([&] {
+        return std::any_of(viewModel.tips().begin(), viewModel.tips().end(),
+                           [](const Tip& tip) { return tip.title == "Internet Packet Loss"; });
+    }));
 }
