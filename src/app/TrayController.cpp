@@ -20,9 +20,11 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, QObject* parent)
     m_window->setWindowTitle(QStringLiteral("Linkmeter"));
     auto* layout = new QVBoxLayout(m_window.get());
     layout->setContentsMargins(0, 0, 0, 0);
+    // The window follows its content as banners and tips come and go.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     m_view = new PopoverView(m_viewModel, m_window.get());
     layout->addWidget(m_view);
-    m_window->setMinimumWidth(320);
+    m_view->setMinimumWidth(340);
     connect(m_view, &PopoverView::quitRequested, this, &TrayController::quitRequested);
 
     if (!trayAvailable)
@@ -41,6 +43,8 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, QObject* parent)
             togglePopover();
     });
     connect(&m_viewModel, &LinkmeterViewModel::wifiInfoChanged, this, &TrayController::updateIcon);
+    connect(&m_viewModel, &LinkmeterViewModel::captivePortalStatusChanged, this, &TrayController::updateIcon);
+    connect(&m_viewModel, &LinkmeterViewModel::connectionQualityChanged, this, &TrayController::updateIcon);
     updateIcon();
     m_tray->show();
 }
@@ -85,8 +89,13 @@ void TrayController::togglePopover() {
 void TrayController::updateIcon() {
     if (!m_tray)
         return;
-    m_tray->setIcon(symbolIcon(QStringLiteral("globe")));
+    const QString iconName = QString::fromStdString(m_viewModel.menuBarIcon());
+    if (iconName != m_iconName) {
+        m_iconName = iconName;
+        m_tray->setIcon(symbolIcon(iconName));
+    }
     const auto& info = m_viewModel.wifiInfo();
-    m_tray->setToolTip(info ? QStringLiteral("Linkmeter — %1").arg(QString::fromStdString(info->ssid))
-                            : QStringLiteral("Linkmeter — not connected"));
+    m_tray->setToolTip(QStringLiteral("Linkmeter — %1 — %2")
+                           .arg(info ? QString::fromStdString(info->ssid) : QStringLiteral("Not Connected"))
+                           .arg(m_viewModel.connectionQuality().score));
 }

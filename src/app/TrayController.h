@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <memory>
 
@@ -35,4 +36,5 @@ private:
     PopoverView* m_view = nullptr;
     std::unique_ptr<QMenu> m_menu;
     QSystemTrayIcon* m_tray = nullptr;
+    QString m_iconName;
 };
