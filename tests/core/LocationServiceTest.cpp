@@ -1,6 +1,5 @@
 #include "core/LocationService.h"
 #include "platform/LocationAuthorization.h"
-#include "platform/linux/OpenLocationAuthorization.h"
 
 #include <gtest/gtest.h>
 
@@ -51,13 +50,6 @@ TEST(LocationService, FollowsPlatformChangesAndForwardsRequests) {
     platform.changed();
     EXPECT_FALSE(service.isAuthorized());
     EXPECT_EQ(service.authorizationStatus(), location_status::denied);
-}
-
-TEST(LocationService, LinuxNeverWithholdsNetworkNames) {
-    OpenLocationAuthorization platform;
-    LocationService service(platform);
-    EXPECT_EQ(service.authorizationStatus(), location_status::authorizedWhenInUse);
-    EXPECT_TRUE(service.isAuthorized());
 }
 
 } // namespace

@@ -69,7 +69,7 @@ std::optional<wifi_mapping::KeyManagement> activeKeyManagement(const std::string
     const auto reply =
         call(*settingsPath, QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection"),
              QStringLiteral("GetSettings"), {});
-    if (!reply || !reply->canConvert<QDBusArgument>())
+    if (!reply || reply->metaType() != QMetaType::fromType<QDBusArgument>())
         return std::nullopt;
     const auto settings = qdbus_cast<ConnectionSettings>(reply->value<QDBusArgument>());
     if (settings.value(QStringLiteral("connection")).value(QStringLiteral("type")).toString() !=
