@@ -72,15 +72,6 @@ TEST(RouterBrandByName, FirstKeywordInListOrderDecides) {
     EXPECT_EQ(service.identifyBySSID(""), std::nullopt);
 }
 
-TEST(RouterBrandTexts, RawValuesRoundTripExactly) {
-    for (const RouterBrand brand : kAllRouterBrands)
-        EXPECT_EQ(routerBrandFromRawValue(rawValue(brand)), brand);
-    EXPECT_EQ(rawValue(RouterBrand::att), "AT&T");
-    EXPECT_EQ(rawValue(RouterBrand::tplink), "TP-Link");
-    EXPECT_EQ(routerBrandFromRawValue("netgear"), std::nullopt);
-    EXPECT_EQ(routerBrandFromRawValue("TP-Link "), std::nullopt);
-}
-
 TEST(RouterBrandTexts, AdminPagesAndHints) {
     EXPECT_EQ(adminHint(RouterBrand::linksys), "Open http://192.168.1.1 in your browser");
     EXPECT_EQ(adminHint(RouterBrand::att), "Open http://192.168.1.254 in your browser");

@@ -69,14 +69,6 @@ protected:
     WiFiScannerService service{scanner, clock};
 };
 
-TEST_F(WiFiScannerServiceTest, StartsWithEmptyChannelListsAndNoResults) {
-    EXPECT_TRUE(service.networks().empty());
-    EXPECT_TRUE(service.recommendations().empty());
-    EXPECT_EQ(service.lastScanTime(), std::nullopt);
-    EXPECT_EQ(service.channelUsage2GHz().size(), 14u);
-    EXPECT_EQ(service.channelUsage5GHz().size(), 25u);
-}
-
 TEST_F(WiFiScannerServiceTest, SuccessfulScanPublishesSortedNetworksAndAnalysis) {
     scanner.result.interfaceFound = true;
     scanner.result.currentBSSID = "00:00:00:00:00:02";
