@@ -49,8 +49,11 @@ nl80211::InterfaceInfo station(std::uint32_t index, std::string name, bool conne
 }
 
 Bytes ssidElement(const std::string& name) {
-    Bytes bytes{0, static_cast<std::uint8_t>(name.size())};
-    bytes.insert(bytes.end(), name.begin(), name.end());
+    Bytes bytes;
+    bytes.push_back(0);
+    bytes.push_back(static_cast<std::uint8_t>(name.size()));
+    for (const char c : name)
+        bytes.push_back(static_cast<std::uint8_t>(c));
     return bytes;
 }
 
