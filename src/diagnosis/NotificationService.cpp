@@ -5,11 +5,12 @@
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Platform.h"
+#include "platform/qt/ContinueOn.h"
 
 NotificationService::NotificationService(NotificationCenter& center, AppSettings& settings, Clock& clock,
                                          QObject* parent)
     : QObject(parent), m_center(center), m_settings(settings), m_clock(clock) {
-    m_center.authorizationStatus().then(this, [this](bool authorized) { setAuthorized(authorized); });
+    continueOn(this, m_center.authorizationStatus(), [this](bool authorized) { setAuthorized(authorized); });
 }
 
 NotificationService& NotificationService::shared() {
@@ -19,7 +20,7 @@ NotificationService& NotificationService::shared() {
 }
 
 void NotificationService::requestAuthorization() {
-    m_center.requestAuthorization().then(this, [this](const NotificationAuthorization& answer) {
+    continueOn(this, m_center.requestAuthorization(), [this](const NotificationAuthorization& answer) {
         setAuthorized(answer.granted);
         if (answer.error)
             logFailure("Notification authorization error: ", answer.error->toStdString());

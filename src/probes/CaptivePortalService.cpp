@@ -3,6 +3,7 @@
 #include "platform/HttpClient.h"
 #include "platform/Platform.h"
 #include "platform/UrlOpener.h"
+#include "platform/qt/ContinueOn.h"
 
 #include <QStringDecoder>
 
@@ -57,13 +58,13 @@ void CaptivePortalService::stop() {
 void CaptivePortalService::checkNow() {
     if (m_isChecking.exchange(true))
         return;
-    m_http.probe(m_testURL)
-        .then(this,
-              [this](const HttpResult& result) {
-                  m_isChecking = false;
-                  evaluate(result);
-              })
-        .onCanceled(this, [this] {
+    continueOn(
+        this, m_http.probe(m_testURL),
+        [this](const HttpResult& result) {
+            m_isChecking = false;
+            evaluate(result);
+        },
+        [this] {
             // A probe the client gave up on without an answer must not block every later check.
             m_isChecking = false;
             publish(CaptivePortalStatus::noInternet(kNoResponse.toStdString()), std::nullopt);
