@@ -10,6 +10,9 @@ TEST(PingOutput, ReadsTheFirstTimeAsPrinted) {
     EXPECT_EQ(parsePingTime("time=12ms"), 12.0);
     EXPECT_EQ(parsePingTime("time=7. ms"), 7.0);
     EXPECT_EQ(parsePingTime("time=1.5 ms\ntime=9.5 ms\n"), 1.5);
+    EXPECT_EQ(parsePingTime("time=3\n  ms"), 3.0);
+    // A "time=" that does not fit the pattern is passed over for the next one.
+    EXPECT_EQ(parsePingTime("time=1.5.ms time= 4 ms time=2 ms"), 2.0);
     // iputils' summary line has no "time=...ms" form, and a lost reply prints none.
     EXPECT_EQ(parsePingTime("1 packets transmitted, 0 received, 100% packet loss, time 0ms\n"), std::nullopt);
     EXPECT_EQ(parsePingTime("time=<1 ms"), std::nullopt);
