@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <climits>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -47,66 +49,37 @@ TEST(ConnectionQuality, ScoreTruncatesInsteadOfRounding) {
     EXPECT_EQ(quality.rating, QualityRating::good);
 }
 
+template <typename In> using Cases = std::vector<std::pair<std::optional<In>, int>>;
+
 TEST(ConnectionQuality, SignalSubScore) {
-    EXPECT_EQ(ConnectionQuality::signalScore(std::nullopt), 50);
-    EXPECT_EQ(ConnectionQuality::signalScore(-95), 0);
-    EXPECT_EQ(ConnectionQuality::signalScore(-90), 0);
-    EXPECT_EQ(ConnectionQuality::signalScore(-75), 25);
-    EXPECT_EQ(ConnectionQuality::signalScore(-60), 50);
-    EXPECT_EQ(ConnectionQuality::signalScore(-55), 58);
-    EXPECT_EQ(ConnectionQuality::signalScore(-30), 100);
-    EXPECT_EQ(ConnectionQuality::signalScore(-10), 100);
-    EXPECT_EQ(ConnectionQuality::signalScore(std::numeric_limits<int>::max()), 100);
-    EXPECT_EQ(ConnectionQuality::signalScore(std::numeric_limits<int>::min()), 0);
+    const Cases<int> cases{{std::nullopt, 50}, {-95, 0},   {-90, 0},   {-75, 25},      {-60, 50},
+                           {-55, 58},          {-30, 100}, {-10, 100}, {INT_MAX, 100}, {INT_MIN, 0}};
+    for (const auto& [rssi, expected] : cases)
+        EXPECT_EQ(ConnectionQuality::signalScore(rssi), expected) << rssi.value_or(0);
 }
 
 TEST(ConnectionQuality, LatencySubScore) {
-    EXPECT_EQ(ConnectionQuality::latencyScore(std::nullopt), 50);
-    EXPECT_EQ(ConnectionQuality::latencyScore(0.0), 50);
-    EXPECT_EQ(ConnectionQuality::latencyScore(-1.0), 50);
-    EXPECT_EQ(ConnectionQuality::latencyScore(kNaN), 50);
-    EXPECT_EQ(ConnectionQuality::latencyScore(0.5), 100);
-    EXPECT_EQ(ConnectionQuality::latencyScore(9.9), 91);
-    EXPECT_EQ(ConnectionQuality::latencyScore(10.0), 90);
-    EXPECT_EQ(ConnectionQuality::latencyScore(10.5), 90);
-    EXPECT_EQ(ConnectionQuality::latencyScore(50.0), 50);
-    EXPECT_EQ(ConnectionQuality::latencyScore(51.0), 50);
-    EXPECT_EQ(ConnectionQuality::latencyScore(52.0), 49);
-    EXPECT_EQ(ConnectionQuality::latencyScore(100.0), 20);
-    EXPECT_EQ(ConnectionQuality::latencyScore(104.9), 20);
-    EXPECT_EQ(ConnectionQuality::latencyScore(105.0), 19);
-    EXPECT_EQ(ConnectionQuality::latencyScore(200.0), 0);
-    EXPECT_EQ(ConnectionQuality::latencyScore(5000.0), 0);
-    EXPECT_EQ(ConnectionQuality::latencyScore(kInf), 0);
+    const Cases<double> cases{{std::nullopt, 50}, {0.0, 50},   {-1.0, 50},  {kNaN, 50},  {0.5, 100},
+                              {9.9, 91},          {10.0, 90},  {10.5, 90},  {50.0, 50},  {51.0, 50},
+                              {52.0, 49},         {100.0, 20}, {104.9, 20}, {105.0, 19}, {200.0, 0},
+                              {5000.0, 0},        {kInf, 0}};
+    for (const auto& [latency, expected] : cases)
+        EXPECT_EQ(ConnectionQuality::latencyScore(latency), expected) << latency.value_or(-999);
 }
 
 TEST(ConnectionQuality, JitterSubScore) {
-    EXPECT_EQ(ConnectionQuality::jitterScore(std::nullopt), 100);
-    EXPECT_EQ(ConnectionQuality::jitterScore(-0.1), 100);
-    EXPECT_EQ(ConnectionQuality::jitterScore(kNaN), 100);
-    EXPECT_EQ(ConnectionQuality::jitterScore(0.0), 100);
-    EXPECT_EQ(ConnectionQuality::jitterScore(1.2), 96);
-    EXPECT_EQ(ConnectionQuality::jitterScore(5.0), 80);
-    EXPECT_EQ(ConnectionQuality::jitterScore(5.5), 79);
-    EXPECT_EQ(ConnectionQuality::jitterScore(20.0), 31);
-    EXPECT_EQ(ConnectionQuality::jitterScore(20.001), 30);
-    EXPECT_EQ(ConnectionQuality::jitterScore(21.0), 29);
-    EXPECT_EQ(ConnectionQuality::jitterScore(50.0), 0);
-    EXPECT_EQ(ConnectionQuality::jitterScore(kInf), 0);
+    const Cases<double> cases{{std::nullopt, 100}, {-0.1, 100}, {kNaN, 100}, {0.0, 100},
+                              {1.2, 96},           {5.0, 80},   {5.5, 79},   {20.0, 31},
+                              {20.001, 30},        {21.0, 29},  {50.0, 0},   {kInf, 0}};
+    for (const auto& [jitter, expected] : cases)
+        EXPECT_EQ(ConnectionQuality::jitterScore(jitter), expected) << jitter.value_or(-999);
 }
 
 TEST(ConnectionQuality, PacketLossSubScore) {
-    EXPECT_EQ(ConnectionQuality::packetLossScore(std::nullopt), 100);
-    EXPECT_EQ(ConnectionQuality::packetLossScore(0.0), 100);
-    EXPECT_EQ(ConnectionQuality::packetLossScore(kNaN), 100);
-    EXPECT_EQ(ConnectionQuality::packetLossScore(0.5), 85);
-    EXPECT_EQ(ConnectionQuality::packetLossScore(1.0), 70);
-    EXPECT_EQ(ConnectionQuality::packetLossScore(1.1), 69);
-    EXPECT_EQ(ConnectionQuality::packetLossScore(5.0), 20);
-    EXPECT_EQ(ConnectionQuality::packetLossScore(5.2), 20);
-    EXPECT_EQ(ConnectionQuality::packetLossScore(5.25), 19);
-    EXPECT_EQ(ConnectionQuality::packetLossScore(10.0), 0);
-    EXPECT_EQ(ConnectionQuality::packetLossScore(100.0), 0);
+    const Cases<double> cases{{std::nullopt, 100}, {0.0, 100}, {kNaN, 100}, {0.5, 85}, {1.0, 70}, {1.1, 69},
+                              {5.0, 20},           {5.2, 20},  {5.25, 19},  {10.0, 0}, {100.0, 0}};
+    for (const auto& [loss, expected] : cases)
+        EXPECT_EQ(ConnectionQuality::packetLossScore(loss), expected) << loss.value_or(-999);
 }
 
 TEST(QualityRating, ScoreBands) {
