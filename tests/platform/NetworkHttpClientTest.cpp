@@ -255,7 +255,7 @@ TEST_F(NetworkHttpClientTest, UploadPostsTheBytesAsOctetStream) {
     EXPECT_EQ(result.response->statusCode, 201);
     EXPECT_EQ(result.body, "stored");
     ASSERT_EQ(server.requests("/__up").size(), 1);
-    const LocalHttpServer::Request& request = server.requests("/__up")[0];
+    const LocalHttpServer::Request request = server.requests("/__up")[0];
     EXPECT_EQ(request.method, "POST");
     EXPECT_EQ(request.header("Content-Type"), "application/octet-stream");
     EXPECT_EQ(request.body, payload);
