@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLINKMETER_BUILD_TESTS=OFF >/dev/null
 cmake --build build --target linkmeter -j"$(nproc)"
 

@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 build=${BUILD_DIR:-build}
+# Let ccache share results between checkouts in different folders.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 # shellcheck disable=SC2086
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_OPTIONS:-} >/dev/null
 cmake --build "$build" -j"$(nproc)"
