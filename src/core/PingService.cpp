@@ -5,6 +5,7 @@
 #include "platform/PingOutput.h"
 #include "platform/Platform.h"
 #include "platform/linux/IputilsPingCommand.h"
+#include "platform/qt/ContinueOn.h"
 
 #include <QList>
 #include <QtConcurrent>
@@ -86,7 +87,7 @@ void PingService::cancel() {
 void PingService::runLoopPass(std::uint64_t generation) {
     if (!m_running || generation != m_generation)
         return;
-    measureOnce().then(this, [this, generation] {
+    continueOn(this, measureOnce(), [this, generation] {
         if (m_running && generation == m_generation)
             m_pauseTimer.start(m_pause);
     });
@@ -98,9 +99,9 @@ QFuture<void> PingService::measureOnce() {
 
     QList<QFuture<PingResult>> pings{pingHost(m_gatewayIP.value_or(fallbackRouterHost)),
                                      pingHost(internetHost)};
-    return QtFuture::whenAll(pings.begin(), pings.end())
-        .then(this,
-              [this](const QList<QFuture<PingResult>>& done) { record(done[0].result(), done[1].result()); });
+    return continueOn(
+        this, QtFuture::whenAll(pings.begin(), pings.end()),
+        [this](const QList<QFuture<PingResult>>& done) { record(done[0].result(), done[1].result()); });
 }
 
 QFuture<PingResult> PingService::pingHost(const std::string& host) {

@@ -46,8 +46,8 @@ struct HttpStreamHandlers {
     std::function<void(QByteArrayView chunk)> onData;
 };
 
-// HTTP(S) for the whole program. Every future completes on the main thread, so callers can chain
-// `.then(this, ...)`.
+// HTTP(S) for the whole program. Every future completes on the main thread; callers come back to
+// themselves with `continueOn(this, ...)` (platform/qt/ContinueOn.h).
 class HttpClient {
 public:
     virtual ~HttpClient() = default;

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/ResolverSource.h"
+#include "platform/qt/ContinueOn.h"
 
 #include <QtConcurrent>
 
@@ -70,12 +71,12 @@ DNSService& DNSService::shared() {
 }
 
 QFuture<DNSResult> DNSService::measureDNS() {
-    return QtConcurrent::run(&m_pool, [domain = m_domain,
-                                       &resolver = m_resolver] { return resolveTimed(domain, resolver); })
-        .then(this, [this](const DNSResult& result) {
-            publish(result);
-            return result;
-        });
+    auto lookup = QtConcurrent::run(
+        &m_pool, [domain = m_domain, &resolver = m_resolver] { return resolveTimed(domain, resolver); });
+    return continueOn(this, std::move(lookup), [this](const DNSResult& result) {
+        publish(result);
+        return result;
+    });
 }
 
 void DNSService::publish(const DNSResult& result) {

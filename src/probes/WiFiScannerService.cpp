@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/WiFiScanner.h"
+#include "platform/qt/ContinueOn.h"
 #include "probes/NearbyNetworks.h"
 #include "probes/ScanError.h"
 
@@ -34,9 +35,8 @@ void WiFiScannerService::startScan() {
     setIsScanning(true);
     setScanError(std::nullopt);
     WiFiScanner& scanner = m_scanner;
-    QtConcurrent::run([&scanner] { return runScan(scanner); }).then(this, [this](Outcome outcome) {
-        finishScan(std::move(outcome));
-    });
+    continueOn(this, QtConcurrent::run([&scanner] { return runScan(scanner); }),
+               [this](Outcome outcome) { finishScan(std::move(outcome)); });
 }
 
 WiFiScannerService::Outcome WiFiScannerService::runScan(WiFiScanner& scanner) {
