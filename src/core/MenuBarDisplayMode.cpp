@@ -1,34 +1,27 @@
 #include "core/MenuBarDisplayMode.h"
 
+#include "core/EnumTable.h"
+
 namespace {
 
 struct ModeTexts {
+    MenuBarDisplayMode value;
     std::string_view raw;
     std::string_view title;
     std::string_view example;
     std::string_view symbol;
 };
 
+constexpr std::array<ModeTexts, 5> kModes{{
+    {MenuBarDisplayMode::icon, "icon", "Icon Only", "Network icon only", "network"},
+    {MenuBarDisplayMode::ping, "ping", "Ping Time", "e.g., 5ms", "clock"},
+    {MenuBarDisplayMode::quality, "quality", "Quality Score", "e.g., 92", "gauge.with.needle"},
+    {MenuBarDisplayMode::bandwidth, "bandwidth", "Bandwidth", "e.g., ↓12 ↑3", "arrow.up.arrow.down"},
+    {MenuBarDisplayMode::pingAndQuality, "pingAndQuality", "Ping + Quality", "e.g., 5ms • 92", "chart.bar"},
+}};
+
 const ModeTexts& textsOf(MenuBarDisplayMode mode) {
-    static constexpr ModeTexts icon{"icon", "Icon Only", "Network icon only", "network"};
-    static constexpr ModeTexts ping{"ping", "Ping Time", "e.g., 5ms", "clock"};
-    static constexpr ModeTexts quality{"quality", "Quality Score", "e.g., 92", "gauge.with.needle"};
-    static constexpr ModeTexts bandwidth{"bandwidth", "Bandwidth", "e.g., ↓12 ↑3", "arrow.up.arrow.down"};
-    static constexpr ModeTexts pingAndQuality{"pingAndQuality", "Ping + Quality", "e.g., 5ms • 92",
-                                              "chart.bar"};
-    switch (mode) {
-    case MenuBarDisplayMode::icon:
-        return icon;
-    case MenuBarDisplayMode::ping:
-        return ping;
-    case MenuBarDisplayMode::quality:
-        return quality;
-    case MenuBarDisplayMode::bandwidth:
-        return bandwidth;
-    case MenuBarDisplayMode::pingAndQuality:
-        return pingAndQuality;
-    }
-    return quality;
+    return rowOf(kModes, mode, kModes[2]); // quality, the default mode
 }
 
 } // namespace
@@ -47,8 +40,5 @@ std::string_view symbol(MenuBarDisplayMode mode) {
 }
 
 std::optional<MenuBarDisplayMode> menuBarDisplayModeFromRawValue(std::string_view raw) {
-    for (const MenuBarDisplayMode mode : allMenuBarDisplayModes)
-        if (rawValue(mode) == raw)
-            return mode;
-    return std::nullopt;
+    return caseFromRaw(kModes, raw);
 }

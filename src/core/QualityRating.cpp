@@ -1,12 +1,12 @@
 #include "core/QualityRating.h"
 
-#include <array>
+#include "core/EnumTable.h"
 
 namespace {
 
 struct RatingTexts {
-    QualityRating rating;
-    std::string_view name;
+    QualityRating value;
+    std::string_view raw;
     std::string_view description;
     std::string_view color;
 };
@@ -21,23 +21,17 @@ constexpr std::array<RatingTexts, 6> kRatings{{
 }};
 
 const RatingTexts& textsOf(QualityRating rating) {
-    for (const auto& entry : kRatings)
-        if (entry.rating == rating)
-            return entry;
-    return kRatings.back();
+    return rowOf(kRatings, rating, kRatings.back());
 }
 
 } // namespace
 
 std::string_view rawValue(QualityRating rating) {
-    return textsOf(rating).name;
+    return textsOf(rating).raw;
 }
 
 std::optional<QualityRating> qualityRatingFromRawValue(std::string_view text) {
-    for (const auto& entry : kRatings)
-        if (entry.name == text)
-            return entry.rating;
-    return std::nullopt;
+    return caseFromRaw(kRatings, text);
 }
 
 std::string_view description(QualityRating rating) {

@@ -1,10 +1,9 @@
 #include "core/WiFiInfo.h"
 
-#include <array>
-#include <utility>
+#include "core/EnumTable.h"
 
 namespace {
-constexpr std::array<std::pair<WiFiBand, std::string_view>, 4> kBandTexts{{
+constexpr std::array<EnumText<WiFiBand>, 4> kBandTexts{{
     {WiFiBand::band2_4GHz, "2.4 GHz"},
     {WiFiBand::band5GHz, "5 GHz"},
     {WiFiBand::band6GHz, "6 GHz"},
@@ -13,15 +12,9 @@ constexpr std::array<std::pair<WiFiBand, std::string_view>, 4> kBandTexts{{
 } // namespace
 
 std::string_view rawValue(WiFiBand band) {
-    for (const auto& [value, text] : kBandTexts)
-        if (value == band)
-            return text;
-    return "Unknown";
+    return rawOf(kBandTexts, band, "Unknown");
 }
 
 std::optional<WiFiBand> wifiBandFromRawValue(std::string_view text) {
-    for (const auto& [value, name] : kBandTexts)
-        if (name == text)
-            return value;
-    return std::nullopt;
+    return caseFromRaw(kBandTexts, text);
 }

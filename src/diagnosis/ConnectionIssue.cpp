@@ -1,32 +1,32 @@
 #include "diagnosis/ConnectionIssue.h"
 
+#include "core/EnumTable.h"
+
 namespace {
 struct IssueLook {
+    ConnectionIssue value;
     std::string_view icon;
     std::string_view message;
     std::string_view color;
 };
 
-IssueLook look(ConnectionIssue issue) {
-    switch (issue) {
-    case ConnectionIssue::noInternet:
-        return {"wifi.slash", "Can't reach the internet", "red"};
-    case ConnectionIssue::captivePortal:
-        return {"person.badge.key", "This network needs you to sign in", "orange"};
-    case ConnectionIssue::veryWeakSignal:
-        return {"antenna.radiowaves.left.and.right.slash", "Signal is really weak here", "red"};
-    case ConnectionIssue::weakSignal:
-        return {"antenna.radiowaves.left.and.right.slash", "Signal could be stronger", "orange"};
-    case ConnectionIssue::highPacketLoss:
-        return {"exclamationmark.triangle.fill", "Some data isn't getting through", "red"};
-    case ConnectionIssue::highLatency:
-        return {"tortoise.fill", "Internet is responding slowly", "orange"};
-    case ConnectionIssue::moderateLatency:
-        return {"tortoise.fill", "Things are a bit sluggish", "yellow"};
-    case ConnectionIssue::unstableConnection:
-        return {"waveform.path", "Connection keeps changing", "orange"};
-    }
-    return {};
+constexpr std::array<IssueLook, 8> kLooks{{
+    {ConnectionIssue::noInternet, "wifi.slash", "Can't reach the internet", "red"},
+    {ConnectionIssue::captivePortal, "person.badge.key", "This network needs you to sign in", "orange"},
+    {ConnectionIssue::veryWeakSignal, "antenna.radiowaves.left.and.right.slash", "Signal is really weak here",
+     "red"},
+    {ConnectionIssue::weakSignal, "antenna.radiowaves.left.and.right.slash", "Signal could be stronger",
+     "orange"},
+    {ConnectionIssue::highPacketLoss, "exclamationmark.triangle.fill", "Some data isn't getting through",
+     "red"},
+    {ConnectionIssue::highLatency, "tortoise.fill", "Internet is responding slowly", "orange"},
+    {ConnectionIssue::moderateLatency, "tortoise.fill", "Things are a bit sluggish", "yellow"},
+    {ConnectionIssue::unstableConnection, "waveform.path", "Connection keeps changing", "orange"},
+}};
+
+const IssueLook& look(ConnectionIssue issue) {
+    static constexpr IssueLook kNone{};
+    return rowOf(kLooks, issue, kNone);
 }
 } // namespace
 

@@ -1,10 +1,9 @@
 #include "diagnosis/NotificationType.h"
 
-#include <array>
-#include <utility>
+#include "core/EnumTable.h"
 
 namespace {
-constexpr std::array<std::pair<NotificationType, std::string_view>, 11> kRawValues{{
+constexpr std::array<EnumText<NotificationType>, 11> kRawValues{{
     {NotificationType::highLatency, "high_latency"},
     {NotificationType::latencyWarning, "latency_warning"},
     {NotificationType::packetLoss, "packet_loss"},
@@ -20,15 +19,9 @@ constexpr std::array<std::pair<NotificationType, std::string_view>, 11> kRawValu
 } // namespace
 
 std::string_view rawValue(NotificationType type) {
-    for (const auto& [value, text] : kRawValues)
-        if (value == type)
-            return text;
-    return {};
+    return rawOf(kRawValues, type, {});
 }
 
 std::optional<NotificationType> notificationTypeFromRawValue(std::string_view text) {
-    for (const auto& [value, raw] : kRawValues)
-        if (raw == text)
-            return value;
-    return std::nullopt;
+    return caseFromRaw(kRawValues, text);
 }

@@ -1,10 +1,12 @@
 #include "diagnosis/RouterBrand.h"
 
+#include "core/EnumTable.h"
+
 namespace {
 
 struct BrandTraits {
-    RouterBrand brand;
-    std::string_view name;
+    RouterBrand value;
+    std::string_view raw;
     // Empty when the vendor offers no web page for its routers.
     std::string_view adminPage;
     // Set when the hint names an app or service instead of the admin page.
@@ -29,23 +31,17 @@ constexpr std::array<BrandTraits, 13> kTraits{{
 }};
 
 const BrandTraits& traits(RouterBrand brand) {
-    for (const auto& entry : kTraits)
-        if (entry.brand == brand)
-            return entry;
-    return kTraits.front();
+    return rowOf(kTraits, brand, kTraits.front());
 }
 
 } // namespace
 
 std::string_view rawValue(RouterBrand brand) {
-    return traits(brand).name;
+    return traits(brand).raw;
 }
 
 std::optional<RouterBrand> routerBrandFromRawValue(std::string_view text) {
-    for (const auto& entry : kTraits)
-        if (entry.name == text)
-            return entry.brand;
-    return std::nullopt;
+    return caseFromRaw(kTraits, text);
 }
 
 std::optional<std::string> adminPage(RouterBrand brand) {

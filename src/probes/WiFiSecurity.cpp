@@ -1,10 +1,9 @@
 #include "probes/WiFiSecurity.h"
 
-#include <array>
-#include <utility>
+#include "core/EnumTable.h"
 
 namespace {
-constexpr std::array<std::pair<WiFiSecurity, std::string_view>, 9> kTexts{{
+constexpr std::array<EnumText<WiFiSecurity>, 9> kTexts{{
     {WiFiSecurity::open, "Open"},
     {WiFiSecurity::wep, "WEP"},
     {WiFiSecurity::wpaPsk, "WPA Personal"},
@@ -18,15 +17,9 @@ constexpr std::array<std::pair<WiFiSecurity, std::string_view>, 9> kTexts{{
 } // namespace
 
 std::string_view rawValue(WiFiSecurity security) {
-    for (const auto& [value, text] : kTexts)
-        if (value == security)
-            return text;
-    return "Unknown";
+    return rawOf(kTexts, security, "Unknown");
 }
 
 std::optional<WiFiSecurity> wifiSecurityFromRawValue(std::string_view text) {
-    for (const auto& [value, name] : kTexts)
-        if (name == text)
-            return value;
-    return std::nullopt;
+    return caseFromRaw(kTexts, text);
 }
