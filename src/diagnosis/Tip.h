@@ -27,6 +27,3 @@ struct Tip {
         return title == other.title && description == other.description;
     }
 };
-
-// A random RFC 4122 version-4 identifier in its usual 36-character text form.
-std::string makeTipId();

@@ -1,5 +1,7 @@
 #include "diagnosis/TipGenerator.h"
 
+#include "core/Uuid.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -23,7 +25,7 @@ std::string oneDecimal(double value) {
 
 Tip makeTip(const char* icon, const char* title, std::string description, const char* action,
             TipPriority priority) {
-    return Tip{makeTipId(), icon, title, std::move(description), std::string(action), priority};
+    return Tip{makeUuid(), icon, title, std::move(description), std::string(action), priority};
 }
 
 void addSignalTips(std::vector<Tip>& tips, const WiFiInfo& wifi) {

@@ -1,6 +1,6 @@
 #include "probes/NearbyNetworks.h"
 
-#include "probes/Uuid.h"
+#include "core/Uuid.h"
 
 #include <algorithm>
 #include <utility>
