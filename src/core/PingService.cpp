@@ -1,5 +1,6 @@
 #include "core/PingService.h"
 
+#include "core/BoundedHistory.h"
 #include "platform/CommandRunner.h"
 #include "platform/GatewaySource.h"
 #include "platform/PingOutput.h"
@@ -34,12 +35,6 @@ PingResult runPing(const CommandRunner& runner, const std::string& host) {
         // Whatever goes wrong running the tool, the sample is simply lost.
         return PingResult::failed();
     }
-}
-
-void appendBounded(std::vector<PingResult>& history, const PingResult& sample) {
-    history.push_back(sample);
-    if (history.size() > static_cast<size_t>(PingService::maxHistoryCount))
-        history.erase(history.begin(), history.end() - PingService::maxHistoryCount);
 }
 
 std::chrono::milliseconds pauseFor(double seconds) {
@@ -109,8 +104,8 @@ QFuture<PingResult> PingService::pingHost(const std::string& host) {
 }
 
 void PingService::record(const PingResult& router, const PingResult& internet) {
-    appendBounded(m_routerPingHistory, router);
-    appendBounded(m_internetPingHistory, internet);
+    appendBounded(m_routerPingHistory, router, maxHistoryCount);
+    appendBounded(m_internetPingHistory, internet, maxHistoryCount);
     emit routerPingHistoryChanged(m_routerPingHistory);
     emit internetPingHistoryChanged(m_internetPingHistory);
 

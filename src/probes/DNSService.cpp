@@ -1,5 +1,6 @@
 #include "probes/DNSService.h"
 
+#include "core/BoundedHistory.h"
 #include "platform/Platform.h"
 #include "platform/ResolverSource.h"
 #include "platform/qt/ContinueOn.h"
@@ -82,8 +83,6 @@ QFuture<DNSResult> DNSService::measureDNS() {
 void DNSService::publish(const DNSResult& result) {
     m_lastResult = result;
     emit lastResultChanged(m_lastResult);
-    m_dnsHistory.push_back(result);
-    if (m_dnsHistory.size() > static_cast<size_t>(maxHistoryCount))
-        m_dnsHistory.erase(m_dnsHistory.begin(), m_dnsHistory.end() - maxHistoryCount);
+    appendBounded(m_dnsHistory, result, maxHistoryCount);
     emit dnsHistoryChanged(m_dnsHistory);
 }
