@@ -54,6 +54,21 @@ void setReceiveTimeout(nl_sock* socket) {
     setsockopt(nl_socket_get_fd(socket), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
 }
 
+// Dumps `command` and keeps every reply `decode` understands; absent when the request fails.
+template <typename T>
+std::optional<std::vector<T>> dumpAll(Nl80211& link, std::uint8_t command,
+                                      std::optional<std::uint32_t> interfaceIndex,
+                                      std::optional<T> (*decode)(std::span<const std::uint8_t>)) {
+    std::vector<T> result;
+    const bool done = link.request(command, true, interfaceIndex, [&](std::span<const std::uint8_t> bytes) {
+        if (auto entry = decode(bytes))
+            result.push_back(std::move(*entry));
+    });
+    if (!done)
+        return std::nullopt;
+    return result;
+}
+
 } // namespace
 
 struct Nl80211::Request {
@@ -160,27 +175,11 @@ bool Nl80211::request(std::uint8_t command, bool dump, std::optional<std::uint32
 }
 
 std::optional<std::vector<nl80211::InterfaceInfo>> Nl80211::interfaces() {
-    std::vector<nl80211::InterfaceInfo> result;
-    Request request{NL80211_CMD_GET_INTERFACE, true, std::nullopt, std::nullopt,
-                    [&](std::span<const std::uint8_t> bytes) {
-                        if (auto info = nl80211::decodeInterface(bytes))
-                            result.push_back(std::move(*info));
-                    }};
-    if (!run(request))
-        return std::nullopt;
-    return result;
+    return dumpAll(*this, NL80211_CMD_GET_INTERFACE, std::nullopt, nl80211::decodeInterface);
 }
 
 std::optional<std::vector<nl80211::ScanResult>> Nl80211::scanResults(std::uint32_t interfaceIndex) {
-    std::vector<nl80211::ScanResult> result;
-    Request request{NL80211_CMD_GET_SCAN, true, interfaceIndex, std::nullopt,
-                    [&](std::span<const std::uint8_t> bytes) {
-                        if (auto entry = nl80211::decodeScanResult(bytes))
-                            result.push_back(std::move(*entry));
-                    }};
-    if (!run(request))
-        return std::nullopt;
-    return result;
+    return dumpAll(*this, NL80211_CMD_GET_SCAN, interfaceIndex, nl80211::decodeScanResult);
 }
 
 std::optional<nl80211::StationInfo> Nl80211::station(std::uint32_t interfaceIndex,
@@ -197,25 +196,9 @@ std::optional<nl80211::StationInfo> Nl80211::station(std::uint32_t interfaceInde
 }
 
 std::optional<std::vector<nl80211::StationInfo>> Nl80211::stations(std::uint32_t interfaceIndex) {
-    std::vector<nl80211::StationInfo> result;
-    Request request{NL80211_CMD_GET_STATION, true, interfaceIndex, std::nullopt,
-                    [&](std::span<const std::uint8_t> bytes) {
-                        if (auto entry = nl80211::decodeStation(bytes))
-                            result.push_back(std::move(*entry));
-                    }};
-    if (!run(request))
-        return std::nullopt;
-    return result;
+    return dumpAll(*this, NL80211_CMD_GET_STATION, interfaceIndex, nl80211::decodeStation);
 }
 
 std::optional<std::vector<nl80211::SurveyEntry>> Nl80211::survey(std::uint32_t interfaceIndex) {
-    std::vector<nl80211::SurveyEntry> result;
-    Request request{NL80211_CMD_GET_SURVEY, true, interfaceIndex, std::nullopt,
-                    [&](std::span<const std::uint8_t> bytes) {
-                        if (auto entry = nl80211::decodeSurvey(bytes))
-                            result.push_back(std::move(*entry));
-                    }};
-    if (!run(request))
-        return std::nullopt;
-    return result;
+    return dumpAll(*this, NL80211_CMD_GET_SURVEY, interfaceIndex, nl80211::decodeSurvey);
 }
