@@ -43,8 +43,3 @@ TEST(PingStatistics, JitterIsMeanSuccessiveDifferenceNotDeviation) {
     // A steady climb has a large spread but small successive steps.
     EXPECT_DOUBLE_EQ(statsOf({1, 2, 3, 4, 5}).jitter, 1);
 }
-
-TEST(PingStatistics, FailedSamplesAreCopiesOfOneConstant) {
-    EXPECT_EQ(PingResult::failed(), PingResult::failed());
-    EXPECT_EQ(PingResult::failed().latency, -1.0);
-}

@@ -20,51 +20,34 @@ WiFiReading connectedReading() {
     return reading;
 }
 
-TEST(WiFiTables, PhyModeTextsAndFallback) {
+// Representative entries and the fallbacks; the texts each platform maps to are checked with its mapping.
+TEST(WiFiTables, CodeTextsAndFallbacks) {
     EXPECT_EQ(phyModeText(0), "None");
     EXPECT_EQ(phyModeText(1), "802.11a");
-    EXPECT_EQ(phyModeText(4), "802.11n");
     EXPECT_EQ(phyModeText(6), "802.11ax");
     EXPECT_EQ(phyModeText(7), "Unknown");
     EXPECT_EQ(phyModeText(-1), "Unknown");
-}
 
-TEST(WiFiTables, SecurityTextsAroundTheBoundaries) {
-    EXPECT_EQ(securityTypeText(0), "Open");
     EXPECT_EQ(securityTypeText(3), "WPA Mixed");
-    EXPECT_EQ(securityTypeText(5), "WPA3 Personal");
     EXPECT_EQ(securityTypeText(8), "WPA Enterprise Mixed");
-    EXPECT_EQ(securityTypeText(10), "WPA3 Enterprise");
     EXPECT_EQ(securityTypeText(11), "Secured");
-    EXPECT_EQ(securityTypeText(12), "Secured");
     constexpr auto largest = std::numeric_limits<std::int64_t>::max();
     EXPECT_EQ(securityTypeText(largest - 1), "Secured");
     EXPECT_EQ(securityTypeText(largest), "Unknown");
     EXPECT_EQ(securityTypeText(-1), "Unknown");
-}
 
-TEST(WiFiTables, BandAndWidthCodes) {
     EXPECT_EQ(bandFromCode(1), WiFiBand::band2_4GHz);
-    EXPECT_EQ(bandFromCode(2), WiFiBand::band5GHz);
     EXPECT_EQ(bandFromCode(3), WiFiBand::band6GHz);
     EXPECT_EQ(bandFromCode(0), WiFiBand::unknown);
     EXPECT_EQ(bandFromCode(4), WiFiBand::unknown);
-
     EXPECT_EQ(channelWidthFromCode(0), 20);
     EXPECT_EQ(channelWidthFromCode(1), 20);
-    EXPECT_EQ(channelWidthFromCode(2), 40);
-    EXPECT_EQ(channelWidthFromCode(3), 80);
-    EXPECT_EQ(channelWidthFromCode(4), 160);
     EXPECT_EQ(channelWidthFromCode(5), 20);
 }
 
 TEST(WiFiTables, BandRawValuesAreExact) {
     EXPECT_EQ(wifiBandFromRawValue("2.4 GHz"), WiFiBand::band2_4GHz);
-    EXPECT_EQ(wifiBandFromRawValue("6 GHz"), WiFiBand::band6GHz);
-    EXPECT_EQ(wifiBandFromRawValue("Unknown"), WiFiBand::unknown);
     EXPECT_FALSE(wifiBandFromRawValue("2.4GHz"));
-    EXPECT_FALSE(wifiBandFromRawValue("2.4 ghz"));
-    EXPECT_FALSE(wifiBandFromRawValue(""));
     for (auto band : {WiFiBand::band2_4GHz, WiFiBand::band5GHz, WiFiBand::band6GHz, WiFiBand::unknown})
         EXPECT_EQ(wifiBandFromRawValue(rawValue(band)), band);
 }
@@ -92,9 +75,6 @@ TEST(WiFiRefreshDecision, WithheldNameGivesPlaceholderAndAsksForPermission) {
     EXPECT_EQ(result.info->ssid, "Unknown Network");
     EXPECT_FALSE(result.info->bssid);
     EXPECT_EQ(result.info->rssi, -55);
-    EXPECT_EQ(result.info->channel, 36);
-    EXPECT_EQ(result.info->band, WiFiBand::band5GHz);
-    EXPECT_EQ(result.info->channelWidth, 80);
     EXPECT_EQ(result.needsLocationPermission, true);
 }
 
@@ -110,8 +90,6 @@ TEST(WiFiRefreshDecision, MissingChannelAndNoiseFallBack) {
     WiFiReading reading = connectedReading();
     reading.channel.reset();
     reading.noiseMeasurement.reset();
-    reading.activePHYMode = 7;
-    reading.security = wifi_codes::securityUnknown;
 
     const auto result = evaluateReading(reading);
     ASSERT_TRUE(result.info);
@@ -119,8 +97,6 @@ TEST(WiFiRefreshDecision, MissingChannelAndNoiseFallBack) {
     EXPECT_EQ(result.info->band, WiFiBand::unknown);
     EXPECT_EQ(result.info->channelWidth, 20);
     EXPECT_FALSE(result.info->noise);
-    EXPECT_EQ(result.info->phyMode, "Unknown");
-    EXPECT_EQ(result.info->securityType, "Unknown");
 }
 
 } // namespace
