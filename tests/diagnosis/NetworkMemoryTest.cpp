@@ -97,19 +97,6 @@ TEST_F(NetworkMemoryTest, PruneForgetsNetworksSeenThirtyDaysAgoOrEarlier) {
     EXPECT_TRUE(memories.contains("JustInside"));
 }
 
-TEST_F(NetworkMemoryTest, PruneKeepsTheFiftyMostRecentlySeenNetworks) {
-    NetworkMemories memories;
-    const TimePoint now = utc(2027, 5, 1, 12);
-    // Network i was last seen i minutes ago; "net-50" is the oldest of 51.
-    for (int i = 0; i <= 50; ++i)
-        networkmemory::record(memories, "net-" + std::to_string(i), 70, 1.0, now - std::chrono::minutes(i));
-    networkmemory::prune(memories, now);
-    EXPECT_EQ(memories.size(), 50u);
-    EXPECT_FALSE(memories.contains("net-50"));
-    EXPECT_TRUE(memories.contains("net-49"));
-    EXPECT_TRUE(memories.contains("net-0"));
-}
-
 TEST_F(NetworkMemoryTest, PruneKeepsTodayAndTheSixDaysBefore) {
     NetworkMemories memories;
     const TimePoint now = utc(2027, 5, 20, 10); // 12:00 local

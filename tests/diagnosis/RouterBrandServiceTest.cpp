@@ -41,8 +41,6 @@ TEST(RouterBrandByAddress, NormalisesCaseAndSeparatorsAndUsesAllThreeBytes) {
     EXPECT_EQ(service.identifyByBSSID("a4:2b:8c:11:22:33"), RouterBrand::netgear);
     EXPECT_EQ(service.identifyByBSSID("A4-2B-8C-11-22-33"), RouterBrand::netgear);
     EXPECT_EQ(service.identifyByBSSID("A4:2B:B0:11:22:33"), RouterBrand::tplink);
-    EXPECT_EQ(service.identifyByBSSID("f8:bb:bf:00:00:01"), RouterBrand::eero);
-    EXPECT_EQ(service.identifyByBSSID("20:c0:47:aa:bb:cc"), RouterBrand::verizon);
     // Empty pieces are dropped before the first three are taken.
     EXPECT_EQ(service.identifyByBSSID("::00:14:6c::"), RouterBrand::netgear);
 }
@@ -60,10 +58,8 @@ TEST(RouterBrandByName, FirstKeywordInListOrderDecides) {
     EXPECT_EQ(service.identifyBySSID("NETGEAR-5G"), RouterBrand::netgear);
     EXPECT_EQ(service.identifyBySSID("Matt's WiFi"), RouterBrand::att);
     EXPECT_EQ(service.identifyBySSID("Honest Guest"), RouterBrand::google);
-    EXPECT_EQ(service.identifyBySSID("TP-Link_2.4"), RouterBrand::tplink);
     EXPECT_EQ(service.identifyBySSID("My AT&T Home"), RouterBrand::att);
     EXPECT_EQ(service.identifyBySSID("FiOS-X1Y2"), RouterBrand::verizon);
-    EXPECT_EQ(service.identifyBySSID("motorola-mesh"), RouterBrand::arris);
     // Both names appear; the keyword listed first wins, not the one appearing first in the name.
     EXPECT_EQ(service.identifyBySSID("linksys-netgear"), RouterBrand::netgear);
     EXPECT_EQ(service.identifyBySSID("eero nest"), RouterBrand::google);
@@ -73,10 +69,8 @@ TEST(RouterBrandByName, FirstKeywordInListOrderDecides) {
 }
 
 TEST(RouterBrandTexts, AdminPagesAndHints) {
-    EXPECT_EQ(adminHint(RouterBrand::linksys), "Open http://192.168.1.1 in your browser");
     EXPECT_EQ(adminHint(RouterBrand::att), "Open http://192.168.1.254 in your browser");
     EXPECT_EQ(adminPage(RouterBrand::apple), std::nullopt);
-    EXPECT_EQ(adminPage(RouterBrand::eero), std::nullopt);
     EXPECT_EQ(adminHint(RouterBrand::apple), "Open AirPort Utility app");
     EXPECT_EQ(adminHint(RouterBrand::eero), "Open eero app");
     EXPECT_EQ(adminPage(RouterBrand::google), "http://192.168.86.1");
@@ -91,28 +85,18 @@ TEST(RouterBrandTexts, AdminPagesAndHints) {
     }
 }
 
-} // namespace
-
-namespace {
-
 TEST(RouterBrandTip, IssueSelectsTheSituationAndBrandTheAdvice) {
     using I = ConnectionIssue;
     using B = RouterBrand;
     EXPECT_EQ(RouterBrandService::brandTip(I::weakSignal, B::tplink), std::nullopt);
     EXPECT_EQ(RouterBrandService::brandTip(I::highPacketLoss, B::tplink),
               "Use TP-Link Tether app to check for channel congestion");
-    EXPECT_EQ(RouterBrandService::brandTip(I::unstableConnection, B::asus),
-              "Enable Smart Connect in ASUS router settings to auto-select bands");
     EXPECT_EQ(RouterBrandService::brandTip(I::veryWeakSignal, B::att),
               "Contact your ISP about a WiFi extender or upgraded router");
     EXPECT_EQ(RouterBrandService::brandTip(I::weakSignal, B::eero),
               "Consider adding another mesh point for better coverage");
-    EXPECT_EQ(RouterBrandService::brandTip(I::weakSignal, B::netgear),
-              "Try Netgear's WiFi Analytics app to find the best spot");
     EXPECT_EQ(RouterBrandService::brandTip(I::highPacketLoss, B::netgear),
               "Try enabling Netgear Armor's channel optimization");
-    EXPECT_EQ(RouterBrandService::brandTip(I::moderateLatency, B::google),
-              "Check Google Home app for device prioritization options");
     EXPECT_EQ(RouterBrandService::brandTip(I::highLatency, B::verizon),
               RouterBrandService::brandTip(I::highLatency, B::xfinity));
     EXPECT_TRUE(RouterBrandService::brandTip(I::highLatency, B::verizon).has_value());
