@@ -96,25 +96,19 @@ constexpr std::initializer_list<std::uint8_t> k8021xAkms{akm::ieee8021x, akm::ft
                                                          akm::ieee8021xSha256, akm::suiteB};
 constexpr std::initializer_list<std::uint8_t> kSuiteB192Akms{akm::suiteB192, akm::ftIeee8021xSha384};
 
+// The EHT and HE 6 GHz operation fields number their channel widths the same way.
+constexpr std::array kWidthsByCode{OperatingWidth::mhz20, OperatingWidth::mhz40, OperatingWidth::mhz80,
+                                   OperatingWidth::mhz160, OperatingWidth::mhz320};
+
 std::optional<OperatingWidth> ehtWidth(std::span<const std::uint8_t> bytes) {
     const auto element = findExtension(bytes, extEhtOperation);
     // Parameters (1), basic MCS and NSS set (4), then the optional operation information.
     if (!element || element->body.size() < 6 || (element->body[0] & 0x01) == 0)
         return std::nullopt;
-    switch (element->body[5] & 0x07) {
-    case 0:
-        return OperatingWidth::mhz20;
-    case 1:
-        return OperatingWidth::mhz40;
-    case 2:
-        return OperatingWidth::mhz80;
-    case 3:
-        return OperatingWidth::mhz160;
-    case 4:
-        return OperatingWidth::mhz320;
-    default:
+    const std::size_t code = element->body[5] & 0x07;
+    if (code >= kWidthsByCode.size())
         return std::nullopt;
-    }
+    return kWidthsByCode[code];
 }
 
 std::optional<OperatingWidth> heSixGhzWidth(std::span<const std::uint8_t> bytes) {
@@ -132,16 +126,7 @@ std::optional<OperatingWidth> heSixGhzWidth(std::span<const std::uint8_t> bytes)
     // 6 GHz information: primary channel, control, two centre segments, minimum rate.
     if (body.size() < offset + 2)
         return std::nullopt;
-    switch (body[offset + 1] & 0x03) {
-    case 0:
-        return OperatingWidth::mhz20;
-    case 1:
-        return OperatingWidth::mhz40;
-    case 2:
-        return OperatingWidth::mhz80;
-    default:
-        return OperatingWidth::mhz160;
-    }
+    return kWidthsByCode[body[offset + 1] & 0x03];
 }
 
 std::optional<OperatingWidth> vhtWidth(std::span<const std::uint8_t> bytes) {
