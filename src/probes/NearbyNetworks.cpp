@@ -12,15 +12,15 @@ constexpr int kLowest2GHzChannel = 1;
 constexpr int kHighest2GHzChannel = 14;
 
 // Asked in this order; the first supported mode names the network's security.
-constexpr std::pair<int, WiFiSecurity> kSecurityOrder[] = {
-    {securitycode::wpa3Personal, WiFiSecurity::wpa3Psk},
-    {securitycode::wpa3Enterprise, WiFiSecurity::wpa3Enterprise},
-    {securitycode::wpa2Personal, WiFiSecurity::wpa2Psk},
-    {securitycode::wpa2Enterprise, WiFiSecurity::wpa2Enterprise},
-    {securitycode::wpaPersonal, WiFiSecurity::wpaPsk},
-    {securitycode::wpaEnterprise, WiFiSecurity::wpaEnterprise},
-    {securitycode::dynamicWep, WiFiSecurity::wep},
-    {securitycode::none, WiFiSecurity::open},
+constexpr std::pair<std::int64_t, WiFiSecurity> kSecurityOrder[] = {
+    {wifi_codes::securityWPA3Personal, WiFiSecurity::wpa3Psk},
+    {wifi_codes::securityWPA3Enterprise, WiFiSecurity::wpa3Enterprise},
+    {wifi_codes::securityWPA2Personal, WiFiSecurity::wpa2Psk},
+    {wifi_codes::securityWPA2Enterprise, WiFiSecurity::wpa2Enterprise},
+    {wifi_codes::securityWPAPersonal, WiFiSecurity::wpaPsk},
+    {wifi_codes::securityWPAEnterprise, WiFiSecurity::wpaEnterprise},
+    {wifi_codes::securityDynamicWEP, WiFiSecurity::wep},
+    {wifi_codes::securityNone, WiFiSecurity::open},
 };
 
 constexpr int kRecommended2GHz[] = {1, 6, 11};
@@ -101,33 +101,7 @@ ChannelUsage emptyUsage(int channel, WiFiBand band) {
 
 } // namespace
 
-ChannelWidth channelWidthForCode(int widthCode) {
-    switch (widthCode) {
-    case 2:
-        return ChannelWidth::forty;
-    case 3:
-        return ChannelWidth::eighty;
-    case 4:
-        return ChannelWidth::oneSixty;
-    default:
-        return ChannelWidth::twenty;
-    }
-}
-
-WiFiBand bandForCode(int bandCode) {
-    switch (bandCode) {
-    case 1:
-        return WiFiBand::band2_4GHz;
-    case 2:
-        return WiFiBand::band5GHz;
-    case 3:
-        return WiFiBand::band6GHz;
-    default:
-        return WiFiBand::unknown;
-    }
-}
-
-WiFiSecurity securityFor(const std::set<int>& supportedSecurity) {
+WiFiSecurity securityFor(const std::set<std::int64_t>& supportedSecurity) {
     for (const auto& [code, security] : kSecurityOrder)
         if (supportedSecurity.contains(code))
             return security;
@@ -144,8 +118,9 @@ ScannedNetwork makeScannedNetwork(const ScannedAccessPoint& accessPoint,
     network.noise = accessPoint.noise;
     if (accessPoint.channel) {
         network.channel = accessPoint.channel->number;
-        network.channelWidth = channelWidthForCode(accessPoint.channel->widthCode);
-        network.band = bandForCode(accessPoint.channel->bandCode);
+        network.channelWidth = channelWidthFromRawValue(channelWidthFromCode(accessPoint.channel->widthCode))
+                                   .value_or(ChannelWidth::twenty);
+        network.band = bandFromCode(accessPoint.channel->bandCode);
     } else {
         network.channel = 0;
         network.channelWidth = ChannelWidth::twenty;

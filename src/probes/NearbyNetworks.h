@@ -6,6 +6,7 @@
 #include "probes/ScannedNetwork.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,10 +18,8 @@ inline constexpr std::array<int, 25> kChannels5GHz{36,  40,  44,  48,  52,  56, 
                                                    104, 108, 112, 116, 120, 124, 128, 132, 136,
                                                    140, 144, 149, 153, 157, 161, 165};
 
-ChannelWidth channelWidthForCode(int widthCode);
-WiFiBand bandForCode(int bandCode);
 // The first supported mode in order of strength, WPA3 first.
-WiFiSecurity securityFor(const std::set<int>& supportedSecurity);
+WiFiSecurity securityFor(const std::set<std::int64_t>& supportedSecurity);
 ScannedNetwork makeScannedNetwork(const ScannedAccessPoint& accessPoint,
                                   const std::optional<std::string>& currentBSSID);
 

@@ -90,7 +90,8 @@ TEST(LinuxScanConversion, ReadsNameSignalChannelWidthAndSecurity) {
     EXPECT_EQ(ap.rssi, -66);
     EXPECT_EQ(ap.noise, -92);
     EXPECT_EQ(ap.channel, (ScannedChannel{6, 2, 1}));
-    EXPECT_EQ(ap.supportedSecurity, (std::set<int>{securitycode::wpa2Personal, securitycode::wpa3Personal}));
+    EXPECT_EQ(ap.supportedSecurity,
+              (std::set<std::int64_t>{wifi_codes::securityWPA2Personal, wifi_codes::securityWPA3Personal}));
 }
 
 TEST(LinuxScanConversion, SixGigahertzHiddenAndLegacyNetworks) {
@@ -99,12 +100,13 @@ TEST(LinuxScanConversion, SixGigahertzHiddenAndLegacyNetworks) {
     EXPECT_EQ(hidden.ssid, std::nullopt);
     EXPECT_EQ(hidden.channel, (ScannedChannel{1, 1, 3}));
     EXPECT_EQ(hidden.noise, std::nullopt);
-    EXPECT_EQ(hidden.supportedSecurity, (std::set<int>{securitycode::none}));
+    EXPECT_EQ(hidden.supportedSecurity, (std::set<std::int64_t>{wifi_codes::securityNone}));
 
     // Privacy without RSN or WPA is WEP, whichever kind.
     const ScannedAccessPoint wep =
         linuxscan::accessPointFor(bss(3, 2412, -5000, ssidElement("old"), 0x0010), {});
-    EXPECT_EQ(wep.supportedSecurity, (std::set<int>{securitycode::wep, securitycode::dynamicWep}));
+    EXPECT_EQ(wep.supportedSecurity,
+              (std::set<std::int64_t>{wifi_codes::securityWEP, wifi_codes::securityDynamicWEP}));
 
     // A frequency outside the Wi-Fi bands gives no channel; a missing signal the weakest reading.
     auto odd = bss(4, 920, 0, ssidElement("halow"));
@@ -121,7 +123,7 @@ TEST(LinuxScanConversion, HostileElementsNeverBreakTheConversion) {
         linuxscan::accessPointFor(bss(5, 5180, -6000, concat({truncatedRsn, {0, 200, 'x'}})), {});
     EXPECT_EQ(ap.channel, (ScannedChannel{36, 1, 2}));
     EXPECT_EQ(ap.ssid, std::nullopt);
-    EXPECT_FALSE(ap.supportedSecurity.contains(securitycode::wpa2Personal));
+    EXPECT_FALSE(ap.supportedSecurity.contains(wifi_codes::securityWPA2Personal));
 
     // Elements contradicting the channel: a 40 MHz HT element on a 5 GHz network is simply read.
     const ScannedAccessPoint wide = linuxscan::accessPointFor(bss(6, 5180, -6000, kHt40), {});
@@ -131,11 +133,12 @@ TEST(LinuxScanConversion, HostileElementsNeverBreakTheConversion) {
 TEST(LinuxScanConversion, RandomElementBytesGiveValidCodes) {
     // Element ids the conversion looks at, so random bodies reach the interesting parsers.
     constexpr std::uint8_t kIds[] = {0, 48, 61, 192, 221, 255};
-    const std::set<int> validSecurity{securitycode::none,           securitycode::wep,
-                                      securitycode::wpaPersonal,    securitycode::wpa2Personal,
-                                      securitycode::dynamicWep,     securitycode::wpaEnterprise,
-                                      securitycode::wpa2Enterprise, securitycode::wpa3Personal,
-                                      securitycode::wpa3Enterprise, securitycode::owe};
+    const std::set<std::int64_t> validSecurity{
+        wifi_codes::securityNone,           wifi_codes::securityWEP,
+        wifi_codes::securityWPAPersonal,    wifi_codes::securityWPA2Personal,
+        wifi_codes::securityDynamicWEP,     wifi_codes::securityWPAEnterprise,
+        wifi_codes::securityWPA2Enterprise, wifi_codes::securityWPA3Personal,
+        wifi_codes::securityWPA3Enterprise, wifi_codes::securityOWE};
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> byte(0, 255);
     for (int round = 0; round < 3000; ++round) {

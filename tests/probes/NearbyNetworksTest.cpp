@@ -54,7 +54,7 @@ TEST(ScanConversion, FallbacksAndMappingsOfOneAccessPoint) {
     EXPECT_NE(makeScannedNetwork(bare, std::nullopt).id, hidden.id);
 
     ScannedAccessPoint sixGHz{"Lab", "aa:bb:cc:dd:ee:ff",      -52,
-                              -95,   ScannedChannel{37, 4, 3}, {securitycode::wpa3Personal}};
+                              -95,   ScannedChannel{37, 4, 3}, {wifi_codes::securityWPA3Personal}};
     const ScannedNetwork lab = makeScannedNetwork(sixGHz, std::string("aa:bb:cc:dd:ee:ff"));
     EXPECT_EQ(lab.channel, 37);
     EXPECT_EQ(lab.channelWidth, ChannelWidth::oneSixty);
@@ -64,23 +64,21 @@ TEST(ScanConversion, FallbacksAndMappingsOfOneAccessPoint) {
     // The comparison is exact: another spelling of the same address is not the current network.
     EXPECT_FALSE(makeScannedNetwork(sixGHz, std::string("AA:BB:CC:DD:EE:FF")).isCurrentNetwork);
 
-    for (const auto& [code, band] : {std::pair{0, WiFiBand::unknown}, std::pair{1, WiFiBand::band2_4GHz},
-                                     std::pair{2, WiFiBand::band5GHz}, std::pair{4, WiFiBand::unknown}})
-        EXPECT_EQ(bandForCode(code), band) << code;
-    for (const auto& [code, width] : {std::pair{0, ChannelWidth::twenty}, std::pair{2, ChannelWidth::forty},
-                                      std::pair{3, ChannelWidth::eighty}, std::pair{5, ChannelWidth::twenty}})
-        EXPECT_EQ(channelWidthForCode(code), width) << code;
+    // An unknown width code reads as the legacy 20 MHz.
+    sixGHz.channel->widthCode = wifi_codes::widthUnknown;
+    EXPECT_EQ(makeScannedNetwork(sixGHz, std::nullopt).channelWidth, ChannelWidth::twenty);
 }
 
 TEST(ScanConversion, StrongestSupportedSecurityWinsAndStaticWepIsNotAsked) {
-    using namespace securitycode;
-    EXPECT_EQ(securityFor({wpa2Personal, wpa3Personal}), WiFiSecurity::wpa3Psk);
-    EXPECT_EQ(securityFor({wpa2Enterprise, wpa3Enterprise, wpa2Personal}), WiFiSecurity::wpa3Enterprise);
-    EXPECT_EQ(securityFor({wpaPersonal, wpa2Enterprise}), WiFiSecurity::wpa2Enterprise);
-    EXPECT_EQ(securityFor({wpaPersonal, wpaEnterprise}), WiFiSecurity::wpaPsk);
-    EXPECT_EQ(securityFor({dynamicWep, none}), WiFiSecurity::wep);
-    EXPECT_EQ(securityFor({none}), WiFiSecurity::open);
-    EXPECT_EQ(securityFor({wep}), WiFiSecurity::unknown);
+    using namespace wifi_codes;
+    EXPECT_EQ(securityFor({securityWPA2Personal, securityWPA3Personal}), WiFiSecurity::wpa3Psk);
+    EXPECT_EQ(securityFor({securityWPA2Enterprise, securityWPA3Enterprise, securityWPA2Personal}),
+              WiFiSecurity::wpa3Enterprise);
+    EXPECT_EQ(securityFor({securityWPAPersonal, securityWPA2Enterprise}), WiFiSecurity::wpa2Enterprise);
+    EXPECT_EQ(securityFor({securityWPAPersonal, securityWPAEnterprise}), WiFiSecurity::wpaPsk);
+    EXPECT_EQ(securityFor({securityDynamicWEP, securityNone}), WiFiSecurity::wep);
+    EXPECT_EQ(securityFor({securityNone}), WiFiSecurity::open);
+    EXPECT_EQ(securityFor({securityWEP}), WiFiSecurity::unknown);
     EXPECT_EQ(securityFor({}), WiFiSecurity::unknown);
 }
 

@@ -13,30 +13,30 @@ namespace {
 // A driver that reports no signal at all still shows the network, at the weakest reading.
 constexpr int kNoSignal = -100;
 
-std::set<int> securityCodes(const nl80211::ScanResult& result) {
+std::set<std::int64_t> securityCodes(const nl80211::ScanResult& result) {
     const ie::SecurityModes modes = ie::securityModes(result.informationElements, result.capability);
-    std::set<int> codes;
+    std::set<std::int64_t> codes;
     if (modes.wpa3Personal)
-        codes.insert(securitycode::wpa3Personal);
+        codes.insert(wifi_codes::securityWPA3Personal);
     if (modes.wpa3Enterprise)
-        codes.insert(securitycode::wpa3Enterprise);
+        codes.insert(wifi_codes::securityWPA3Enterprise);
     if (modes.wpa2Personal)
-        codes.insert(securitycode::wpa2Personal);
+        codes.insert(wifi_codes::securityWPA2Personal);
     if (modes.wpa2Enterprise)
-        codes.insert(securitycode::wpa2Enterprise);
+        codes.insert(wifi_codes::securityWPA2Enterprise);
     if (modes.wpaPersonal)
-        codes.insert(securitycode::wpaPersonal);
+        codes.insert(wifi_codes::securityWPAPersonal);
     if (modes.wpaEnterprise)
-        codes.insert(securitycode::wpaEnterprise);
+        codes.insert(wifi_codes::securityWPAEnterprise);
     // A beacon cannot tell static from dynamic WEP; both are WEP to the user.
     if (modes.wep) {
-        codes.insert(securitycode::wep);
-        codes.insert(securitycode::dynamicWep);
+        codes.insert(wifi_codes::securityWEP);
+        codes.insert(wifi_codes::securityDynamicWEP);
     }
     if (modes.owe)
-        codes.insert(securitycode::owe);
+        codes.insert(wifi_codes::securityOWE);
     if (modes.none)
-        codes.insert(securitycode::none);
+        codes.insert(wifi_codes::securityNone);
     return codes;
 }
 

@@ -89,7 +89,7 @@ int bandCodeForFrequency(std::uint32_t mhz) {
         return wifi_codes::band5GHz;
     if (mhz >= 5925 && mhz <= 7125)
         return wifi_codes::band6GHz;
-    return 0;
+    return wifi_codes::bandUnknown;
 }
 
 int widthCodeForChannelWidth(std::uint32_t nl80211Width) {
