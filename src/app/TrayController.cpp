@@ -1,6 +1,6 @@
 #include "app/TrayController.h"
 
-#include "core/LinkmeterViewModel.h"
+#include "viewmodel/LinkmeterViewModel.h"
 #include "views/PopoverView.h"
 #include "views/SymbolIcon.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/TimePoint.h"
 #include "diagnosis/DailyAverage.h"
-#include "platform/Clock.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/TimePoint.h"
 #include "diagnosis/NetworkInsight.h"
 #include "diagnosis/NetworkMemory.h"
-#include "platform/Clock.h"
 
 #include <map>
 #include <optional>

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <chrono>
+#include "core/TimePoint.h"
 
-// Wall-clock time for rules that depend on it (rate limits, calendar days, check intervals),
-// injectable so tests never sleep.
-using TimePoint = std::chrono::system_clock::time_point;
-
+// Wall-clock time for rules that depend on it (rate limits, calendar days, check intervals, sample
+// stamps), injectable so tests never sleep.
 class Clock {
 public:
     virtual ~Clock() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include "core/TimePoint.h"
 
 #include <optional>
 #include <string>

@@ -1,16 +1,18 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include "core/TimePoint.h"
 #include "probes/ChannelRecommendation.h"
 #include "probes/ChannelUsage.h"
 #include "probes/ScannedNetwork.h"
 
 #include <QObject>
+#include <QThreadPool>
 
 #include <optional>
 #include <string>
 #include <vector>
 
+class Clock;
 class WiFiScanner;
 
 // Scans the networks in range on request and publishes them strongest first, with the occupancy of
@@ -22,6 +24,7 @@ class WiFiScannerService final : public QObject {
 public:
     // The scanner must outlive every scan this service starts.
     WiFiScannerService(WiFiScanner& scanner, const Clock& clock, QObject* parent = nullptr);
+    ~WiFiScannerService() override;
 
     static WiFiScannerService& shared();
 
@@ -64,4 +67,7 @@ private:
     std::vector<ChannelUsage> m_channelUsage2GHz;
     std::vector<ChannelUsage> m_channelUsage5GHz;
     std::vector<ChannelRecommendation> m_recommendations;
+
+    // Own pool, declared last: destroyed first, it waits for a scan still using the scanner.
+    QThreadPool m_pool;
 };

@@ -1,7 +1,7 @@
 #include "views/PopoverView.h"
 
-#include "core/LinkmeterViewModel.h"
 #include "diagnosis/ConnectionIssue.h"
+#include "viewmodel/LinkmeterViewModel.h"
 
 #include <QFormLayout>
 #include <QFrame>
@@ -207,7 +207,7 @@ void PopoverView::redraw() {
         m_bannerText->setText(QString::fromStdString(portal.reason()));
     }
 
-    const auto issue = currentIssue(portal, info, vm.internetPingStats());
+    const auto issue = vm.currentIssue();
     m_issue->setVisible(issue.has_value());
     if (issue) {
         m_issue->setText(text(message(*issue)));

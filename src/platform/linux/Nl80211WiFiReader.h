@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/WiFiInterfaceReader.h"
+#include "platform/WiFiInterfaceReader.h"
 #include "platform/linux/WiFiCodeMapping.h"
 
 #include <functional>

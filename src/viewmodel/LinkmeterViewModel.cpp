@@ -1,4 +1,4 @@
-#include "core/LinkmeterViewModel.h"
+#include "viewmodel/LinkmeterViewModel.h"
 
 #include "core/AppSettings.h"
 #include "core/Debouncer.h"
@@ -155,6 +155,10 @@ void LinkmeterViewModel::openCaptivePortalLoginPage() {
 void LinkmeterViewModel::measureDNS() {
     // The result comes back through the service's own publication.
     m_services.dns.measureDNS();
+}
+
+std::optional<ConnectionIssue> LinkmeterViewModel::currentIssue() const {
+    return ::currentIssue(m_captivePortalStatus, m_wifiInfo, m_internetPingStats);
 }
 
 std::optional<double> LinkmeterViewModel::internetLatency() const {

@@ -3,6 +3,7 @@
 #include "core/ConnectionQuality.h"
 #include "core/PingStatistics.h"
 #include "core/WiFiInfo.h"
+#include "diagnosis/ConnectionIssue.h"
 #include "diagnosis/Tip.h"
 #include "probes/CaptivePortalStatus.h"
 #include "probes/DNSResult.h"
@@ -79,6 +80,8 @@ public:
 
     // The internet average when at least one sample exists.
     std::optional<double> internetLatency() const;
+    // The most pressing problem of the state as it stands, if any.
+    std::optional<ConnectionIssue> currentIssue() const;
     // Symbol name of the tray icon: a portal asking for sign-in gets its own badge.
     std::string menuBarIcon() const;
 
