@@ -1,6 +1,8 @@
 #include "probes/WiFiScannerService.h"
 
+#include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "platform/SharedInstances.h"
 #include "platform/WiFiScanner.h"
 #include "platform/qt/ContinueOn.h"
 #include "probes/NearbyNetworks.h"
@@ -22,11 +24,17 @@ struct WiFiScannerService::Outcome {
 WiFiScannerService::WiFiScannerService(WiFiScanner& scanner, const Clock& clock, QObject* parent)
     : QObject(parent), m_scanner(scanner), m_clock(clock),
       m_channelUsage2GHz(nearby::emptyChannelUsage2GHz()),
-      m_channelUsage5GHz(nearby::emptyChannelUsage5GHz()) {}
+      m_channelUsage5GHz(nearby::emptyChannelUsage5GHz()) {
+    m_pool.setMaxThreadCount(1);
+}
+
+WiFiScannerService::~WiFiScannerService() {
+    m_pool.waitForDone();
+}
 
 WiFiScannerService& WiFiScannerService::shared() {
-    static WiFiScannerService instance(platform::wifiScanner(), platform::clock());
-    return instance;
+    return SharedInstances::get<WiFiScannerService>(
+        [] { return std::make_unique<WiFiScannerService>(platform::wifiScanner(), platform::clock()); });
 }
 
 void WiFiScannerService::startScan() {
@@ -35,7 +43,7 @@ void WiFiScannerService::startScan() {
     setIsScanning(true);
     setScanError(std::nullopt);
     WiFiScanner& scanner = m_scanner;
-    continueOn(this, QtConcurrent::run([&scanner] { return runScan(scanner); }),
+    continueOn(this, QtConcurrent::run(&m_pool, [&scanner] { return runScan(scanner); }),
                [this](Outcome outcome) { finishScan(std::move(outcome)); });
 }
 

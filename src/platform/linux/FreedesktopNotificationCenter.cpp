@@ -1,5 +1,7 @@
 #include "platform/linux/FreedesktopNotificationCenter.h"
 
+#include "platform/qt/ContinueOn.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -49,7 +51,8 @@ QFuture<NotificationAuthorization> FreedesktopNotificationCenter::askServer() {
 }
 
 QFuture<bool> FreedesktopNotificationCenter::authorizationStatus() {
-    return askServer().then([](const NotificationAuthorization& answer) { return answer.granted; });
+    return continueOn(this, askServer(),
+                      [](const NotificationAuthorization& answer) { return answer.granted; });
 }
 
 QFuture<NotificationAuthorization> FreedesktopNotificationCenter::requestAuthorization() {

@@ -7,9 +7,11 @@
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QElapsedTimer>
-#include <QThread>
+#include <QEventLoop>
+#include <QTimer>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -73,12 +75,24 @@ ScanTrigger::Outcome NetworkManagerScanTrigger::requestScan(const std::string& i
     // Versions without the LastScan stamp give no way to see the end; the cached results will do.
     if (!before)
         return {Status::completed, {}};
-    while (elapsed.elapsed() < limit.count()) {
-        QThread::msleep(kPollIntervalMs);
+
+    // Watch the stamp on a timer in this worker's own event loop until it moves or time runs out.
+    Outcome outcome{Status::timedOut,
+                    "NetworkManager did not finish the scan in time; showing the networks seen recently"};
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
         const auto now = lastScan(bus, devicePath);
-        if (now && *now != *before)
-            return {Status::completed, {}};
-    }
-    return {Status::timedOut,
-            "NetworkManager did not finish the scan in time; showing the networks seen recently"};
+        if (now && *now != *before) {
+            outcome = {Status::completed, {}};
+            loop.quit();
+        }
+    });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    poll.start(kPollIntervalMs);
+    deadline.start(std::max<qint64>(limit.count() - elapsed.elapsed(), 0));
+    loop.exec();
+    return outcome;
 }
