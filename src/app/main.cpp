@@ -1,6 +1,7 @@
 #include "app/TrayController.h"
 #include "app/UnixSignalWatcher.h"
-#include "core/LinkmeterViewModel.h"
+#include "platform/SharedInstances.h"
+#include "viewmodel/LinkmeterViewModel.h"
 
 #include <QApplication>
 
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Linkmeter"));
     // A tray utility keeps running when its popover closes.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Services and platform pieces live in here, so they go before the application object does.
+    SharedInstances sharedInstances;
 
     UnixSignalWatcher signalWatcher({SIGTERM, SIGINT});
     QObject::connect(&signalWatcher, &UnixSignalWatcher::received, &app, [] { QApplication::quit(); });

@@ -1,18 +1,15 @@
 #include "core/AppSettings.h"
 
+#include "core/Defaults.h"
 #include "platform/Log.h"
 #include "platform/LoginItemService.h"
 #include "platform/Platform.h"
 #include "platform/PreferencesStore.h"
+#include "platform/SharedInstances.h"
 
 #include <limits>
 
 namespace {
-
-constexpr int defaultLatencyWarningThreshold = 50;
-constexpr int defaultLatencyCriticalThreshold = 100;
-constexpr double defaultPacketLossWarningThreshold = 1.0;
-constexpr double defaultPacketLossCriticalThreshold = 5.0;
 
 QString keyOf(const char* name) {
     return QString::fromLatin1(name);
@@ -39,32 +36,34 @@ AppSettings::AppSettings(PreferencesStore& store, LoginItemService& loginItems, 
     : QObject(parent), m_store(store), m_loginItems(loginItems) {}
 
 AppSettings& AppSettings::shared() {
-    static AppSettings instance(platform::preferences(), platform::loginItems());
-    return instance;
+    return SharedInstances::get<AppSettings>(
+        [] { return std::make_unique<AppSettings>(platform::preferences(), platform::loginItems()); });
 }
 
 double AppSettings::pingInterval() const {
-    return readDouble(m_store, SettingsKey::pingInterval, 2.0);
+    return readDouble(m_store, SettingsKey::pingInterval, defaults::pingIntervalSeconds);
 }
 
 QString AppSettings::pingTarget() const {
-    return m_store.readText(keyOf(SettingsKey::pingTarget)).value_or(QStringLiteral("1.1.1.1"));
+    return m_store.readText(keyOf(SettingsKey::pingTarget))
+        .value_or(QString::fromLatin1(defaults::internetHost));
 }
 
 int AppSettings::latencyWarningThreshold() const {
-    return readInt(m_store, SettingsKey::latencyWarningThreshold, defaultLatencyWarningThreshold);
+    return readInt(m_store, SettingsKey::latencyWarningThreshold, defaults::latencyWarningThreshold);
 }
 
 int AppSettings::latencyCriticalThreshold() const {
-    return readInt(m_store, SettingsKey::latencyCriticalThreshold, defaultLatencyCriticalThreshold);
+    return readInt(m_store, SettingsKey::latencyCriticalThreshold, defaults::latencyCriticalThreshold);
 }
 
 double AppSettings::packetLossWarningThreshold() const {
-    return readDouble(m_store, SettingsKey::packetLossWarningThreshold, defaultPacketLossWarningThreshold);
+    return readDouble(m_store, SettingsKey::packetLossWarningThreshold, defaults::packetLossWarningThreshold);
 }
 
 double AppSettings::packetLossCriticalThreshold() const {
-    return readDouble(m_store, SettingsKey::packetLossCriticalThreshold, defaultPacketLossCriticalThreshold);
+    return readDouble(m_store, SettingsKey::packetLossCriticalThreshold,
+                      defaults::packetLossCriticalThreshold);
 }
 
 MenuBarDisplayMode AppSettings::menuBarDisplayMode() const {
@@ -92,7 +91,8 @@ bool AppSettings::checkForCaptivePortal() const {
 }
 
 double AppSettings::captivePortalCheckInterval() const {
-    return readDouble(m_store, SettingsKey::captivePortalCheckInterval, 10.0);
+    return readDouble(m_store, SettingsKey::captivePortalCheckInterval,
+                      defaults::captivePortalCheckIntervalSeconds);
 }
 
 bool AppSettings::showSparklines() const {
@@ -234,10 +234,10 @@ void AppSettings::setNotifyOnConnectionLost(bool value) {
 }
 
 void AppSettings::resetToDefaults() {
-    setLatencyWarningThreshold(defaultLatencyWarningThreshold);
-    setLatencyCriticalThreshold(defaultLatencyCriticalThreshold);
-    setPacketLossWarningThreshold(defaultPacketLossWarningThreshold);
-    setPacketLossCriticalThreshold(defaultPacketLossCriticalThreshold);
+    setLatencyWarningThreshold(defaults::latencyWarningThreshold);
+    setLatencyCriticalThreshold(defaults::latencyCriticalThreshold);
+    setPacketLossWarningThreshold(defaults::packetLossWarningThreshold);
+    setPacketLossCriticalThreshold(defaults::packetLossCriticalThreshold);
 }
 
 bool AppSettings::hasCompletedOnboarding() const {

@@ -2,6 +2,7 @@
 
 #include "platform/LocationAuthorization.h"
 #include "platform/Platform.h"
+#include "platform/SharedInstances.h"
 
 #include <QPointer>
 
@@ -20,8 +21,8 @@ LocationService::LocationService(LocationAuthorization& authorization, QObject* 
 }
 
 LocationService& LocationService::shared() {
-    static LocationService* instance = new LocationService(platform::locationAuthorization());
-    return *instance;
+    return SharedInstances::get<LocationService>(
+        [] { return std::make_unique<LocationService>(platform::locationAuthorization()); });
 }
 
 void LocationService::requestWhenInUseAuthorization() {

@@ -1,54 +1,21 @@
 #include "core/PingService.h"
 
 #include "core/BoundedHistory.h"
-#include "platform/CommandRunner.h"
+#include "core/TimerInterval.h"
+#include "platform/Clock.h"
 #include "platform/GatewaySource.h"
-#include "platform/PingOutput.h"
+#include "platform/Pinger.h"
 #include "platform/Platform.h"
-#include "platform/linux/IputilsPingCommand.h"
+#include "platform/SharedInstances.h"
 #include "platform/qt/ContinueOn.h"
 
 #include <QList>
 #include <QtConcurrent>
 
-#include <chrono>
-#include <climits>
-#include <cmath>
-
-namespace {
-
-PingResult runPing(const CommandRunner& runner, const std::string& host) {
-    const auto started = std::chrono::system_clock::now();
-    // A host starting with '-' would be taken as an option by the tool.
-    if (host.empty() || host.front() == '-')
-        return PingResult::failed();
-    try {
-        const auto result = runner.run(std::string(iputils::pingPath), iputils::pingArguments(host),
-                                       CaptureMode::StandardOutputAndError);
-        if (!result.launched() || result.exitStatus != 0)
-            return PingResult::failed();
-        const auto latency = parsePingTime(result.output);
-        if (!latency)
-            return PingResult::failed();
-        return PingResult{*latency, started};
-    } catch (...) {
-        // Whatever goes wrong running the tool, the sample is simply lost.
-        return PingResult::failed();
-    }
-}
-
-std::chrono::milliseconds pauseFor(double seconds) {
-    if (!std::isfinite(seconds) || seconds < 0.0)
-        seconds = PingService::defaultIntervalSeconds;
-    // QTimer counts in int milliseconds; anything longer waits as long as it can.
-    const double milliseconds = std::min(std::round(seconds * 1000.0), static_cast<double>(INT_MAX));
-    return std::chrono::milliseconds(static_cast<long long>(milliseconds));
-}
-
-} // namespace
-
-PingService::PingService(CommandRunner& runner, GatewaySource& gateway, QObject* parent)
-    : QObject(parent), m_runner(runner), m_gateway(gateway), m_gatewayIP(gateway.defaultGateway()) {
+PingService::PingService(const Pinger& pinger, const GatewaySource& gateway, const Clock& clock,
+                         QObject* parent)
+    : QObject(parent), m_pinger(pinger), m_gateway(gateway),
+      m_clock(clock), m_failedSample{-1.0, clock.now()}, m_gatewayIP(gateway.defaultGateway()) {
     m_pauseTimer.setSingleShot(true);
     connect(&m_pauseTimer, &QTimer::timeout, this, [this] { runLoopPass(m_generation); });
     m_pool.setMaxThreadCount(4);
@@ -60,14 +27,15 @@ PingService::~PingService() {
 }
 
 PingService& PingService::shared() {
-    // Lives until the process ends; never destroyed, so no pass can outlive it.
-    static auto* instance = new PingService(platform::commandRunner(), platform::gatewaySource());
-    return *instance;
+    return SharedInstances::get<PingService>([] {
+        return std::make_unique<PingService>(platform::pinger(), platform::gatewaySource(),
+                                             platform::clock());
+    });
 }
 
 void PingService::start(double intervalSeconds) {
     cancel();
-    m_pause = pauseFor(intervalSeconds);
+    m_pause = timerInterval(intervalSeconds, defaults::pingIntervalSeconds);
     m_running = true;
     // The first pass starts from the event loop, not inside the caller.
     m_pauseTimer.start(std::chrono::milliseconds(0));
@@ -100,7 +68,11 @@ QFuture<void> PingService::measureOnce() {
 }
 
 QFuture<PingResult> PingService::pingHost(const std::string& host) {
-    return QtConcurrent::run(&m_pool, [&runner = m_runner, host] { return runPing(runner, host); });
+    return QtConcurrent::run(&m_pool,
+                             [&pinger = m_pinger, started = m_clock.now(), failed = m_failedSample, host] {
+                                 const auto latency = pinger.ping(host);
+                                 return latency ? PingResult{*latency, started} : failed;
+                             });
 }
 
 void PingService::record(const PingResult& router, const PingResult& internet) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Defaults.h"
 #include "core/PingResult.h"
 #include "core/PingStatistics.h"
 
@@ -13,8 +14,9 @@
 #include <string>
 #include <vector>
 
-class CommandRunner;
+class Clock;
 class GatewaySource;
+class Pinger;
 
 // Pings the router and one internet host at a steady pace, keeps the last samples of each and
 // publishes a summary of both windows after every pass.
@@ -23,14 +25,14 @@ class PingService final : public QObject {
 
 public:
     static constexpr int maxHistoryCount = 60;
-    static constexpr const char* internetHost = "1.1.1.1";
+    static constexpr const char* internetHost = defaults::internetHost;
     // Pinged when no default route is known.
     static constexpr const char* fallbackRouterHost = "192.168.1.1";
-    // Pause used when the one asked for is negative or not a number.
-    static constexpr double defaultIntervalSeconds = 2.0;
 
-    // Looks the gateway up once, so gatewayIP() is meaningful before the first pass.
-    PingService(CommandRunner& runner, GatewaySource& gateway, QObject* parent = nullptr);
+    // Looks the gateway up once, so gatewayIP() is meaningful before the first pass. Samples are
+    // stamped with the clock's time when their echo was sent.
+    PingService(const Pinger& pinger, const GatewaySource& gateway, const Clock& clock,
+                QObject* parent = nullptr);
     ~PingService() override;
 
     static PingService& shared();
@@ -51,7 +53,7 @@ public:
     // One pass: fresh gateway lookup, router and internet pings in parallel, then publication.
     QFuture<void> measureOnce();
     // One echo request to an IPv4 address, on a worker thread. Never fails: a lost or impossible
-    // ping is a failed sample.
+    // ping is the failed sample.
     QFuture<PingResult> pingHost(const std::string& host);
 
 signals:
@@ -65,8 +67,11 @@ private:
     void runLoopPass(std::uint64_t generation);
     void record(const PingResult& router, const PingResult& internet);
 
-    CommandRunner& m_runner;
-    GatewaySource& m_gateway;
+    const Pinger& m_pinger;
+    const GatewaySource& m_gateway;
+    const Clock& m_clock;
+    // Every lost sample is a copy of this one; nothing reads its stamp.
+    const PingResult m_failedSample;
 
     std::vector<PingResult> m_routerPingHistory;
     std::vector<PingResult> m_internetPingHistory;
@@ -81,6 +86,6 @@ private:
     bool m_running = false;
 
     // Own pool: pings must not queue behind other services' long blocking work. Declared last so
-    // it is destroyed first and waits for pings still using the runner.
+    // it is destroyed first and waits for pings still using the pinger.
     QThreadPool m_pool;
 };

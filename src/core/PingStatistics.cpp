@@ -4,11 +4,6 @@
 #include <cmath>
 #include <numeric>
 
-PingResult PingResult::failed() {
-    static const PingResult instance{-1.0, std::chrono::system_clock::now()};
-    return instance;
-}
-
 PingStatistics calculateStatistics(const std::vector<PingResult>& history) {
     PingStatistics stats;
     stats.samplesCount = static_cast<int>(history.size());

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/PreferencesStore.h"
+#include "platform/SharedInstances.h"
 
 NetworkMemoryService::NetworkMemoryService(PreferencesStore& userDefaults, const Clock& clock)
     : m_userDefaults(userDefaults), m_clock(clock) {
@@ -10,8 +11,8 @@ NetworkMemoryService::NetworkMemoryService(PreferencesStore& userDefaults, const
 }
 
 NetworkMemoryService& NetworkMemoryService::shared() {
-    static NetworkMemoryService instance(platform::preferences(), platform::clock());
-    return instance;
+    return SharedInstances::get<NetworkMemoryService>(
+        [] { return std::make_unique<NetworkMemoryService>(platform::preferences(), platform::clock()); });
 }
 
 void NetworkMemoryService::record(const std::string& ssid, int score, double latency) {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/Defaults.h"
+#include "core/TimePoint.h"
 #include "diagnosis/NotificationType.h"
-#include "platform/Clock.h"
 
 #include <map>
 #include <optional>
@@ -10,9 +11,9 @@
 
 // Alert thresholds from the settings: latencies in whole milliseconds, loss in percent.
 struct NotificationThresholds {
-    int latencyWarning = 50;
-    int latencyCritical = 100;
-    double packetLossCritical = 5.0;
+    int latencyWarning = defaults::latencyWarningThreshold;
+    int latencyCritical = defaults::latencyCriticalThreshold;
+    double packetLossCritical = defaults::packetLossCriticalThreshold;
 
     bool operator==(const NotificationThresholds&) const = default;
 };

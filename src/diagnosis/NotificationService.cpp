@@ -5,6 +5,7 @@
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Platform.h"
+#include "platform/SharedInstances.h"
 #include "platform/qt/ContinueOn.h"
 
 NotificationService::NotificationService(NotificationCenter& center, AppSettings& settings, Clock& clock,
@@ -14,9 +15,10 @@ NotificationService::NotificationService(NotificationCenter& center, AppSettings
 }
 
 NotificationService& NotificationService::shared() {
-    static NotificationService instance(platform::notificationCenter(), AppSettings::shared(),
-                                        platform::clock());
-    return instance;
+    return SharedInstances::get<NotificationService>([] {
+        return std::make_unique<NotificationService>(platform::notificationCenter(), AppSettings::shared(),
+                                                     platform::clock());
+    });
 }
 
 void NotificationService::requestAuthorization() {
@@ -79,7 +81,7 @@ void NotificationService::apply(NotificationRuleOutcome outcome) {
                                           QString::fromStdString(notification.body),
                                           QString::fromUtf8(rawValue(notification.type)), notification.sound};
         // The answer changes nothing: the kind counts as sent from the moment it was handed over.
-        m_center.add(request).then([](const std::optional<QString>& error) {
+        continueOn(this, m_center.add(request), [](const std::optional<QString>& error) {
             if (error)
                 logFailure("Failed to send notification: ", error->toStdString());
         });

@@ -1,5 +1,7 @@
 #include "diagnosis/RouterBrandService.h"
 
+#include "platform/SharedInstances.h"
+
 #include <algorithm>
 #include <cctype>
 #include <initializer_list>
@@ -117,8 +119,7 @@ RouterBrandService::RouterBrandService() {
 }
 
 RouterBrandService& RouterBrandService::shared() {
-    static RouterBrandService instance;
-    return instance;
+    return SharedInstances::get<RouterBrandService>([] { return std::make_unique<RouterBrandService>(); });
 }
 
 std::optional<RouterBrand> RouterBrandService::identifyByBSSID(std::optional<std::string_view> bssid) const {

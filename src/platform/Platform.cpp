@@ -1,10 +1,10 @@
 #include "platform/Platform.h"
 
-#include <QCoreApplication>
-
 #include "platform/Clock.h"
+#include "platform/SharedInstances.h"
 #include "platform/linux/AutostartLoginItem.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
+#include "platform/linux/IputilsPinger.h"
 #include "platform/linux/LinuxWiFiScanner.h"
 #include "platform/linux/NetworkManagerScanTrigger.h"
 #include "platform/linux/Nl80211ScanSource.h"
@@ -17,71 +17,73 @@
 #include "platform/qt/ProcessCommandRunner.h"
 #include "platform/qt/SettingsPreferencesStore.h"
 
+#include <memory>
+
 namespace platform {
 
+namespace {
+// The one instance of an implementation with no constructor arguments.
+template <typename T> T& plain() {
+    return SharedInstances::get<T>([] { return std::make_unique<T>(); });
+}
+} // namespace
+
 Clock& clock() {
-    static SystemClock instance;
-    return instance;
+    return plain<SystemClock>();
 }
 
 CommandRunner& commandRunner() {
-    static ProcessCommandRunner instance;
-    return instance;
+    return plain<ProcessCommandRunner>();
+}
+
+Pinger& pinger() {
+    const CommandRunner& runner = commandRunner();
+    return SharedInstances::get<IputilsPinger>([&] { return std::make_unique<IputilsPinger>(runner); });
 }
 
 GatewaySource& gatewaySource() {
-    static ProcRouteGatewaySource instance;
-    return instance;
+    return plain<ProcRouteGatewaySource>();
 }
 
 ResolverSource& resolverSource() {
-    static ResolvConfResolverSource instance;
-    return instance;
+    return plain<ResolvConfResolverSource>();
 }
 
 PreferencesStore& preferences() {
-    static SettingsPreferencesStore instance;
-    return instance;
+    return plain<SettingsPreferencesStore>();
 }
 
 LoginItemService& loginItems() {
-    static AutostartLoginItem instance;
-    return instance;
+    return plain<AutostartLoginItem>();
 }
 
 HttpClient& http() {
-    // Owned by the application object, so its network stack goes down before the event loop does.
-    static auto* instance = new NetworkHttpClient(HttpTimeouts{}, QCoreApplication::instance());
-    return *instance;
+    return SharedInstances::get<NetworkHttpClient>(
+        [] { return std::make_unique<NetworkHttpClient>(HttpTimeouts{}); });
 }
 
 WiFiInterfaceReader& wifiReader() {
-    static Nl80211WiFiReader instance;
-    return instance;
+    return plain<Nl80211WiFiReader>();
 }
 
 WiFiScanner& wifiScanner() {
-    static NetworkManagerScanTrigger trigger;
-    static Nl80211ScanSource kernel;
-    static LinuxWiFiScanner instance(trigger, kernel);
-    return instance;
+    ScanTrigger& trigger = plain<NetworkManagerScanTrigger>();
+    KernelScanSource& kernel = plain<Nl80211ScanSource>();
+    return SharedInstances::get<LinuxWiFiScanner>(
+        [&] { return std::make_unique<LinuxWiFiScanner>(trigger, kernel); });
 }
 
 LocationAuthorization& locationAuthorization() {
-    static OpenLocationAuthorization instance;
-    return instance;
+    return plain<OpenLocationAuthorization>();
 }
 
 NotificationCenter& notificationCenter() {
-    // Owned by the application object, so its bus replies stop before the event loop does.
-    static auto* instance =
-        new FreedesktopNotificationCenter(QDBusConnection::sessionBus(), QCoreApplication::instance());
-    return *instance;
+    return SharedInstances::get<FreedesktopNotificationCenter>(
+        [] { return std::make_unique<FreedesktopNotificationCenter>(QDBusConnection::sessionBus()); });
 }
 
 UrlOpener& urlOpener() {
-    static DesktopUrlOpener instance;
-    return instance;
+    return plain<DesktopUrlOpener>();
 }
 
 } // namespace platform

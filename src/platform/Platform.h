@@ -7,17 +7,20 @@ class HttpClient;
 class LocationAuthorization;
 class LoginItemService;
 class NotificationCenter;
+class Pinger;
 class PreferencesStore;
 class ResolverSource;
 class UrlOpener;
 class WiFiInterfaceReader;
 class WiFiScanner;
 
-// The real platform implementations, created once per process on first use. Services' shared()
-// instances take them from here; tests pass fakes to the services' constructors instead.
+// The composition root: the one place that picks the real platform implementations. Each is created
+// on first use and owned by the process's SharedInstances. Services' shared() instances take them
+// from here; tests pass fakes to the services' constructors instead.
 namespace platform {
 Clock& clock();
 CommandRunner& commandRunner();
+Pinger& pinger();
 GatewaySource& gatewaySource();
 ResolverSource& resolverSource();
 PreferencesStore& preferences();

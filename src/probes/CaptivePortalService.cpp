@@ -1,15 +1,14 @@
 #include "probes/CaptivePortalService.h"
 
+#include "core/Defaults.h"
+#include "core/TimerInterval.h"
 #include "platform/HttpClient.h"
 #include "platform/Platform.h"
+#include "platform/SharedInstances.h"
 #include "platform/UrlOpener.h"
 #include "platform/qt/ContinueOn.h"
 
 #include <QStringDecoder>
-
-#include <algorithm>
-#include <climits>
-#include <cmath>
 
 const QUrl
     CaptivePortalService::defaultTestURL(QStringLiteral("http://captive.apple.com/hotspot-detect.html"));
@@ -37,18 +36,14 @@ CaptivePortalService::CaptivePortalService(HttpClient& http, UrlOpener& opener, 
 }
 
 CaptivePortalService& CaptivePortalService::shared() {
-    static CaptivePortalService instance(platform::http(), platform::urlOpener());
-    return instance;
+    return SharedInstances::get<CaptivePortalService>(
+        [] { return std::make_unique<CaptivePortalService>(platform::http(), platform::urlOpener()); });
 }
 
 void CaptivePortalService::start(double intervalSeconds) {
     m_checkTimer.stop();
     checkNow();
-    // A hand-edited preference must not turn into a zero-period timer that probes without pause.
-    if (!std::isfinite(intervalSeconds) || intervalSeconds <= 0.0)
-        intervalSeconds = defaultIntervalSeconds;
-    const double milliseconds = std::clamp(std::round(intervalSeconds * 1000.0), 1.0, double(INT_MAX));
-    m_checkTimer.start(static_cast<int>(milliseconds));
+    m_checkTimer.start(timerInterval(intervalSeconds, defaults::captivePortalCheckIntervalSeconds));
 }
 
 void CaptivePortalService::stop() {

@@ -21,7 +21,6 @@ class CaptivePortalService final : public QObject {
 public:
     // A well-known plain-HTTP page that answers 200 with a small body containing "Success".
     static const QUrl defaultTestURL;
-    static constexpr double defaultIntervalSeconds = 10.0;
 
     CaptivePortalService(HttpClient& http, UrlOpener& opener, QObject* parent = nullptr);
     // For tests: probe another page.

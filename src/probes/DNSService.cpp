@@ -1,8 +1,10 @@
 #include "probes/DNSService.h"
 
 #include "core/BoundedHistory.h"
+#include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/ResolverSource.h"
+#include "platform/SharedInstances.h"
 #include "platform/qt/ContinueOn.h"
 
 #include <QtConcurrent>
@@ -27,9 +29,9 @@ std::optional<std::string> firstAddressText(const addrinfo* addresses) {
 
 } // namespace
 
-DNSResult resolveTimed(const std::string& domain, const ResolverSource& resolver) {
+DNSResult resolveTimed(const std::string& domain, const ResolverSource& resolver, TimePoint startedAt) {
     DNSResult result;
-    result.timestamp = std::chrono::system_clock::now();
+    result.timestamp = startedAt;
     result.domain = domain;
 
     addrinfo hints{};
@@ -52,11 +54,12 @@ DNSResult resolveTimed(const std::string& domain, const ResolverSource& resolver
     return result;
 }
 
-DNSService::DNSService(ResolverSource& resolver, QObject* parent)
-    : DNSService(resolver, testDomain, parent) {}
+DNSService::DNSService(const ResolverSource& resolver, const Clock& clock, QObject* parent)
+    : DNSService(resolver, clock, testDomain, parent) {}
 
-DNSService::DNSService(ResolverSource& resolver, std::string domain, QObject* parent)
-    : QObject(parent), m_resolver(resolver), m_domain(std::move(domain)) {
+DNSService::DNSService(const ResolverSource& resolver, const Clock& clock, std::string domain,
+                       QObject* parent)
+    : QObject(parent), m_resolver(resolver), m_clock(clock), m_domain(std::move(domain)) {
     // A resolver that hangs must not hold up every later measurement.
     m_pool.setMaxThreadCount(4);
 }
@@ -66,14 +69,15 @@ DNSService::~DNSService() {
 }
 
 DNSService& DNSService::shared() {
-    // Lives until the process ends, so no lookup can outlive it.
-    static auto* instance = new DNSService(platform::resolverSource());
-    return *instance;
+    return SharedInstances::get<DNSService>(
+        [] { return std::make_unique<DNSService>(platform::resolverSource(), platform::clock()); });
 }
 
 QFuture<DNSResult> DNSService::measureDNS() {
-    auto lookup = QtConcurrent::run(
-        &m_pool, [domain = m_domain, &resolver = m_resolver] { return resolveTimed(domain, resolver); });
+    auto lookup =
+        QtConcurrent::run(&m_pool, [domain = m_domain, &resolver = m_resolver, startedAt = m_clock.now()] {
+            return resolveTimed(domain, resolver, startedAt);
+        });
     return continueOn(this, std::move(lookup), [this](const DNSResult& result) {
         publish(result);
         return result;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class Clock;
 class ResolverSource;
 
 // Times how long the system resolver takes to resolve one fixed name and keeps the last results.
@@ -22,9 +23,10 @@ public:
     static constexpr const char* testDomain = "cloudflare.com";
     static constexpr const char* systemDefaultServer = "System Default";
 
-    explicit DNSService(ResolverSource& resolver, QObject* parent = nullptr);
+    DNSService(const ResolverSource& resolver, const Clock& clock, QObject* parent = nullptr);
     // Resolves another name instead of the test domain, for checks that must not leave the machine.
-    DNSService(ResolverSource& resolver, std::string domain, QObject* parent = nullptr);
+    DNSService(const ResolverSource& resolver, const Clock& clock, std::string domain,
+               QObject* parent = nullptr);
     ~DNSService() override;
 
     static DNSService& shared();
@@ -42,7 +44,8 @@ signals:
 private:
     void publish(const DNSResult& result);
 
-    ResolverSource& m_resolver;
+    const ResolverSource& m_resolver;
+    const Clock& m_clock;
     std::string m_domain;
 
     std::optional<DNSResult> m_lastResult;
@@ -52,6 +55,6 @@ private:
     QThreadPool m_pool;
 };
 
-// One blocking, timed resolution of a name through the system resolver. The server is looked up
-// after the timed span.
-DNSResult resolveTimed(const std::string& domain, const ResolverSource& resolver);
+// One blocking, timed resolution of a name through the system resolver, stamped with `startedAt`.
+// The server is looked up after the timed span.
+DNSResult resolveTimed(const std::string& domain, const ResolverSource& resolver, TimePoint startedAt);

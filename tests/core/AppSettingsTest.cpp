@@ -1,35 +1,11 @@
 #include "core/AppSettings.h"
-#include "platform/LoginItemService.h"
 #include "support/MemoryPreferencesStore.h"
+#include "support/PlatformFakes.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
-
-class FakeLoginItems final : public LoginItemService {
-public:
-    std::optional<QString> registerItem() override {
-        ++registerCalls;
-        if (failure)
-            return failure;
-        enabled = true;
-        return std::nullopt;
-    }
-    std::optional<QString> unregisterItem() override {
-        ++unregisterCalls;
-        if (failure)
-            return failure;
-        enabled = false;
-        return std::nullopt;
-    }
-    bool isEnabled() const override { return enabled; }
-
-    std::optional<QString> failure;
-    bool enabled = false;
-    int registerCalls = 0;
-    int unregisterCalls = 0;
-};
 
 class AppSettingsTest : public ::testing::Test {
 protected:

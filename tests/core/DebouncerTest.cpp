@@ -12,24 +12,31 @@ using namespace std::chrono_literals;
 TEST(Debouncer, ABurstOfTriggersRunsTheActionOnceAfterTheQuietTime) {
     int runs = 0;
     qint64 ranAt = -1;
+    qint64 lastTriggerAt = -1;
     QElapsedTimer clock;
     clock.start();
     Debouncer debouncer(300ms, [&] {
         ++runs;
         ranAt = clock.elapsed();
     });
+    const auto trigger = [&] {
+        // Runs after the quiet time only count if they follow the last trigger.
+        if (runs == 0)
+            lastTriggerAt = clock.elapsed();
+        debouncer.trigger();
+    };
 
     // Three inputs 0.1 s apart.
-    debouncer.trigger();
-    QTimer::singleShot(100ms, &debouncer, [&] { debouncer.trigger(); });
-    QTimer::singleShot(200ms, &debouncer, [&] { debouncer.trigger(); });
+    trigger();
+    QTimer::singleShot(100ms, &debouncer, trigger);
+    QTimer::singleShot(200ms, &debouncer, trigger);
 
-    ASSERT_TRUE(waitUntil([&] { return runs > 0; }, 2s));
+    ASSERT_TRUE(waitUntil([&] { return runs > 0; }, 3s));
     spinFor(400ms);
     EXPECT_EQ(runs, 1);
-    // 0.3 s after the last trigger, not after the first.
+    // A quiet time after the last trigger (timers may fire a few percent early), whatever the load.
+    EXPECT_GE(ranAt - lastTriggerAt, 280);
     EXPECT_GE(ranAt, 480);
-    EXPECT_LT(ranAt, 800);
 }
 
 TEST(Debouncer, TriggersFurtherApartThanTheQuietTimeRunEachTime) {

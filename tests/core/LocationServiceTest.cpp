@@ -1,22 +1,11 @@
 #include "core/LocationService.h"
-#include "platform/LocationAuthorization.h"
+#include "support/PlatformFakes.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-class FakeLocationAuthorization final : public LocationAuthorization {
-public:
-    int authorizationStatus() const override { return status; }
-    void requestWhenInUseAuthorization() override { ++requests; }
-    void setChangeHandler(std::function<void()> handler) override { changed = std::move(handler); }
-
-    int status = location_status::notDetermined;
-    int requests = 0;
-    std::function<void()> changed;
-};
 
 TEST(LocationService, AuthorizedExactlyForAlwaysAndWhenInUse) {
     const std::vector<std::pair<int, bool>> cases{{0, false}, {1, false}, {2, false}, {3, true}, {4, true}};

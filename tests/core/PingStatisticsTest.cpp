@@ -11,7 +11,7 @@ constexpr double kLost = -1.0;
 PingStatistics statsOf(std::initializer_list<double> latencies) {
     std::vector<PingResult> history;
     for (double latency : latencies)
-        history.push_back(latency < 0 ? PingResult::failed() : PingResult{latency, TimePoint{}});
+        history.push_back(PingResult{latency, TimePoint{}});
     return calculateStatistics(history);
 }
 

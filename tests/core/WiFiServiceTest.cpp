@@ -1,5 +1,5 @@
 #include "core/WiFiService.h"
-#include "core/WiFiInterfaceReader.h"
+#include "support/PlatformFakes.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +7,6 @@
 #include <vector>
 
 namespace {
-
-class FakeWiFiReader final : public WiFiInterfaceReader {
-public:
-    std::optional<WiFiReading> read() override {
-        ++reads;
-        return next;
-    }
-    std::optional<WiFiReading> next;
-    int reads = 0;
-};
 
 WiFiReading reading(std::optional<std::string> ssid, int rssi = -60) {
     WiFiReading result;

@@ -1,9 +1,10 @@
 #include "diagnosis/NotificationService.h"
 #include "core/AppSettings.h"
-#include "platform/LoginItemService.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "support/ManualClock.h"
 #include "support/MemoryPreferencesStore.h"
+#include "support/PlatformFakes.h"
+#include "support/PrivateBus.h"
 #include "support/TestUtil.h"
 
 #include <gtest/gtest.h>
@@ -12,41 +13,11 @@
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusError>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QVariantMap>
 
 using namespace std::chrono_literals;
 
 namespace {
-
-// A message bus of our own, so tests neither need nor disturb a desktop session. No service
-// directories: nothing can be started on demand behind the test's back.
-class PrivateBus {
-public:
-    PrivateBus() {
-        QFile config(m_dir.filePath("bus.conf"));
-        config.open(QIODevice::WriteOnly);
-        config.write("<busconfig><type>session</type><listen>unix:dir=" + m_dir.path().toUtf8() +
-                     "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
-                     "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                     "<allow own=\"*\"/></policy></busconfig>");
-        config.close();
-        m_daemon.start("dbus-daemon", {"--config-file=" + config.fileName(), "--print-address", "--nofork"});
-        if (m_daemon.waitForStarted() && m_daemon.waitForReadyRead(5000))
-            address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    }
-    ~PrivateBus() {
-        m_daemon.terminate();
-        m_daemon.waitForFinished();
-    }
-
-    QString address;
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_daemon;
-};
 
 // Stands in for the desktop's notification server and keeps every Notify call.
 class RecordingNotificationServer : public QObject, protected QDBusContext {
@@ -75,13 +46,6 @@ public slots:
         specVersion = "1.2";
         return "recorder";
     }
-};
-
-class NoLoginItems final : public LoginItemService {
-public:
-    std::optional<QString> registerItem() override { return std::nullopt; }
-    std::optional<QString> unregisterItem() override { return std::nullopt; }
-    bool isEnabled() const override { return false; }
 };
 
 PingStatistics internet(double average, double loss = 0.0, int samples = 10) {
@@ -142,7 +106,7 @@ protected:
     RecordingNotificationServer server;
     std::unique_ptr<FreedesktopNotificationCenter> center;
     MemoryPreferencesStore store;
-    NoLoginItems loginItems;
+    FakeLoginItems loginItems;
     AppSettings settings{store, loginItems};
     ManualClock clock;
     std::unique_ptr<NotificationService> service;

@@ -1,7 +1,7 @@
 #include "probes/CaptivePortalService.h"
-#include "platform/UrlOpener.h"
 #include "platform/qt/NetworkHttpClient.h"
 #include "support/LocalHttpServer.h"
+#include "support/PlatformFakes.h"
 #include "support/TestUtil.h"
 
 #include <gtest/gtest.h>
@@ -14,15 +14,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-class RecordingUrlOpener final : public UrlOpener {
-public:
-    bool open(const QUrl& url) override {
-        opened.push_back(url);
-        return true;
-    }
-    std::vector<QUrl> opened;
-};
 
 LocalHttpServer::Reply reply(int status, const QByteArray& body, std::chrono::milliseconds delay = 0ms) {
     auto r = LocalHttpServer::Reply::answer(status, body);

@@ -1,6 +1,7 @@
 #include "probes/DNSService.h"
 
-#include "platform/ResolverSource.h"
+#include "support/ManualClock.h"
+#include "support/PlatformFakes.h"
 #include "support/TestUtil.h"
 
 #include <gtest/gtest.h>
@@ -10,15 +11,6 @@
 #include <QThread>
 
 namespace {
-
-class FakeResolverSource final : public ResolverSource {
-public:
-    explicit FakeResolverSource(std::optional<std::string> server) : m_server(std::move(server)) {}
-    std::optional<std::string> firstNameserver() const override { return m_server; }
-
-private:
-    std::optional<std::string> m_server;
-};
 
 DNSResult measure(DNSService& service) {
     auto future = service.measureDNS();
@@ -30,20 +22,21 @@ DNSResult measure(DNSService& service) {
 
 TEST(DNSService, LocalNameResolvesAndIsPublishedOnTheMainThread) {
     FakeResolverSource resolver("192.168.1.1");
-    DNSService service(resolver, "localhost");
+    ManualClock clock;
+    DNSService service(resolver, clock, "localhost");
     bool onMainThread = false;
     QObject::connect(&service, &DNSService::lastResultChanged, &service, [&] {
         onMainThread = QThread::currentThread() == QCoreApplication::instance()->thread();
     });
 
-    const auto before = std::chrono::system_clock::now();
     const auto result = measure(service);
     ASSERT_TRUE(result.resolvedIP.has_value());
     EXPECT_TRUE(*result.resolvedIP == "127.0.0.1" || *result.resolvedIP == "::1") << *result.resolvedIP;
     EXPECT_EQ(result.server, "192.168.1.1");
     EXPECT_EQ(result.domain, "localhost");
     EXPECT_GE(result.lookupTime, 0.0);
-    EXPECT_GE(result.timestamp, before);
+    // Stamped with the service's clock when the lookup started.
+    EXPECT_EQ(result.timestamp, clock.now());
 
     EXPECT_TRUE(onMainThread);
     EXPECT_EQ(service.lastResult(), result);
@@ -52,7 +45,8 @@ TEST(DNSService, LocalNameResolvesAndIsPublishedOnTheMainThread) {
 
 TEST(DNSService, UnresolvableNameHasNoAddressButATime) {
     FakeResolverSource resolver(std::nullopt);
-    DNSService service(resolver, "no-such-host.invalid");
+    ManualClock clock;
+    DNSService service(resolver, clock, "no-such-host.invalid");
     const auto result = measure(service);
     EXPECT_EQ(result.resolvedIP, std::nullopt);
     EXPECT_GT(result.lookupTime, 0.0);
@@ -62,11 +56,14 @@ TEST(DNSService, UnresolvableNameHasNoAddressButATime) {
 
 TEST(DNSService, HistoryKeepsTheLastThirty) {
     FakeResolverSource resolver("10.0.0.1");
-    DNSService service(resolver, "localhost");
+    ManualClock clock;
+    DNSService service(resolver, clock, "localhost");
     QSignalSpy historySpy(&service, &DNSService::dnsHistoryChanged);
     std::vector<DNSResult> results;
-    for (int i = 0; i < 31; ++i)
+    for (int i = 0; i < 31; ++i) {
         results.push_back(measure(service));
+        clock.advance(std::chrono::seconds(5));
+    }
 
     ASSERT_EQ(service.dnsHistory().size(), 30u);
     EXPECT_EQ(service.dnsHistory().front(), results[1]);

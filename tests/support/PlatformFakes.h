@@ -1,0 +1,127 @@
+#pragma once
+
+#include "platform/GatewaySource.h"
+#include "platform/LocationAuthorization.h"
+#include "platform/LoginItemService.h"
+#include "platform/Pinger.h"
+#include "platform/ResolverSource.h"
+#include "platform/UrlOpener.h"
+#include "platform/WiFiInterfaceReader.h"
+
+#include <QUrl>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+// Small stand-ins for the platform interfaces, shared by every test executable.
+
+class FakeLoginItems final : public LoginItemService {
+public:
+    std::optional<QString> registerItem() override {
+        ++registerCalls;
+        if (failure)
+            return failure;
+        enabled = true;
+        return std::nullopt;
+    }
+    std::optional<QString> unregisterItem() override {
+        ++unregisterCalls;
+        if (failure)
+            return failure;
+        enabled = false;
+        return std::nullopt;
+    }
+    bool isEnabled() const override { return enabled; }
+
+    std::optional<QString> failure;
+    bool enabled = false;
+    int registerCalls = 0;
+    int unregisterCalls = 0;
+};
+
+class FakeGatewaySource final : public GatewaySource {
+public:
+    std::optional<std::string> defaultGateway() const override {
+        ++lookups;
+        return gateway;
+    }
+    std::optional<std::string> gateway = "10.0.0.1";
+    mutable std::atomic<int> lookups = 0;
+};
+
+class FakeResolverSource final : public ResolverSource {
+public:
+    explicit FakeResolverSource(std::optional<std::string> server = "192.0.2.53")
+        : server(std::move(server)) {}
+    std::optional<std::string> firstNameserver() const override { return server; }
+    std::optional<std::string> server;
+};
+
+class FakeWiFiReader final : public WiFiInterfaceReader {
+public:
+    std::optional<WiFiReading> read() override {
+        ++reads;
+        return next;
+    }
+    std::optional<WiFiReading> next;
+    int reads = 0;
+};
+
+class FakeLocationAuthorization final : public LocationAuthorization {
+public:
+    explicit FakeLocationAuthorization(int status = location_status::notDetermined) : status(status) {}
+    int authorizationStatus() const override { return status; }
+    void requestWhenInUseAuthorization() override { ++requests; }
+    void setChangeHandler(std::function<void()> handler) override { changed = std::move(handler); }
+
+    int status;
+    int requests = 0;
+    std::function<void()> changed;
+};
+
+class RecordingUrlOpener final : public UrlOpener {
+public:
+    bool open(const QUrl& url) override {
+        opened.push_back(url);
+        return succeeds;
+    }
+    std::vector<QUrl> opened;
+    bool succeeds = true;
+};
+
+// Answers each echo through a scripted handler (none = lost) and records the hosts. Safe to call
+// from worker threads.
+class FakePinger final : public Pinger {
+public:
+    using Handler = std::function<std::optional<double>(const std::string& host)>;
+
+    explicit FakePinger(Handler handler = {}) : m_handler(std::move(handler)) {}
+
+    void setHandler(Handler handler) {
+        std::lock_guard lock(m_mutex);
+        m_handler = std::move(handler);
+    }
+
+    std::optional<double> ping(const std::string& host) const override {
+        Handler handler;
+        {
+            std::lock_guard lock(m_mutex);
+            m_hosts.push_back(host);
+            handler = m_handler;
+        }
+        return handler ? handler(host) : std::nullopt;
+    }
+
+    std::vector<std::string> hosts() const {
+        std::lock_guard lock(m_mutex);
+        return m_hosts;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    mutable std::vector<std::string> m_hosts;
+    Handler m_handler;
+};
