@@ -3,9 +3,7 @@
 #include "core/Defaults.h"
 #include "platform/Log.h"
 #include "platform/LoginItemService.h"
-#include "platform/Platform.h"
 #include "platform/PreferencesStore.h"
-#include "platform/SharedInstances.h"
 
 #include <limits>
 
@@ -34,11 +32,6 @@ bool readBool(const PreferencesStore& store, const char* key, bool fallback) {
 
 AppSettings::AppSettings(PreferencesStore& store, LoginItemService& loginItems, QObject* parent)
     : QObject(parent), m_store(store), m_loginItems(loginItems) {}
-
-AppSettings& AppSettings::shared() {
-    return SharedInstances::get<AppSettings>(
-        [] { return std::make_unique<AppSettings>(platform::preferences(), platform::loginItems()); });
-}
 
 double AppSettings::pingInterval() const {
     return readDouble(m_store, SettingsKey::pingInterval, defaults::pingIntervalSeconds);

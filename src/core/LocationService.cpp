@@ -1,8 +1,6 @@
 #include "core/LocationService.h"
 
 #include "platform/LocationAuthorization.h"
-#include "platform/Platform.h"
-#include "platform/SharedInstances.h"
 
 #include <QPointer>
 
@@ -18,11 +16,6 @@ LocationService::LocationService(LocationAuthorization& authorization, QObject* 
             self->storeStatus(self->m_authorization.authorizationStatus());
     });
     storeStatus(m_authorization.authorizationStatus());
-}
-
-LocationService& LocationService::shared() {
-    return SharedInstances::get<LocationService>(
-        [] { return std::make_unique<LocationService>(platform::locationAuthorization()); });
 }
 
 void LocationService::requestWhenInUseAuthorization() {

@@ -5,8 +5,6 @@
 #include "platform/Clock.h"
 #include "platform/GatewaySource.h"
 #include "platform/Pinger.h"
-#include "platform/Platform.h"
-#include "platform/SharedInstances.h"
 #include "platform/qt/ContinueOn.h"
 
 #include <QList>
@@ -24,13 +22,6 @@ PingService::PingService(const Pinger& pinger, const GatewaySource& gateway, con
 PingService::~PingService() {
     m_pauseTimer.stop();
     m_pool.waitForDone();
-}
-
-PingService& PingService::shared() {
-    return SharedInstances::get<PingService>([] {
-        return std::make_unique<PingService>(platform::pinger(), platform::gatewaySource(),
-                                             platform::clock());
-    });
 }
 
 void PingService::start(double intervalSeconds) {

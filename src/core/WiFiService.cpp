@@ -1,17 +1,10 @@
 #include "core/WiFiService.h"
 
 #include "core/WiFiRefresh.h"
-#include "platform/Platform.h"
-#include "platform/SharedInstances.h"
 #include "platform/WiFiInterfaceReader.h"
 
 WiFiService::WiFiService(WiFiInterfaceReader& reader, QObject* parent) : QObject(parent), m_reader(reader) {
     refresh();
-}
-
-WiFiService& WiFiService::shared() {
-    return SharedInstances::get<WiFiService>(
-        [] { return std::make_unique<WiFiService>(platform::wifiReader()); });
 }
 
 void WiFiService::refresh() {

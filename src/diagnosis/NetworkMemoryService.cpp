@@ -1,18 +1,11 @@
 #include "diagnosis/NetworkMemoryService.h"
 
 #include "platform/Clock.h"
-#include "platform/Platform.h"
 #include "platform/PreferencesStore.h"
-#include "platform/SharedInstances.h"
 
 NetworkMemoryService::NetworkMemoryService(PreferencesStore& userDefaults, const Clock& clock)
     : m_userDefaults(userDefaults), m_clock(clock) {
     load();
-}
-
-NetworkMemoryService& NetworkMemoryService::shared() {
-    return SharedInstances::get<NetworkMemoryService>(
-        [] { return std::make_unique<NetworkMemoryService>(platform::preferences(), platform::clock()); });
 }
 
 void NetworkMemoryService::record(const std::string& ssid, int score, double latency) {

@@ -4,21 +4,12 @@
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
-#include "platform/Platform.h"
-#include "platform/SharedInstances.h"
 #include "platform/qt/ContinueOn.h"
 
 NotificationService::NotificationService(NotificationCenter& center, AppSettings& settings, Clock& clock,
                                          QObject* parent)
     : QObject(parent), m_center(center), m_settings(settings), m_clock(clock) {
     continueOn(this, m_center.authorizationStatus(), [this](bool authorized) { setAuthorized(authorized); });
-}
-
-NotificationService& NotificationService::shared() {
-    return SharedInstances::get<NotificationService>([] {
-        return std::make_unique<NotificationService>(platform::notificationCenter(), AppSettings::shared(),
-                                                     platform::clock());
-    });
 }
 
 void NotificationService::requestAuthorization() {

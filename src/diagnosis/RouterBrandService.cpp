@@ -1,6 +1,5 @@
 #include "diagnosis/RouterBrandService.h"
 
-#include "platform/SharedInstances.h"
 
 #include <algorithm>
 #include <cctype>
@@ -116,10 +115,6 @@ RouterBrandService::RouterBrandService() {
     for (const auto& [brand, prefixes] : kOuiTable)
         for (const char* prefix : prefixes)
             m_ouiDatabase.emplace(prefix, brand);
-}
-
-RouterBrandService& RouterBrandService::shared() {
-    return SharedInstances::get<RouterBrandService>([] { return std::make_unique<RouterBrandService>(); });
 }
 
 std::optional<RouterBrand> RouterBrandService::identifyByBSSID(std::optional<std::string_view> bssid) const {

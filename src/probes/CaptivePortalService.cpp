@@ -3,8 +3,6 @@
 #include "core/Defaults.h"
 #include "core/TimerInterval.h"
 #include "platform/HttpClient.h"
-#include "platform/Platform.h"
-#include "platform/SharedInstances.h"
 #include "platform/UrlOpener.h"
 #include "platform/qt/ContinueOn.h"
 
@@ -33,11 +31,6 @@ CaptivePortalService::CaptivePortalService(HttpClient& http, UrlOpener& opener, 
 CaptivePortalService::CaptivePortalService(HttpClient& http, UrlOpener& opener, QUrl testURL, QObject* parent)
     : QObject(parent), m_http(http), m_opener(opener), m_testURL(std::move(testURL)) {
     connect(&m_checkTimer, &QTimer::timeout, this, &CaptivePortalService::checkNow);
-}
-
-CaptivePortalService& CaptivePortalService::shared() {
-    return SharedInstances::get<CaptivePortalService>(
-        [] { return std::make_unique<CaptivePortalService>(platform::http(), platform::urlOpener()); });
 }
 
 void CaptivePortalService::start(double intervalSeconds) {

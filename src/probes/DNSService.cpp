@@ -2,9 +2,7 @@
 
 #include "core/BoundedHistory.h"
 #include "platform/Clock.h"
-#include "platform/Platform.h"
 #include "platform/ResolverSource.h"
-#include "platform/SharedInstances.h"
 #include "platform/qt/ContinueOn.h"
 
 #include <QtConcurrent>
@@ -66,11 +64,6 @@ DNSService::DNSService(const ResolverSource& resolver, const Clock& clock, std::
 
 DNSService::~DNSService() {
     m_pool.waitForDone();
-}
-
-DNSService& DNSService::shared() {
-    return SharedInstances::get<DNSService>(
-        [] { return std::make_unique<DNSService>(platform::resolverSource(), platform::clock()); });
 }
 
 QFuture<DNSResult> DNSService::measureDNS() {

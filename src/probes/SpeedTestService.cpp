@@ -3,8 +3,6 @@
 #include "platform/Clock.h"
 #include "platform/HttpClient.h"
 #include "platform/Log.h"
-#include "platform/Platform.h"
-#include "platform/SharedInstances.h"
 #include "platform/qt/ContinueOn.h"
 
 #include <QRandomGenerator>
@@ -55,11 +53,6 @@ SpeedTestService::~SpeedTestService() {
     if (m_cancelTransfer)
         m_cancelTransfer();
     m_pool.waitForDone();
-}
-
-SpeedTestService& SpeedTestService::shared() {
-    return SharedInstances::get<SpeedTestService>(
-        [] { return std::make_unique<SpeedTestService>(platform::http(), platform::clock()); });
 }
 
 void SpeedTestService::startTest() {

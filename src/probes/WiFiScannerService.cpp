@@ -1,8 +1,6 @@
 #include "probes/WiFiScannerService.h"
 
 #include "platform/Clock.h"
-#include "platform/Platform.h"
-#include "platform/SharedInstances.h"
 #include "platform/WiFiScanner.h"
 #include "platform/qt/ContinueOn.h"
 #include "probes/NearbyNetworks.h"
@@ -30,11 +28,6 @@ WiFiScannerService::WiFiScannerService(WiFiScanner& scanner, const Clock& clock,
 
 WiFiScannerService::~WiFiScannerService() {
     m_pool.waitForDone();
-}
-
-WiFiScannerService& WiFiScannerService::shared() {
-    return SharedInstances::get<WiFiScannerService>(
-        [] { return std::make_unique<WiFiScannerService>(platform::wifiScanner(), platform::clock()); });
 }
 
 void WiFiScannerService::startScan() {

@@ -32,13 +32,6 @@ double chartLatency(const PingResult& result) {
 
 } // namespace
 
-LinkmeterServices LinkmeterServices::shared() {
-    return LinkmeterServices{WiFiService::shared(),        LocationService::shared(),
-                             AppSettings::shared(),        PingService::shared(),
-                             DNSService::shared(),         CaptivePortalService::shared(),
-                             NotificationService::shared()};
-}
-
 LinkmeterViewModel::LinkmeterViewModel(LinkmeterServices services, QObject* parent)
     : LinkmeterViewModel(services, Timing{}, parent) {}
 
