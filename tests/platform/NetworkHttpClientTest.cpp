@@ -3,6 +3,7 @@
 #include "support/TestUtil.h"
 
 #include <QElapsedTimer>
+#include <QMutex>
 #include <QNetworkDiskCache>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -40,6 +41,33 @@ struct StreamRecord {
                     ++chunks;
                 }};
     }
+};
+
+// Collects every Qt message (warnings included) while it lives.
+class QtMessageRecorder {
+public:
+    QtMessageRecorder() {
+        s_messages.clear(); // nothing records before the handler is in place
+        m_previous = qInstallMessageHandler(&QtMessageRecorder::record);
+    }
+    ~QtMessageRecorder() { qInstallMessageHandler(m_previous); }
+
+    // One message a line; empty when Qt said nothing.
+    std::string text() const {
+        QMutexLocker lock(&s_mutex);
+        return s_messages.join(u'\n').toStdString();
+    }
+
+private:
+    // Qt may report from its own network threads.
+    static void record(QtMsgType, const QMessageLogContext&, const QString& text) {
+        QMutexLocker lock(&s_mutex);
+        s_messages.append(text);
+    }
+
+    QtMessageHandler m_previous;
+    inline static QMutex s_mutex;
+    inline static QStringList s_messages;
 };
 
 QByteArray generatedBody(qint64 size) {
@@ -150,6 +178,7 @@ TEST_F(NetworkHttpClientTest, ProbeBypassesCaches) {
 }
 
 TEST_F(NetworkHttpClientTest, SilentServerTimesTheProbeOut) {
+    const QtMessageRecorder qtMessages;
     Reply slow = Reply::answer(200, "Success");
     slow.delay = 3s;
     server.route("/slow", slow);
@@ -160,6 +189,8 @@ TEST_F(NetworkHttpClientTest, SilentServerTimesTheProbeOut) {
     EXPECT_GE(elapsed.elapsed(), 250);
     EXPECT_EQ(result.error, "The request timed out.");
     EXPECT_FALSE(result.response);
+    // Nothing may be read from the aborted reply.
+    EXPECT_EQ(qtMessages.text(), "");
 }
 
 TEST_F(NetworkHttpClientTest, RefusedConnectionIsATransportError) {
@@ -208,6 +239,7 @@ TEST_F(NetworkHttpClientTest, DownloadStreamsTheBodyAfterTheResponse) {
 }
 
 TEST_F(NetworkHttpClientTest, CancelledDownloadStopsDeliveringAndEndsWithAnError) {
+    const QtMessageRecorder qtMessages;
     Reply endless = Reply::generated(50'000'000);
     endless.pieceDelay = 5ms;
     server.route("/__down", endless);
@@ -229,6 +261,19 @@ TEST_F(NetworkHttpClientTest, CancelledDownloadStopsDeliveringAndEndsWithAnError
     spinFor(100ms);
     EXPECT_EQ(record.received, atCancel);
     transfer.cancel(); // after the end: nothing happens
+    EXPECT_EQ(qtMessages.text(), "");
+}
+
+TEST_F(NetworkHttpClientTest, CancelledUploadEndsQuietlyWithAnError) {
+    const QtMessageRecorder qtMessages;
+    Reply slow = Reply::answer(201, "stored");
+    slow.delay = 2s;
+    server.route("/__up", slow);
+    HttpTransfer transfer = client.upload(server.url("/__up"), QByteArray(1000, 'x'));
+    ASSERT_TRUE(waitUntil([&] { return server.requests("/__up").size() == 1; }));
+    transfer.cancel();
+    EXPECT_EQ(resultOf(transfer.result).error, "The request was cancelled.");
+    EXPECT_EQ(qtMessages.text(), "");
 }
 
 TEST_F(NetworkHttpClientTest, EphemeralTransfersAreLimitedAsAWhole) {

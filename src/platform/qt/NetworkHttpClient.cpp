@@ -140,7 +140,9 @@ private:
     void finish() {
         if (m_finished)
             return;
-        if (m_streamed && !m_cancelled && !m_timedOut)
+        // An aborted reply is closed: reading from it gets nothing but a warning from Qt.
+        const bool aborted = m_cancelled || m_timedOut;
+        if (m_streamed && !aborted)
             deliver();
         m_finished = true;
         m_idle.stop();
@@ -158,7 +160,7 @@ private:
                 error != QNetworkReply::NoError ? m_reply->errorString() : QStringLiteral("No response");
         else if (error != QNetworkReply::NoError && !comesFromStatus(error))
             result.error = m_reply->errorString();
-        if (!m_streamed)
+        if (!m_streamed && !aborted)
             result.body = m_reply->readAll();
         m_promise.addResult(std::move(result));
         m_promise.finish();
