@@ -25,6 +25,13 @@ ConnectionQuality::ConnectionQuality(std::optional<int> rssi, std::optional<doub
     rating = qualityRatingForScore(score);
 }
 
+ConnectionQuality::ConnectionQuality(std::optional<int> rssi, const PingStatistics& internet)
+    : ConnectionQuality(rssi,
+                        // An empty window has measured nothing yet.
+                        internet.samplesCount > 0 ? std::optional(internet.averageLatency) : std::nullopt,
+                        internet.samplesCount > 0 ? std::optional(internet.jitter) : std::nullopt,
+                        internet.samplesCount > 0 ? std::optional(internet.packetLoss) : std::nullopt) {}
+
 int ConnectionQuality::signalScore(std::optional<int> rssi) {
     if (!rssi)
         return 50;
