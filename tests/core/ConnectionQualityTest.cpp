@@ -61,6 +61,12 @@ TEST(ConnectionQuality, FromTheInternetSummary) {
     // Some pings lost: average 9, jitter 2, loss 33.3 %.
     EXPECT_EQ(ConnectionQuality(-55, summaryOf({8.0, -1.0, 10.0})).breakdown,
               (QualityBreakdown{58, 91, 92, 0}));
+
+    // Every ping lost is no internet at all, not a connection of unknown latency.
+    const ConnectionQuality outage(std::nullopt, summaryOf({-1.0, -1.0, -1.0}));
+    EXPECT_EQ(outage.breakdown, (QualityBreakdown{50, 0, 0, 0}));
+    EXPECT_EQ(outage.score, 15);
+    EXPECT_EQ(outage.rating, QualityRating::bad);
 }
 
 TEST(ConnectionQuality, ScoreTruncatesInsteadOfRounding) {
