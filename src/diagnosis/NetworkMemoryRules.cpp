@@ -17,9 +17,14 @@ using Seconds = std::chrono::duration<double>;
 
 // Seconds between 1970-01-01 and 2001-01-01, both UTC.
 constexpr double kReferenceOffset = 978'307'200.0;
-// Stored dates beyond this many seconds from the reference date are treated as corrupt rather
-// than overflowing the clock's range.
-constexpr double kLargestStoredDate = 1.0e11;
+// Stored dates outside 1970-2200 come from a damaged file. The range also stays well inside what the
+// nanosecond clock holds (about 1678-2262), which a damaged date must not overflow.
+constexpr double kEarliestStoredDate = -kReferenceOffset;
+constexpr double kLatestStoredDate = 7'258'118'400.0 - kReferenceOffset;
+// No network is measured this often; larger counts come from a damaged file, and keeping them far
+// below the 64-bit range leaves the sums and products of record() room to grow.
+constexpr std::int64_t kLargestCount = 10'000'000;
+constexpr std::int64_t kBestScore = 100;
 
 double toStored(TimePoint time) {
     return Seconds(time.time_since_epoch()).count() - kReferenceOffset;
@@ -29,7 +34,7 @@ std::optional<TimePoint> fromStored(const json& value) {
     if (!value.is_number())
         return std::nullopt;
     const double seconds = value.get<double>();
-    if (!std::isfinite(seconds) || std::fabs(seconds) > kLargestStoredDate)
+    if (!(seconds >= kEarliestStoredDate && seconds <= kLatestStoredDate))
         return std::nullopt;
     return TimePoint(std::chrono::duration_cast<TimePoint::duration>(Seconds(seconds + kReferenceOffset)));
 }
@@ -45,6 +50,10 @@ std::optional<std::int64_t> integerMember(const json& object, const char* name) 
     return it->get<std::int64_t>();
 }
 
+bool isPlausibleCount(std::int64_t count) {
+    return count >= 0 && count <= kLargestCount;
+}
+
 std::optional<TimePoint> dateMember(const json& object, const char* name) {
     const auto it = object.find(name);
     if (it == object.end())
@@ -58,7 +67,7 @@ std::optional<DailyAverage> decodeDay(const json& object) {
     const auto date = dateMember(object, "date");
     const auto score = integerMember(object, "score");
     const auto count = integerMember(object, "count");
-    if (!date || !score || !count)
+    if (!date || !score || !count || !isPlausibleCount(*count) || *score < 0 || *score > kBestScore)
         return std::nullopt;
     return DailyAverage{*date, *score, *count};
 }
@@ -76,7 +85,8 @@ std::optional<NetworkMemory> decodeNetwork(const json& object) {
     const auto lastSeen = dateMember(object, "lastSeen");
     const auto count = integerMember(object, "measurementCount");
     const auto total = integerMember(object, "totalScore");
-    if (!firstSeen || !lastSeen || !count || !total)
+    if (!firstSeen || !lastSeen || !count || !total || !isPlausibleCount(*count) || *total < 0 ||
+        *total > *count * kBestScore)
         return std::nullopt;
     NetworkMemory memory{ssid->get<std::string>(), *firstSeen, *lastSeen, *count, *total,
                          latency->get<double>(),   {}};
