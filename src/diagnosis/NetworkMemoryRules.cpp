@@ -99,6 +99,22 @@ std::optional<NetworkMemory> decodeNetwork(const json& object) {
     return memory;
 }
 
+// A history that has run into the 64-bit limit stays at it instead of wrapping around.
+std::int64_t saturatingAdd(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return sum;
+}
+
+std::int64_t saturatingMultiply(std::int64_t a, std::int64_t b) {
+    std::int64_t product = 0;
+    if (__builtin_mul_overflow(a, b, &product))
+        return (a < 0) == (b < 0) ? std::numeric_limits<std::int64_t>::max()
+                                  : std::numeric_limits<std::int64_t>::min();
+    return product;
+}
+
 // Truncates toward zero, saturating instead of overflowing on absurd stored histories.
 int truncatedPercent(double value) {
     if (value >= double(std::numeric_limits<int>::max()))
@@ -118,8 +134,8 @@ void record(NetworkMemories& memories, const std::string& ssid, int score, doubl
         memory.firstSeen = now;
     }
     memory.lastSeen = now;
-    memory.measurementCount += 1;
-    memory.totalScore += score;
+    memory.measurementCount = saturatingAdd(memory.measurementCount, 1);
+    memory.totalScore = saturatingAdd(memory.totalScore, score);
     // JSON has no NaN or infinity: one such sample would make the whole stored memory unreadable.
     if (std::isfinite(latency))
         memory.totalLatency += latency;
@@ -132,8 +148,11 @@ void record(NetworkMemories& memories, const std::string& ssid, int score, doubl
         memory.dailyAverages.push_back(DailyAverage{today, score, 1});
     } else {
         // The mean is rebuilt from the already rounded mean, so it drifts a little; that is intended.
-        day->score = (day->score * day->count + score) / (day->count + 1);
-        day->count += 1;
+        // A count below zero would divide by zero: the day is taken as empty instead.
+        const std::int64_t count = std::max<std::int64_t>(day->count, 0);
+        const std::int64_t next = saturatingAdd(count, 1);
+        day->score = saturatingAdd(saturatingMultiply(day->score, count), score) / next;
+        day->count = next;
     }
 }
 

@@ -228,6 +228,24 @@ TEST_F(NetworkMemoryTest, DecodingKeepsCountsScoresAndDatesInRange) {
     EXPECT_FALSE(decodesWith({{"/Home/dailyAverages/0/date", 6'279'811'200.5}}));
 }
 
+TEST_F(NetworkMemoryTest, RecordSaturatesInsteadOfOverflowing) {
+    const TimePoint now = utc(2027, 3, 1, 12);
+    const TimePoint today = utc(2027, 2, 28, 23);
+    constexpr std::int64_t top = std::numeric_limits<std::int64_t>::max();
+    NetworkMemories memories;
+    memories["Home"] =
+        NetworkMemory{"Home", now, now, top, top - 10, 0.0, {DailyAverage{today, top / 2, top}}};
+    networkmemory::record(memories, "Home", 70, 1.0, now);
+    EXPECT_EQ(memories["Home"].measurementCount, top);
+    EXPECT_EQ(memories["Home"].totalScore, top);
+    EXPECT_EQ(memories["Home"].dailyAverages[0].count, top);
+
+    // A day that claims fewer than no measurements is taken as empty.
+    memories["Home"].dailyAverages[0] = DailyAverage{today, 50, -1};
+    networkmemory::record(memories, "Home", 70, 1.0, now);
+    EXPECT_EQ(memories["Home"].dailyAverages[0], (DailyAverage{today, 70, 1}));
+}
+
 class NetworkMemoryServiceTest : public NetworkMemoryTest {
 protected:
     MemoryPreferencesStore store;
