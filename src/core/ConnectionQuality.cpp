@@ -14,11 +14,32 @@ int truncatedScore(double value) {
     return static_cast<int>(std::clamp(std::trunc(value), 0.0, 100.0));
 }
 
+// An empty window has measured nothing yet, so the ping inputs are neutral. A window in which no
+// ping came back is no internet at all: its latency and jitter are as bad as they get, not unknown.
+QualityBreakdown breakdownOf(std::optional<int> rssi, const PingStatistics& internet) {
+    const int signal = ConnectionQuality::signalScore(rssi);
+    if (internet.samplesCount <= 0)
+        return {signal, ConnectionQuality::latencyScore(std::nullopt),
+                ConnectionQuality::jitterScore(std::nullopt),
+                ConnectionQuality::packetLossScore(std::nullopt)};
+    const int packetLoss = ConnectionQuality::packetLossScore(internet.packetLoss);
+    if (internet.packetLoss >= 100.0)
+        return {signal, 0, 0, packetLoss};
+    return {signal, ConnectionQuality::latencyScore(internet.averageLatency),
+            ConnectionQuality::jitterScore(internet.jitter), packetLoss};
+}
+
 } // namespace
 
 ConnectionQuality::ConnectionQuality(std::optional<int> rssi, std::optional<double> latency,
                                      std::optional<double> jitter, std::optional<double> packetLoss)
-    : breakdown{signalScore(rssi), latencyScore(latency), jitterScore(jitter), packetLossScore(packetLoss)} {
+    : ConnectionQuality(QualityBreakdown{signalScore(rssi), latencyScore(latency), jitterScore(jitter),
+                                         packetLossScore(packetLoss)}) {}
+
+ConnectionQuality::ConnectionQuality(std::optional<int> rssi, const PingStatistics& internet)
+    : ConnectionQuality(breakdownOf(rssi, internet)) {}
+
+ConnectionQuality::ConnectionQuality(QualityBreakdown subScores) : breakdown(subScores) {
     const double weighted = breakdown.signal * 0.3 + breakdown.latency * 0.35 + breakdown.jitter * 0.2 +
                             breakdown.packetLoss * 0.15;
     score = static_cast<int>(weighted);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PingStatistics.h"
 #include "core/QualityBreakdown.h"
 #include "core/QualityRating.h"
 
@@ -14,6 +15,10 @@ public:
     // rssi in dBm; latency and jitter in ms; packetLoss in percent.
     ConnectionQuality(std::optional<int> rssi, std::optional<double> latency, std::optional<double> jitter,
                       std::optional<double> packetLoss);
+    // From the measurements as they are kept: the link's rssi (absent without a link) and the internet
+    // ping summary. The router summary plays no part. A summary in which every ping was lost scores
+    // latency and jitter 0.
+    ConnectionQuality(std::optional<int> rssi, const PingStatistics& internet);
 
     int score = 0;
     QualityRating rating = QualityRating::unknown;
@@ -26,4 +31,7 @@ public:
     static int packetLossScore(std::optional<double> packetLoss);
 
     bool operator==(const ConnectionQuality&) const = default;
+
+private:
+    explicit ConnectionQuality(QualityBreakdown subScores);
 };

@@ -17,9 +17,14 @@ using Seconds = std::chrono::duration<double>;
 
 // Seconds between 1970-01-01 and 2001-01-01, both UTC.
 constexpr double kReferenceOffset = 978'307'200.0;
-// Stored dates beyond this many seconds from the reference date are treated as corrupt rather
-// than overflowing the clock's range.
-constexpr double kLargestStoredDate = 1.0e11;
+// Stored dates outside 1970-2200 come from a damaged file. The range also stays well inside what the
+// nanosecond clock holds (about 1678-2262), which a damaged date must not overflow.
+constexpr double kEarliestStoredDate = -kReferenceOffset;
+constexpr double kLatestStoredDate = 7'258'118'400.0 - kReferenceOffset;
+// No network is measured this often; larger counts come from a damaged file, and keeping them far
+// below the 64-bit range leaves the sums and products of record() room to grow.
+constexpr std::int64_t kLargestCount = 10'000'000;
+constexpr std::int64_t kBestScore = 100;
 
 double toStored(TimePoint time) {
     return Seconds(time.time_since_epoch()).count() - kReferenceOffset;
@@ -29,7 +34,7 @@ std::optional<TimePoint> fromStored(const json& value) {
     if (!value.is_number())
         return std::nullopt;
     const double seconds = value.get<double>();
-    if (!std::isfinite(seconds) || std::fabs(seconds) > kLargestStoredDate)
+    if (!(seconds >= kEarliestStoredDate && seconds <= kLatestStoredDate))
         return std::nullopt;
     return TimePoint(std::chrono::duration_cast<TimePoint::duration>(Seconds(seconds + kReferenceOffset)));
 }
@@ -45,6 +50,10 @@ std::optional<std::int64_t> integerMember(const json& object, const char* name) 
     return it->get<std::int64_t>();
 }
 
+bool isPlausibleCount(std::int64_t count) {
+    return count >= 0 && count <= kLargestCount;
+}
+
 std::optional<TimePoint> dateMember(const json& object, const char* name) {
     const auto it = object.find(name);
     if (it == object.end())
@@ -58,7 +67,7 @@ std::optional<DailyAverage> decodeDay(const json& object) {
     const auto date = dateMember(object, "date");
     const auto score = integerMember(object, "score");
     const auto count = integerMember(object, "count");
-    if (!date || !score || !count)
+    if (!date || !score || !count || !isPlausibleCount(*count) || *score < 0 || *score > kBestScore)
         return std::nullopt;
     return DailyAverage{*date, *score, *count};
 }
@@ -76,7 +85,8 @@ std::optional<NetworkMemory> decodeNetwork(const json& object) {
     const auto lastSeen = dateMember(object, "lastSeen");
     const auto count = integerMember(object, "measurementCount");
     const auto total = integerMember(object, "totalScore");
-    if (!firstSeen || !lastSeen || !count || !total)
+    if (!firstSeen || !lastSeen || !count || !total || !isPlausibleCount(*count) || *total < 0 ||
+        *total > *count * kBestScore)
         return std::nullopt;
     NetworkMemory memory{ssid->get<std::string>(), *firstSeen, *lastSeen, *count, *total,
                          latency->get<double>(),   {}};
@@ -87,6 +97,22 @@ std::optional<NetworkMemory> decodeNetwork(const json& object) {
         memory.dailyAverages.push_back(*decoded);
     }
     return memory;
+}
+
+// A history that has run into the 64-bit limit stays at it instead of wrapping around.
+std::int64_t saturatingAdd(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return sum;
+}
+
+std::int64_t saturatingMultiply(std::int64_t a, std::int64_t b) {
+    std::int64_t product = 0;
+    if (__builtin_mul_overflow(a, b, &product))
+        return (a < 0) == (b < 0) ? std::numeric_limits<std::int64_t>::max()
+                                  : std::numeric_limits<std::int64_t>::min();
+    return product;
 }
 
 // Truncates toward zero, saturating instead of overflowing on absurd stored histories.
@@ -108,8 +134,8 @@ void record(NetworkMemories& memories, const std::string& ssid, int score, doubl
         memory.firstSeen = now;
     }
     memory.lastSeen = now;
-    memory.measurementCount += 1;
-    memory.totalScore += score;
+    memory.measurementCount = saturatingAdd(memory.measurementCount, 1);
+    memory.totalScore = saturatingAdd(memory.totalScore, score);
     // JSON has no NaN or infinity: one such sample would make the whole stored memory unreadable.
     if (std::isfinite(latency))
         memory.totalLatency += latency;
@@ -122,8 +148,11 @@ void record(NetworkMemories& memories, const std::string& ssid, int score, doubl
         memory.dailyAverages.push_back(DailyAverage{today, score, 1});
     } else {
         // The mean is rebuilt from the already rounded mean, so it drifts a little; that is intended.
-        day->score = (day->score * day->count + score) / (day->count + 1);
-        day->count += 1;
+        // A count below zero would divide by zero: the day is taken as empty instead.
+        const std::int64_t count = std::max<std::int64_t>(day->count, 0);
+        const std::int64_t next = saturatingAdd(count, 1);
+        day->score = saturatingAdd(saturatingMultiply(day->score, count), score) / next;
+        day->count = next;
     }
 }
 

@@ -98,13 +98,9 @@ void LinkmeterViewModel::setUpDerivations() {
     auto* quality = new Debouncer(
         m_timing.qualityQuietTime,
         [this] {
-            const auto& internet = m_internetPingStats;
-            const bool measured = internet.samplesCount >= 1;
             publish(m_connectionQuality,
                     ConnectionQuality(m_wifiInfo ? std::optional(m_wifiInfo->rssi) : std::nullopt,
-                                      measured ? std::optional(internet.averageLatency) : std::nullopt,
-                                      measured ? std::optional(internet.jitter) : std::nullopt,
-                                      measured ? std::optional(internet.packetLoss) : std::nullopt),
+                                      m_internetPingStats),
                     &LinkmeterViewModel::connectionQualityChanged);
         },
         this);

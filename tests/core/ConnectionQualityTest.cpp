@@ -1,4 +1,5 @@
 #include "core/ConnectionQuality.h"
+#include "core/PingStatistics.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,14 @@
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The summary the ping service would publish for these samples; -1 is a lost ping.
+PingStatistics summaryOf(const std::vector<double>& latencies) {
+    std::vector<PingResult> samples;
+    for (const double latency : latencies)
+        samples.push_back(PingResult{latency, {}});
+    return calculateStatistics(samples);
+}
 } // namespace
 
 TEST(ConnectionQuality, DefaultIsTheUncomputedPlaceholder) {
@@ -39,6 +48,25 @@ TEST(ConnectionQuality, ReferenceConnections) {
     EXPECT_EQ(perfect.breakdown, (QualityBreakdown{100, 100, 100, 100}));
     EXPECT_EQ(perfect.score, 100);
     EXPECT_EQ(perfect.rating, QualityRating::excellent);
+}
+
+TEST(ConnectionQuality, FromTheInternetSummary) {
+    const ConnectionQuality unmeasured(std::nullopt, summaryOf({}));
+    EXPECT_EQ(unmeasured.breakdown, (QualityBreakdown{50, 50, 100, 100}));
+    EXPECT_EQ(unmeasured.score, 67);
+
+    // Answers in 0 ms say nothing about latency: neutral, not perfect.
+    EXPECT_EQ(ConnectionQuality(-60, summaryOf({0.0, 0.0})).breakdown, (QualityBreakdown{50, 50, 100, 100}));
+
+    // Some pings lost: average 9, jitter 2, loss 33.3 %.
+    EXPECT_EQ(ConnectionQuality(-55, summaryOf({8.0, -1.0, 10.0})).breakdown,
+              (QualityBreakdown{58, 91, 92, 0}));
+
+    // Every ping lost is no internet at all, not a connection of unknown latency.
+    const ConnectionQuality outage(std::nullopt, summaryOf({-1.0, -1.0, -1.0}));
+    EXPECT_EQ(outage.breakdown, (QualityBreakdown{50, 0, 0, 0}));
+    EXPECT_EQ(outage.score, 15);
+    EXPECT_EQ(outage.rating, QualityRating::bad);
 }
 
 TEST(ConnectionQuality, ScoreTruncatesInsteadOfRounding) {

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <limits>
 
 namespace {
 
@@ -48,6 +50,22 @@ NetworkMemories historyWithUsual(int usual, int measurements = 11) {
     for (int i = 0; i < measurements; ++i)
         networkmemory::record(memories, "Home", usual, 20.0, now);
     return memories;
+}
+
+// The stored form of a sound history of "Home": two measurements (90, 80) today.
+json storedHome(TimePoint now) {
+    NetworkMemories memories;
+    networkmemory::record(memories, "Home", 90, 10.0, now);
+    networkmemory::record(memories, "Home", 80, 10.0, now);
+    return json::parse(networkmemory::encode(memories));
+}
+
+// Whether the stored history still decodes with these members (JSON pointers) replaced.
+bool decodesWith(std::initializer_list<std::pair<const char*, json>> changes) {
+    json stored = storedHome(utc(2027, 3, 1, 12));
+    for (const auto& [member, value] : changes)
+        stored.at(json::json_pointer(member)) = value;
+    return networkmemory::decode(stored.dump()).has_value();
 }
 
 TEST_F(NetworkMemoryTest, LocalDaysStartAtLocalMidnight) {
@@ -189,6 +207,45 @@ TEST_F(NetworkMemoryTest, DecodingRejectsWrongLayouts) {
         EXPECT_EQ(networkmemory::decode(text), std::nullopt) << text;
 }
 
+TEST_F(NetworkMemoryTest, DecodingKeepsCountsScoresAndDatesInRange) {
+    EXPECT_TRUE(decodesWith({}));
+    EXPECT_TRUE(decodesWith({{"/Home/measurementCount", 10'000'000}, {"/Home/totalScore", 1'000'000'000}}));
+    EXPECT_FALSE(decodesWith({{"/Home/measurementCount", 10'000'001}}));
+    EXPECT_FALSE(decodesWith({{"/Home/measurementCount", -1}, {"/Home/totalScore", 0}}));
+    // Two measurements: at most 100 each.
+    EXPECT_TRUE(decodesWith({{"/Home/totalScore", 200}}));
+    EXPECT_FALSE(decodesWith({{"/Home/totalScore", 201}}));
+    EXPECT_FALSE(decodesWith({{"/Home/totalScore", -1}}));
+    EXPECT_TRUE(
+        decodesWith({{"/Home/dailyAverages/0/score", 100}, {"/Home/dailyAverages/0/count", 10'000'000}}));
+    EXPECT_FALSE(decodesWith({{"/Home/dailyAverages/0/score", 101}}));
+    EXPECT_FALSE(decodesWith({{"/Home/dailyAverages/0/score", -1}}));
+    EXPECT_FALSE(decodesWith({{"/Home/dailyAverages/0/count", 10'000'001}}));
+    // From 1970 to 2200, in seconds since 2001.
+    EXPECT_TRUE(
+        decodesWith({{"/Home/firstSeen", -978'307'200}, {"/Home/dailyAverages/0/date", 6'279'811'200}}));
+    EXPECT_FALSE(decodesWith({{"/Home/firstSeen", -978'307'200.5}}));
+    EXPECT_FALSE(decodesWith({{"/Home/dailyAverages/0/date", 6'279'811'200.5}}));
+}
+
+TEST_F(NetworkMemoryTest, RecordSaturatesInsteadOfOverflowing) {
+    const TimePoint now = utc(2027, 3, 1, 12);
+    const TimePoint today = utc(2027, 2, 28, 23);
+    constexpr std::int64_t top = std::numeric_limits<std::int64_t>::max();
+    NetworkMemories memories;
+    memories["Home"] =
+        NetworkMemory{"Home", now, now, top, top - 10, 0.0, {DailyAverage{today, top / 2, top}}};
+    networkmemory::record(memories, "Home", 70, 1.0, now);
+    EXPECT_EQ(memories["Home"].measurementCount, top);
+    EXPECT_EQ(memories["Home"].totalScore, top);
+    EXPECT_EQ(memories["Home"].dailyAverages[0].count, top);
+
+    // A day that claims fewer than no measurements is taken as empty.
+    memories["Home"].dailyAverages[0] = DailyAverage{today, 50, -1};
+    networkmemory::record(memories, "Home", 70, 1.0, now);
+    EXPECT_EQ(memories["Home"].dailyAverages[0], (DailyAverage{today, 70, 1}));
+}
+
 class NetworkMemoryServiceTest : public NetworkMemoryTest {
 protected:
     MemoryPreferencesStore store;
@@ -259,5 +316,50 @@ TEST_F(NetworkMemoryServiceTest, NonFiniteLatencyDoesNotCorruptTheStore) {
     EXPECT_EQ(reloaded.memories().at("Home").measurementCount, 2);
     EXPECT_DOUBLE_EQ(reloaded.memories().at("Home").totalLatency, 10.0);
 }
+
+// One damaged member of the stored history, as found by fuzzing the decoder.
+struct Damage {
+    const char* name;
+    const char* member; // JSON pointer
+    json value;
+};
+
+void PrintTo(const Damage& damage, std::ostream* out) {
+    *out << damage.member << " = " << damage.value.dump();
+}
+
+class DamagedNetworkMemoryTest : public NetworkMemoryServiceTest,
+                                 public ::testing::WithParamInterface<Damage> {};
+
+TEST_P(DamagedNetworkMemoryTest, IsCorruptAndRecordingStartsAfresh) {
+    json stored = storedHome(clock.now());
+    stored.at(json::json_pointer(GetParam().member)) = GetParam().value;
+    const std::string text = stored.dump();
+    EXPECT_EQ(networkmemory::decode(text), std::nullopt);
+
+    store.setRaw(NetworkMemoryService::storageKey, QByteArray::fromStdString(text));
+    NetworkMemoryService service(store, clock);
+    service.record("Home", 70, 20.0);
+    const NetworkMemory& home = service.memories().at("Home");
+    EXPECT_EQ(home.measurementCount, 1);
+    EXPECT_EQ(home.totalScore, 70);
+    EXPECT_EQ(home.firstSeen, clock.now());
+    EXPECT_EQ(home.dailyAverages, (std::vector<DailyAverage>{{utc(2027, 2, 28, 23), 70, 1}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FoundByFuzzing, DamagedNetworkMemoryTest,
+    ::testing::Values(Damage{"DailyCountMinusOne", "/Home/dailyAverages/0/count", -1},
+                      Damage{"MeasurementCountAtTheTop", "/Home/measurementCount",
+                             std::numeric_limits<std::int64_t>::max()},
+                      Damage{"TotalScoreNearTheTop", "/Home/totalScore",
+                             std::numeric_limits<std::int64_t>::max() - 50},
+                      // Two measurements of the day times this score is past the top.
+                      Damage{"DailyScoreTimesCountPastTheTop", "/Home/dailyAverages/0/score",
+                             std::int64_t{5'000'000'000'000'000'000}},
+                      // Seconds since 2001 beyond what a nanosecond clock holds, either way.
+                      Damage{"LastSeenPastTheClock", "/Home/lastSeen", 8.25e9},
+                      Damage{"FirstSeenBeforeTheClock", "/Home/firstSeen", -1.03e10}),
+    [](const ::testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
 
 } // namespace

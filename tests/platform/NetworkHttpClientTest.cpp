@@ -3,6 +3,7 @@
 #include "support/TestUtil.h"
 
 #include <QElapsedTimer>
+#include <QMutex>
 #include <QNetworkDiskCache>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -42,6 +43,40 @@ struct StreamRecord {
     }
 };
 
+// Collects every Qt message (warnings included) while it lives.
+class QtMessageRecorder {
+public:
+    QtMessageRecorder() {
+        s_messages.clear(); // nothing records before the handler is in place
+        m_previous = qInstallMessageHandler(&QtMessageRecorder::record);
+    }
+    ~QtMessageRecorder() { qInstallMessageHandler(m_previous); }
+
+    // One message a line; empty when Qt said nothing.
+    std::string text() const {
+        QMutexLocker lock(&s_mutex);
+        return s_messages.join(u'\n').toStdString();
+    }
+
+private:
+    // Qt may report from its own network threads.
+    static void record(QtMsgType, const QMessageLogContext&, const QString& text) {
+        QMutexLocker lock(&s_mutex);
+        s_messages.append(text);
+    }
+
+    QtMessageHandler m_previous;
+    inline static QMutex s_mutex;
+    inline static QStringList s_messages;
+};
+
+QByteArray generatedBody(qint64 size) {
+    QByteArray body(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i)
+        body[i] = LocalHttpServer::generatedByte(i);
+    return body;
+}
+
 HttpTimeouts shortTimeouts() {
     HttpTimeouts timeouts;
     timeouts.probe = 300ms;
@@ -78,6 +113,38 @@ TEST_F(NetworkHttpClientTest, StatusCodesArePassedOnNotJudged) {
     EXPECT_FALSE(gone.error);
 }
 
+TEST_F(NetworkHttpClientTest, StatusesQtCountsAsErrorsAreAnswersToo) {
+    constexpr qint64 size = 1000;
+    // Qt makes 400 and 418 protocol errors, 407 a proxy error, and a redirect without a location an
+    // unknown protocol.
+    for (const int status : {400, 404, 407, 418, 500, 503, 301}) {
+        SCOPED_TRACE(status);
+        Reply reply = Reply::generated(size);
+        reply.status = status;
+        const QByteArray path = '/' + QByteArray::number(status);
+        server.route(path, reply);
+        const QUrl url = server.url(QString::fromLatin1(path));
+        // Qt stops reading at a redirect without a location, so that answer comes without its body.
+        const qint64 bodySize = status == 301 ? 0 : size;
+
+        for (const HttpResult& result : {resultOf(client.get(url)), resultOf(client.probe(url))}) {
+            EXPECT_FALSE(result.error) << result.error.value_or(QString()).toStdString();
+            ASSERT_TRUE(result.response);
+            EXPECT_EQ(result.response->statusCode, status);
+            EXPECT_EQ(result.body, generatedBody(bodySize));
+        }
+
+        StreamRecord streamed;
+        const HttpResult result =
+            resultOf(client.download(url, HttpSession::shared, &context, streamed.handlers()).result);
+        EXPECT_FALSE(result.error) << result.error.value_or(QString()).toStdString();
+        ASSERT_TRUE(streamed.response);
+        EXPECT_EQ(streamed.response->statusCode, status);
+        EXPECT_EQ(streamed.received, bodySize);
+        EXPECT_TRUE(streamed.contentMatches);
+    }
+}
+
 TEST_F(NetworkHttpClientTest, ProbeFollowsRedirectsAndReportsTheFinalUrl) {
     server.redirect("/hotspot-detect.html", server.url("/login?from=probe"));
     server.route("/login", Reply::answer(200, "<html>Sign in</html>"));
@@ -111,6 +178,7 @@ TEST_F(NetworkHttpClientTest, ProbeBypassesCaches) {
 }
 
 TEST_F(NetworkHttpClientTest, SilentServerTimesTheProbeOut) {
+    const QtMessageRecorder qtMessages;
     Reply slow = Reply::answer(200, "Success");
     slow.delay = 3s;
     server.route("/slow", slow);
@@ -121,6 +189,8 @@ TEST_F(NetworkHttpClientTest, SilentServerTimesTheProbeOut) {
     EXPECT_GE(elapsed.elapsed(), 250);
     EXPECT_EQ(result.error, "The request timed out.");
     EXPECT_FALSE(result.response);
+    // Nothing may be read from the aborted reply.
+    EXPECT_EQ(qtMessages.text(), "");
 }
 
 TEST_F(NetworkHttpClientTest, RefusedConnectionIsATransportError) {
@@ -169,6 +239,7 @@ TEST_F(NetworkHttpClientTest, DownloadStreamsTheBodyAfterTheResponse) {
 }
 
 TEST_F(NetworkHttpClientTest, CancelledDownloadStopsDeliveringAndEndsWithAnError) {
+    const QtMessageRecorder qtMessages;
     Reply endless = Reply::generated(50'000'000);
     endless.pieceDelay = 5ms;
     server.route("/__down", endless);
@@ -190,6 +261,19 @@ TEST_F(NetworkHttpClientTest, CancelledDownloadStopsDeliveringAndEndsWithAnError
     spinFor(100ms);
     EXPECT_EQ(record.received, atCancel);
     transfer.cancel(); // after the end: nothing happens
+    EXPECT_EQ(qtMessages.text(), "");
+}
+
+TEST_F(NetworkHttpClientTest, CancelledUploadEndsQuietlyWithAnError) {
+    const QtMessageRecorder qtMessages;
+    Reply slow = Reply::answer(201, "stored");
+    slow.delay = 2s;
+    server.route("/__up", slow);
+    HttpTransfer transfer = client.upload(server.url("/__up"), QByteArray(1000, 'x'));
+    ASSERT_TRUE(waitUntil([&] { return server.requests("/__up").size() == 1; }));
+    transfer.cancel();
+    EXPECT_EQ(resultOf(transfer.result).error, "The request was cancelled.");
+    EXPECT_EQ(qtMessages.text(), "");
 }
 
 TEST_F(NetworkHttpClientTest, EphemeralTransfersAreLimitedAsAWhole) {

@@ -61,6 +61,11 @@ TEST_F(CaptivePortalServiceTest, AnyOtherAnswerIsAPortalAtTheFinalAddress) {
     check();
     EXPECT_EQ(service.status(), CaptivePortalStatus::captivePortal());
 
+    // Nor is a sign-in page served as a bad request.
+    server.route(kProbePath, reply(400, "<form>Room number</form>"));
+    check();
+    EXPECT_EQ(service.status(), CaptivePortalStatus::captivePortal());
+
     LocalHttpServer loginHost;
     loginHost.route("/login", reply(200, "<form>Room number</form>"));
     server.redirect(kProbePath, loginHost.url("/login?next=probe"));

@@ -24,11 +24,23 @@ public:
     bool setCookiesFromUrl(const QList<QNetworkCookie>&, const QUrl&) override { return false; }
 };
 
-// Qt folds HTTP error statuses (404, 500, ...) into the reply's error; only failures of the
-// connection itself, the proxy or the protocol count as transport errors here.
-bool isTransportError(QNetworkReply::NetworkError error) {
-    const int code = static_cast<int>(error);
-    return (code >= 1 && code <= 199) || (code >= 301 && code <= 399);
+// Qt turns many statuses into reply errors too: 404 and 500 by class, 400 and 418 as protocol errors,
+// 407 as a proxy error, a redirect without a location as an unknown protocol. When a status came
+// with them they are answers, not failures to get one.
+bool comesFromStatus(QNetworkReply::NetworkError error) {
+    switch (error) {
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::ProtocolUnknownError:
+    case QNetworkReply::ProtocolInvalidOperationError:
+        return true;
+    case QNetworkReply::ContentReSendError: // the upload could not be sent again
+        return false;
+    default: {
+        // The content (401, 403, 404, ...) and server (500, 503, ...) classes.
+        const int code = static_cast<int>(error);
+        return (code >= 201 && code <= 299) || (code >= 401 && code <= 499);
+    }
+    }
 }
 
 std::optional<HttpResponse> responseOf(const QNetworkReply& reply) {
@@ -128,7 +140,9 @@ private:
     void finish() {
         if (m_finished)
             return;
-        if (m_streamed && !m_cancelled && !m_timedOut && m_reply->error() == QNetworkReply::NoError)
+        // An aborted reply is closed: reading from it gets nothing but a warning from Qt.
+        const bool aborted = m_cancelled || m_timedOut;
+        if (m_streamed && !aborted)
             deliver();
         m_finished = true;
         m_idle.stop();
@@ -136,16 +150,17 @@ private:
 
         HttpResult result;
         result.response = responseOf(*m_reply);
+        const QNetworkReply::NetworkError error = m_reply->error();
         if (m_cancelled)
             result.error = cancelledDescription;
         else if (m_timedOut)
             result.error = timedOutDescription;
-        else if (isTransportError(m_reply->error()) ||
-                 (!result.response && m_reply->error() != QNetworkReply::NoError))
-            result.error = m_reply->errorString();
         else if (!result.response)
-            result.error = QStringLiteral("No response");
-        if (!m_streamed)
+            result.error =
+                error != QNetworkReply::NoError ? m_reply->errorString() : QStringLiteral("No response");
+        else if (error != QNetworkReply::NoError && !comesFromStatus(error))
+            result.error = m_reply->errorString();
+        if (!m_streamed && !aborted)
             result.body = m_reply->readAll();
         m_promise.addResult(std::move(result));
         m_promise.finish();
