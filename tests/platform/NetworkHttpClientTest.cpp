@@ -87,7 +87,8 @@ class NetworkHttpClientTest : public ::testing::Test {
 protected:
     LocalHttpServer server;
     QObject context;
-    NetworkHttpClient client{shortTimeouts()};
+    // Default limits: a loaded machine must not turn an answer into a time-out.
+    NetworkHttpClient client;
 };
 
 TEST_F(NetworkHttpClientTest, StatusCodesArePassedOnNotJudged) {
@@ -182,10 +183,12 @@ TEST_F(NetworkHttpClientTest, SilentServerTimesTheProbeOut) {
     Reply slow = Reply::answer(200, "Success");
     slow.delay = 3s;
     server.route("/slow", slow);
+    NetworkHttpClient impatient(shortTimeouts());
     QElapsedTimer elapsed;
     elapsed.start();
-    const HttpResult result = resultOf(client.probe(server.url("/slow")));
-    EXPECT_LT(elapsed.elapsed(), 1500);
+    const HttpResult result = resultOf(impatient.probe(server.url("/slow")));
+    // Given up on well before the server would have answered.
+    EXPECT_LT(elapsed.elapsed(), 2900);
     EXPECT_GE(elapsed.elapsed(), 250);
     EXPECT_EQ(result.error, "The request timed out.");
     EXPECT_FALSE(result.response);
