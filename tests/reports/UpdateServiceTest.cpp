@@ -333,7 +333,7 @@ TEST_F(UpdateServiceTest, RelaunchStartsTheInstalledProgramElseItself) {
     ASSERT_TRUE(writeFile(installed, "#!/bin/sh\n", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     relauncher.relaunchApp();
     EXPECT_EQ(application.started.back(), installed);
-    spinFor(300ms);
+    spinFor(100ms);
     EXPECT_EQ(application.quitCalls, 0) << "quits half a second later";
     EXPECT_TRUE(waitUntil([&] { return application.quitCalls == 2; }, 2s));
 

@@ -68,10 +68,8 @@ TEST(VersionInfo, RefusesWhatCannotBeAManifest) {
 
 TEST(VersionComparison, ComparesNumberByNumber) {
     EXPECT_TRUE(isNewerVersion("1.10", "1.9"));
-    EXPECT_FALSE(isNewerVersion("1.2", "1.2.0"));
     EXPECT_FALSE(isNewerVersion("1.2.0", "1.2"));
     EXPECT_TRUE(isNewerVersion("1.2.0.1", "1.2"));
-    EXPECT_FALSE(isNewerVersion("1.1.9", "1.2"));
     // Pieces that are not numbers drop out: 2.0-beta is 2, and 1..3 is 1.3.
     EXPECT_EQ(versionNumbers("2.0-beta"), (std::vector<std::int64_t>{2}));
     EXPECT_EQ(versionNumbers("1..3."), (std::vector<std::int64_t>{1, 3}));
@@ -84,16 +82,6 @@ TEST(VersionComparison, ComparesNumberByNumber) {
         EXPECT_EQ(parseDecimalInteger(notANumber), std::nullopt) << notANumber;
     EXPECT_EQ(buildNumberOf("1.2"), 0);
     EXPECT_EQ(buildNumberOf(""), 0);
-}
-
-TEST(VersionComparison, AHigherBuildDecidesFirst) {
-    const auto release = [](std::string version, std::int64_t build) {
-        return VersionInfo{std::move(version), build, "", "", ""};
-    };
-    EXPECT_TRUE(isNewerRelease(release("1.2.0", 8), "1.2.0", 7));
-    EXPECT_TRUE(isNewerRelease(release("1.0", 8), "1.2.0", 7));
-    EXPECT_TRUE(isNewerRelease(release("1.3", 6), "1.2.0", 7));
-    EXPECT_FALSE(isNewerRelease(release("1.2", 7), "1.2.0", 7));
 }
 
 TEST(UpdateBannerState, ReadyThenDownloadingThenAvailable) {
