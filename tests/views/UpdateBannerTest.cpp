@@ -6,7 +6,6 @@
 #include "support/TestUtil.h"
 #include "support/UpdateFakes.h"
 #include "views/ActivityIndicator.h"
-#include "views/SymbolIcon.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -113,17 +112,4 @@ TEST_F(UpdateBannerTest, AFailedDownloadOffersTheUpdateAgainAndDismissingHidesIt
     EXPECT_FALSE(service->updateAvailable());
     check();
     EXPECT_FALSE(banner->isHidden()) << "the next check that finds the release offers it again";
-}
-
-TEST(SymbolIcon, TheBannerSymbolsHaveDrawingsOfTheirOwn) {
-    const QImage fallback = symbolIcon("globe").pixmap(32, 32).toImage();
-    for (const char* name : {"arrow.down.circle.fill", "checkmark.circle.fill", "xmark", "arrow.clockwise"}) {
-        const QImage image = symbolIcon(name).pixmap(32, 32).toImage();
-        EXPECT_NE(image, fallback) << name;
-        int inked = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                inked += image.pixelColor(x, y).alpha() > 0;
-        EXPECT_GT(inked, 40) << name << " drew (almost) nothing";
-    }
 }
