@@ -8,6 +8,7 @@ packages=(
   libnl-3-dev libnl-genl-3-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev
   iputils-ping iproute2 dbus xvfb xauth fonts-dejavu-core
+  dpkg-dev file gzip desktop-file-utils appstream lintian
 )
 
 missing=()

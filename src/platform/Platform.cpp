@@ -3,6 +3,8 @@
 #include "platform/Clock.h"
 #include "platform/SharedInstances.h"
 #include "platform/linux/AutostartLoginItem.h"
+#include "platform/linux/DpkgPackageInspector.h"
+#include "platform/linux/FileManagerRevealer.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/IputilsPinger.h"
 #include "platform/linux/LinuxWiFiScanner.h"
@@ -15,6 +17,7 @@
 #include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/NetworkHttpClient.h"
 #include "platform/qt/ProcessCommandRunner.h"
+#include "platform/qt/QtApplicationControl.h"
 #include "platform/qt/SettingsPreferencesStore.h"
 
 #include <memory>
@@ -84,6 +87,22 @@ NotificationCenter& notificationCenter() {
 
 UrlOpener& urlOpener() {
     return plain<DesktopUrlOpener>();
+}
+
+PackageInspector& packageInspector() {
+    const CommandRunner& runner = commandRunner();
+    return SharedInstances::get<DpkgPackageInspector>(
+        [&] { return std::make_unique<DpkgPackageInspector>(runner); });
+}
+
+FileRevealer& fileRevealer() {
+    UrlOpener& opener = urlOpener();
+    return SharedInstances::get<FileManagerRevealer>(
+        [&] { return std::make_unique<FileManagerRevealer>(QDBusConnection::sessionBus(), opener); });
+}
+
+ApplicationControl& applicationControl() {
+    return plain<QtApplicationControl>();
 }
 
 } // namespace platform

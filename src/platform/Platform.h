@@ -1,12 +1,15 @@
 #pragma once
 
+class ApplicationControl;
 class Clock;
 class CommandRunner;
+class FileRevealer;
 class GatewaySource;
 class HttpClient;
 class LocationAuthorization;
 class LoginItemService;
 class NotificationCenter;
+class PackageInspector;
 class Pinger;
 class PreferencesStore;
 class ResolverSource;
@@ -31,4 +34,7 @@ WiFiScanner& wifiScanner();
 LocationAuthorization& locationAuthorization();
 NotificationCenter& notificationCenter();
 UrlOpener& urlOpener();
+PackageInspector& packageInspector();
+FileRevealer& fileRevealer();
+ApplicationControl& applicationControl();
 } // namespace platform

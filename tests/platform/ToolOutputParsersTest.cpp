@@ -1,4 +1,5 @@
 #include "platform/PingOutput.h"
+#include "platform/macos/HdiutilAttach.h"
 #include "platform/macos/NetstatGateway.h"
 #include "platform/macos/ScutilDnsServer.h"
 
@@ -53,4 +54,16 @@ TEST(ScutilDnsServer, ListingWithoutAFirstServerGivesNone) {
     EXPECT_EQ(macos::parseScutilFirstNameserver("resolver #1\n  nameserver[1] : 8.8.8.8\n  nameserver[0]\n"),
               std::nullopt);
     EXPECT_EQ(macos::parseScutilFirstNameserver(""), std::nullopt);
+}
+
+TEST(HdiutilAttach, MountPointIsTheRestOfTheLastLine) {
+    EXPECT_EQ(macos::parseHdiutilMountPoint("/dev/disk4\tGUID_partition_scheme\t\n"
+                                            "/dev/disk4s2\tApple_HFS\t/Volumes/Linkmeter 2\t\n\n")
+                  .path,
+              "/Volumes/Linkmeter 2");
+    EXPECT_EQ(macos::parseHdiutilMountPoint("\n\n").failure, "Could not parse mount output");
+    EXPECT_EQ(macos::parseHdiutilMountPoint("/dev/disk4s2\tApple_HFS\t/Volumes/X\n/dev/disk5\n").failure,
+              "Could not find mount point");
+    EXPECT_EQ(macos::hdiutilAttachArguments("/tmp/a.dmg"),
+              (std::vector<std::string>{"attach", "/tmp/a.dmg", "-nobrowse", "-readonly"}));
 }

@@ -1,6 +1,8 @@
 #include "platform/linux/AutostartLoginItem.h"
 
-#include <QCoreApplication>
+#include "core/BuildInfo.h"
+#include "platform/ProgramLocation.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,7 +72,9 @@ QString AutostartLoginItem::execValue(const QString& program) {
 }
 
 std::optional<QString> AutostartLoginItem::registerItem() {
-    const QString program = m_executable.isEmpty() ? QCoreApplication::applicationFilePath() : m_executable;
+    const QString program = m_executable.isEmpty()
+                                ? installedOrRunningProgram(QString::fromLatin1(build_info::installedProgram))
+                                : m_executable;
     if (program.isEmpty() || QDir::isRelativePath(program))
         return QStringLiteral("The program's own location is unknown");
     const QString folder = autostartFolder();

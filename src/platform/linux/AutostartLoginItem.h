@@ -7,7 +7,8 @@
 class AutostartLoginItem final : public LoginItemService {
 public:
     // The folder is looked up from the environment at each call; the entry starts `executable`
-    // (default: this program's own absolute path).
+    // (default: the installed program when there is one, else this program's own absolute path, so a
+    // copy started from a build folder does not end up starting itself at every login).
     explicit AutostartLoginItem(QString executable = {});
 
     std::optional<QString> registerItem() override;

@@ -1,0 +1,166 @@
+#include "views/UpdateBanner.h"
+
+#include "reports/UpdateService.h"
+#include "views/ActivityIndicator.h"
+#include "views/SymbolIcon.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kAvailablePrefix = QStringLiteral("Update Available: ");
+const QString kDownloading = QStringLiteral("Downloading update...");
+const QString kReady = QStringLiteral("Update Ready!");
+const QString kReadyHint = QStringLiteral("Install the package, then relaunch");
+const QString kRelaunch = QStringLiteral("Relaunch Linkmeter");
+const QColor kGreen(0x28, 0xa7, 0x45);
+constexpr int kProgressSteps = 1000;
+
+QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, bool secondary, const char* name) {
+    auto* l = new QLabel(text);
+    QFont font = l->font();
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    l->setFont(font);
+    if (secondary)
+        l->setForegroundRole(QPalette::PlaceholderText);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+QLabel* symbol(const QString& name, const QColor& colour, int size) {
+    auto* l = new QLabel;
+    l->setPixmap(symbolIcon(name, colour).pixmap(size, size));
+    l->setFixedSize(size, size);
+    return l;
+}
+
+} // namespace
+
+UpdateBanner::UpdateBanner(UpdateService& service, QWidget* parent) : QFrame(parent), m_service(service) {
+    setObjectName(QStringLiteral("updateBanner"));
+    setFrameShape(QFrame::StyledPanel);
+    m_pages = new QStackedWidget(this);
+    m_availablePage = makeAvailablePage();
+    m_downloadingPage = makeDownloadingPage();
+    m_readyPage = makeReadyPage();
+    for (QWidget* page : {m_availablePage, m_downloadingPage, m_readyPage})
+        m_pages->addWidget(page);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->addWidget(m_pages);
+
+    for (auto changed : {&UpdateService::updateAvailableChanged, &UpdateService::isDownloadingChanged,
+                         &UpdateService::updateReadyChanged})
+        connect(&m_service, changed, this, &UpdateBanner::refresh);
+    connect(&m_service, &UpdateService::latestVersionChanged, this, &UpdateBanner::refresh);
+    connect(&m_service, &UpdateService::releaseNotesChanged, this, &UpdateBanner::refresh);
+    connect(&m_service, &UpdateService::downloadProgressChanged, this, &UpdateBanner::refresh);
+    refresh();
+}
+
+QWidget* UpdateBanner::makeAvailablePage() {
+    auto* page = new QWidget;
+    m_availableTitle = label(QString(), 13, QFont::Medium, false, "updateTitle");
+    m_availableTitle->setWordWrap(true);
+    m_releaseNotes = label(QString(), 11, QFont::Normal, true, "releaseNotes");
+    m_releaseNotes->setWordWrap(true);
+    m_updateButton = new QPushButton(QStringLiteral("Update"));
+    m_updateButton->setDefault(true);
+    m_dismissButton = new QToolButton;
+    m_dismissButton->setIcon(symbolIcon(QStringLiteral("xmark"), palette().color(QPalette::PlaceholderText)));
+    m_dismissButton->setAutoRaise(true);
+    m_dismissButton->setAccessibleName(QStringLiteral("Dismiss"));
+    connect(m_updateButton, &QPushButton::clicked, this, [this] { m_service.downloadUpdate(); });
+    connect(m_dismissButton, &QToolButton::clicked, this, [this] { m_service.setUpdateAvailable(false); });
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(m_availableTitle);
+    texts->addWidget(m_releaseNotes);
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(symbol(QStringLiteral("arrow.down.circle.fill"), palette().color(QPalette::Highlight), 18),
+                   0, Qt::AlignTop);
+    row->addLayout(texts, 1);
+    row->addWidget(m_updateButton);
+    row->addWidget(m_dismissButton);
+    return page;
+}
+
+QWidget* UpdateBanner::makeDownloadingPage() {
+    auto* page = new QWidget;
+    m_progressBar = new QProgressBar;
+    m_progressBar->setRange(0, kProgressSteps);
+    m_progressBar->setTextVisible(false);
+    m_percent = label(QString(), 11, QFont::Normal, true, "downloadPercent");
+    m_activity = new ActivityIndicator(16);
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(label(kDownloading, 13, QFont::Medium, false, "downloadingTitle"));
+    column->addWidget(m_progressBar);
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addLayout(column, 1);
+    row->addWidget(m_percent);
+    row->addWidget(m_activity);
+    return page;
+}
+
+QWidget* UpdateBanner::makeReadyPage() {
+    auto* page = new QWidget;
+    m_relaunchButton = new QPushButton(
+        symbolIcon(QStringLiteral("arrow.clockwise"), palette().color(QPalette::ButtonText)), kRelaunch);
+    QFont font = m_relaunchButton->font();
+    font.setWeight(QFont::Medium);
+    m_relaunchButton->setFont(font);
+    connect(m_relaunchButton, &QPushButton::clicked, this, [this] { m_service.relaunchApp(); });
+
+    auto* hint = label(kReadyHint, 11, QFont::Normal, true, "readyHint");
+    hint->setWordWrap(true);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(label(kReady, 13, QFont::DemiBold, false, "readyTitle"));
+    texts->addWidget(hint);
+    auto* top = new QHBoxLayout;
+    top->addWidget(symbol(QStringLiteral("checkmark.circle.fill"), kGreen, 18), 0, Qt::AlignTop);
+    top->addLayout(texts, 1);
+    // The button goes below the texts: side by side they do not fit the popover's width.
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(top);
+    column->addWidget(m_relaunchButton, 0, Qt::AlignRight);
+    return page;
+}
+
+void UpdateBanner::refresh() {
+    m_state =
+        updateBannerState(m_service.updateReady(), m_service.isDownloading(), m_service.updateAvailable());
+    switch (m_state) {
+    case UpdateBannerState::ready:
+        m_pages->setCurrentWidget(m_readyPage);
+        break;
+    case UpdateBannerState::downloading: {
+        const double progress = m_service.downloadProgress();
+        m_pages->setCurrentWidget(m_downloadingPage);
+        m_progressBar->setValue(static_cast<int>(progress * kProgressSteps));
+        // The product can land just under a whole number (0.29 * 100 is 28.999...).
+        m_percent->setText(QString::asprintf("%lld%%", static_cast<long long>(progress * 100.0 + 1e-9)));
+        break;
+    }
+    case UpdateBannerState::available:
+        m_pages->setCurrentWidget(m_availablePage);
+        m_availableTitle->setText(kAvailablePrefix + m_service.latestVersion());
+        m_releaseNotes->setText(m_service.releaseNotes());
+        break;
+    case UpdateBannerState::hidden:
+        break;
+    }
+    setHidden(m_state == UpdateBannerState::hidden);
+}
