@@ -48,16 +48,21 @@ public:
         ++lookups;
         return gateway;
     }
+    std::optional<std::string> defaultInterface() const override { return interfaceName; }
     std::optional<std::string> gateway = "10.0.0.1";
+    std::optional<std::string> interfaceName = "eth0";
     mutable std::atomic<int> lookups = 0;
 };
 
 class FakeResolverSource final : public ResolverSource {
 public:
     explicit FakeResolverSource(std::optional<std::string> server = "192.0.2.53")
-        : server(std::move(server)) {}
+        : server(server), servers(server ? std::vector<std::string>{*server} : std::vector<std::string>{}) {}
     std::optional<std::string> firstNameserver() const override { return server; }
+    std::optional<std::vector<std::string>> nameservers() const override { return servers; }
     std::optional<std::string> server;
+    // None reads as an unreadable configuration.
+    std::optional<std::vector<std::string>> servers;
 };
 
 class FakeWiFiReader final : public WiFiInterfaceReader {
