@@ -4,11 +4,14 @@
 #include "platform/SharedInstances.h"
 #include "platform/linux/AutostartLoginItem.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
+#include "platform/linux/GetifaddrsInterfaceSource.h"
 #include "platform/linux/IputilsPinger.h"
 #include "platform/linux/LinuxWiFiScanner.h"
+#include "platform/linux/NetworkManagerConnectionNames.h"
 #include "platform/linux/NetworkManagerScanTrigger.h"
 #include "platform/linux/Nl80211ScanSource.h"
 #include "platform/linux/Nl80211WiFiReader.h"
+#include "platform/linux/NmcliDNSSwitcher.h"
 #include "platform/linux/OpenLocationAuthorization.h"
 #include "platform/linux/ProcRouteGatewaySource.h"
 #include "platform/linux/ResolvConfResolverSource.h"
@@ -47,6 +50,25 @@ GatewaySource& gatewaySource() {
 
 ResolverSource& resolverSource() {
     return plain<ResolvConfResolverSource>();
+}
+
+InterfaceSource& interfaceSource() {
+    return plain<GetifaddrsInterfaceSource>();
+}
+
+ConnectionNameSource& connectionNames() {
+    return SharedInstances::get<NetworkManagerConnectionNames>(
+        [] { return std::make_unique<NetworkManagerConnectionNames>(QDBusConnection::systemBus()); });
+}
+
+DNSSwitcher& dnsSwitcher() {
+    // The switch waits for the user at the password prompt, which may take longer than any tool.
+    struct PromptingRunner {
+        ProcessCommandRunner runner{std::chrono::minutes(10)};
+    };
+    const CommandRunner& runner =
+        SharedInstances::get<PromptingRunner>([] { return std::make_unique<PromptingRunner>(); }).runner;
+    return SharedInstances::get<NmcliDNSSwitcher>([&] { return std::make_unique<NmcliDNSSwitcher>(runner); });
 }
 
 PreferencesStore& preferences() {

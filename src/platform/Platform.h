@@ -2,8 +2,11 @@
 
 class Clock;
 class CommandRunner;
+class ConnectionNameSource;
+class DNSSwitcher;
 class GatewaySource;
 class HttpClient;
+class InterfaceSource;
 class LocationAuthorization;
 class LoginItemService;
 class NotificationCenter;
@@ -23,6 +26,9 @@ CommandRunner& commandRunner();
 Pinger& pinger();
 GatewaySource& gatewaySource();
 ResolverSource& resolverSource();
+InterfaceSource& interfaceSource();
+ConnectionNameSource& connectionNames();
+DNSSwitcher& dnsSwitcher();
 PreferencesStore& preferences();
 LoginItemService& loginItems();
 HttpClient& http();
