@@ -15,6 +15,7 @@
 #include "platform/linux/OpenLocationAuthorization.h"
 #include "platform/linux/ProcRouteGatewaySource.h"
 #include "platform/linux/ResolvConfResolverSource.h"
+#include "platform/linux/SysfsInterfaceCounterSource.h"
 #include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/NetworkHttpClient.h"
 #include "platform/qt/ProcessCommandRunner.h"
@@ -54,6 +55,10 @@ ResolverSource& resolverSource() {
 
 InterfaceSource& interfaceSource() {
     return plain<GetifaddrsInterfaceSource>();
+}
+
+InterfaceCounterSource& interfaceCounters() {
+    return plain<SysfsInterfaceCounterSource>();
 }
 
 ConnectionNameSource& connectionNames() {

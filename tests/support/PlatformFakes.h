@@ -3,6 +3,7 @@
 #include "platform/ConnectionNameSource.h"
 #include "platform/DNSSwitcher.h"
 #include "platform/GatewaySource.h"
+#include "platform/InterfaceCounterSource.h"
 #include "platform/InterfaceSource.h"
 #include "platform/LocationAuthorization.h"
 #include "platform/LoginItemService.h"
@@ -83,6 +84,16 @@ public:
     std::optional<std::vector<InterfaceAddress>> list =
         std::vector<InterfaceAddress>{{"eth0", true, false, AddressFamily::ipv4, "192.0.2.2"}};
     std::map<std::string, InterfaceKind> kinds{{"eth0", InterfaceKind::ethernet}};
+    mutable int reads = 0;
+};
+
+class FakeInterfaceCounterSource final : public InterfaceCounterSource {
+public:
+    std::optional<std::vector<InterfaceCounters>> counters() const override {
+        ++reads;
+        return next;
+    }
+    std::optional<std::vector<InterfaceCounters>> next = std::vector<InterfaceCounters>{};
     mutable int reads = 0;
 };
 
