@@ -9,8 +9,10 @@
 #include "diagnosis/RouterBrandService.h"
 #include "platform/Platform.h"
 #include "platform/SharedInstances.h"
+#include "probes/BandwidthService.h"
 #include "probes/CaptivePortalService.h"
 #include "probes/DNSService.h"
+#include "probes/NetworkInfoService.h"
 #include "probes/SpeedTestService.h"
 #include "probes/WiFiScannerService.h"
 #include "viewmodel/LinkmeterViewModel.h"
@@ -62,6 +64,16 @@ DNSService& DNSService::shared() {
     return sharedOf<DNSService>(platform::resolverSource(), platform::clock());
 }
 
+BandwidthService& BandwidthService::shared() {
+    return sharedOf<BandwidthService>(platform::interfaceCounters(), platform::clock());
+}
+
+NetworkInfoService& NetworkInfoService::shared() {
+    return sharedOf<NetworkInfoService>(platform::interfaceSource(), platform::resolverSource(),
+                                        platform::gatewaySource(), platform::connectionNames(),
+                                        platform::dnsSwitcher(), platform::http());
+}
+
 SpeedTestService& SpeedTestService::shared() {
     return sharedOf<SpeedTestService>(platform::http(), platform::clock());
 }
@@ -71,8 +83,8 @@ WiFiScannerService& WiFiScannerService::shared() {
 }
 
 LinkmeterServices LinkmeterServices::shared() {
-    return LinkmeterServices{WiFiService::shared(),        LocationService::shared(),
-                             AppSettings::shared(),        PingService::shared(),
-                             DNSService::shared(),         CaptivePortalService::shared(),
-                             NotificationService::shared()};
+    return LinkmeterServices{
+        WiFiService::shared(),      LocationService::shared(),    AppSettings::shared(),
+        PingService::shared(),      DNSService::shared(),         CaptivePortalService::shared(),
+        BandwidthService::shared(), NetworkInfoService::shared(), NotificationService::shared()};
 }

@@ -6,14 +6,18 @@
 #include "platform/linux/DpkgPackageInspector.h"
 #include "platform/linux/FileManagerRevealer.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
+#include "platform/linux/GetifaddrsInterfaceSource.h"
 #include "platform/linux/IputilsPinger.h"
 #include "platform/linux/LinuxWiFiScanner.h"
+#include "platform/linux/NetworkManagerConnectionNames.h"
 #include "platform/linux/NetworkManagerScanTrigger.h"
 #include "platform/linux/Nl80211ScanSource.h"
 #include "platform/linux/Nl80211WiFiReader.h"
+#include "platform/linux/NmcliDNSSwitcher.h"
 #include "platform/linux/OpenLocationAuthorization.h"
 #include "platform/linux/ProcRouteGatewaySource.h"
 #include "platform/linux/ResolvConfResolverSource.h"
+#include "platform/linux/SysfsInterfaceCounterSource.h"
 #include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/NetworkHttpClient.h"
 #include "platform/qt/ProcessCommandRunner.h"
@@ -50,6 +54,29 @@ GatewaySource& gatewaySource() {
 
 ResolverSource& resolverSource() {
     return plain<ResolvConfResolverSource>();
+}
+
+InterfaceSource& interfaceSource() {
+    return plain<GetifaddrsInterfaceSource>();
+}
+
+InterfaceCounterSource& interfaceCounters() {
+    return plain<SysfsInterfaceCounterSource>();
+}
+
+ConnectionNameSource& connectionNames() {
+    return SharedInstances::get<NetworkManagerConnectionNames>(
+        [] { return std::make_unique<NetworkManagerConnectionNames>(QDBusConnection::systemBus()); });
+}
+
+DNSSwitcher& dnsSwitcher() {
+    // The switch waits for the user at the password prompt, which may take longer than any tool.
+    struct PromptingRunner {
+        ProcessCommandRunner runner{std::chrono::minutes(10)};
+    };
+    const CommandRunner& runner =
+        SharedInstances::get<PromptingRunner>([] { return std::make_unique<PromptingRunner>(); }).runner;
+    return SharedInstances::get<NmcliDNSSwitcher>([&] { return std::make_unique<NmcliDNSSwitcher>(runner); });
 }
 
 PreferencesStore& preferences() {

@@ -7,8 +7,10 @@
 #include "core/WiFiService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/TipGenerator.h"
+#include "probes/BandwidthService.h"
 #include "probes/CaptivePortalService.h"
 #include "probes/DNSService.h"
+#include "probes/NetworkInfoService.h"
 
 #include <algorithm>
 
@@ -23,6 +25,10 @@ auto lastEntries(const std::vector<T>& history, std::size_t count, Map map) {
     std::transform(history.begin() + static_cast<std::ptrdiff_t>(first), history.end(),
                    std::back_inserter(entries), map);
     return entries;
+}
+
+double unchanged(double value) {
+    return value;
 }
 
 // Charts show a lost ping at the bottom rather than as a negative time.
@@ -90,6 +96,38 @@ void LinkmeterViewModel::setUpForwardings() {
     forward(m_services.captivePortal, &CaptivePortalService::status, &CaptivePortalService::statusChanged,
             [this](const CaptivePortalStatus& status) {
                 publish(m_captivePortalStatus, status, &LinkmeterViewModel::captivePortalStatusChanged);
+            });
+    auto& bandwidth = m_services.bandwidth;
+    forward(bandwidth, &BandwidthService::currentSpeed, &BandwidthService::currentSpeedChanged,
+            [this](const BandwidthSpeed& speed) {
+                publish(m_bandwidthSpeed, speed, &LinkmeterViewModel::bandwidthSpeedChanged);
+            });
+    forward(bandwidth, &BandwidthService::downloadHistory, &BandwidthService::downloadHistoryChanged,
+            [this](const std::vector<double>& history) {
+                publish(m_downloadHistory, lastEntries(history, historyLength, unchanged),
+                        &LinkmeterViewModel::downloadHistoryChanged);
+            });
+    forward(bandwidth, &BandwidthService::uploadHistory, &BandwidthService::uploadHistoryChanged,
+            [this](const std::vector<double>& history) {
+                publish(m_uploadHistory, lastEntries(history, historyLength, unchanged),
+                        &LinkmeterViewModel::uploadHistoryChanged);
+            });
+    auto& networkInfo = m_services.networkInfo;
+    forward(networkInfo, &NetworkInfoService::interfaces, &NetworkInfoService::interfacesChanged,
+            [this](const std::vector<NetworkInterface>& interfaces) {
+                publish(m_networkInterfaces, interfaces, &LinkmeterViewModel::networkInterfacesChanged);
+            });
+    forward(networkInfo, &NetworkInfoService::dnsServers, &NetworkInfoService::dnsServersChanged,
+            [this](const std::vector<DNSServer>& servers) {
+                publish(m_dnsServers, servers, &LinkmeterViewModel::dnsServersChanged);
+            });
+    forward(networkInfo, &NetworkInfoService::publicIP, &NetworkInfoService::publicIPChanged,
+            [this](const std::optional<std::string>& ip) {
+                publish(m_publicIP, ip, &LinkmeterViewModel::publicIPChanged);
+            });
+    forward(networkInfo, &NetworkInfoService::isLoadingPublicIP,
+            &NetworkInfoService::isLoadingPublicIPChanged, [this](bool loading) {
+                publish(m_isLoadingPublicIP, loading, &LinkmeterViewModel::isLoadingPublicIPChanged);
             });
 }
 
@@ -171,6 +209,8 @@ void LinkmeterViewModel::startMonitoring() {
     publish(m_isMonitoring, true, &LinkmeterViewModel::isMonitoringChanged);
 
     m_services.ping.start(m_services.settings.pingInterval());
+    m_services.bandwidth.start(bandwidthIntervalSeconds);
+    m_services.networkInfo.startAutoRefresh(networkInfoIntervalSeconds);
 
     m_monitoringTimer = makeRepeatingTimer(m_timing.wifiRefreshPeriod, [this] { m_services.wifi.refresh(); });
     m_dnsTimer = makeRepeatingTimer(m_timing.dnsPeriod, [this] { measureDNS(); });
@@ -183,6 +223,8 @@ void LinkmeterViewModel::stopMonitoring() {
     publish(m_isMonitoring, false, &LinkmeterViewModel::isMonitoringChanged);
     m_services.ping.cancel();
     m_services.captivePortal.stop();
+    m_services.bandwidth.stop();
+    m_services.networkInfo.stopAutoRefresh();
 
     m_monitoringTimer.reset();
     m_dnsTimer.reset();

@@ -5,8 +5,11 @@
 #include "core/WiFiInfo.h"
 #include "diagnosis/ConnectionIssue.h"
 #include "diagnosis/Tip.h"
+#include "probes/BandwidthSpeed.h"
 #include "probes/CaptivePortalStatus.h"
 #include "probes/DNSResult.h"
+#include "probes/DNSServer.h"
+#include "probes/NetworkInterface.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -20,9 +23,11 @@
 #include <vector>
 
 class AppSettings;
+class BandwidthService;
 class CaptivePortalService;
 class DNSService;
 class LocationService;
+class NetworkInfoService;
 class NotificationService;
 class PingService;
 class WiFiService;
@@ -35,6 +40,8 @@ struct LinkmeterServices {
     PingService& ping;
     DNSService& dns;
     CaptivePortalService& captivePortal;
+    BandwidthService& bandwidth;
+    NetworkInfoService& networkInfo;
     NotificationService& notifications;
 
     static LinkmeterServices shared();
@@ -62,6 +69,9 @@ public:
 
     // The number of entries every mirrored history keeps.
     static constexpr std::size_t historyLength = 30;
+    // Periods of the throughput sampling and of the network information refresh while monitoring.
+    static constexpr double bandwidthIntervalSeconds = 1.0;
+    static constexpr double networkInfoIntervalSeconds = 10.0;
 
     const std::optional<WiFiInfo>& wifiInfo() const { return m_wifiInfo; }
     const PingStatistics& routerPingStats() const { return m_routerPingStats; }
@@ -77,6 +87,12 @@ public:
     bool isMonitoring() const { return m_isMonitoring; }
     bool locationAuthorized() const { return m_locationAuthorized; }
     const ConnectionQuality& connectionQuality() const { return m_connectionQuality; }
+    const BandwidthSpeed& bandwidthSpeed() const { return m_bandwidthSpeed; }
+    const std::vector<double>& downloadHistory() const { return m_downloadHistory; }
+    const std::vector<double>& uploadHistory() const { return m_uploadHistory; }
+    const std::vector<NetworkInterface>& networkInterfaces() const { return m_networkInterfaces; }
+    const std::vector<DNSServer>& dnsServers() const { return m_dnsServers; }
+    bool isLoadingPublicIP() const { return m_isLoadingPublicIP; }
 
     // The internet average when at least one sample exists.
     std::optional<double> internetLatency() const;
@@ -105,6 +121,12 @@ signals:
     void isMonitoringChanged(bool value);
     void locationAuthorizedChanged(bool value);
     void connectionQualityChanged(const ConnectionQuality& value);
+    void bandwidthSpeedChanged(const BandwidthSpeed& value);
+    void downloadHistoryChanged(const std::vector<double>& value);
+    void uploadHistoryChanged(const std::vector<double>& value);
+    void networkInterfacesChanged(const std::vector<NetworkInterface>& value);
+    void dnsServersChanged(const std::vector<DNSServer>& value);
+    void isLoadingPublicIPChanged(bool value);
 
 private:
     void setUpForwardings();
@@ -139,6 +161,12 @@ private:
     bool m_isMonitoring = false;
     bool m_locationAuthorized = false;
     ConnectionQuality m_connectionQuality;
+    BandwidthSpeed m_bandwidthSpeed;
+    std::vector<double> m_downloadHistory;
+    std::vector<double> m_uploadHistory;
+    std::vector<NetworkInterface> m_networkInterfaces;
+    std::vector<DNSServer> m_dnsServers;
+    bool m_isLoadingPublicIP = false;
 
     std::unique_ptr<QTimer> m_monitoringTimer;
     std::unique_ptr<QTimer> m_dnsTimer;

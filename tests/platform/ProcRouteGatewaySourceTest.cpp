@@ -19,6 +19,24 @@ TEST(ProcRouteGatewaySource, ReadsTheDefaultRouteFromTheKernelTable) {
               "192.168.1.1");
 }
 
+TEST(ProcRouteGatewaySource, DefaultInterfaceIsThePreferredRoutesEvenWithoutAGateway) {
+    // A VPN that takes the default route straight into its tunnel has no gateway to ping.
+    const auto table = kHeader + route("wlan0", "00000000", "0101A8C0", "0003", 600, "00000000") +
+                       route("eth0", "00000000", "FE00000A", "0003", 100, "00000000") +
+                       route("tun0", "00000000", "00000000", "0001", 50, "00000000") +
+                       route("ppp0", "00000000", "00000000", "0000", 0, "00000000"); // down
+    EXPECT_EQ(parseProcRouteDefaultInterface(table), "tun0");
+    EXPECT_EQ(parseProcRouteGateway(table), "10.0.0.254");
+    EXPECT_EQ(ProcRouteGatewaySource(LINKMETER_FIXTURES "/proc-net-route-wifi.txt").defaultInterface(),
+              "wlan0");
+    EXPECT_EQ(ProcRouteGatewaySource(LINKMETER_FIXTURES "/proc-net-route-no-default.txt").defaultInterface(),
+              std::nullopt);
+
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(ProcRouteGatewaySource("/nonexistent/route").defaultInterface(), std::nullopt);
+    EXPECT_TRUE(testing::internal::GetCapturedStdout().starts_with("Failed to get default interface: "));
+}
+
 TEST(ProcRouteGatewaySource, NoDefaultRouteGivesNone) {
     EXPECT_EQ(ProcRouteGatewaySource(LINKMETER_FIXTURES "/proc-net-route-no-default.txt").defaultGateway(),
               std::nullopt);

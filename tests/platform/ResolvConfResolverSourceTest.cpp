@@ -40,6 +40,23 @@ TEST_F(ResolvConfResolverSourceTest, StubResolverIsSeenThrough) {
               "127.0.0.53");
 }
 
+TEST_F(ResolvConfResolverSourceTest, EveryServerInOrderWithTheStubSeenThrough) {
+    const auto stub = write("resolv.conf", "nameserver 127.0.0.53\n");
+    const auto upstream =
+        write("upstream.conf", "nameserver 10.1.1.1\nnameserver 2001:db8::53\nnameserver 10.1.1.1\n");
+    EXPECT_EQ(ResolvConfResolverSource(stub, upstream).nameservers(),
+              (std::vector<std::string>{"10.1.1.1", "2001:db8::53", "10.1.1.1"}));
+    const auto plain = write("plain.conf", "nameserver 192.168.1.1\nnameserver 127.0.0.53\n");
+    EXPECT_EQ(ResolvConfResolverSource(plain, upstream).nameservers(),
+              (std::vector<std::string>{"192.168.1.1", "127.0.0.53"}));
+    EXPECT_EQ(ResolvConfResolverSource(write("none.conf", "search lan\n")).nameservers(),
+              std::vector<std::string>{});
+
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(ResolvConfResolverSource(dir.filePath("missing").toStdString()).nameservers(), std::nullopt);
+    EXPECT_TRUE(testing::internal::GetCapturedStdout().starts_with("Failed to get DNS servers: "));
+}
+
 TEST_F(ResolvConfResolverSourceTest, NoServerGivesNoneAndOnlyAnUnreadableFileIsReported) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(ResolvConfResolverSource(write("resolv.conf", "search lan\nnameserver\n")).firstNameserver(),

@@ -1,6 +1,8 @@
 #include "platform/PingOutput.h"
 #include "platform/macos/HdiutilAttach.h"
 #include "platform/macos/NetstatGateway.h"
+#include "platform/macos/NetworkSetupServiceName.h"
+#include "platform/macos/OsascriptDnsChange.h"
 #include "platform/macos/ScutilDnsServer.h"
 
 #include <gtest/gtest.h>
@@ -66,4 +68,46 @@ TEST(HdiutilAttach, MountPointIsTheRestOfTheLastLine) {
               "Could not find mount point");
     EXPECT_EQ(macos::hdiutilAttachArguments("/tmp/a.dmg"),
               (std::vector<std::string>{"attach", "/tmp/a.dmg", "-nobrowse", "-readonly"}));
+}
+
+TEST(ScutilDnsServer, EveryServerLineInOrder) {
+    const auto listing =
+        "DNS configuration\n\nresolver #1\n  nameserver[0] : 192.168.1.1\n"
+        "  nameserver[1] : 2606:4700:4700::1111\nresolver #2\n  nameserver[0] : 192.168.1.1\n"
+        "  nameserver[2]\n  search domain[0] : lan\n";
+    EXPECT_EQ(macos::parseScutilNameservers(listing),
+              (std::vector<std::string>{"192.168.1.1", "2606:4700:4700::1111", "192.168.1.1"}));
+}
+
+TEST(NetstatGateway, DefaultInterfaceIsTheLastFieldOfTheFirstDefaultLine) {
+    const auto listing = "Internet:\nDestination        Gateway            Flags           Netif Expire\n"
+                         "default            192.168.1.1        UGScg             en0       \n"
+                         "default            10.0.0.1           UGScIg          utun3\n";
+    EXPECT_EQ(macos::parseNetstatDefaultInterface(listing), "en0");
+    EXPECT_EQ(macos::parseNetstatDefaultInterface("Internet:\n  default 10.0.0.1 UG en1\n"), std::nullopt);
+}
+
+TEST(NetworkSetupServiceName, ServiceLineBeforeTheDeviceLine) {
+    const auto listing = "An asterisk (*) denotes that a network service is disabled. Device: en0\n"
+                         "(1) Wi-Fi\n(Hardware Port: Wi-Fi, Device: en0)\n\n"
+                         "(2)Broken\n(Hardware Port: Thunderbolt, Device: bridge0)\n"
+                         "(3)   Thunderbolt Bridge  \n(Hardware Port: Thunderbolt Bridge, Device: bridge0)\n";
+    EXPECT_EQ(macos::parseNetworkServiceName(listing, "en0"), "Wi-Fi");
+    EXPECT_EQ(macos::parseNetworkServiceName(listing, "bridge0"), "Thunderbolt Bridge");
+    EXPECT_EQ(macos::parseNetworkServiceName(listing, "en7"), std::nullopt);
+    EXPECT_EQ(macos::listServiceOrderArguments, std::vector<std::string>{"-listnetworkserviceorder"});
+}
+
+TEST(OsascriptDnsChange, CommandIsQuotedAndEscapedForTheScript) {
+    EXPECT_EQ(macos::dnsChangeScript("Wi-Fi", {"1.1.1.1", "1.0.0.1"}, "Cloudflare"),
+              "do shell script \"/usr/sbin/networksetup -setdnsservers \\\"Wi-Fi\\\" 1.1.1.1 1.0.0.1\" "
+              "with administrator privileges with prompt \"Linkmeter wants to change DNS to Cloudflare\"");
+    EXPECT_EQ(
+        macos::dnsChangeScript("Thunderbolt Bridge", {}, "System Default"),
+        "do shell script \"/usr/sbin/networksetup -setdnsservers \\\"Thunderbolt Bridge\\\" Empty\" "
+        "with administrator privileges with prompt \"Linkmeter wants to change DNS to System Default\"");
+    EXPECT_EQ(macos::escapeForAppleScript(R"(My "Net" \ 2)"), R"(My \"Net\" \\ 2)");
+    EXPECT_TRUE(macos::isCancelledOutput("execution error: User cancelled. (-128)\n"));
+    EXPECT_TRUE(macos::isCancelledOutput("The operation was canceled."));
+    EXPECT_FALSE(macos::isCancelledOutput("networksetup: permission denied\n"));
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/ConnectionNameSource.h"
+#include "platform/DNSSwitcher.h"
 #include "platform/GatewaySource.h"
+#include "platform/InterfaceCounterSource.h"
+#include "platform/InterfaceSource.h"
 #include "platform/LocationAuthorization.h"
 #include "platform/LoginItemService.h"
 #include "platform/Pinger.h"
@@ -12,6 +16,7 @@
 
 #include <atomic>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -48,16 +53,82 @@ public:
         ++lookups;
         return gateway;
     }
+    std::optional<std::string> defaultInterface() const override { return interfaceName; }
     std::optional<std::string> gateway = "10.0.0.1";
+    std::optional<std::string> interfaceName = "eth0";
     mutable std::atomic<int> lookups = 0;
 };
 
 class FakeResolverSource final : public ResolverSource {
 public:
     explicit FakeResolverSource(std::optional<std::string> server = "192.0.2.53")
-        : server(std::move(server)) {}
+        : server(server), servers(server ? std::vector<std::string>{*server} : std::vector<std::string>{}) {}
     std::optional<std::string> firstNameserver() const override { return server; }
+    std::optional<std::vector<std::string>> nameservers() const override { return servers; }
     std::optional<std::string> server;
+    // None reads as an unreadable configuration.
+    std::optional<std::vector<std::string>> servers;
+};
+
+// Addresses and kinds as the test sets them; counts enumerations.
+class FakeInterfaceSource final : public InterfaceSource {
+public:
+    std::optional<std::vector<InterfaceAddress>> addresses() const override {
+        ++reads;
+        return list;
+    }
+    InterfaceKind kind(const std::string& interfaceName) const override {
+        const auto found = kinds.find(interfaceName);
+        return found == kinds.end() ? InterfaceKind::other : found->second;
+    }
+    std::optional<std::vector<InterfaceAddress>> list =
+        std::vector<InterfaceAddress>{{"eth0", true, false, AddressFamily::ipv4, "192.0.2.2"}};
+    std::map<std::string, InterfaceKind> kinds{{"eth0", InterfaceKind::ethernet}};
+    mutable int reads = 0;
+};
+
+class FakeInterfaceCounterSource final : public InterfaceCounterSource {
+public:
+    std::optional<std::vector<InterfaceCounters>> counters() const override {
+        ++reads;
+        return next;
+    }
+    std::optional<std::vector<InterfaceCounters>> next = std::vector<InterfaceCounters>{};
+    mutable int reads = 0;
+};
+
+class FakeConnectionNames final : public ConnectionNameSource {
+public:
+    std::optional<std::string> connectionName(const std::string& interfaceName) const override {
+        const auto found = names.find(interfaceName);
+        return found == names.end() ? std::nullopt : std::optional(found->second);
+    }
+    std::map<std::string, std::string> names{{"eth0", "Wired connection 1"}};
+};
+
+// Answers every switch with `outcome` and records the requests. Safe to call from worker threads.
+class RecordingDNSSwitcher final : public DNSSwitcher {
+public:
+    struct Request {
+        std::string connectionName;
+        std::vector<std::string> servers;
+        bool operator==(const Request&) const = default;
+    };
+    DNSSwitchOutcome setServers(const std::string& connectionName,
+                                const std::vector<std::string>& servers) const override {
+        std::lock_guard lock(m_mutex);
+        m_requests.push_back({connectionName, servers});
+        return outcome;
+    }
+    std::vector<Request> requests() const {
+        std::lock_guard lock(m_mutex);
+        return m_requests;
+    }
+    DNSSwitchOutcome outcome{DNSSwitchOutcome::Status::changed, {}};
+
+private:
+    mutable std::mutex m_mutex;
+    mutable std::vector<Request> m_requests;
 };
 
 class FakeWiFiReader final : public WiFiInterfaceReader {

@@ -7,8 +7,10 @@
 #include "diagnosis/NotificationService.h"
 #include "platform/NotificationCenter.h"
 #include "platform/qt/NetworkHttpClient.h"
+#include "probes/BandwidthService.h"
 #include "probes/CaptivePortalService.h"
 #include "probes/DNSService.h"
+#include "probes/NetworkInfoService.h"
 #include "support/LocalHttpServer.h"
 #include "support/ManualClock.h"
 #include "support/MemoryPreferencesStore.h"
@@ -72,6 +74,10 @@ struct Fixture {
     RecordingUrlOpener opener;
     RecordingNotificationCenter center;
     ManualClock clock;
+    FakeInterfaceCounterSource counters;
+    FakeInterfaceSource interfaces;
+    FakeConnectionNames connections;
+    RecordingDNSSwitcher switcher;
 
     WiFiService wifi{reader};
     LocationService location{authorization};
@@ -79,10 +85,18 @@ struct Fixture {
     PingService ping{pinger, gateway, clock};
     DNSService dns{resolver, clock, "localhost"};
     CaptivePortalService captivePortal{http, opener, server.url("/hotspot-detect.html")};
+    BandwidthService bandwidth{counters, clock};
+    NetworkInfoService networkInfo{interfaces,
+                                   resolver,
+                                   gateway,
+                                   connections,
+                                   switcher,
+                                   http,
+                                   std::vector<std::string>{server.url("/ip").toString().toStdString()}};
     NotificationService notifications{center, settings, clock};
 
     LinkmeterServices services() {
-        return {wifi, location, settings, ping, dns, captivePortal, notifications};
+        return {wifi, location, settings, ping, dns, captivePortal, bandwidth, networkInfo, notifications};
     }
 
     std::size_t pingCalls() const { return pinger.hosts().size(); }
@@ -203,6 +217,43 @@ TEST(LinkmeterViewModel, QualityIsComputedOnceAfterABurstFromTheInternetSummaryA
     EXPECT_EQ(viewModel.internetLatency(), viewModel.internetPingStats().averageLatency);
 }
 
+TEST(LinkmeterViewModel, MirrorsThroughputAndNetworkInformation) {
+    Fixture f;
+    f.server.route("/ip", LocalHttpServer::Reply::answer(200, "203.0.113.9"));
+    LinkmeterViewModel viewModel(f.services());
+    // Read when the service was made, mirrored on a later turn.
+    EXPECT_TRUE(viewModel.networkInterfaces().empty());
+    ASSERT_TRUE(waitUntil([&] { return viewModel.networkInterfaces().size() == 1u; }));
+    EXPECT_EQ(viewModel.networkInterfaces()[0].displayName, "Ethernet");
+    ASSERT_EQ(viewModel.dnsServers().size(), 1u);
+    EXPECT_EQ(viewModel.dnsServers()[0].address, "192.0.2.53");
+
+    // 45 rates of 1, 3, 5, ... 89 bytes per second down and 1 up.
+    for (std::uint64_t i = 0; i <= 45; ++i) {
+        f.counters.next = std::vector<InterfaceCounters>{{"wlan0", InterfaceKind::wifi, i * i, i}};
+        f.bandwidth.sampleOnce();
+        f.clock.advance(1s);
+    }
+    ASSERT_TRUE(waitUntil(
+        [&] { return !viewModel.downloadHistory().empty() && viewModel.downloadHistory().back() == 89.0; }));
+    ASSERT_EQ(viewModel.downloadHistory().size(), 30u);
+    EXPECT_EQ(viewModel.downloadHistory().front(), 31.0);
+    EXPECT_EQ(viewModel.uploadHistory(), std::vector<double>(30, 1.0));
+    EXPECT_EQ(viewModel.bandwidthSpeed(), (BandwidthSpeed{89.0, 1.0}));
+
+    QSignalSpy loading(&viewModel, &LinkmeterViewModel::isLoadingPublicIPChanged);
+    viewModel.startMonitoring();
+    EXPECT_TRUE(f.bandwidth.isRunning());
+    EXPECT_TRUE(f.networkInfo.isAutoRefreshing());
+    ASSERT_TRUE(waitUntil([&] { return viewModel.publicIP() == "203.0.113.9" && loading.count() == 2; }));
+    EXPECT_EQ(loading.at(0).at(0).toBool(), true);
+    EXPECT_FALSE(viewModel.isLoadingPublicIP());
+
+    viewModel.stopMonitoring();
+    EXPECT_FALSE(f.bandwidth.isRunning());
+    EXPECT_FALSE(f.networkInfo.isAutoRefreshing());
+}
+
 TEST(LinkmeterViewModel, MonitoringMeasuresDnsAtOnceAndProbesForAPortal) {
     Fixture f;
     f.server.route("/hotspot-detect.html",
@@ -231,8 +282,9 @@ TEST(LinkmeterViewModel, OfflineRaisesOneNotificationAndTipsFollowTheMeasurement
     // Nothing listens behind the probe address: the check fails like an unreachable internet.
     CaptivePortalService unreachable{f.http, f.opener, QUrl("http://127.0.0.1:9/hotspot-detect.html")};
     auto services = f.services();
-    LinkmeterServices offline{services.wifi, services.location, services.settings,     services.ping,
-                              services.dns,  unreachable,       services.notifications};
+    LinkmeterServices offline{services.wifi,      services.location,    services.settings,
+                              services.ping,      services.dns,         unreachable,
+                              services.bandwidth, services.networkInfo, services.notifications};
     LinkmeterViewModel::Timing timing;
     timing.notificationQuietTime = 200ms;
     LinkmeterViewModel viewModel(offline, timing);

@@ -34,28 +34,46 @@ std::optional<long> parseDecimal(const std::string& text) {
     return value;
 }
 
+std::optional<std::string> readFile(const std::string& path, std::string_view failurePrefix) {
+    std::ifstream file(path);
+    if (!file) {
+        logFailure(failurePrefix, path + ": " + std::strerror(errno));
+        return std::nullopt;
+    }
+    std::stringstream contents;
+    contents << file.rdbuf();
+    return contents.str();
+}
+
+// The route the kernel picks among `routes`: the lowest metric, the first among equals.
+const DefaultRoute* preferred(const std::vector<DefaultRoute>& routes, bool needsGateway) {
+    const DefaultRoute* best = nullptr;
+    for (const auto& route : routes)
+        if ((!needsGateway || route.gateway) && (!best || route.metric < best->metric))
+            best = &route;
+    return best;
+}
+
 } // namespace
 
 ProcRouteGatewaySource::ProcRouteGatewaySource(std::string path) : m_path(std::move(path)) {}
 
 std::optional<std::string> ProcRouteGatewaySource::defaultGateway() const {
-    std::ifstream file(m_path);
-    if (!file) {
-        logFailure("Failed to get gateway: ", m_path + ": " + std::strerror(errno));
-        return std::nullopt;
-    }
-    std::stringstream contents;
-    contents << file.rdbuf();
-    return parseProcRouteGateway(contents.str());
+    const auto table = readFile(m_path, "Failed to get gateway: ");
+    return table ? parseProcRouteGateway(*table) : std::nullopt;
 }
 
-std::optional<std::string> parseProcRouteGateway(std::string_view table) {
+std::optional<std::string> ProcRouteGatewaySource::defaultInterface() const {
+    const auto table = readFile(m_path, "Failed to get default interface: ");
+    return table ? parseProcRouteDefaultInterface(*table) : std::nullopt;
+}
+
+std::vector<DefaultRoute> parseProcRouteDefaults(std::string_view table) {
     std::istringstream lines{std::string(table)};
     std::string line;
     std::getline(lines, line); // column headings
 
-    std::optional<std::string> best;
-    long bestMetric = 0;
+    std::vector<DefaultRoute> routes;
     while (std::getline(lines, line)) {
         // Iface Destination Gateway Flags RefCnt Use Metric Mask ...
         std::istringstream fields(line);
@@ -72,20 +90,32 @@ std::optional<std::string> parseProcRouteGateway(std::string_view table) {
         const auto mask = parseHex(columns[7]);
         if (!destination || !gateway || !flags || !metric || !mask)
             continue;
-        if (*destination != 0 || *mask != 0 ||
-            (*flags & (kRouteUp | kRouteGateway)) != (kRouteUp | kRouteGateway))
-            continue;
-        if (best && *metric >= bestMetric)
+        if (*destination != 0 || *mask != 0 || (*flags & kRouteUp) == 0)
             continue;
 
-        // The kernel prints the address as the in-memory word, so it converts back without swapping.
-        in_addr address{};
-        address.s_addr = *gateway;
-        char text[INET_ADDRSTRLEN] = {};
-        if (!inet_ntop(AF_INET, &address, text, sizeof text))
-            continue;
-        best = text;
-        bestMetric = *metric;
+        DefaultRoute route{columns[0], std::nullopt, *metric};
+        if (*flags & kRouteGateway) {
+            // The kernel prints the address as the in-memory word, so it converts back without swapping.
+            in_addr address{};
+            address.s_addr = *gateway;
+            char text[INET_ADDRSTRLEN] = {};
+            if (!inet_ntop(AF_INET, &address, text, sizeof text))
+                continue;
+            route.gateway = text;
+        }
+        routes.push_back(std::move(route));
     }
-    return best;
+    return routes;
+}
+
+std::optional<std::string> parseProcRouteGateway(std::string_view table) {
+    const auto routes = parseProcRouteDefaults(table);
+    const auto* best = preferred(routes, true);
+    return best ? best->gateway : std::nullopt;
+}
+
+std::optional<std::string> parseProcRouteDefaultInterface(std::string_view table) {
+    const auto routes = parseProcRouteDefaults(table);
+    const auto* best = preferred(routes, false);
+    return best ? std::optional(best->interfaceName) : std::nullopt;
 }

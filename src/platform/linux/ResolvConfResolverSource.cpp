@@ -27,24 +27,33 @@ ResolvConfResolverSource::ResolvConfResolverSource(std::string resolvConfPath,
     : m_resolvConfPath(std::move(resolvConfPath)), m_resolvedUpstreamPath(std::move(resolvedUpstreamPath)) {}
 
 std::optional<std::string> ResolvConfResolverSource::firstNameserver() const {
+    const auto servers = read("Failed to get DNS server: ");
+    if (!servers || servers->empty())
+        return std::nullopt;
+    return servers->front();
+}
+
+std::optional<std::vector<std::string>> ResolvConfResolverSource::nameservers() const {
+    return read("Failed to get DNS servers: ");
+}
+
+std::optional<std::vector<std::string>> ResolvConfResolverSource::read(std::string_view failurePrefix) const {
     const auto config = readFile(m_resolvConfPath);
     if (!config) {
-        logFailure("Failed to get DNS server: ", m_resolvConfPath + ": " + std::strerror(errno));
+        logFailure(failurePrefix, m_resolvConfPath + ": " + std::strerror(errno));
         return std::nullopt;
     }
-    const auto servers = parseResolvConfNameservers(*config);
-    if (servers.empty())
-        return std::nullopt;
-    if (servers.front() != kResolvedStub)
-        return servers.front();
+    auto servers = parseResolvConfNameservers(*config);
+    if (servers.empty() || servers.front() != kResolvedStub)
+        return servers;
 
     // Without resolved's upstream list, the stub is still the truthful answer.
     if (const auto upstream = readFile(m_resolvedUpstreamPath)) {
-        const auto upstreamServers = parseResolvConfNameservers(*upstream);
+        auto upstreamServers = parseResolvConfNameservers(*upstream);
         if (!upstreamServers.empty())
-            return upstreamServers.front();
+            return upstreamServers;
     }
-    return servers.front();
+    return servers;
 }
 
 std::vector<std::string> parseResolvConfNameservers(std::string_view text) {

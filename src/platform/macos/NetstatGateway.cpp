@@ -34,4 +34,12 @@ std::optional<std::string> parseNetstatDefaultGateway(std::string_view listing) 
     return std::nullopt;
 }
 
+std::optional<std::string> parseNetstatDefaultInterface(std::string_view listing) {
+    for (const auto line : split(listing, '\n', true)) {
+        if (line.starts_with("default"))
+            return std::string(split(line, ' ', false).back());
+    }
+    return std::nullopt;
+}
+
 } // namespace macos
