@@ -15,7 +15,10 @@
 #include "probes/NetworkInfoService.h"
 #include "probes/SpeedTestService.h"
 #include "probes/WiFiScannerService.h"
+#include "reports/ExportService.h"
+#include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "views/FileSaveDialog.h"
 
 #include <memory>
 
@@ -82,9 +85,21 @@ WiFiScannerService& WiFiScannerService::shared() {
     return sharedOf<WiFiScannerService>(platform::wifiScanner(), platform::clock());
 }
 
+ExportService& ExportService::shared() {
+    // The save dialog is a widget, so it is picked here rather than among the platform pieces.
+    return sharedOf<ExportService>(sharedOf<FileSaveDialog>(), platform::clipboard(), platform::clock());
+}
+
+UpdateService& UpdateService::shared() {
+    return sharedOf<UpdateService>(platform::http(), platform::preferences(), platform::clock(),
+                                   platform::packageInspector(), platform::fileRevealer(),
+                                   platform::applicationControl());
+}
+
 LinkmeterServices LinkmeterServices::shared() {
     return LinkmeterServices{
-        WiFiService::shared(),      LocationService::shared(),    AppSettings::shared(),
-        PingService::shared(),      DNSService::shared(),         CaptivePortalService::shared(),
-        BandwidthService::shared(), NetworkInfoService::shared(), NotificationService::shared()};
+        WiFiService::shared(),          LocationService::shared(),  AppSettings::shared(),
+        PingService::shared(),          DNSService::shared(),       SpeedTestService::shared(),
+        CaptivePortalService::shared(), BandwidthService::shared(), NetworkInfoService::shared(),
+        NotificationService::shared(),  ExportService::shared()};
 }

@@ -19,6 +19,7 @@
 #include "platform/linux/ResolvConfResolverSource.h"
 #include "platform/linux/SysfsInterfaceCounterSource.h"
 #include "platform/qt/DesktopUrlOpener.h"
+#include "platform/qt/GuiClipboard.h"
 #include "platform/qt/NetworkHttpClient.h"
 #include "platform/qt/ProcessCommandRunner.h"
 #include "platform/qt/QtApplicationControl.h"
@@ -130,6 +131,10 @@ FileRevealer& fileRevealer() {
 
 ApplicationControl& applicationControl() {
     return plain<QtApplicationControl>();
+}
+
+Clipboard& clipboard() {
+    return plain<GuiClipboard>();
 }
 
 } // namespace platform

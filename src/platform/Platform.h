@@ -1,6 +1,7 @@
 #pragma once
 
 class ApplicationControl;
+class Clipboard;
 class Clock;
 class CommandRunner;
 class ConnectionNameSource;
@@ -45,4 +46,5 @@ UrlOpener& urlOpener();
 PackageInspector& packageInspector();
 FileRevealer& fileRevealer();
 ApplicationControl& applicationControl();
+Clipboard& clipboard();
 } // namespace platform

@@ -8,10 +8,8 @@
 #include "platform/HttpClient.h"
 #include "platform/Log.h"
 #include "platform/PackageInspector.h"
-#include "platform/Platform.h"
 #include "platform/PreferencesStore.h"
 #include "platform/ProgramLocation.h"
-#include "platform/SharedInstances.h"
 #include "platform/qt/ContinueOn.h"
 #include "reports/UpdateError.h"
 #include "reports/VersionComparison.h"
@@ -109,14 +107,6 @@ UpdateService::UpdateService(HttpClient& http, PreferencesStore& store, const Cl
 
 UpdateService::~UpdateService() {
     m_pool.waitForDone();
-}
-
-UpdateService& UpdateService::shared() {
-    return SharedInstances::get<UpdateService>([] {
-        return std::make_unique<UpdateService>(platform::http(), platform::preferences(), platform::clock(),
-                                               platform::packageInspector(), platform::fileRevealer(),
-                                               platform::applicationControl());
-    });
 }
 
 QFuture<void> UpdateService::checkForUpdates(bool force) {

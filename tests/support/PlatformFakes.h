@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Clipboard.h"
 #include "platform/ConnectionNameSource.h"
 #include "platform/DNSSwitcher.h"
 #include "platform/GatewaySource.h"
@@ -9,9 +10,12 @@
 #include "platform/LoginItemService.h"
 #include "platform/Pinger.h"
 #include "platform/ResolverSource.h"
+#include "platform/SaveDialog.h"
 #include "platform/UrlOpener.h"
 #include "platform/WiFiInterfaceReader.h"
 
+#include <QImage>
+#include <QString>
 #include <QUrl>
 
 #include <atomic>
@@ -195,4 +199,29 @@ private:
     mutable std::mutex m_mutex;
     mutable std::vector<std::string> m_hosts;
     Handler m_handler;
+};
+
+// Answers every request with `answer` (nothing = cancelled) and keeps the requests.
+class FakeSaveDialog final : public SaveDialog {
+public:
+    std::optional<QString> chooseLocation(const SaveRequest& request) override {
+        requests.push_back(request);
+        return answer;
+    }
+    std::optional<QString> answer;
+    std::vector<SaveRequest> requests;
+};
+
+class RecordingClipboard final : public Clipboard {
+public:
+    void setText(const QString& value) override {
+        text = value;
+        image = QImage();
+    }
+    void setImage(const QImage& value) override {
+        image = value;
+        text.clear();
+    }
+    QString text;
+    QImage image;
 };
