@@ -11,6 +11,9 @@
 #include "probes/CaptivePortalService.h"
 #include "probes/DNSService.h"
 #include "probes/NetworkInfoService.h"
+#include "probes/SpeedTestService.h"
+#include "reports/ExportService.h"
+#include "viewmodel/MenuBarText.h"
 
 #include <algorithm>
 
@@ -97,6 +100,15 @@ void LinkmeterViewModel::setUpForwardings() {
             [this](const CaptivePortalStatus& status) {
                 publish(m_captivePortalStatus, status, &LinkmeterViewModel::captivePortalStatusChanged);
             });
+    auto& speedTest = m_services.speedTest;
+    forward(speedTest, &SpeedTestService::state, &SpeedTestService::stateChanged,
+            [this](const SpeedTestState& state) {
+                publish(m_speedTestState, state, &LinkmeterViewModel::speedTestStateChanged);
+            });
+    forward(speedTest, &SpeedTestService::lastResult, &SpeedTestService::lastResultChanged,
+            [this](const std::optional<SpeedTestResult>& result) {
+                publish(m_lastSpeedTestResult, result, &LinkmeterViewModel::lastSpeedTestResultChanged);
+            });
     auto& bandwidth = m_services.bandwidth;
     forward(bandwidth, &BandwidthService::currentSpeed, &BandwidthService::currentSpeedChanged,
             [this](const BandwidthSpeed& speed) {
@@ -175,8 +187,38 @@ std::string LinkmeterViewModel::menuBarIcon() const {
     return m_captivePortalStatus.isCaptivePortal() ? "globe.badge.chevron.backward" : "globe";
 }
 
+std::optional<std::string> LinkmeterViewModel::menuBarText() const {
+    return ::menuBarText({m_services.settings.showMenuBarText(), m_services.settings.menuBarDisplayMode(),
+                          internetLatency(), m_connectionQuality.score, m_bandwidthSpeed});
+}
+
 void LinkmeterViewModel::openCaptivePortalLoginPage() {
     m_services.captivePortal.openLoginPage();
+}
+
+void LinkmeterViewModel::requestLocationPermission() {
+    m_services.location.requestWhenInUseAuthorization();
+}
+
+void LinkmeterViewModel::runSpeedTest() {
+    m_services.speedTest.startTest();
+}
+
+std::optional<QString> LinkmeterViewModel::exportReport() {
+    return m_services.exporter.exportDiagnosticReport(
+        {m_wifiInfo, m_routerPingStats, m_internetPingStats, m_dnsResult, m_connectionQuality,
+         m_bandwidthSpeed.downloadBytesPerSecond, m_bandwidthSpeed.uploadBytesPerSecond});
+}
+
+std::optional<QString> LinkmeterViewModel::exportHistory() {
+    return m_services.exporter.exportHistoryCSV(
+        {m_routerPingHistory, m_internetPingHistory, m_dnsHistory, m_downloadHistory, m_uploadHistory});
+}
+
+void LinkmeterViewModel::copySummary() {
+    m_services.exporter.copySummaryToClipboard(
+        {m_wifiInfo, m_connectionQuality.score, m_connectionQuality.rating, m_routerPingStats.averageLatency,
+         m_internetPingStats.averageLatency, m_internetPingStats.packetLoss});
 }
 
 void LinkmeterViewModel::measureDNS() {

@@ -10,9 +10,12 @@
 #include "probes/DNSResult.h"
 #include "probes/DNSServer.h"
 #include "probes/NetworkInterface.h"
+#include "probes/SpeedTestResult.h"
+#include "probes/SpeedTestState.h"
 
 #include <QMetaObject>
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <chrono>
@@ -26,10 +29,12 @@ class AppSettings;
 class BandwidthService;
 class CaptivePortalService;
 class DNSService;
+class ExportService;
 class LocationService;
 class NetworkInfoService;
 class NotificationService;
 class PingService;
+class SpeedTestService;
 class WiFiService;
 
 // The services the view model mirrors. Tests build them with fake platforms; the app uses shared().
@@ -39,10 +44,12 @@ struct LinkmeterServices {
     AppSettings& settings;
     PingService& ping;
     DNSService& dns;
+    SpeedTestService& speedTest;
     CaptivePortalService& captivePortal;
     BandwidthService& bandwidth;
     NetworkInfoService& networkInfo;
     NotificationService& notifications;
+    ExportService& exporter;
 
     static LinkmeterServices shared();
 };
@@ -88,6 +95,8 @@ public:
     bool locationAuthorized() const { return m_locationAuthorized; }
     const ConnectionQuality& connectionQuality() const { return m_connectionQuality; }
     const BandwidthSpeed& bandwidthSpeed() const { return m_bandwidthSpeed; }
+    const SpeedTestState& speedTestState() const { return m_speedTestState; }
+    const std::optional<SpeedTestResult>& lastSpeedTestResult() const { return m_lastSpeedTestResult; }
     const std::vector<double>& downloadHistory() const { return m_downloadHistory; }
     const std::vector<double>& uploadHistory() const { return m_uploadHistory; }
     const std::vector<NetworkInterface>& networkInterfaces() const { return m_networkInterfaces; }
@@ -100,8 +109,17 @@ public:
     std::optional<ConnectionIssue> currentIssue() const;
     // Symbol name of the tray icon: a portal asking for sign-in gets its own badge.
     std::string menuBarIcon() const;
+    // The label's text for the current settings and state; nothing when it shows none.
+    std::optional<std::string> menuBarText() const;
 
     void openCaptivePortalLoginPage();
+    void requestLocationPermission();
+    // Starts a speed test unless one is running; progress arrives through speedTestState.
+    void runSpeedTest();
+    // The saved file, or nothing when the user cancelled or the file could not be written.
+    std::optional<QString> exportReport();
+    std::optional<QString> exportHistory();
+    void copySummary();
 
     void startMonitoring();
     void stopMonitoring();
@@ -122,6 +140,8 @@ signals:
     void locationAuthorizedChanged(bool value);
     void connectionQualityChanged(const ConnectionQuality& value);
     void bandwidthSpeedChanged(const BandwidthSpeed& value);
+    void speedTestStateChanged(const SpeedTestState& value);
+    void lastSpeedTestResultChanged(const std::optional<SpeedTestResult>& value);
     void downloadHistoryChanged(const std::vector<double>& value);
     void uploadHistoryChanged(const std::vector<double>& value);
     void networkInterfacesChanged(const std::vector<NetworkInterface>& value);
@@ -162,6 +182,8 @@ private:
     bool m_locationAuthorized = false;
     ConnectionQuality m_connectionQuality;
     BandwidthSpeed m_bandwidthSpeed;
+    SpeedTestState m_speedTestState;
+    std::optional<SpeedTestResult> m_lastSpeedTestResult;
     std::vector<double> m_downloadHistory;
     std::vector<double> m_uploadHistory;
     std::vector<NetworkInterface> m_networkInterfaces;

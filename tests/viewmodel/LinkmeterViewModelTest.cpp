@@ -11,6 +11,8 @@
 #include "probes/CaptivePortalService.h"
 #include "probes/DNSService.h"
 #include "probes/NetworkInfoService.h"
+#include "probes/SpeedTestService.h"
+#include "reports/ExportService.h"
 #include "support/LocalHttpServer.h"
 #include "support/ManualClock.h"
 #include "support/MemoryPreferencesStore.h"
@@ -20,7 +22,9 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <atomic>
 
@@ -84,6 +88,7 @@ struct Fixture {
     AppSettings settings{store, loginItems};
     PingService ping{pinger, gateway, clock};
     DNSService dns{resolver, clock, "localhost"};
+    SpeedTestService speedTest{http, clock, server.url("/__down?bytes=25000000"), server.url("/__up")};
     CaptivePortalService captivePortal{http, opener, server.url("/hotspot-detect.html")};
     BandwidthService bandwidth{counters, clock};
     NetworkInfoService networkInfo{interfaces,
@@ -94,9 +99,13 @@ struct Fixture {
                                    http,
                                    std::vector<std::string>{server.url("/ip").toString().toStdString()}};
     NotificationService notifications{center, settings, clock};
+    FakeSaveDialog saveDialog;
+    RecordingClipboard clipboard;
+    ExportService exporter{saveDialog, clipboard, clock};
 
     LinkmeterServices services() {
-        return {wifi, location, settings, ping, dns, captivePortal, bandwidth, networkInfo, notifications};
+        return {wifi,          location,  settings,    ping,          dns,     speedTest,
+                captivePortal, bandwidth, networkInfo, notifications, exporter};
     }
 
     std::size_t pingCalls() const { return pinger.hosts().size(); }
@@ -282,9 +291,10 @@ TEST(LinkmeterViewModel, OfflineRaisesOneNotificationAndTipsFollowTheMeasurement
     // Nothing listens behind the probe address: the check fails like an unreachable internet.
     CaptivePortalService unreachable{f.http, f.opener, QUrl("http://127.0.0.1:9/hotspot-detect.html")};
     auto services = f.services();
-    LinkmeterServices offline{services.wifi,      services.location,    services.settings,
-                              services.ping,      services.dns,         unreachable,
-                              services.bandwidth, services.networkInfo, services.notifications};
+    LinkmeterServices offline{
+        services.wifi,        services.location,      services.settings, services.ping,
+        services.dns,         services.speedTest,     unreachable,       services.bandwidth,
+        services.networkInfo, services.notifications, services.exporter};
     LinkmeterViewModel::Timing timing;
     timing.notificationQuietTime = 200ms;
     LinkmeterViewModel viewModel(offline, timing);
@@ -306,4 +316,42 @@ TEST(LinkmeterViewModel, OfflineRaisesOneNotificationAndTipsFollowTheMeasurement
         return std::any_of(viewModel.tips().begin(), viewModel.tips().end(),
                            [](const Tip& tip) { return tip.title == "Internet Packet Loss"; });
     }));
+}
+
+TEST(LinkmeterViewModel, ActionsUseTheStateAsItStandsAndTheLabelFollowsTheSettings) {
+    Fixture f;
+    f.reader.next = connectedReading(-60);
+    LinkmeterViewModel viewModel(f.services());
+    measure(f.ping);
+    ASSERT_TRUE(waitUntil([&] { return viewModel.internetPingStats().samplesCount == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return viewModel.wifiInfo().has_value(); }));
+
+    f.settings.setMenuBarDisplayMode(MenuBarDisplayMode::ping);
+    EXPECT_EQ(viewModel.menuBarText(), "20ms");
+    f.settings.setShowMenuBarText(false);
+    EXPECT_EQ(viewModel.menuBarText(), std::nullopt);
+
+    viewModel.copySummary();
+    EXPECT_TRUE(f.clipboard.text.contains("Network: Home\nSignal: -60 dBm (Good)\n"));
+    EXPECT_TRUE(f.clipboard.text.contains("Internet Ping: 20.0 ms\n"));
+
+    // A cancelled save writes nothing; a chosen file gets the history as mirrored.
+    EXPECT_EQ(viewModel.exportHistory(), std::nullopt);
+    QTemporaryDir folder;
+    f.saveDialog.answer = folder.filePath("history.csv");
+    EXPECT_EQ(viewModel.exportHistory(), f.saveDialog.answer);
+    QFile written(*f.saveDialog.answer);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("\n1,4.0,20.0,"));
+    f.saveDialog.answer = folder.filePath("report.csv");
+    EXPECT_EQ(viewModel.exportReport(), f.saveDialog.answer);
+
+    // The speed test runs once however often it is asked for.
+    f.server.route("/__down", LocalHttpServer::Reply::generated(1'000'000));
+    f.server.route("/__up", LocalHttpServer::Reply::answer(200));
+    viewModel.runSpeedTest();
+    viewModel.runSpeedTest();
+    ASSERT_TRUE(waitUntil([&] { return viewModel.lastSpeedTestResult().has_value(); }, 30s));
+    EXPECT_EQ(viewModel.speedTestState().kind(), SpeedTestState::Kind::completed);
+    EXPECT_EQ(f.server.requests("/__down").size(), 1);
 }
