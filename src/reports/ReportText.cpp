@@ -53,7 +53,10 @@ void wifiSection(std::string& out, const std::optional<WiFiInfo>& wifi) {
 
 // Element `index` of `values` in the given format, or an empty field past its end.
 std::string field(const std::vector<double>& values, std::size_t index, int decimals) {
-    return "," + (index < values.size() ? fixed(values[index], decimals) : std::string());
+    std::string text = ",";
+    if (index < values.size())
+        text += fixed(values[index], decimals);
+    return text;
 }
 
 std::tm brokenDown(TimePoint time, bool local) {
