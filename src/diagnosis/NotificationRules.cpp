@@ -26,8 +26,12 @@ public:
     Sender(NotificationRuleState state, TimePoint now) : m_outcome{std::move(state), {}}, m_now(now) {}
 
     NotificationRuleState& state() { return m_outcome.state; }
+    // While muted, rules run but their notifications are dropped before the spacing sees them.
+    void mute(bool muted) { m_muted = muted; }
 
     void send(NotificationType type, std::string title, std::string body, bool sound) {
+        if (m_muted)
+            return;
         auto& times = m_outcome.state.lastNotificationTimes;
         if (const auto last = times.find(type); last != times.end()) {
             const std::chrono::duration<double> elapsed = m_now - last->second;
@@ -44,6 +48,7 @@ public:
 private:
     NotificationRuleOutcome m_outcome;
     TimePoint m_now;
+    bool m_muted = false;
 };
 
 void latencyRules(Sender& sender, double latency, const NotificationThresholds& thresholds) {
@@ -112,25 +117,33 @@ void publicIPRules(Sender& sender, const std::string& publicIP) {
 }
 
 void measurementRules(Sender& sender, const NotificationMeasurements& input,
-                      const NotificationThresholds& thresholds) {
+                      const NotificationThresholds& thresholds, const AlertSwitches& switches) {
+    sender.mute(!switches.highLatency);
     if (const auto latency = finite(input.latency))
         latencyRules(sender, *latency, thresholds);
+    sender.mute(!switches.packetLoss);
     packetLossRules(sender, finite(input.packetLoss), thresholds);
+    sender.mute(!switches.weakSignal);
     if (input.rssi)
         signalRules(sender, *input.rssi);
+    sender.mute(!switches.ipChange);
     if (input.publicIP)
         publicIPRules(sender, *input.publicIP);
+    sender.mute(false);
 }
 
+// Sign-in pages have no switch of their own: only the master switch silences them.
 void captivePortalRule(Sender& sender) {
     sender.send(NotificationType::captivePortal, "Sign-In Required", "This network needs you to log in first",
                 true);
 }
 
-void connectionLostRule(Sender& sender) {
+void connectionLostRule(Sender& sender, const AlertSwitches& switches) {
     sender.state().wasHavingIssues = true;
+    sender.mute(!switches.connectionLost);
     sender.send(NotificationType::connectionLost, "You're Offline", "Can't reach the internet right now",
                 true);
+    sender.mute(false);
 }
 
 } // namespace
@@ -160,9 +173,10 @@ NotificationRuleOutcome admitNotification(NotificationRuleState state, Notificat
 
 NotificationRuleOutcome evaluateMeasurements(NotificationRuleState state,
                                              const NotificationMeasurements& input,
-                                             const NotificationThresholds& thresholds, TimePoint now) {
+                                             const NotificationThresholds& thresholds, TimePoint now,
+                                             const AlertSwitches& switches) {
     Sender sender(std::move(state), now);
-    measurementRules(sender, input, thresholds);
+    measurementRules(sender, input, thresholds, switches);
     return sender.finish();
 }
 
@@ -172,20 +186,22 @@ NotificationRuleOutcome evaluateCaptivePortal(NotificationRuleState state, TimeP
     return sender.finish();
 }
 
-NotificationRuleOutcome evaluateConnectionLost(NotificationRuleState state, TimePoint now) {
+NotificationRuleOutcome evaluateConnectionLost(NotificationRuleState state, TimePoint now,
+                                               const AlertSwitches& switches) {
     Sender sender(std::move(state), now);
-    connectionLostRule(sender);
+    connectionLostRule(sender, switches);
     return sender.finish();
 }
 
 NotificationRuleOutcome evaluateNotificationStep(NotificationRuleState state, ReachabilityAlert reachability,
                                                  const NotificationMeasurements& input,
-                                                 const NotificationThresholds& thresholds, TimePoint now) {
+                                                 const NotificationThresholds& thresholds, TimePoint now,
+                                                 const AlertSwitches& switches) {
     Sender sender(std::move(state), now);
     if (reachability == ReachabilityAlert::captivePortal)
         captivePortalRule(sender);
     else if (reachability == ReachabilityAlert::offline)
-        connectionLostRule(sender);
-    measurementRules(sender, input, thresholds);
+        connectionLostRule(sender, switches);
+    measurementRules(sender, input, thresholds, switches);
     return sender.finish();
 }

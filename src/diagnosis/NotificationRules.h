@@ -18,6 +18,18 @@ struct NotificationThresholds {
     bool operator==(const NotificationThresholds&) const = default;
 };
 
+// The user's per-kind alert switches. A switched-off rule still follows the measurements (so nothing
+// stale is announced when it is switched back on) but sends nothing.
+struct AlertSwitches {
+    bool highLatency = true;    // high and rising latency, and the latency recovery
+    bool packetLoss = true;     // unstable connection, and the loss recovery
+    bool weakSignal = true;     // weak, dropped and improved signal
+    bool connectionLost = true; // offline
+    bool ipChange = true;       // public address changed
+
+    bool operator==(const AlertSwitches&) const = default;
+};
+
 // One notification ready to hand to the desktop.
 struct Notification {
     NotificationType type = NotificationType::highLatency;
@@ -73,13 +85,16 @@ NotificationRuleOutcome admitNotification(NotificationRuleState state, Notificat
 // not a finite number counts as missing.
 NotificationRuleOutcome evaluateMeasurements(NotificationRuleState state,
                                              const NotificationMeasurements& input,
-                                             const NotificationThresholds& thresholds, TimePoint now);
+                                             const NotificationThresholds& thresholds, TimePoint now,
+                                             const AlertSwitches& switches = {});
 
 NotificationRuleOutcome evaluateCaptivePortal(NotificationRuleState state, TimePoint now);
-NotificationRuleOutcome evaluateConnectionLost(NotificationRuleState state, TimePoint now);
+NotificationRuleOutcome evaluateConnectionLost(NotificationRuleState state, TimePoint now,
+                                               const AlertSwitches& switches = {});
 
 // One notification step for a permitted, enabled service: the captive-portal or offline alert first,
 // then the measurement rules.
 NotificationRuleOutcome evaluateNotificationStep(NotificationRuleState state, ReachabilityAlert reachability,
                                                  const NotificationMeasurements& input,
-                                                 const NotificationThresholds& thresholds, TimePoint now);
+                                                 const NotificationThresholds& thresholds, TimePoint now,
+                                                 const AlertSwitches& switches = {});

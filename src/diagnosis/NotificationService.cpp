@@ -37,7 +37,7 @@ void NotificationService::runNotificationStep(const PingStatistics& internet,
     if (wifi)
         input.rssi = wifi->rssi;
     input.publicIP = publicIP;
-    apply(evaluateNotificationStep(m_rules, reachability, input, thresholds(), m_clock.now()));
+    apply(evaluateNotificationStep(m_rules, reachability, input, thresholds(), m_clock.now(), switches()));
 }
 
 void NotificationService::sendNotification(NotificationType type, const std::string& title,
@@ -50,13 +50,20 @@ void NotificationService::checkAndNotify(std::optional<double> latency, std::opt
                                          const std::optional<std::string>& publicIP) {
     if (!m_isAuthorized)
         return;
-    apply(evaluateMeasurements(m_rules, {latency, packetLoss, rssi, publicIP}, thresholds(), m_clock.now()));
+    apply(evaluateMeasurements(m_rules, {latency, packetLoss, rssi, publicIP}, thresholds(), m_clock.now(),
+                               switches()));
 }
 
 void NotificationService::notifyCaptivePortal() {
     if (!m_isAuthorized)
         return;
     apply(evaluateCaptivePortal(m_rules, m_clock.now()));
+}
+
+AlertSwitches NotificationService::switches() const {
+    return {m_settings.notifyOnHighLatency(), m_settings.notifyOnPacketLoss(),
+            m_settings.notifyOnWeakSignal(), m_settings.notifyOnConnectionLost(),
+            m_settings.notifyOnIPChange()};
 }
 
 NotificationThresholds NotificationService::thresholds() const {

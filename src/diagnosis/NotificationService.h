@@ -55,6 +55,7 @@ signals:
 
 private:
     NotificationThresholds thresholds() const;
+    AlertSwitches switches() const;
     void apply(NotificationRuleOutcome outcome);
     void setAuthorized(bool authorized);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -212,4 +214,43 @@ TEST(NotificationType, RawValuesRoundTrip) {
         EXPECT_EQ(notificationTypeFromRawValue(rawValue(type)), type);
     }
     EXPECT_EQ(rawValue(NotificationType::connectionRestored), "connection_restored");
+}
+
+TEST(NotificationRules, EachSwitchSilencesExactlyItsOwnRule) {
+    // A run that raises every kind a switch covers: offline with slow, lossy answers, a weak signal
+    // that dropped, and a new public address.
+    const auto everything = [](const AlertSwitches& switches) {
+        RuleRun run;
+        run.state.previousRSSI = -60;
+        run.state.previousPublicIP = "198.51.100.1";
+        const NotificationMeasurements input{150.0, 20.0, -85, "198.51.100.2"};
+        return run.kinds(evaluateNotificationStep(run.state, ReachabilityAlert::offline, input,
+                                                  run.thresholds, run.now, switches));
+    };
+    const Kinds all{
+        NotificationType::connectionLost, L1, P1, NotificationType::weakSignal, NotificationType::signalDrop,
+        NotificationType::ipChange};
+    EXPECT_EQ(everything({}), all);
+
+    const auto without = [&](std::initializer_list<NotificationType> silenced) {
+        Kinds kinds;
+        for (const NotificationType kind : all)
+            if (std::find(silenced.begin(), silenced.end(), kind) == silenced.end())
+                kinds.push_back(kind);
+        return kinds;
+    };
+    EXPECT_EQ(everything({.highLatency = false}), without({L1}));
+    EXPECT_EQ(everything({.packetLoss = false}), without({P1}));
+    EXPECT_EQ(everything({.weakSignal = false}),
+              without({NotificationType::weakSignal, NotificationType::signalDrop}));
+    EXPECT_EQ(everything({.connectionLost = false}), without({NotificationType::connectionLost}));
+    EXPECT_EQ(everything({.ipChange = false}), without({NotificationType::ipChange}));
+
+    // A silenced rule keeps following the measurements, and its silence does not use up the minute.
+    RuleRun run;
+    run.kinds(
+        evaluateMeasurements(run.state, {.latency = 150}, run.thresholds, run.now, {.highLatency = false}));
+    EXPECT_TRUE(run.last.empty());
+    EXPECT_EQ(run.state.previousLatency, 150.0);
+    EXPECT_EQ(run.latency(150), Kinds{L1});
 }

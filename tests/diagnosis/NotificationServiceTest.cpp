@@ -93,8 +93,9 @@ protected:
         ASSERT_TRUE(waitUntil([&] { return authorizationAnswers == 1; }));
     }
     void step(const PingStatistics& stats, std::optional<WiFiInfo> wifi = std::nullopt,
-              CaptivePortalStatus portal = CaptivePortalStatus::connected()) {
-        service->runNotificationStep(stats, wifi, std::nullopt, portal);
+              CaptivePortalStatus portal = CaptivePortalStatus::connected(),
+              std::optional<std::string> publicIP = std::nullopt) {
+        service->runNotificationStep(stats, wifi, publicIP, portal);
     }
     bool receivedCount(std::size_t n) {
         return waitUntil([&] { return server.received.size() >= n; }, 3s) && server.received.size() == n;
@@ -164,6 +165,23 @@ TEST_F(NotificationServiceTest, SwitchedOffLeavesEverythingUntouched) {
     step(internet(40), signal(-50));
     EXPECT_EQ(service->ruleState().previousLatency, 40.0);
     EXPECT_EQ(service->ruleState().previousRSSI, -50);
+}
+
+TEST_F(NotificationServiceTest, AlertSwitchesComeFromTheSettings) {
+    startServer();
+    createService();
+    // By default a changed public address is not announced; switching it on is enough.
+    const auto connected = CaptivePortalStatus::connected();
+    step(internet(20), signal(-50), connected, "198.51.100.1");
+    step(internet(20), signal(-50), connected, "198.51.100.2");
+    // Packet loss switched off: a lossy window raises nothing.
+    settings.setNotifyOnIPChange(true);
+    settings.setNotifyOnPacketLoss(false);
+    step(internet(20, 30), signal(-50), connected, "198.51.100.3");
+    ASSERT_TRUE(receivedCount(1));
+    spinFor(200ms);
+    ASSERT_EQ(server.received.size(), 1u);
+    EXPECT_EQ(server.received[0].summary, "Network Changed");
 }
 
 TEST_F(NotificationServiceTest, WithoutServerNothingIsAllowedUntilAskedAgain) {
