@@ -24,6 +24,10 @@ int readInt(const PreferencesStore& store, const char* key, int fallback) {
     return static_cast<int>(*value);
 }
 
+template <typename T> T withinOr(T value, const T (&range)[2], T fallback) {
+    return value >= range[0] && value <= range[1] ? value : fallback;
+}
+
 bool readBool(const PreferencesStore& store, const char* key, bool fallback) {
     return store.readBool(keyOf(key)).value_or(fallback);
 }
@@ -43,20 +47,26 @@ QString AppSettings::pingTarget() const {
 }
 
 int AppSettings::latencyWarningThreshold() const {
-    return readInt(m_store, SettingsKey::latencyWarningThreshold, defaults::latencyWarningThreshold);
+    return withinOr(readInt(m_store, SettingsKey::latencyWarningThreshold, defaults::latencyWarningThreshold),
+                    latencyThresholdRange, defaults::latencyWarningThreshold);
 }
 
 int AppSettings::latencyCriticalThreshold() const {
-    return readInt(m_store, SettingsKey::latencyCriticalThreshold, defaults::latencyCriticalThreshold);
+    return withinOr(
+        readInt(m_store, SettingsKey::latencyCriticalThreshold, defaults::latencyCriticalThreshold),
+        latencyThresholdRange, defaults::latencyCriticalThreshold);
 }
 
 double AppSettings::packetLossWarningThreshold() const {
-    return readDouble(m_store, SettingsKey::packetLossWarningThreshold, defaults::packetLossWarningThreshold);
+    return withinOr(
+        readDouble(m_store, SettingsKey::packetLossWarningThreshold, defaults::packetLossWarningThreshold),
+        packetLossThresholdRange, defaults::packetLossWarningThreshold);
 }
 
 double AppSettings::packetLossCriticalThreshold() const {
-    return readDouble(m_store, SettingsKey::packetLossCriticalThreshold,
-                      defaults::packetLossCriticalThreshold);
+    return withinOr(
+        readDouble(m_store, SettingsKey::packetLossCriticalThreshold, defaults::packetLossCriticalThreshold),
+        packetLossThresholdRange, defaults::packetLossCriticalThreshold);
 }
 
 MenuBarDisplayMode AppSettings::menuBarDisplayMode() const {

@@ -45,6 +45,11 @@ public:
 
     static AppSettings& shared();
 
+    // The ranges a threshold may take; a stored value outside them (a damaged file) reads as the
+    // default.
+    static constexpr int latencyThresholdRange[2] = {1, 10'000};
+    static constexpr double packetLossThresholdRange[2] = {0.0, 100.0};
+
     double pingInterval() const;
     QString pingTarget() const;
     int latencyWarningThreshold() const;

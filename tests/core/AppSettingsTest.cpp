@@ -79,6 +79,27 @@ TEST_F(AppSettingsTest, GettersReadThroughToTheStoreAndFallBackOnMistypedValues)
     EXPECT_EQ(settings.latencyWarningThreshold(), 50);
 }
 
+TEST_F(AppSettingsTest, ThresholdsOutsideTheirRangeReadAsTheDefault) {
+    store.writeInteger("latencyWarningThreshold", 0);
+    store.writeInteger("latencyCriticalThreshold", 10'001);
+    store.writeDouble("packetLossWarningThreshold", -0.5);
+    store.writeDouble("packetLossCriticalThreshold", 100.5);
+    EXPECT_EQ(settings.latencyWarningThreshold(), 50);
+    EXPECT_EQ(settings.latencyCriticalThreshold(), 100);
+    EXPECT_EQ(settings.packetLossWarningThreshold(), 1.0);
+    EXPECT_EQ(settings.packetLossCriticalThreshold(), 5.0);
+
+    // The edges themselves are usable.
+    store.writeInteger("latencyWarningThreshold", 1);
+    store.writeInteger("latencyCriticalThreshold", 10'000);
+    store.writeDouble("packetLossWarningThreshold", 0.0);
+    store.writeDouble("packetLossCriticalThreshold", 100.0);
+    EXPECT_EQ(settings.latencyWarningThreshold(), 1);
+    EXPECT_EQ(settings.latencyCriticalThreshold(), 10'000);
+    EXPECT_EQ(settings.packetLossWarningThreshold(), 0.0);
+    EXPECT_EQ(settings.packetLossCriticalThreshold(), 100.0);
+}
+
 TEST_F(AppSettingsTest, DisplayModeIsStoredAsRawTextAndUnknownTextReadsAsQuality) {
     settings.setMenuBarDisplayMode(MenuBarDisplayMode::bandwidth);
     EXPECT_EQ(store.readText("menuBarDisplayMode"), "bandwidth");
