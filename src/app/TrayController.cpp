@@ -1,20 +1,24 @@
 #include "app/TrayController.h"
 
+#include "core/AppSettings.h"
 #include "viewmodel/LinkmeterViewModel.h"
-#include "views/PopoverView.h"
-#include "views/SymbolIcon.h"
+#include "views/MainPopoverView.h"
+#include "views/MenuBarLabel.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QShortcut>
 #include <QSystemTrayIcon>
+#include <QUrl>
 #include <QVBoxLayout>
 
-TrayController::TrayController(LinkmeterViewModel& viewModel, QObject* parent)
-    : QObject(parent), m_viewModel(viewModel) {
-    const bool trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+TrayController::TrayController(LinkmeterViewModel& viewModel, StatusView::Services services,
+                               NotificationService& notifications, bool trayAvailable, QObject* parent)
+    : QObject(parent), m_viewModel(viewModel), m_settings(services.settings) {
 
     m_window = std::make_unique<QWidget>(nullptr, trayAvailable ? Qt::Popup : Qt::Window);
     m_window->setWindowTitle(QStringLiteral("Linkmeter"));
@@ -22,10 +26,19 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, QObject* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     // The window follows its content as banners and tips come and go.
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_view = new PopoverView(m_viewModel, m_window.get());
+    m_view = new MainPopoverView(services, m_window.get());
     layout->addWidget(m_view);
-    m_view->setMinimumWidth(340);
-    connect(m_view, &PopoverView::quitRequested, this, &TrayController::quitRequested);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window.get());
+    connect(escape, &QShortcut::activated, m_window.get(), &QWidget::hide);
+
+    StatusView* status = m_view->statusView();
+    status->bind(m_viewModel, notifications);
+    connect(status, &StatusView::settingsRequested, this, &TrayController::settingsRequested);
+    connect(status, &StatusView::helpRequested, this, &TrayController::helpRequested);
+    connect(status, &StatusView::aboutRequested, this, &TrayController::aboutRequested);
+    connect(status, &StatusView::quitRequested, this, &TrayController::quitRequested);
+    connect(status, &StatusView::openAddress, this,
+            [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); });
 
     if (!trayAvailable)
         return;
@@ -33,8 +46,7 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, QObject* parent)
     m_menu = std::make_unique<QMenu>();
     connect(m_menu->addAction(tr("Show Linkmeter")), &QAction::triggered, this, &TrayController::showPopover);
     m_menu->addSeparator();
-    connect(m_menu->addAction(QStringLiteral("Quit")), &QAction::triggered, this,
-            &TrayController::quitRequested);
+    m_menu->addActions(status->menu()->actions());
 
     m_tray = new QSystemTrayIcon(this);
     m_tray->setContextMenu(m_menu.get());
@@ -42,10 +54,15 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, QObject* parent)
         if (reason == QSystemTrayIcon::Trigger)
             togglePopover();
     });
-    connect(&m_viewModel, &LinkmeterViewModel::wifiInfoChanged, this, &TrayController::updateIcon);
-    connect(&m_viewModel, &LinkmeterViewModel::captivePortalStatusChanged, this, &TrayController::updateIcon);
-    connect(&m_viewModel, &LinkmeterViewModel::connectionQualityChanged, this, &TrayController::updateIcon);
-    updateIcon();
+    using VM = LinkmeterViewModel;
+    connect(&m_viewModel, &VM::captivePortalStatusChanged, this, &TrayController::updateLabel);
+    connect(&m_viewModel, &VM::connectionQualityChanged, this, &TrayController::updateLabel);
+    connect(&m_viewModel, &VM::internetPingStatsChanged, this, &TrayController::updateLabel);
+    connect(&m_viewModel, &VM::bandwidthSpeedChanged, this, &TrayController::updateLabel);
+    connect(&m_settings, &AppSettings::menuBarDisplayModeChanged, this, &TrayController::updateLabel);
+    connect(&m_settings, &AppSettings::showMenuBarIconChanged, this, &TrayController::updateLabel);
+    connect(&m_settings, &AppSettings::showMenuBarTextChanged, this, &TrayController::updateLabel);
+    updateLabel();
     m_tray->show();
 }
 
@@ -57,7 +74,7 @@ QWidget* TrayController::popover() const {
 
 void TrayController::showPopover() {
     if (m_tray) {
-        // Place the popup next to the tray item, kept on screen.
+        // Below the tray item, kept on screen; at the cursor where the item's place is unknown.
         m_window->adjustSize();
         QRect anchor = m_tray->geometry();
         if (!anchor.isValid())
@@ -76,7 +93,7 @@ void TrayController::showPopover() {
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
-    m_viewModel.startMonitoring();
+    emit popoverShown();
 }
 
 void TrayController::togglePopover() {
@@ -86,16 +103,12 @@ void TrayController::togglePopover() {
         showPopover();
 }
 
-void TrayController::updateIcon() {
-    if (!m_tray)
-        return;
-    const QString iconName = QString::fromStdString(m_viewModel.menuBarIcon());
-    if (iconName != m_iconName) {
-        m_iconName = iconName;
-        m_tray->setIcon(symbolIcon(iconName));
-    }
-    const auto& info = m_viewModel.wifiInfo();
-    m_tray->setToolTip(QStringLiteral("Linkmeter — %1 — %2")
-                           .arg(info ? QString::fromStdString(info->ssid) : QStringLiteral("Not Connected"))
-                           .arg(m_viewModel.connectionQuality().score));
+void TrayController::updateLabel() {
+    const MenuBarLabel label(m_viewModel, m_settings);
+    // The system tray shows pictures only, so the text goes into the tooltip.
+    const QImage icon = label.icon(64);
+    m_tray->setIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
+    const QString text = label.text();
+    m_tray->setToolTip(text.isEmpty() ? QStringLiteral("Linkmeter")
+                                      : QStringLiteral("Linkmeter: %1").arg(text));
 }
