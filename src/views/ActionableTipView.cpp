@@ -13,7 +13,7 @@
 ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> brand, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("actionableTip"));
-    styleBox(this, "controlBackground", 1.0, 8);
+    styleBox(this, "gray", 0.12, 8);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(10, 8, 10, 8);
     column->setSpacing(6);

@@ -17,7 +17,7 @@ IssueSummaryView::IssueSummaryView(QWidget* parent) : QFrame(parent) {
     row->setContentsMargins(12, 12, 12, 12);
     row->setSpacing(8);
     m_icon = new QLabel(this);
-    row->addWidget(m_icon, 0, Qt::AlignTop);
+    row->addWidget(m_icon, 0, Qt::AlignVCenter);
     m_message = makeLabel({}, TextStyle::subheadline, {}, this);
     m_message->setWordWrap(true);
     row->addWidget(m_message, 1);

@@ -10,7 +10,7 @@ PermissionPromptView::PermissionPromptView(const QString& icon, std::string_view
                                            const QString& message, const QString& buttonText, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("permissionPrompt"));
-    styleBox(this, "controlBackground", 1.0, 8);
+    styleBox(this, "gray", 0.12, 8);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(10, 8, 10, 8);
     row->setSpacing(8);

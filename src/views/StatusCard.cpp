@@ -100,6 +100,8 @@ StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
         makeLabel(QStringLiteral("Monitoring paused"), TextStyle::caption, "secondary", m_paused));
     pausedRow->addStretch();
     column->addWidget(m_paused);
+    // Wrapped texts can leave spare height; it belongs below the blocks, not inside them.
+    column->addStretch();
 }
 
 void StatusCard::setContent(const Content& content) {

@@ -79,6 +79,9 @@ std::optional<Tip> StatusView::topTip(std::optional<RouterBrand> brand, std::opt
 
 StatusView::StatusView(Services services, QWidget* parent) : QWidget(parent), m_services(services) {
     setFixedWidth(320);
+    // The popover is a shade off the window colour so the status card stands out on it.
+    setObjectName(QStringLiteral("statusView"));
+    styleBox(this, "controlBackground", 1.0, 0);
     m_layout = new QVBoxLayout(this);
 
     m_portalBanner = new CaptivePortalBanner(this);

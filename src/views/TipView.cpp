@@ -52,5 +52,6 @@ TipView::TipView(const Tip& tip, QWidget* parent) : QFrame(parent) {
         actionRow->addWidget(action, 1);
         column->addWidget(box);
     }
+    column->addStretch();
     row->addLayout(column, 1);
 }
