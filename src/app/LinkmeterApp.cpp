@@ -3,6 +3,7 @@
 #include "app/TrayController.h"
 #include "app/WindowController.h"
 #include "core/AppSettings.h"
+#include "platform/StatusItem.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 
@@ -20,7 +21,8 @@ WindowController::ContentFactory emptyContent(QSize size) {
 } // namespace
 
 LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services services,
-                           NotificationService& notifications, bool trayAvailable, QObject* parent)
+                           NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
+                           bool trayAvailable, QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_services(services) {
     m_settingsWindow = std::make_unique<WindowController>(QStringLiteral("Linkmeter Settings"), false,
                                                           emptyContent(QSize(450, 400)));
@@ -31,7 +33,8 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services s
     m_aboutWindow = std::make_unique<WindowController>(QStringLiteral("About Linkmeter"), false,
                                                        emptyContent(QSize(300, 340)));
 
-    m_tray = std::make_unique<TrayController>(viewModel, services, notifications, trayAvailable);
+    m_tray = std::make_unique<TrayController>(viewModel, services, notifications, std::move(statusItem),
+                                              trayAvailable);
     connect(m_tray.get(), &TrayController::popoverShown, this, &LinkmeterApp::popoverShown);
     connect(m_tray.get(), &TrayController::settingsRequested, m_settingsWindow.get(),
             &WindowController::show);

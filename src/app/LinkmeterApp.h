@@ -8,6 +8,7 @@
 
 class LinkmeterViewModel;
 class NotificationService;
+class StatusItem;
 class TrayController;
 class WindowController;
 
@@ -17,9 +18,11 @@ class LinkmeterApp final : public QObject {
     Q_OBJECT
 
 public:
-    // Without a tray the popover opens as a window at once.
+    // `statusItem` (may be null) wins over the plain tray; without either, the popover opens as a
+    // window at once.
     LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services services,
-                 NotificationService& notifications, bool trayAvailable, QObject* parent = nullptr);
+                 NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
+                 bool trayAvailable, QObject* parent = nullptr);
     ~LinkmeterApp() override;
 
     TrayController& tray() const { return *m_tray; }

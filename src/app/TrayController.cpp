@@ -1,6 +1,7 @@
 #include "app/TrayController.h"
 
 #include "core/AppSettings.h"
+#include "platform/StatusItem.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/MainPopoverView.h"
 #include "views/MenuBarLabel.h"
@@ -17,8 +18,11 @@
 #include <QVBoxLayout>
 
 TrayController::TrayController(LinkmeterViewModel& viewModel, StatusView::Services services,
-                               NotificationService& notifications, bool trayAvailable, QObject* parent)
-    : QObject(parent), m_viewModel(viewModel), m_settings(services.settings) {
+                               NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
+                               bool trayAvailable, QObject* parent)
+    : QObject(parent), m_viewModel(viewModel), m_settings(services.settings),
+      m_statusItem(std::move(statusItem)) {
+    trayAvailable = trayAvailable || m_statusItem;
 
     m_window = std::make_unique<QWidget>(nullptr, trayAvailable ? Qt::Popup : Qt::Window);
     m_window->setWindowTitle(QStringLiteral("Linkmeter"));
@@ -48,12 +52,24 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, StatusView::Servic
     m_menu->addSeparator();
     m_menu->addActions(status->menu()->actions());
 
-    m_tray = new QSystemTrayIcon(this);
-    m_tray->setContextMenu(m_menu.get());
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            togglePopover();
-    });
+    if (m_statusItem) {
+        m_statusItem->activated = [this](QPoint at) {
+            if (m_window->isVisible())
+                m_window->hide();
+            else
+                showPopoverAt(at.isNull() ? QRect() : QRect(at, QSize(1, 1)));
+        };
+        m_statusItem->contextMenuRequested = [this](QPoint at) {
+            m_menu->popup(at.isNull() ? QCursor::pos() : at);
+        };
+    } else {
+        m_tray = new QSystemTrayIcon(this);
+        m_tray->setContextMenu(m_menu.get());
+        connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger)
+                togglePopover();
+        });
+    }
     using VM = LinkmeterViewModel;
     connect(&m_viewModel, &VM::captivePortalStatusChanged, this, &TrayController::updateLabel);
     connect(&m_viewModel, &VM::connectionQualityChanged, this, &TrayController::updateLabel);
@@ -63,7 +79,8 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, StatusView::Servic
     connect(&m_settings, &AppSettings::showMenuBarIconChanged, this, &TrayController::updateLabel);
     connect(&m_settings, &AppSettings::showMenuBarTextChanged, this, &TrayController::updateLabel);
     updateLabel();
-    m_tray->show();
+    if (m_tray)
+        m_tray->show();
 }
 
 TrayController::~TrayController() = default;
@@ -73,10 +90,14 @@ QWidget* TrayController::popover() const {
 }
 
 void TrayController::showPopover() {
-    if (m_tray) {
-        // Below the tray item, kept on screen; at the cursor where the item's place is unknown.
+    showPopoverAt(m_tray ? m_tray->geometry() : QRect());
+}
+
+void TrayController::showPopoverAt(QRect anchor) {
+    if (hasTray()) {
+        // Below the tray item, kept on screen; at the cursor where the item's place is unknown
+        // (Wayland does not tell).
         m_window->adjustSize();
-        QRect anchor = m_tray->geometry();
         if (!anchor.isValid())
             anchor = QRect(QCursor::pos(), QSize(1, 1));
         const QScreen* screen = QGuiApplication::screenAt(anchor.center());
@@ -105,10 +126,19 @@ void TrayController::togglePopover() {
 
 void TrayController::updateLabel() {
     const MenuBarLabel label(m_viewModel, m_settings);
+    const QString text = label.text();
+    const QString toolTip =
+        text.isEmpty() ? QStringLiteral("Linkmeter") : QStringLiteral("Linkmeter: %1").arg(text);
+    if (m_statusItem) {
+        std::vector<QImage> icons;
+        for (const int size : {16, 22, 24, 32, 48})
+            if (const QImage icon = label.icon(size); !icon.isNull())
+                icons.push_back(icon);
+        m_statusItem->setLabel(icons, text, toolTip);
+        return;
+    }
     // The system tray shows pictures only, so the text goes into the tooltip.
     const QImage icon = label.icon(64);
     m_tray->setIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
-    const QString text = label.text();
-    m_tray->setToolTip(text.isEmpty() ? QStringLiteral("Linkmeter")
-                                      : QStringLiteral("Linkmeter: %1").arg(text));
+    m_tray->setToolTip(toolTip);
 }

@@ -5,7 +5,9 @@
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "platform/Platform.h"
 #include "platform/SharedInstances.h"
+#include "platform/StatusItem.h"
 #include "reports/ExportService.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
@@ -80,7 +82,8 @@ int main(int argc, char** argv) {
     LinkmeterApp shell(viewModel,
                        {AppSettings::shared(), NetworkMemoryService::shared(), RouterBrandService::shared(),
                         UpdateService::shared(), ExportService::shared()},
-                       NotificationService::shared(), QSystemTrayIcon::isSystemTrayAvailable());
+                       NotificationService::shared(), platform::statusItem(),
+                       QSystemTrayIcon::isSystemTrayAvailable());
     QObject::connect(&shell, &LinkmeterApp::quitRequested, &app, [] { QApplication::quit(); });
 
     return QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include "app/TrayController.h"
 #include "app/WindowController.h"
+#include "platform/StatusItem.h"
 #include "support/TestUtil.h"
 #include "views/MenuBarLabel.h"
 #include "views/StatusFixture.h"
@@ -19,7 +20,7 @@ protected:
 
     // With a tray (as on a desktop) nothing opens at launch; without one the popover does.
     std::unique_ptr<LinkmeterApp> launch(bool tray = true) {
-        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, tray);
+        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, nullptr, tray);
     }
 };
 
