@@ -25,10 +25,11 @@ IssueSummaryView::IssueSummaryView(QWidget* parent) : QFrame(parent) {
 
 void IssueSummaryView::setIssue(ConnectionIssue issue) {
     const std::string_view colourName = colorName(issue);
+    // The box's style sheet first: changing it re-polishes the children and would drop their colours.
+    styleBox(this, colourName, 0.1, 8);
     setSymbol(m_icon, text(icon(issue)), colourName, 16);
     m_message->setText(text(::message(issue)));
     setLabelColour(m_message, colourName);
-    styleBox(this, colourName, 0.1, 8);
 }
 
 QString IssueSummaryView::message() const {

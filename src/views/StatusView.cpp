@@ -137,6 +137,7 @@ StatusView::StatusView(Services services, QWidget* parent) : QWidget(parent), m_
     connect(m_menu->addAction(buttonSymbol(QStringLiteral("power"), this), QStringLiteral("Quit")),
             &QAction::triggered, this, &StatusView::quitRequested);
     auto* menuButton = new QToolButton(this);
+    menuButton->setObjectName(QStringLiteral("menuButton"));
     menuButton->setAutoRaise(true);
     menuButton->setIcon(buttonSymbol(QStringLiteral("ellipsis.circle"), this));
     menuButton->setMenu(m_menu);

@@ -5,7 +5,7 @@
 #include "platform/StatusItem.h"
 #include "support/TestUtil.h"
 #include "views/MenuBarLabel.h"
-#include "views/StatusFixture.h"
+#include "support/StatusFixture.h"
 
 #include <gtest/gtest.h>
 

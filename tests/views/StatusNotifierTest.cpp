@@ -3,7 +3,7 @@
 #include "platform/linux/StatusNotifierItem.h"
 #include "support/PrivateBus.h"
 #include "support/TestUtil.h"
-#include "views/StatusFixture.h"
+#include "support/StatusFixture.h"
 
 #include <gtest/gtest.h>
 

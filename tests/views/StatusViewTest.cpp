@@ -4,7 +4,7 @@
 #include "views/ActionableTipView.h"
 #include "views/SignalBarsView.h"
 #include "views/StatusCard.h"
-#include "views/StatusFixture.h"
+#include "support/StatusFixture.h"
 
 #include <gtest/gtest.h>
 
