@@ -3,9 +3,9 @@
 #include "app/TrayController.h"
 #include "app/WindowController.h"
 #include "platform/StatusItem.h"
+#include "support/StatusFixture.h"
 #include "support/TestUtil.h"
 #include "views/MenuBarLabel.h"
-#include "support/StatusFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "app/TrayController.h"
 #include "platform/linux/StatusNotifierItem.h"
 #include "support/PrivateBus.h"
-#include "support/TestUtil.h"
 #include "support/StatusFixture.h"
+#include "support/TestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -135,7 +135,8 @@ TEST_F(StatusNotifierTest, TheItemCarriesTheLabelAndOpensThePopover) {
     EXPECT_EQ(property(service, QStringLiteral("XAyatanaLabel")).toString(), "");
     EXPECT_TRUE(waitUntil([&] { return listener.labels.contains(QString()); }));
 
-    const QDBusMessage reply = ask(service, QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"), {0, 0});
+    const QDBusMessage reply =
+        ask(service, QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"), {0, 0});
     EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     EXPECT_TRUE(app.tray().popover()->isVisible());
 }

@@ -1,10 +1,10 @@
 #include "views/StatusView.h"
 
+#include "support/StatusFixture.h"
 #include "support/TestUtil.h"
 #include "views/ActionableTipView.h"
 #include "views/SignalBarsView.h"
 #include "views/StatusCard.h"
-#include "support/StatusFixture.h"
 
 #include <gtest/gtest.h>
 
