@@ -1,20 +1,28 @@
 #include "app/TrayController.h"
 
+#include "core/AppSettings.h"
+#include "platform/StatusItem.h"
 #include "viewmodel/LinkmeterViewModel.h"
-#include "views/PopoverView.h"
-#include "views/SymbolIcon.h"
+#include "views/MainPopoverView.h"
+#include "views/MenuBarLabel.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QShortcut>
 #include <QSystemTrayIcon>
+#include <QUrl>
 #include <QVBoxLayout>
 
-TrayController::TrayController(LinkmeterViewModel& viewModel, QObject* parent)
-    : QObject(parent), m_viewModel(viewModel) {
-    const bool trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+TrayController::TrayController(LinkmeterViewModel& viewModel, StatusView::Services services,
+                               NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
+                               bool trayAvailable, QObject* parent)
+    : QObject(parent), m_viewModel(viewModel), m_settings(services.settings),
+      m_statusItem(std::move(statusItem)) {
+    trayAvailable = trayAvailable || m_statusItem;
 
     m_window = std::make_unique<QWidget>(nullptr, trayAvailable ? Qt::Popup : Qt::Window);
     m_window->setWindowTitle(QStringLiteral("Linkmeter"));
@@ -22,10 +30,19 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, QObject* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     // The window follows its content as banners and tips come and go.
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_view = new PopoverView(m_viewModel, m_window.get());
+    m_view = new MainPopoverView(services, m_window.get());
     layout->addWidget(m_view);
-    m_view->setMinimumWidth(340);
-    connect(m_view, &PopoverView::quitRequested, this, &TrayController::quitRequested);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window.get());
+    connect(escape, &QShortcut::activated, m_window.get(), &QWidget::hide);
+
+    StatusView* status = m_view->statusView();
+    status->bind(m_viewModel, notifications);
+    connect(status, &StatusView::settingsRequested, this, &TrayController::settingsRequested);
+    connect(status, &StatusView::helpRequested, this, &TrayController::helpRequested);
+    connect(status, &StatusView::aboutRequested, this, &TrayController::aboutRequested);
+    connect(status, &StatusView::quitRequested, this, &TrayController::quitRequested);
+    connect(status, &StatusView::openAddress, this,
+            [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); });
 
     if (!trayAvailable)
         return;
@@ -33,20 +50,37 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, QObject* parent)
     m_menu = std::make_unique<QMenu>();
     connect(m_menu->addAction(tr("Show Linkmeter")), &QAction::triggered, this, &TrayController::showPopover);
     m_menu->addSeparator();
-    connect(m_menu->addAction(QStringLiteral("Quit")), &QAction::triggered, this,
-            &TrayController::quitRequested);
+    m_menu->addActions(status->menu()->actions());
 
-    m_tray = new QSystemTrayIcon(this);
-    m_tray->setContextMenu(m_menu.get());
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            togglePopover();
-    });
-    connect(&m_viewModel, &LinkmeterViewModel::wifiInfoChanged, this, &TrayController::updateIcon);
-    connect(&m_viewModel, &LinkmeterViewModel::captivePortalStatusChanged, this, &TrayController::updateIcon);
-    connect(&m_viewModel, &LinkmeterViewModel::connectionQualityChanged, this, &TrayController::updateIcon);
-    updateIcon();
-    m_tray->show();
+    if (m_statusItem) {
+        m_statusItem->activated = [this](QPoint at) {
+            if (m_window->isVisible())
+                m_window->hide();
+            else
+                showPopoverAt(at.isNull() ? QRect() : QRect(at, QSize(1, 1)));
+        };
+        m_statusItem->contextMenuRequested = [this](QPoint at) {
+            m_menu->popup(at.isNull() ? QCursor::pos() : at);
+        };
+    } else {
+        m_tray = new QSystemTrayIcon(this);
+        m_tray->setContextMenu(m_menu.get());
+        connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger)
+                togglePopover();
+        });
+    }
+    using VM = LinkmeterViewModel;
+    connect(&m_viewModel, &VM::captivePortalStatusChanged, this, &TrayController::updateLabel);
+    connect(&m_viewModel, &VM::connectionQualityChanged, this, &TrayController::updateLabel);
+    connect(&m_viewModel, &VM::internetPingStatsChanged, this, &TrayController::updateLabel);
+    connect(&m_viewModel, &VM::bandwidthSpeedChanged, this, &TrayController::updateLabel);
+    connect(&m_settings, &AppSettings::menuBarDisplayModeChanged, this, &TrayController::updateLabel);
+    connect(&m_settings, &AppSettings::showMenuBarIconChanged, this, &TrayController::updateLabel);
+    connect(&m_settings, &AppSettings::showMenuBarTextChanged, this, &TrayController::updateLabel);
+    updateLabel();
+    if (m_tray)
+        m_tray->show();
 }
 
 TrayController::~TrayController() = default;
@@ -56,10 +90,14 @@ QWidget* TrayController::popover() const {
 }
 
 void TrayController::showPopover() {
-    if (m_tray) {
-        // Place the popup next to the tray item, kept on screen.
+    showPopoverAt(m_tray ? m_tray->geometry() : QRect());
+}
+
+void TrayController::showPopoverAt(QRect anchor) {
+    if (hasTray()) {
+        // Below the tray item, kept on screen; at the cursor where the item's place is unknown
+        // (Wayland does not tell).
         m_window->adjustSize();
-        QRect anchor = m_tray->geometry();
         if (!anchor.isValid())
             anchor = QRect(QCursor::pos(), QSize(1, 1));
         const QScreen* screen = QGuiApplication::screenAt(anchor.center());
@@ -76,7 +114,7 @@ void TrayController::showPopover() {
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
-    m_viewModel.startMonitoring();
+    emit popoverShown();
 }
 
 void TrayController::togglePopover() {
@@ -86,16 +124,21 @@ void TrayController::togglePopover() {
         showPopover();
 }
 
-void TrayController::updateIcon() {
-    if (!m_tray)
+void TrayController::updateLabel() {
+    const MenuBarLabel label(m_viewModel, m_settings);
+    const QString text = label.text();
+    const QString toolTip =
+        text.isEmpty() ? QStringLiteral("Linkmeter") : QStringLiteral("Linkmeter: %1").arg(text);
+    if (m_statusItem) {
+        std::vector<QImage> icons;
+        for (const int size : {16, 22, 24, 32, 48})
+            if (const QImage icon = label.icon(size); !icon.isNull())
+                icons.push_back(icon);
+        m_statusItem->setLabel(icons, text, toolTip);
         return;
-    const QString iconName = QString::fromStdString(m_viewModel.menuBarIcon());
-    if (iconName != m_iconName) {
-        m_iconName = iconName;
-        m_tray->setIcon(symbolIcon(iconName));
     }
-    const auto& info = m_viewModel.wifiInfo();
-    m_tray->setToolTip(QStringLiteral("Linkmeter — %1 — %2")
-                           .arg(info ? QString::fromStdString(info->ssid) : QStringLiteral("Not Connected"))
-                           .arg(m_viewModel.connectionQuality().score));
+    // The system tray shows pictures only, so the text goes into the tooltip.
+    const QImage icon = label.icon(64);
+    m_tray->setIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
+    m_tray->setToolTip(toolTip);
 }

@@ -1,11 +1,20 @@
-#include "app/TrayController.h"
+#include "app/LinkmeterApp.h"
 #include "app/UnixSignalWatcher.h"
+#include "core/AppSettings.h"
 #include "core/BuildInfo.h"
+#include "diagnosis/NetworkMemoryService.h"
+#include "diagnosis/NotificationService.h"
+#include "diagnosis/RouterBrandService.h"
+#include "platform/Platform.h"
 #include "platform/SharedInstances.h"
+#include "platform/StatusItem.h"
+#include "reports/ExportService.h"
+#include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSystemTrayIcon>
 
 #include <csignal>
 #include <cstdio>
@@ -70,10 +79,12 @@ int main(int argc, char** argv) {
     QObject::connect(&signalWatcher, &UnixSignalWatcher::received, &app, [] { QApplication::quit(); });
 
     LinkmeterViewModel viewModel(LinkmeterServices::shared());
-    TrayController tray(viewModel);
-    QObject::connect(&tray, &TrayController::quitRequested, &app, [] { QApplication::quit(); });
-    if (!tray.hasTray())
-        tray.showPopover();
+    LinkmeterApp shell(viewModel,
+                       {AppSettings::shared(), NetworkMemoryService::shared(), RouterBrandService::shared(),
+                        UpdateService::shared(), ExportService::shared()},
+                       NotificationService::shared(), platform::statusItem(),
+                       QSystemTrayIcon::isSystemTrayAvailable());
+    QObject::connect(&shell, &LinkmeterApp::quitRequested, &app, [] { QApplication::quit(); });
 
     return QApplication::exec();
 }

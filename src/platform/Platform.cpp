@@ -17,6 +17,7 @@
 #include "platform/linux/OpenLocationAuthorization.h"
 #include "platform/linux/ProcRouteGatewaySource.h"
 #include "platform/linux/ResolvConfResolverSource.h"
+#include "platform/linux/StatusNotifierItem.h"
 #include "platform/linux/SysfsInterfaceCounterSource.h"
 #include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/GuiClipboard.h"
@@ -135,6 +136,10 @@ ApplicationControl& applicationControl() {
 
 Clipboard& clipboard() {
     return plain<GuiClipboard>();
+}
+
+std::unique_ptr<StatusItem> statusItem() {
+    return StatusNotifierItem::create(QDBusConnection::sessionBus());
 }
 
 } // namespace platform

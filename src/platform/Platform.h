@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 class ApplicationControl;
 class Clipboard;
 class Clock;
@@ -18,6 +20,7 @@ class PackageInspector;
 class Pinger;
 class PreferencesStore;
 class ResolverSource;
+class StatusItem;
 class UrlOpener;
 class WiFiInterfaceReader;
 class WiFiScanner;
@@ -47,4 +50,7 @@ PackageInspector& packageInspector();
 FileRevealer& fileRevealer();
 ApplicationControl& applicationControl();
 Clipboard& clipboard();
+// A tray entry that carries text beside its icon, owned by the caller; none when the desktop has no
+// StatusNotifierItem host, and the caller falls back to a plain tray icon.
+std::unique_ptr<StatusItem> statusItem();
 } // namespace platform

@@ -1,115 +1,172 @@
 #include "views/SymbolIcon.h"
 
+#include <QByteArray>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
-#include <QPolygonF>
+#include <QSvgRenderer>
 
 namespace {
 
-void drawGlobe(QPainter& p, const QRectF& r, const QColor& colour) {
-    QPen pen(colour, r.width() / 14.0);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(r);
-    const QRectF meridian = r.adjusted(r.width() * 0.28, 0, -r.width() * 0.28, 0);
-    p.drawEllipse(meridian);
-    p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom()));
-    p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
-    const qreal inset = r.height() * 0.22;
-    QPainterPath latitudes;
-    latitudes.moveTo(r.left() + r.width() * 0.12, r.top() + inset);
-    latitudes.lineTo(r.right() - r.width() * 0.12, r.top() + inset);
-    latitudes.moveTo(r.left() + r.width() * 0.12, r.bottom() - inset);
-    latitudes.lineTo(r.right() - r.width() * 0.12, r.bottom() - inset);
-    p.drawPath(latitudes);
+struct Symbol {
+    const char* name;
+    // Symbolic icon of the freedesktop naming scheme, tried first; may be empty.
+    const char* themeName;
+    // Our own drawing on a 24 x 24 grid, "C" standing for the colour; used when the theme lacks the
+    // icon or none fits.
+    const char* drawing;
+};
+
+// Stroked outlines in the colour; filled shapes keep white marks on them.
+constexpr Symbol kSymbols[] = {
+    {"globe", "",
+     R"(<circle cx="12" cy="12" r="9"/><ellipse cx="12" cy="12" rx="4" ry="9"/><path d="M3 12h18M5 7h14M5 17h14"/>)"},
+    {"globe.badge.chevron.backward", "",
+     R"(<circle cx="10" cy="10" r="7.5"/><ellipse cx="10" cy="10" rx="3.2" ry="7.5"/><path d="M2.5 10h15"/><circle cx="18" cy="18" r="5" fill="C" stroke="none"/><path d="M19 15.5l-2.5 2.5 2.5 2.5" stroke="#fff" stroke-width="1.6"/>)"},
+    {"wifi", "",
+     R"(<path d="M2 9a14 14 0 0 1 20 0M5.5 12.5a9 9 0 0 1 13 0M9 16a4 4 0 0 1 6 0"/><circle cx="12" cy="19.5" r="1" fill="C"/>)"},
+    {"wifi.slash", "",
+     R"(<path d="M2 9a14 14 0 0 1 20 0M5.5 12.5a9 9 0 0 1 13 0M9 16a4 4 0 0 1 6 0M3 3l18 18"/><circle cx="12" cy="19.5" r="1" fill="C"/>)"},
+    {"exclamationmark.triangle.fill", "dialog-warning-symbolic",
+     R"(<path d="M12 2.5L1.8 20.5h20.4z" fill="C"/><path d="M12 9v5.5" stroke="#fff"/><circle cx="12" cy="17.6" r="1.1" fill="#fff" stroke="none"/>)"},
+    {"exclamationmark.triangle", "dialog-warning-symbolic",
+     R"(<path d="M12 3L2 20.5h20zM12 9.5v4.5"/><circle cx="12" cy="17.3" r="0.9" fill="C"/>)"},
+    {"location.fill", "find-location-symbolic", R"(<path d="M21 3L3 10.5l8 2.5 2.5 8z" fill="C"/>)"},
+    {"bell.fill", "preferences-system-notifications-symbolic",
+     R"(<path d="M12 3a6 6 0 0 0-6 6v4.5L4 17h16l-2-3.5V9a6 6 0 0 0-6-6z" fill="C"/><path d="M10 20a2 2 0 0 0 4 0"/>)"},
+    {"lightbulb.fill", "",
+     R"(<path d="M12 2.5a6.5 6.5 0 0 0-4 11.6c.7.6 1 1.3 1 2.1V17h6v-.8c0-.8.3-1.5 1-2.1a6.5 6.5 0 0 0-4-11.6z" fill="C"/><path d="M9.5 20h5M10.5 22.5h3"/>)"},
+    {"chevron.down", "pan-down-symbolic", R"(<path d="M6 9l6 6 6-6"/>)"},
+    {"chevron.up", "pan-up-symbolic", R"(<path d="M6 15l6-6 6 6"/>)"},
+    {"chevron.backward", "go-previous-symbolic", R"(<path d="M15 6l-6 6 6 6"/>)"},
+    {"arrow.right.circle.fill", "",
+     R"(<circle cx="12" cy="12" r="10" fill="C" stroke="none"/><path d="M7 12h9.5M13 8l4 4-4 4" stroke="#fff"/>)"},
+    {"gear", "emblem-system-symbolic",
+     R"(<circle cx="12" cy="12" r="3.2"/><path d="M12 2v3M12 19v3M2 12h3M19 12h3M4.9 4.9l2.1 2.1M17 17l2.1 2.1M4.9 19.1L7 17M17 7l2.1-2.1"/><circle cx="12" cy="12" r="6.5"/>)"},
+    {"waveform.path.ecg", "", R"(<path d="M2 12h4l2-5 3.5 11 3-9 2 3H22"/>)"},
+    {"waveform.path", "", R"(<path d="M2 12c2-6 4-6 5 0s3 6 5 0 3-6 5 0 3 6 5 0"/>)"},
+    {"waveform", "", R"(<path d="M3 10v4M7 6v12M11 3v18M15 7v10M19 10v4"/>)"},
+    {"checkmark", "object-select-symbolic", R"(<path d="M4.5 12.5l5 5L20 6.5"/>)"},
+    {"checkmark.circle.fill", "",
+     R"(<circle cx="12" cy="12" r="10" fill="C" stroke="none"/><path d="M7 12.5l3.5 3.5L17.5 8.5" stroke="#fff"/>)"},
+    {"square.and.arrow.up", "", R"(<path d="M8.5 9.5H6v11.5h12V9.5h-2.5M12 2.5v11M8 6.5l4-4 4 4"/>)"},
+    {"ellipsis.circle", "view-more-symbolic",
+     R"(<circle cx="12" cy="12" r="9.5"/><circle cx="7.5" cy="12" r="1.1" fill="C"/><circle cx="12" cy="12" r="1.1" fill="C"/><circle cx="16.5" cy="12" r="1.1" fill="C"/>)"},
+    {"questionmark.circle", "dialog-question-symbolic",
+     R"(<circle cx="12" cy="12" r="9.5"/><path d="M9.2 9.3a2.9 2.9 0 1 1 3.8 2.8c-.6.3-1 .9-1 1.6v.6"/><circle cx="12" cy="17.2" r="0.9" fill="C"/>)"},
+    {"arrow.triangle.2.circlepath", "emblem-synchronizing-symbolic",
+     R"(<path d="M4.5 11a7.5 7.5 0 0 1 13-4.5M19.5 13a7.5 7.5 0 0 1-13 4.5M17.5 2.5v4h-4M6.5 21.5v-4h4"/>)"},
+    {"arrow.clockwise", "view-refresh-symbolic", R"(<path d="M19 12a7 7 0 1 1-2.1-5M17.5 2.8v4.5H13"/>)"},
+    {"info.circle", "help-about-symbolic",
+     R"(<circle cx="12" cy="12" r="9.5"/><path d="M12 11v6"/><circle cx="12" cy="7.5" r="0.9" fill="C"/>)"},
+    {"power", "system-shutdown-symbolic", R"(<path d="M12 2.5v9M7 5.5a8 8 0 1 0 10 0"/>)"},
+    {"pause.circle", "", R"(<circle cx="12" cy="12" r="9.5"/><path d="M10 8.5v7M14 8.5v7"/>)"},
+    {"arrow.up.right", "", R"(<path d="M6 18L18 6M9 6h9v9"/>)"},
+    {"arrow.down.right", "", R"(<path d="M6 6l12 12M18 9v9H9"/>)"},
+    {"arrow.up.forward.square", "",
+     R"(<path d="M10.5 4H5a1 1 0 0 0-1 1v14a1 1 0 0 0 1 1h14a1 1 0 0 0 1-1v-5.5M13.5 3.5h7v7M20.5 3.5l-9 9"/>)"},
+    {"arrow.down.circle.fill", "",
+     R"(<circle cx="12" cy="12" r="10" fill="C" stroke="none"/><path d="M12 6.5v10M7.8 12.5l4.2 4.2 4.2-4.2" stroke="#fff"/>)"},
+    {"xmark", "window-close-symbolic", R"(<path d="M6 6l12 12M18 6L6 18"/>)"},
+    {"xmark.circle", "", R"(<circle cx="12" cy="12" r="9.5"/><path d="M8.5 8.5l7 7M15.5 8.5l-7 7"/>)"},
+    {"xmark.icloud", "",
+     R"(<path d="M7 19h10.5a4.5 4.5 0 0 0 .5-9 6 6 0 0 0-11.5 1.5A3.8 3.8 0 0 0 7 19zM10 11.5l4 4M14 11.5l-4 4"/>)"},
+    {"antenna.radiowaves.left.and.right", "",
+     R"(<circle cx="12" cy="10" r="1.5" fill="C"/><path d="M12 12v9M8.5 6.5a5 5 0 0 0 0 7M15.5 6.5a5 5 0 0 1 0 7M5.5 3.5a9 9 0 0 0 0 13M18.5 3.5a9 9 0 0 1 0 13"/>)"},
+    {"antenna.radiowaves.left.and.right.slash", "",
+     R"(<circle cx="12" cy="10" r="1.5" fill="C"/><path d="M12 12v9M8.5 6.5a5 5 0 0 0 0 7M15.5 6.5a5 5 0 0 1 0 7M5.5 3.5a9 9 0 0 0 0 13M18.5 3.5a9 9 0 0 1 0 13M3 2l18 19"/>)"},
+    {"tortoise.fill", "",
+     R"(<path d="M3 15a8 6.5 0 0 1 16 0z" fill="C"/><path d="M19 13.5h1.5a1.8 1.8 0 0 0 0-3.5H19M6 15v3M16 15v3"/>)"},
+    {"person.badge.key", "",
+     R"(<circle cx="9" cy="7.5" r="3.5"/><path d="M2.5 20a6.5 6.5 0 0 1 11-4.7"/><circle cx="17.5" cy="15" r="2.2"/><path d="M17.5 17.2v4.3M17.5 19.5h2"/>)"},
+    {"arrow.left.and.right", "", R"(<path d="M3 12h18M7 8l-4 4 4 4M17 8l4 4-4 4"/>)"},
+    {"arrow.up.arrow.down", "", R"(<path d="M8 20V4M4 8l4-4 4 4M16 4v16M12 16l4 4 4-4"/>)"},
+    {"building.2", "", R"(<path d="M3 21h18M5 21V4h9v17M14 9h5v12M8 8h3M8 12h3M8 16h3"/>)"},
+    {"chart.bar", "", R"(<path d="M3 21h18M6 21v-7M11 21V8M16 21v-10M21 21V4"/>)"},
+    {"clock.badge.exclamationmark", "",
+     R"(<path d="M19.5 10.5A8.5 8.5 0 1 0 11 20.5"/><path d="M11 7v5l3 2M19 14v4"/><circle cx="19" cy="21" r="0.9" fill="C"/>)"},
+    {"gauge.with.needle", "",
+     R"(<path d="M3.5 17a9 9 0 1 1 17 0M12 15l4.5-6"/><circle cx="12" cy="15" r="1.5" fill="C"/>)"},
+    {"magnifyingglass", "", R"(<circle cx="10.5" cy="10.5" r="6.5"/><path d="M15.5 15.5l5.5 5.5"/>)"},
+};
+
+const Symbol* find(const QString& name) {
+    for (const Symbol& symbol : kSymbols)
+        if (name == QLatin1String(symbol.name))
+            return &symbol;
+    return nullptr;
 }
 
-QPen roundPen(const QColor& colour, qreal width) {
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+// Theme icons are drawn black or gray; the colour replaces their shape's colour, keeping its alpha.
+QPixmap tinted(const QPixmap& shape, const QColor& colour) {
+    QPixmap result = shape;
+    QPainter p(&result);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(result.rect(), colour);
+    return result;
 }
 
-// A filled disc with a white mark drawn on it by `mark` (in a 0..1 square over the disc).
-template <typename Mark>
-void drawFilledCircle(QPainter& p, const QRectF& r, const QColor& colour, Mark mark) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(r);
-    p.setPen(roundPen(Qt::white, r.width() * 0.1));
-    p.setBrush(Qt::NoBrush);
-    const auto at = [&r](qreal x, qreal y) {
-        return QPointF(r.left() + x * r.width(), r.top() + y * r.height());
-    };
-    mark(p, at);
-}
-
-// The update banner's symbols; answers false for names drawn elsewhere.
-bool drawBannerSymbol(QPainter& p, const QString& name, const QRectF& r, const QColor& colour) {
-    if (name == QLatin1String("arrow.down.circle.fill")) {
-        drawFilledCircle(p, r, colour, [](QPainter& q, auto at) {
-            q.drawLine(at(0.5, 0.25), at(0.5, 0.72));
-            q.drawPolyline(QPolygonF{at(0.3, 0.53), at(0.5, 0.73), at(0.7, 0.53)});
-        });
-    } else if (name == QLatin1String("checkmark.circle.fill")) {
-        drawFilledCircle(p, r, colour, [](QPainter& q, auto at) {
-            q.drawPolyline(QPolygonF{at(0.28, 0.52), at(0.44, 0.68), at(0.73, 0.35)});
-        });
-    } else if (name == QLatin1String("xmark")) {
-        p.setPen(roundPen(colour, r.width() * 0.11));
-        const QRectF x =
-            r.adjusted(r.width() * 0.22, r.height() * 0.22, -r.width() * 0.22, -r.height() * 0.22);
-        p.drawLine(x.topLeft(), x.bottomRight());
-        p.drawLine(x.topRight(), x.bottomLeft());
-    } else if (name == QLatin1String("arrow.clockwise")) {
-        p.setPen(roundPen(colour, r.width() * 0.1));
-        const QRectF arc =
-            r.adjusted(r.width() * 0.15, r.height() * 0.15, -r.width() * 0.15, -r.height() * 0.15);
-        // Open at the top right, where the arrow head points on round.
-        p.drawArc(arc, 60 * 16, 300 * 16);
-        const QPointF tip(arc.center().x() + arc.width() / 2 * 0.5, arc.top() + arc.height() * 0.067);
-        p.drawPolyline(QPolygonF{tip + QPointF(-r.width() * 0.2, -r.height() * 0.1), tip,
-                                 tip + QPointF(-r.width() * 0.05, r.height() * 0.2)});
-    } else {
-        return false;
-    }
-    return true;
-}
-
-QPixmap render(const QString& name, const QColor& colour, int size) {
-    QPixmap pixmap(size, size);
+QPixmap drawn(const Symbol& symbol, const QColor& colour, int pixels) {
+    QByteArray body(symbol.drawing);
+    body.replace("\"C\"", "\"" + colour.name(QColor::HexRgb).toLatin1() + "\"");
+    const QByteArray svg =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 24 24\" fill=\"none\" stroke=\"" +
+        colour.name(QColor::HexRgb).toLatin1() +
+        "\" stroke-width=\"2\" stroke-linecap=\"round\" stroke-linejoin=\"round\">" + body + "</svg>";
+    QSvgRenderer renderer(svg);
+    QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);
+    if (!renderer.isValid())
+        return {};
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal margin = size * 0.08;
-    if (drawBannerSymbol(p, name, QRectF(margin, margin, size - 2 * margin, size - 2 * margin), colour))
-        return pixmap;
-    const bool badge = name == QLatin1String("globe.badge.chevron.backward");
-    const qreal globeSize = badge ? size * 0.72 : size - 2 * margin;
-    drawGlobe(p, QRectF(margin, margin, globeSize, globeSize), colour);
-    if (badge) {
-        // A small "back" chevron in the lower right: the portal wants you to go somewhere first.
-        const qreal s = size * 0.36;
-        const QRectF b(size - s - margin * 0.2, size - s - margin * 0.2, s, s);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xff, 0x95, 0x00));
-        p.drawEllipse(b);
-        QPen chevron(Qt::white, s / 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        p.setPen(chevron);
-        QPainterPath path;
-        path.moveTo(b.center().x() + s * 0.12, b.top() + s * 0.25);
-        path.lineTo(b.center().x() - s * 0.14, b.center().y());
-        path.lineTo(b.center().x() + s * 0.12, b.bottom() - s * 0.25);
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(path);
-    }
+    p.setOpacity(colour.alphaF());
+    renderer.render(&p);
     return pixmap;
+}
+
+QPixmap themed(const Symbol& symbol, const QColor& colour, int pixels) {
+    if (*symbol.themeName == '\0')
+        return {};
+    // Desktops without a theme setting (a bare X server) still have Adwaita's symbolic icons.
+    if (QIcon::fallbackThemeName().isEmpty())
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    const QIcon icon = QIcon::fromTheme(QLatin1String(symbol.themeName));
+    // A theme that only has small bitmaps for the name would be blown up blurry; draw ours instead.
+    if (icon.isNull() || icon.actualSize(QSize(pixels, pixels)).width() < pixels)
+        return {};
+    const QPixmap shape = icon.pixmap(QSize(pixels, pixels));
+    if (shape.isNull())
+        return {};
+    return tinted(shape, colour);
 }
 
 } // namespace
 
-QIcon symbolIcon(const QString& name, const QColor& colour) {
+QPixmap symbolPixmap(const QString& name, const QColor& colour, int size, double devicePixelRatio) {
+    const Symbol* symbol = find(name);
+    if (!symbol)
+        return {};
+    const int pixels = qMax(1, qRound(size * devicePixelRatio));
+    QPixmap pixmap = themed(*symbol, colour, pixels);
+    if (pixmap.isNull() || pixmap.width() != pixels)
+        pixmap = drawn(*symbol, colour, pixels);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+QIcon symbolIcon(const QString& name, const QColor& colour, int size) {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64})
-        icon.addPixmap(render(name, colour, size));
+    for (const double ratio : {1.0, 2.0}) {
+        QPixmap pixmap = symbolPixmap(name, colour, size, ratio);
+        if (pixmap.isNull())
+            return {};
+        icon.addPixmap(pixmap);
+    }
     return icon;
+}
+
+QStringList symbolNames() {
+    QStringList names;
+    for (const Symbol& symbol : kSymbols)
+        names << QLatin1String(symbol.name);
+    return names;
 }

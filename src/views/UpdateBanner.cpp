@@ -36,7 +36,7 @@ QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, bool sec
 
 QLabel* symbol(const QString& name, const QColor& colour, int size) {
     auto* l = new QLabel;
-    l->setPixmap(symbolIcon(name, colour).pixmap(size, size));
+    l->setPixmap(symbolPixmap(name, colour, size, l->devicePixelRatioF()));
     l->setFixedSize(size, size);
     return l;
 }
@@ -74,7 +74,8 @@ QWidget* UpdateBanner::makeAvailablePage() {
     m_updateButton = new QPushButton(QStringLiteral("Update"));
     m_updateButton->setDefault(true);
     m_dismissButton = new QToolButton;
-    m_dismissButton->setIcon(symbolIcon(QStringLiteral("xmark"), palette().color(QPalette::PlaceholderText)));
+    m_dismissButton->setIcon(
+        symbolIcon(QStringLiteral("xmark"), palette().color(QPalette::PlaceholderText), 16));
     m_dismissButton->setAutoRaise(true);
     m_dismissButton->setAccessibleName(QStringLiteral("Dismiss"));
     connect(m_updateButton, &QPushButton::clicked, this, [this] { m_service.downloadUpdate(); });
@@ -116,7 +117,7 @@ QWidget* UpdateBanner::makeDownloadingPage() {
 QWidget* UpdateBanner::makeReadyPage() {
     auto* page = new QWidget;
     m_relaunchButton = new QPushButton(
-        symbolIcon(QStringLiteral("arrow.clockwise"), palette().color(QPalette::ButtonText)), kRelaunch);
+        symbolIcon(QStringLiteral("arrow.clockwise"), palette().color(QPalette::ButtonText), 16), kRelaunch);
     QFont font = m_relaunchButton->font();
     font.setWeight(QFont::Medium);
     m_relaunchButton->setFont(font);

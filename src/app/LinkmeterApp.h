@@ -1,0 +1,48 @@
+#pragma once
+
+#include "views/StatusView.h"
+
+#include <QObject>
+
+#include <memory>
+
+class LinkmeterViewModel;
+class NotificationService;
+class StatusItem;
+class TrayController;
+class WindowController;
+
+// The application shell: the tray item with its popover, the auxiliary windows, and what happens
+// at launch and each time the popover opens.
+class LinkmeterApp final : public QObject {
+    Q_OBJECT
+
+public:
+    // `statusItem` (may be null) wins over the plain tray; without either, the popover opens as a
+    // window at once.
+    LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services services,
+                 NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
+                 bool trayAvailable, QObject* parent = nullptr);
+    ~LinkmeterApp() override;
+
+    TrayController& tray() const { return *m_tray; }
+    WindowController& settingsWindow() const { return *m_settingsWindow; }
+    WindowController& onboardingWindow() const { return *m_onboardingWindow; }
+    WindowController& helpWindow() const { return *m_helpWindow; }
+    WindowController& aboutWindow() const { return *m_aboutWindow; }
+
+signals:
+    void quitRequested();
+
+private:
+    void popoverShown();
+
+    LinkmeterViewModel& m_viewModel;
+    StatusView::Services m_services;
+    bool m_hasCheckedOnboarding = false;
+    std::unique_ptr<TrayController> m_tray;
+    std::unique_ptr<WindowController> m_settingsWindow;
+    std::unique_ptr<WindowController> m_onboardingWindow;
+    std::unique_ptr<WindowController> m_helpWindow;
+    std::unique_ptr<WindowController> m_aboutWindow;
+};

@@ -1,0 +1,37 @@
+#include "views/IssueSummaryView.h"
+
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+} // namespace
+
+IssueSummaryView::IssueSummaryView(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("issueSummary"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(12, 12, 12, 12);
+    row->setSpacing(8);
+    m_icon = new QLabel(this);
+    row->addWidget(m_icon, 0, Qt::AlignVCenter);
+    m_message = makeLabel({}, TextStyle::subheadline, {}, this);
+    m_message->setWordWrap(true);
+    row->addWidget(m_message, 1);
+}
+
+void IssueSummaryView::setIssue(ConnectionIssue issue) {
+    const std::string_view colourName = colorName(issue);
+    // The box's style sheet first: changing it re-polishes the children and would drop their colours.
+    styleBox(this, colourName, 0.1, 8);
+    setSymbol(m_icon, text(icon(issue)), colourName, 16);
+    m_message->setText(text(::message(issue)));
+    setLabelColour(m_message, colourName);
+}
+
+QString IssueSummaryView::message() const {
+    return m_message->text();
+}

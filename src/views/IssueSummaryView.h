@@ -1,0 +1,23 @@
+#pragma once
+
+// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include <QFrame>
+
+#include "diagnosis/ConnectionIssue.h"
+
+class QLabel;
+
+// The headline problem: its symbol and message in its colour, on a faint box of that colour.
+class IssueSummaryView final : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit IssueSummaryView(QWidget* parent = nullptr);
+
+    void setIssue(ConnectionIssue issue);
+    QString message() const;
+
+private:
+    QLabel* m_icon = nullptr;
+    QLabel* m_message = nullptr;
+};

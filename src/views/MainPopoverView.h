@@ -1,0 +1,25 @@
+#pragma once
+
+#include "views/StatusView.h"
+
+#include <QWidget>
+
+class QStackedLayout;
+
+// The popover's content: the status view, or the diagnostics page while `showDiagnostics` is set.
+class MainPopoverView final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainPopoverView(StatusView::Services services, QWidget* parent = nullptr);
+
+    StatusView* statusView() const { return m_status; }
+    bool showDiagnostics() const { return m_showDiagnostics; }
+    void setShowDiagnostics(bool show);
+
+private:
+    StatusView* m_status = nullptr;
+    QWidget* m_diagnostics = nullptr;
+    QStackedLayout* m_pages = nullptr;
+    bool m_showDiagnostics = false;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFrame>
+
+#include <string_view>
+
+class QPushButton;
+
+// Asks for one permission: its symbol, why, and a button that asks.
+class PermissionPromptView final : public QFrame {
+    Q_OBJECT
+
+public:
+    PermissionPromptView(const QString& icon, std::string_view iconColour, const QString& message,
+                         const QString& buttonText, QWidget* parent = nullptr);
+
+    QPushButton* button() const { return m_button; }
+
+signals:
+    void triggered();
+
+private:
+    QPushButton* m_button = nullptr;
+};

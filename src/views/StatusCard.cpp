@@ -1,0 +1,147 @@
+#include "views/StatusCard.h"
+
+#include "views/SignalBarsView.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+bool isGood(NetworkInsight::Kind kind) {
+    return kind == NetworkInsight::Kind::betterThanUsual || kind == NetworkInsight::Kind::consistentlyGood;
+}
+} // namespace
+
+StatusCard::Headline StatusCard::headline(QualityRating rating) {
+    switch (rating) {
+    case QualityRating::excellent:
+        return {"Looking Great!", "Perfect for video calls and streaming"};
+    case QualityRating::good:
+        return {"All Good", "Should work well for most things"};
+    case QualityRating::fair:
+        return {"Hanging In There", "Might be a bit slow at times"};
+    case QualityRating::poor:
+        return {"Having Trouble", "You may notice some hiccups"};
+    case QualityRating::bad:
+        return {"Struggling", "Things might not work well"};
+    case QualityRating::unknown:
+        break;
+    }
+    return {"Checking...", "Give me a moment..."};
+}
+
+StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("statusCard"));
+    styleBox(this, "windowBackground", 1.0, 12);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 16, 16, 16);
+    column->setSpacing(10);
+
+    auto* networkRow = new QHBoxLayout;
+    auto* networkText = new QVBoxLayout;
+    networkText->setSpacing(2);
+    m_network = makeLabel({}, TextStyle::headline, {}, this);
+    m_network->setWordWrap(true);
+    m_details = makeLabel({}, TextStyle::caption, "secondary", this);
+    m_locationRequired = makeLabel(QStringLiteral("Location required"), TextStyle::caption, "orange", this);
+    networkText->addWidget(m_network);
+    networkText->addWidget(m_details);
+    networkText->addWidget(m_locationRequired);
+    networkRow->addLayout(networkText, 1);
+    m_bars = new SignalBarsView(this);
+    networkRow->addWidget(m_bars, 0, Qt::AlignVCenter);
+    column->addLayout(networkRow);
+
+    auto* divider = new QFrame(this);
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Plain);
+    divider->setObjectName(QStringLiteral("divider"));
+    styleBox(divider, "gray", 0.3, 0);
+    divider->setFixedHeight(1);
+    column->addWidget(divider);
+
+    auto* scoreRow = new QHBoxLayout;
+    scoreRow->setSpacing(12);
+    m_score = makeLabel({}, TextStyle::largeScore, {}, this);
+    scoreRow->addWidget(m_score, 0, Qt::AlignVCenter);
+    auto* headlineColumn = new QVBoxLayout;
+    headlineColumn->setSpacing(2);
+    m_headline = makeLabel({}, TextStyle::title3, {}, this);
+    m_headline->setAlignment(Qt::AlignRight);
+    m_description = makeLabel({}, TextStyle::caption, "secondary", this);
+    m_description->setAlignment(Qt::AlignRight);
+    m_description->setWordWrap(true);
+    headlineColumn->addWidget(m_headline);
+    headlineColumn->addWidget(m_description);
+    m_insight = new QWidget(this);
+    auto* insightRow = new QHBoxLayout(m_insight);
+    insightRow->setContentsMargins(0, 0, 0, 0);
+    insightRow->setSpacing(3);
+    insightRow->addStretch();
+    m_insightArrow = new QLabel(m_insight);
+    m_insightText = makeLabel({}, TextStyle::caption2, {}, m_insight);
+    insightRow->addWidget(m_insightArrow);
+    insightRow->addWidget(m_insightText);
+    headlineColumn->addWidget(m_insight);
+    scoreRow->addLayout(headlineColumn, 1);
+    column->addLayout(scoreRow);
+
+    m_paused = new QWidget(this);
+    auto* pausedRow = new QHBoxLayout(m_paused);
+    pausedRow->setContentsMargins(0, 4, 0, 0);
+    pausedRow->setSpacing(4);
+    pausedRow->addWidget(makeSymbolLabel(QStringLiteral("pause.circle"), "secondary", 11, m_paused));
+    pausedRow->addWidget(
+        makeLabel(QStringLiteral("Monitoring paused"), TextStyle::caption, "secondary", m_paused));
+    pausedRow->addStretch();
+    column->addWidget(m_paused);
+    // Wrapped texts can leave spare height; it belongs below the blocks, not inside them.
+    column->addStretch();
+}
+
+void StatusCard::setContent(const Content& content) {
+    if (content.wifiInfo) {
+        m_network->setText(QString::fromStdString(content.wifiInfo->ssid));
+        setLabelColour(m_network, {});
+        QString details = text(rawValue(content.wifiInfo->band));
+        if (content.routerBrand)
+            details += QStringLiteral(" • ") + text(rawValue(*content.routerBrand));
+        m_details->setText(details);
+        m_details->show();
+        m_locationRequired->hide();
+        m_bars->setRssi(content.wifiInfo->rssi);
+        m_bars->show();
+    } else {
+        m_network->setText(content.locationAuthorized ? QStringLiteral("Not Connected")
+                                                      : QStringLiteral("Unknown Network"));
+        setLabelColour(m_network, "secondary");
+        m_details->hide();
+        m_locationRequired->setVisible(!content.locationAuthorized);
+        m_bars->setRssi(std::nullopt);
+        m_bars->hide();
+    }
+
+    const std::string_view colour = colorName(content.quality.rating);
+    m_score->setText(QString::number(content.quality.score));
+    setLabelColour(m_score, colour);
+    const Headline head = headline(content.quality.rating);
+    m_headline->setText(QString::fromUtf8(head.title));
+    setLabelColour(m_headline, colour);
+    m_description->setText(QString::fromUtf8(head.description));
+
+    m_insight->setVisible(content.networkInsight.has_value());
+    if (content.networkInsight) {
+        const bool good = isGood(content.networkInsight->kind);
+        setSymbol(m_insightArrow,
+                  good ? QStringLiteral("arrow.up.right") : QStringLiteral("arrow.down.right"),
+                  good ? "green" : "orange", 10);
+        m_insightText->setText(QString::fromStdString(displayText(*content.networkInsight)));
+        setLabelColour(m_insightText, good ? "green" : "orange");
+    }
+    m_paused->setVisible(!content.isMonitoring);
+}

@@ -1,0 +1,76 @@
+#include "views/StatusScreenshotView.h"
+
+#include "views/Typography.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+
+StatusScreenshotView::StatusScreenshotView(const std::optional<WiFiInfo>& wifiInfo,
+                                           const ConnectionQuality& quality, const std::optional<Tip>& tip,
+                                           QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("statusScreenshot"));
+    styleBox(this, "windowBackground", 1.0, 0);
+    setFixedWidth(320);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 16, 16, 16);
+    column->setSpacing(12);
+
+    auto* header = new QHBoxLayout;
+    header->addWidget(makeLabel(QStringLiteral("WiFi Status"), TextStyle::headline, {}, this));
+    header->addStretch();
+    header->addWidget(makeLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
+                                TextStyle::caption, "secondary", this));
+    column->addLayout(header);
+
+    auto* card = new QFrame(this);
+    card->setObjectName(QStringLiteral("screenshotCard"));
+    styleBox(card, "controlBackground", 1.0, 12);
+    auto* cardRow = new QHBoxLayout(card);
+    cardRow->setContentsMargins(16, 16, 16, 16);
+    auto* network = new QVBoxLayout;
+    network->setSpacing(2);
+    auto* name =
+        makeLabel(wifiInfo ? QString::fromStdString(wifiInfo->ssid) : QStringLiteral("Unknown Network"),
+                  TextStyle::headline, {}, card);
+    name->setWordWrap(true);
+    network->addWidget(name);
+    if (wifiInfo) {
+        const std::string_view band = rawValue(wifiInfo->band);
+        network->addWidget(
+            makeLabel(QStringLiteral("%1 • %2 dBm")
+                          .arg(QString::fromUtf8(band.data(), static_cast<qsizetype>(band.size())))
+                          .arg(wifiInfo->rssi),
+                      TextStyle::caption, "secondary", card));
+    }
+    cardRow->addLayout(network, 1);
+    cardRow->addWidget(
+        makeLabel(QString::number(quality.score), TextStyle::largeScore, colorName(quality.rating), card));
+    column->addWidget(card);
+
+    if (tip) {
+        auto* box = new QFrame(this);
+        box->setObjectName(QStringLiteral("screenshotTip"));
+        styleBox(box, "controlBackground", 1.0, 10);
+        auto* row = new QHBoxLayout(box);
+        row->setContentsMargins(12, 12, 12, 12);
+        row->setSpacing(8);
+        row->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 14, box), 0, Qt::AlignTop);
+        auto* texts = new QVBoxLayout;
+        auto* title = makeLabel(QString::fromStdString(tip->title), TextStyle::subheadline, {}, box);
+        QFont titleFont = title->font();
+        titleFont.setWeight(QFont::Medium);
+        title->setFont(titleFont);
+        title->setWordWrap(true);
+        texts->addWidget(title);
+        auto* description =
+            makeLabel(QString::fromStdString(tip->description), TextStyle::caption, "secondary", box);
+        description->setWordWrap(true);
+        texts->addWidget(description);
+        row->addLayout(texts, 1);
+        column->addWidget(box);
+    }
+}

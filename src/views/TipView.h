@@ -1,0 +1,17 @@
+#pragma once
+
+// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include <QFrame>
+
+#include "diagnosis/Tip.h"
+
+// One tip in a list: its symbol in the priority's colour, title, description and action.
+class TipView final : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit TipView(const Tip& tip, QWidget* parent = nullptr);
+
+    // "red", "orange" or "blue".
+    static std::string_view priorityColour(TipPriority priority);
+};

@@ -1,0 +1,88 @@
+#include "views/Typography.h"
+
+#include "views/Palette.h"
+#include "views/SymbolIcon.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+struct Style {
+    int pixels;
+    QFont::Weight weight;
+};
+
+Style style(TextStyle textStyle) {
+    switch (textStyle) {
+    case TextStyle::largeScore:
+        return {36, QFont::Bold};
+    case TextStyle::title3:
+        return {16, QFont::Medium};
+    case TextStyle::headline:
+        return {13, QFont::DemiBold};
+    case TextStyle::subheadline:
+        return {12, QFont::Normal};
+    case TextStyle::body:
+        return {13, QFont::Normal};
+    case TextStyle::caption:
+        return {11, QFont::Normal};
+    case TextStyle::caption2:
+        return {10, QFont::Normal};
+    }
+    return {13, QFont::Normal};
+}
+} // namespace
+
+QFont styledFont(TextStyle textStyle, const QFont& base) {
+    QFont font = base;
+    const Style s = style(textStyle);
+    font.setPixelSize(s.pixels);
+    font.setWeight(s.weight);
+    return font;
+}
+
+QLabel* makeLabel(const QString& text, TextStyle textStyle, std::string_view colourName, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(styledFont(textStyle, label->font()));
+    label->setTextFormat(Qt::PlainText);
+    setLabelColour(label, colourName);
+    return label;
+}
+
+void setLabelColour(QLabel* label, std::string_view colourName) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colourName.empty()
+                                               ? QGuiApplication::palette().color(QPalette::WindowText)
+                                               : Palette::colour(colourName));
+    label->setPalette(palette);
+}
+
+QLabel* makeSymbolLabel(const QString& name, std::string_view colourName, int size, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    setSymbol(label, name, colourName, size);
+    return label;
+}
+
+void setSymbol(QLabel* label, const QString& name, std::string_view colourName, int size) {
+    // Drawn at least at twice the density so screenshots and high-DPI screens stay sharp.
+    label->setPixmap(
+        symbolPixmap(name, Palette::colour(colourName), size, std::max(2.0, label->devicePixelRatioF())));
+    label->setFixedSize(size, size);
+    label->setObjectName(name);
+}
+
+void styleBox(QWidget* box, std::string_view colourName, double opacity, int radius, double borderOpacity) {
+    if (box->objectName().isEmpty())
+        box->setObjectName(QStringLiteral("box"));
+    const QPalette palette = QGuiApplication::palette();
+    QString sheet = QStringLiteral("#%1 { background: %2; border-radius: %3px; ")
+                        .arg(box->objectName(), Palette::css(Palette::faded(colourName, opacity, palette)))
+                        .arg(radius);
+    sheet += borderOpacity > 0 ? QStringLiteral("border: 1px solid %1; }")
+                                     .arg(Palette::css(Palette::faded(colourName, borderOpacity, palette)))
+                               : QStringLiteral("border: none; }");
+    box->setAttribute(Qt::WA_StyledBackground);
+    box->setStyleSheet(sheet);
+}

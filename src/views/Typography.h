@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <string_view>
+
+class QLabel;
+class QWidget;
+
+// The text styles of the interface, sized in device-independent pixels so they scale with the
+// screen rather than with the desktop's font setting.
+enum class TextStyle { largeScore, title3, headline, subheadline, body, caption, caption2 };
+
+QFont styledFont(TextStyle style, const QFont& base);
+// A label in `style` and the palette colour named `colourName` ("" keeps the window text colour).
+QLabel* makeLabel(const QString& text, TextStyle style, std::string_view colourName = {},
+                  QWidget* parent = nullptr);
+// Re-colours a label made by makeLabel.
+void setLabelColour(QLabel* label, std::string_view colourName);
+// A label showing a symbol at `size` points.
+QLabel* makeSymbolLabel(const QString& name, std::string_view colourName, int size,
+                        QWidget* parent = nullptr);
+void setSymbol(QLabel* label, const QString& name, std::string_view colourName, int size);
+// A framed box with a background of `colourName` at `opacity`, rounded by `radius`, with an
+// optional border of the colour at `borderOpacity`.
+void styleBox(QWidget* box, std::string_view colourName, double opacity, int radius,
+              double borderOpacity = 0.0);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "diagnosis/NetworkMemoryService.h"
+#include "diagnosis/RouterBrandService.h"
+#include "reports/UpdateService.h"
+#include "support/FakeHttpClient.h"
+#include "support/UpdateFakes.h"
+#include "support/ViewModelFixture.h"
+#include "views/StatusView.h"
+
+#include <QTemporaryDir>
+
+// The services the status view and the shell reach besides the view model, on fake platforms.
+// The update manifest offers the running release, so no check changes anything on screen.
+struct StatusFixture : ViewModelFixture {
+    MemoryPreferencesStore memoryStore;
+    NetworkMemoryService memory{memoryStore, clock};
+    RouterBrandService brands;
+    FakeHttpClient updateHttp;
+    int manifestRequests = 0;
+    FakePackageInspector inspector;
+    RecordingFileRevealer revealer;
+    FakeApplicationControl application;
+    QTemporaryDir downloads;
+    UpdateService updates{updateHttp, store, clock, inspector, revealer, application, updateSetup()};
+
+    StatusFixture() {
+        updateHttp.onGet = [this](const QUrl&) {
+            ++manifestRequests;
+            return FakeHttpClient::answer(R"({"version": "1.0", "build": 1, "releaseNotes": "",
+                "dmgURL": "https://updates.example.test/Linkmeter-1.0.deb", "minOS": "12"})");
+        };
+    }
+
+    UpdateService::Setup updateSetup() {
+        UpdateService::Setup setup;
+        setup.versionURL = QUrl("https://updates.example.test/version.json");
+        setup.runningVersion = "1.0";
+        setup.runningBuild = "1";
+        setup.downloadFolder = downloads.path();
+        return setup;
+    }
+
+    StatusView::Services statusServices() { return {settings, memory, brands, updates, exporter}; }
+};
