@@ -120,10 +120,13 @@ TEST(IcmpSocketPinger, AKernelThatRefusesTheSocketLeavesThePingToTheTool) {
     FakeCommandRunner runner([](auto&) { return FakeCommandRunner::exited(0, "time=0.05 ms"); });
     IputilsPinger tool(runner);
     int made = 0;
+    testing::internal::CaptureStdout();
     Pinger& chosen = choosePinger(refused, [&]() -> Pinger& {
         ++made;
         return tool;
     });
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Pinging with the ping tool, no ICMP socket allowed: Permission denied\n");
     EXPECT_EQ(&chosen, &tool);
     EXPECT_EQ(made, 1);
     EXPECT_EQ(chosen.ping("127.0.0.1"), 0.05);

@@ -40,8 +40,10 @@ IcmpSocketPinger::IcmpSocketPinger()
 
 IcmpSocketPinger::IcmpSocketPinger(SocketOpener open) : m_open(std::move(open)) {}
 
-bool IcmpSocketPinger::usable() const {
+bool IcmpSocketPinger::usable(int* error) const {
     const Descriptor socket(m_open(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP));
+    if (socket.get() < 0 && error)
+        *error = errno;
     return socket.get() >= 0;
 }
 

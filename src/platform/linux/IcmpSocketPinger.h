@@ -18,7 +18,8 @@ public:
     IcmpSocketPinger();
     explicit IcmpSocketPinger(SocketOpener open);
 
-    bool usable() const;
+    // When not, `error` (if given) receives socket(2)'s errno.
+    bool usable(int* error = nullptr) const;
     std::optional<double> ping(const std::string& host) const override;
 
 private:
