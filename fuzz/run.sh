@@ -13,7 +13,7 @@ cmake --build "$build" -j"$(nproc)" >/dev/null
 
 harnesses=("$@")
 if [ ${#harnesses[@]} -eq 0 ]; then
-  for seeds in fuzz/seeds/*/; do harnesses+=("$(basename "$seeds")"); done
+  for harness in fuzz/*.cpp; do harnesses+=("$(basename "$harness" .cpp)"); done
 fi
 
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -22,7 +22,7 @@ table=()
 for name in "${harnesses[@]}"; do
   corpus="$build/corpus/$name" findings="$build/findings/$name"
   mkdir -p "$corpus" "$findings"
-  cp -n fuzz/seeds/"$name"/* "$corpus"/
+  [ -d fuzz/seeds/"$name" ] && cp -n fuzz/seeds/"$name"/* "$corpus"/
   [ "$name" = proc_route ] && cp -n tests/fixtures/proc-net-route-* "$corpus"/
   log="$build/findings/$name.log"
   status=ok
