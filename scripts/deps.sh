@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   iputils-ping iproute2 dbus xvfb xauth fonts-dejavu-core
   dpkg-dev file gzip desktop-file-utils appstream lintian
+  clang
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "platform/linux/FileManagerRevealer.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/GetifaddrsInterfaceSource.h"
+#include "platform/linux/IcmpSocketPinger.h"
 #include "platform/linux/IputilsPinger.h"
 #include "platform/linux/LinuxWiFiScanner.h"
 #include "platform/linux/NetworkManagerConnectionNames.h"
@@ -15,6 +16,7 @@
 #include "platform/linux/Nl80211WiFiReader.h"
 #include "platform/linux/NmcliDNSSwitcher.h"
 #include "platform/linux/OpenLocationAuthorization.h"
+#include "platform/linux/PingerChoice.h"
 #include "platform/linux/ProcRouteGatewaySource.h"
 #include "platform/linux/ResolvConfResolverSource.h"
 #include "platform/linux/StatusNotifierItem.h"
@@ -46,8 +48,19 @@ CommandRunner& commandRunner() {
 }
 
 Pinger& pinger() {
-    const CommandRunner& runner = commandRunner();
-    return SharedInstances::get<IputilsPinger>([&] { return std::make_unique<IputilsPinger>(runner); });
+    // Chosen once: the kernel's permission does not change while we run.
+    struct Chosen {
+        Pinger& pinger;
+    };
+    return SharedInstances::get<Chosen>([] {
+               Pinger& chosen = choosePinger(plain<IcmpSocketPinger>(), []() -> Pinger& {
+                   const CommandRunner& runner = commandRunner();
+                   return SharedInstances::get<IputilsPinger>(
+                       [&] { return std::make_unique<IputilsPinger>(runner); });
+               });
+               return std::make_unique<Chosen>(Chosen{chosen});
+           })
+        .pinger;
 }
 
 GatewaySource& gatewaySource() {

@@ -147,3 +147,14 @@ TEST_F(SettingsPreferencesStoreTest, FileWithoutReadPermissionIsNeverReplaced) {
 }
 
 } // namespace
+
+// Found by fuzzing: a stored list that claims about a billion elements makes Qt ask for tens of
+// gigabytes while loading the file. The allocation is refused and the store must carry on, reading
+// the rest of the file.
+TEST_F(SettingsPreferencesStoreTest, AValueClaimingAHugeLengthDoesNotTakeTheStoreDown) {
+    writeFile("[General]\nnetworkMemory=@Variant(\\0\\0\\0\\tC{})\npingInterval=2\n");
+    SettingsPreferencesStore store(path);
+    EXPECT_FALSE(store.readData("networkMemory"));
+    EXPECT_FALSE(store.readText("networkMemory"));
+    EXPECT_EQ(store.readDouble("pingInterval"), 2.0);
+}

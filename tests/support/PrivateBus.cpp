@@ -2,11 +2,12 @@
 
 #include <QFile>
 
-PrivateBus::PrivateBus() {
+PrivateBus::PrivateBus(Type type) {
     QFile config(m_dir.filePath("bus.conf"));
     if (!config.open(QIODevice::WriteOnly))
         return;
-    config.write("<busconfig><type>session</type><listen>unix:dir=" + m_dir.path().toUtf8() +
+    const QByteArray typeName = type == Type::system ? "system" : "session";
+    config.write("<busconfig><type>" + typeName + "</type><listen>unix:dir=" + m_dir.path().toUtf8() +
                  "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
                  "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
                  "<allow own=\"*\"/></policy></busconfig>");

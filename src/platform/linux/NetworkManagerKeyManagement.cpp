@@ -14,7 +14,11 @@ using ConnectionSettings = QMap<QString, QVariantMap>;
 } // namespace
 
 std::optional<wifi_mapping::KeyManagement> activeKeyManagement(const std::string& interfaceName) {
-    const QDBusConnection bus = QDBusConnection::systemBus();
+    return activeKeyManagement(QDBusConnection::systemBus(), interfaceName);
+}
+
+std::optional<wifi_mapping::KeyManagement> activeKeyManagement(const QDBusConnection& bus,
+                                                               const std::string& interfaceName) {
     if (!bus.isConnected())
         return std::nullopt;
     static const QMetaType registered = qDBusRegisterMetaType<ConnectionSettings>();

@@ -2,6 +2,8 @@
 
 #include "platform/linux/WiFiCodeMapping.h"
 
+#include <QDBusConnection>
+
 #include <optional>
 #include <string>
 
@@ -9,3 +11,6 @@
 // system bus (settings only, never secrets). Absent when NetworkManager is not running, does not
 // manage the interface or does not answer within a fraction of a second.
 std::optional<wifi_mapping::KeyManagement> activeKeyManagement(const std::string& interfaceName);
+// The same on a given bus.
+std::optional<wifi_mapping::KeyManagement> activeKeyManagement(const QDBusConnection& bus,
+                                                               const std::string& interfaceName);

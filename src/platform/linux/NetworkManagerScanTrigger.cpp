@@ -31,10 +31,17 @@ constexpr int kCallTimeoutMs = 5'000;
 using Outcome = ScanTrigger::Outcome;
 using Status = Outcome::Status;
 
-std::optional<qint64> lastScan(const QDBusConnection& bus, const QString& devicePath) {
+// What is left of the limit for one call, never more than a call's own bound; at least 1 ms, since
+// 0 would mean the bus's default of 25 seconds.
+int callTimeout(const QElapsedTimer& elapsed, std::chrono::milliseconds limit) {
+    const qint64 left = limit.count() - elapsed.elapsed();
+    return static_cast<int>(std::clamp<qint64>(left, 1, kCallTimeoutMs));
+}
+
+std::optional<qint64> lastScan(const QDBusConnection& bus, const QString& devicePath, int timeoutMs) {
     QDBusMessage call = QDBusMessage::createMethodCall(kService, devicePath, kPropertiesInterface, "Get");
     call << kWirelessInterface << QStringLiteral("LastScan");
-    const QDBusReply<QDBusVariant> reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
+    const QDBusReply<QDBusVariant> reply = bus.call(call, QDBus::Block, timeoutMs);
     if (!reply.isValid())
         return std::nullopt;
     bool ok = false;
@@ -44,12 +51,14 @@ std::optional<qint64> lastScan(const QDBusConnection& bus, const QString& device
 
 } // namespace
 
+NetworkManagerScanTrigger::NetworkManagerScanTrigger(QDBusConnection bus) : m_bus(std::move(bus)) {}
+
 ScanTrigger::Outcome NetworkManagerScanTrigger::requestScan(const std::string& interfaceName,
                                                             std::chrono::milliseconds limit) {
     QElapsedTimer elapsed;
     elapsed.start();
 
-    const QDBusConnection bus = QDBusConnection::systemBus();
+    const QDBusConnection& bus = m_bus;
     if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(kService).value())
         return {Status::unavailable, "NetworkManager is not running, so no new scan can be started; showing "
                                      "the networks seen recently"};
@@ -57,18 +66,23 @@ ScanTrigger::Outcome NetworkManagerScanTrigger::requestScan(const std::string& i
     QDBusMessage lookup =
         QDBusMessage::createMethodCall(kService, kManagerPath, kService, "GetDeviceByIpIface");
     lookup << QString::fromStdString(interfaceName);
-    const QDBusReply<QDBusObjectPath> device = bus.call(lookup, QDBus::Block, kCallTimeoutMs);
+    const QDBusReply<QDBusObjectPath> device = bus.call(lookup, QDBus::Block, callTimeout(elapsed, limit));
     if (!device.isValid())
         return {Status::unavailable, "NetworkManager does not manage " + interfaceName + ": " +
                                          device.error().message().toStdString()};
     const QString devicePath = device.value().path();
 
-    const std::optional<qint64> before = lastScan(bus, devicePath);
+    const std::optional<qint64> before = lastScan(bus, devicePath, callTimeout(elapsed, limit));
 
     QDBusMessage request =
         QDBusMessage::createMethodCall(kService, devicePath, kWirelessInterface, "RequestScan");
     request << QVariantMap{};
-    const QDBusMessage reply = bus.call(request, QDBus::Block, kCallTimeoutMs);
+    const QDBusMessage reply = bus.call(request, QDBus::Block, callTimeout(elapsed, limit));
+    if (reply.type() == QDBusMessage::ErrorMessage &&
+        reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.NoReply"))
+        return {Status::timedOut,
+                "NetworkManager did not answer the scan request in time; showing the networks "
+                "seen recently"};
     if (reply.type() == QDBusMessage::ErrorMessage && reply.errorName() != kNotAllowedError)
         return {Status::refused, reply.errorMessage().toStdString()};
 
@@ -82,7 +96,7 @@ ScanTrigger::Outcome NetworkManagerScanTrigger::requestScan(const std::string& i
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        const auto now = lastScan(bus, devicePath);
+        const auto now = lastScan(bus, devicePath, callTimeout(elapsed, limit));
         if (now && *now != *before) {
             outcome = {Status::completed, {}};
             loop.quit();

@@ -28,7 +28,8 @@ bool isInterfaceUp(const std::string& name) {
 
 } // namespace
 
-Nl80211WiFiReader::Nl80211WiFiReader() : Nl80211WiFiReader(activeKeyManagement) {}
+Nl80211WiFiReader::Nl80211WiFiReader()
+    : Nl80211WiFiReader([](const std::string& name) { return activeKeyManagement(name); }) {}
 
 Nl80211WiFiReader::Nl80211WiFiReader(KeyManagementLookup keyManagement)
     : m_keyManagement(std::move(keyManagement)) {}
