@@ -2,12 +2,14 @@
 
 #include "views/SymbolIcon.h"
 
-#include <QStackedLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 MainPopoverView::MainPopoverView(StatusView::Services services, QWidget* parent) : QWidget(parent) {
-    m_pages = new QStackedLayout(this);
+    // One page shown at a time; a hidden page takes no room, so the popover is as tall as the page
+    // it shows.
+    m_pages = new QVBoxLayout(this);
+    m_pages->setContentsMargins(0, 0, 0, 0);
     m_pages->setSizeConstraint(QLayout::SetFixedSize);
     m_status = new StatusView(services, this);
     m_pages->addWidget(m_status);
@@ -27,9 +29,11 @@ MainPopoverView::MainPopoverView(StatusView::Services services, QWidget* parent)
 
     connect(m_status, &StatusView::showDiagnostics, this, [this] { setShowDiagnostics(true); });
     connect(back, &QToolButton::clicked, this, [this] { setShowDiagnostics(false); });
+    setShowDiagnostics(false);
 }
 
 void MainPopoverView::setShowDiagnostics(bool show) {
     m_showDiagnostics = show;
-    m_pages->setCurrentWidget(show ? m_diagnostics : m_status);
+    m_status->setVisible(!show);
+    m_diagnostics->setVisible(show);
 }

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class QStackedLayout;
+class QVBoxLayout;
 
 // The popover's content: the status view, or the diagnostics page while `showDiagnostics` is set.
 class MainPopoverView final : public QWidget {
@@ -20,6 +20,6 @@ public:
 private:
     StatusView* m_status = nullptr;
     QWidget* m_diagnostics = nullptr;
-    QStackedLayout* m_pages = nullptr;
+    QVBoxLayout* m_pages = nullptr;
     bool m_showDiagnostics = false;
 };

@@ -3,6 +3,7 @@
 #include "support/StatusFixture.h"
 #include "support/TestUtil.h"
 #include "views/ActionableTipView.h"
+#include "views/MainPopoverView.h"
 #include "views/SignalBarsView.h"
 #include "views/StatusCard.h"
 
@@ -199,4 +200,19 @@ TEST(StatusViewBinding, FollowsTheLocationTrackerOfTheViewModel) {
         EXPECT_EQ(showsText(view, "Allow location to see network name"), !authorized);
         EXPECT_EQ(showsText(view, "Location required"), !authorized);
     }
+}
+
+TEST(MainPopover, TakesTheHeightOfThePageItShows) {
+    StatusFixture f;
+    MainPopoverView popover(f.statusServices());
+    popover.adjustSize();
+    const int statusHeight = popover.height();
+    EXPECT_LT(statusHeight, 600); // not stretched to the diagnostics page
+
+    popover.setShowDiagnostics(true);
+    popover.adjustSize();
+    EXPECT_EQ(popover.height(), 600);
+    popover.setShowDiagnostics(false);
+    popover.adjustSize();
+    EXPECT_EQ(popover.height(), statusHeight);
 }
