@@ -7,14 +7,32 @@
 #include <array>
 
 namespace {
-constexpr std::array<int, 4> kHeights{8, 12, 18, 24};
-constexpr int kBarWidth = 6;
-constexpr int kGap = 3;
+struct Geometry {
+    std::array<int, 4> heights;
+    int barWidth;
+    int gap;
+    qreal radius;
+};
+
+Geometry barGeometry(SignalBarsView::Kind kind) {
+    if (kind == SignalBarsView::Kind::nearby)
+        return {{4, 7, 10, 13}, 3, 1, 1};
+    return {{8, 12, 18, 24}, 6, 3, 2};
+}
 } // namespace
 
-SignalBarsView::Lit SignalBarsView::litFor(std::optional<int> rssi) {
+SignalBarsView::Lit SignalBarsView::litFor(std::optional<int> rssi, Kind kind) {
     if (!rssi || *rssi < -80)
         return {0, {}};
+    if (kind == Kind::nearby) {
+        if (*rssi >= -50)
+            return {4, "green"};
+        if (*rssi >= -60)
+            return {3, "yellow"};
+        if (*rssi >= -70)
+            return {2, "orange"};
+        return {1, "red"};
+    }
     if (*rssi >= -50)
         return {4, "green"};
     if (*rssi >= -60)
@@ -24,7 +42,9 @@ SignalBarsView::Lit SignalBarsView::litFor(std::optional<int> rssi) {
     return {1, "orange"};
 }
 
-SignalBarsView::SignalBarsView(QWidget* parent) : QWidget(parent) {
+SignalBarsView::SignalBarsView(QWidget* parent) : SignalBarsView(Kind::link, parent) {}
+
+SignalBarsView::SignalBarsView(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
     setFixedSize(sizeHint());
     setAccessibleName(QStringLiteral("Signal strength"));
 }
@@ -35,19 +55,23 @@ void SignalBarsView::setRssi(std::optional<int> rssi) {
 }
 
 QSize SignalBarsView::sizeHint() const {
-    return {4 * kBarWidth + 3 * kGap, kHeights.back()};
+    const Geometry g = barGeometry(m_kind);
+    // The nearby bars sit in a frame one point taller than the tallest bar.
+    const int frame = m_kind == Kind::nearby ? 14 : g.heights.back();
+    return {4 * g.barWidth + 3 * g.gap, frame};
 }
 
 void SignalBarsView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
+    const Geometry g = barGeometry(m_kind);
     const Lit state = lit();
     QColor unlit = Palette::colour("gray", palette());
     unlit.setAlphaF(0.3f);
     for (int i = 0; i < 4; ++i) {
-        const int h = kHeights[static_cast<std::size_t>(i)];
+        const int h = g.heights[static_cast<std::size_t>(i)];
         p.setBrush(i < state.count ? Palette::colour(state.colourName, palette()) : unlit);
-        p.drawRoundedRect(QRectF(i * (kBarWidth + kGap), height() - h, kBarWidth, h), 2, 2);
+        p.drawRoundedRect(QRectF(i * (g.barWidth + g.gap), height() - h, g.barWidth, h), g.radius, g.radius);
     }
 }

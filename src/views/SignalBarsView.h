@@ -10,22 +10,28 @@ class SignalBarsView final : public QWidget {
     Q_OBJECT
 
 public:
+    // The link's bars in the status card, or the smaller ones of a nearby network's row, which
+    // also change colour with every bar.
+    enum class Kind { link, nearby };
+
     struct Lit {
         int count;
         // Palette name of the lit bars; empty when none is lit.
         std::string_view colourName;
     };
-    static Lit litFor(std::optional<int> rssi);
+    static Lit litFor(std::optional<int> rssi, Kind kind = Kind::link);
 
     explicit SignalBarsView(QWidget* parent = nullptr);
+    SignalBarsView(Kind kind, QWidget* parent);
 
     void setRssi(std::optional<int> rssi);
-    Lit lit() const { return litFor(m_rssi); }
+    Lit lit() const { return litFor(m_rssi, m_kind); }
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    Kind m_kind = Kind::link;
     std::optional<int> m_rssi;
 };

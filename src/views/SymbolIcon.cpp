@@ -86,6 +86,16 @@ constexpr Symbol kSymbols[] = {
     {"gauge.with.needle", "",
      R"(<path d="M3.5 17a9 9 0 1 1 17 0M12 15l4.5-6"/><circle cx="12" cy="15" r="1.5" fill="C"/>)"},
     {"magnifyingglass", "", R"(<circle cx="10.5" cy="10.5" r="6.5"/><path d="M15.5 15.5l5.5 5.5"/>)"},
+    {"lock.fill", "",
+     R"(<path d="M7.5 10.5V7a4.5 4.5 0 0 1 9 0v3.5"/><rect x="4.5" y="10" width="15" height="11.5" rx="2" fill="C"/>)"},
+    {"lock.open.fill", "",
+     R"(<path d="M7.5 10.5V7a4.5 4.5 0 0 1 8.8-1.3"/><rect x="4.5" y="10" width="15" height="11.5" rx="2" fill="C"/>)"},
+    {"lock.shield", "",
+     R"(<path d="M12 2.5l8 3v6c0 5-3.5 8.5-8 10-4.5-1.5-8-5-8-10v-6z"/><rect x="9" y="11" width="6" height="5" rx="1" fill="C"/><path d="M10 11V9.5a2 2 0 0 1 4 0V11"/>)"},
+    {"cable.connector", "",
+     R"(<rect x="7" y="3" width="10" height="8" rx="1.5"/><path d="M10 3v2.5M14 3v2.5M9 11v3.5h6V11M12 14.5V21.5"/>)"},
+    {"network", "",
+     R"(<rect x="9" y="2.5" width="6" height="5" rx="1"/><rect x="2.5" y="16.5" width="6" height="5" rx="1"/><rect x="15.5" y="16.5" width="6" height="5" rx="1"/><path d="M12 7.5v4.5M5.5 16.5V12h13v4.5"/>)"},
 };
 
 const Symbol* find(const QString& name) {

@@ -3,6 +3,7 @@
 #include "views/Palette.h"
 #include "views/SymbolIcon.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 
@@ -40,6 +41,14 @@ QFont styledFont(TextStyle textStyle, const QFont& base) {
     const Style s = style(textStyle);
     font.setPixelSize(s.pixels);
     font.setWeight(s.weight);
+    return font;
+}
+
+QFont monospacedFont(TextStyle textStyle, const QFont& base) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont styled = styledFont(textStyle, base);
+    font.setPixelSize(styled.pixelSize());
+    font.setWeight(styled.weight());
     return font;
 }
 
@@ -85,4 +94,19 @@ void styleBox(QWidget* box, std::string_view colourName, double opacity, int rad
                                : QStringLiteral("border: none; }");
     box->setAttribute(Qt::WA_StyledBackground);
     box->setStyleSheet(sheet);
+}
+
+QLabel* makeBadge(const QString& text, TextStyle textStyle, std::string_view colourName, QWidget* parent) {
+    QLabel* badge = makeLabel(text, textStyle, colourName, parent);
+    badge->setObjectName(QStringLiteral("badge"));
+    badge->setContentsMargins(5, 1, 5, 1);
+    badge->setAlignment(Qt::AlignCenter);
+    setBadge(badge, text, colourName);
+    return badge;
+}
+
+void setBadge(QLabel* badge, const QString& text, std::string_view colourName) {
+    badge->setText(text);
+    setLabelColour(badge, colourName);
+    styleBox(badge, colourName, 0.2, 4);
 }

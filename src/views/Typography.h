@@ -13,6 +13,8 @@ class QWidget;
 enum class TextStyle { largeScore, title3, headline, subheadline, body, caption, caption2 };
 
 QFont styledFont(TextStyle style, const QFont& base);
+// `style` in the fixed-pitch family, for addresses and figures that should line up.
+QFont monospacedFont(TextStyle style, const QFont& base);
 // A label in `style` and the palette colour named `colourName` ("" keeps the window text colour).
 QLabel* makeLabel(const QString& text, TextStyle style, std::string_view colourName = {},
                   QWidget* parent = nullptr);
@@ -24,5 +26,10 @@ QLabel* makeSymbolLabel(const QString& name, std::string_view colourName, int si
 void setSymbol(QLabel* label, const QString& name, std::string_view colourName, int size);
 // A framed box with a background of `colourName` at `opacity`, rounded by `radius`, with an
 // optional border of the colour at `borderOpacity`.
+// A small rounded label in `colourName` on the same colour at 20% opacity, e.g. a score or "Best".
+QLabel* makeBadge(const QString& text, TextStyle style, std::string_view colourName,
+                  QWidget* parent = nullptr);
+// Re-colours and re-labels a badge made by makeBadge.
+void setBadge(QLabel* badge, const QString& text, std::string_view colourName);
 void styleBox(QWidget* box, std::string_view colourName, double opacity, int radius,
               double borderOpacity = 0.0);

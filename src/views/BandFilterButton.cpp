@@ -1,0 +1,31 @@
+#include "views/BandFilterButton.h"
+
+#include "views/Palette.h"
+#include "views/Typography.h"
+
+BandFilterButton::BandFilterButton(const QString& title, QWidget* parent) : QPushButton(title, parent) {
+    setCursor(Qt::PointingHandCursor);
+    setFlat(true);
+    restyle();
+}
+
+void BandFilterButton::setSelected(bool selected) {
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    restyle();
+}
+
+void BandFilterButton::restyle() {
+    QFont font = styledFont(TextStyle::caption, this->font());
+    font.setWeight(m_selected ? QFont::DemiBold : QFont::Normal);
+    setFont(font);
+    const QPalette palette = this->palette();
+    const QColor text =
+        m_selected ? Palette::colour("accent", palette) : Palette::colour("secondary", palette);
+    const QColor background =
+        m_selected ? Palette::faded("accent", 0.2, palette) : Palette::colour("windowBackground", palette);
+    setStyleSheet(QStringLiteral("QPushButton { color: %1; background: %2; border: none; border-radius: 5px;"
+                                 " padding: 3px 8px; }")
+                      .arg(Palette::css(text), Palette::css(background)));
+}

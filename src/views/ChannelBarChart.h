@@ -1,0 +1,28 @@
+#pragma once
+
+#include "views/ChannelChartData.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+// A painted bar chart of network counts with a whole-number y axis, each bar a gradient of its colour.
+class ChannelBarChart : public QWidget {
+    Q_OBJECT
+
+public:
+    ChannelBarChart(QString xTitle, QString yTitle, QWidget* parent = nullptr);
+
+    const std::vector<ChannelBar>& bars() const { return m_bars; }
+    QSize sizeHint() const override { return {260, 140}; }
+
+protected:
+    void setBars(std::vector<ChannelBar> bars);
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_xTitle;
+    QString m_yTitle;
+    std::vector<ChannelBar> m_bars;
+};

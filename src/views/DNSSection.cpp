@@ -1,0 +1,131 @@
+#include "views/DNSSection.h"
+
+#include "platform/qt/ContinueOn.h"
+#include "probes/NetworkInfoService.h"
+#include "viewmodel/LinkmeterViewModel.h"
+#include "views/ActivityIndicator.h"
+#include "views/DNSPresetPicker.h"
+#include "views/Palette.h"
+#include "views/SymbolIcon.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& service, QWidget* parent)
+    : QWidget(parent), m_viewModel(viewModel), m_service(service) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+
+    auto* header = new QHBoxLayout;
+    header->setSpacing(4);
+    header->addWidget(makeLabel(QStringLiteral("DNS Servers"), TextStyle::caption, "secondary", this));
+    header->addStretch();
+    m_busy = new ActivityIndicator(10, this);
+    m_busy->hide();
+    header->addWidget(m_busy);
+    const QColor accent = Palette::colour("accent");
+    m_change = new QPushButton(symbolIcon(QStringLiteral("arrow.triangle.2.circlepath"), accent, 9),
+                               QStringLiteral("Change"), this);
+    m_change->setObjectName(QStringLiteral("changeDNS"));
+    m_change->setFont(styledFont(TextStyle::caption, font()));
+    m_change->setCursor(Qt::PointingHandCursor);
+    m_change->setFlat(true);
+    m_change->setStyleSheet(
+        QStringLiteral("QPushButton { color: %1; border: none; padding: 0px; }").arg(Palette::css(accent)));
+    connect(m_change, &QPushButton::clicked, this, [this] { setPickerShown(!m_showPicker); });
+    header->addWidget(m_change);
+    column->addLayout(header);
+
+    m_messageLabel = makeLabel({}, TextStyle::caption, "green", this);
+    m_messageLabel->setObjectName(QStringLiteral("dnsChangeMessage"));
+    m_messageLabel->setWordWrap(true);
+    m_messageLabel->hide();
+    column->addWidget(m_messageLabel);
+
+    m_serverList = new QWidget(this);
+    m_serverRows = new QVBoxLayout(m_serverList);
+    m_serverRows->setContentsMargins(0, 0, 0, 0);
+    m_serverRows->setSpacing(2);
+    column->addWidget(m_serverList);
+
+    m_picker = new DNSPresetPicker(this);
+    m_picker->hide();
+    connect(m_picker, &DNSPresetPicker::selected, this, &DNSSection::choose);
+    column->addWidget(m_picker);
+
+    m_messageTimer.setSingleShot(true);
+    m_messageTimer.setInterval(messageDuration);
+    connect(&m_messageTimer, &QTimer::timeout, this, [this] { setMessage(std::nullopt); });
+
+    connect(&m_viewModel, &LinkmeterViewModel::dnsServersChanged, this, &DNSSection::refreshServers);
+    refreshServers();
+}
+
+void DNSSection::setPickerShown(bool shown) {
+    m_showPicker = shown;
+    m_picker->setVisible(shown);
+}
+
+void DNSSection::choose(DNSPreset preset) {
+    if (m_isChanging)
+        return;
+    setChanging(true);
+    const auto finish = [this](std::optional<DNSSwitchResult> result) {
+        setChanging(false);
+        // A refused or failed switch says nothing: the password prompt already told the user.
+        if (result && result->success)
+            setMessage(QString::fromStdString(result->message));
+        setPickerShown(false);
+    };
+    continueOn(
+        this, m_service.setDNS(preset), [finish](DNSSwitchResult result) { finish(std::move(result)); },
+        [finish] { finish(std::nullopt); });
+}
+
+void DNSSection::setChanging(bool changing) {
+    m_isChanging = changing;
+    m_picker->setChanging(changing);
+    // The picker stays open until the system has answered.
+    m_change->setEnabled(!changing);
+    m_busy->setVisible(changing);
+}
+
+void DNSSection::setMessage(std::optional<QString> message) {
+    m_message = std::move(message);
+    m_messageLabel->setText(m_message.value_or(QString()));
+    m_messageLabel->setVisible(m_message.has_value());
+    if (m_message)
+        m_messageTimer.start();
+}
+
+void DNSSection::refreshServers() {
+    while (QLayoutItem* item = m_serverRows->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    for (const DNSServer& server : m_viewModel.dnsServers()) {
+        auto* row = new QWidget(m_serverList);
+        row->setObjectName(QStringLiteral("dnsServer"));
+        auto* layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(5);
+        layout->addWidget(makeSymbolLabel(QStringLiteral("magnifyingglass"), "secondary", 9, row));
+        if (server.name) {
+            QLabel* name = makeLabel(QString::fromStdString(*server.name), TextStyle::caption, {}, row);
+            name->setObjectName(QStringLiteral("provider"));
+            layout->addWidget(name);
+        }
+        QLabel* address = makeLabel(QString::fromStdString(server.address), TextStyle::caption,
+                                    server.name ? "secondary" : "", row);
+        address->setObjectName(QStringLiteral("address"));
+        address->setFont(monospacedFont(TextStyle::caption, address->font()));
+        address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        layout->addWidget(address);
+        layout->addStretch();
+        m_serverRows->addWidget(row);
+    }
+}

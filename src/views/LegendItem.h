@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string_view>
+
+// A colour swatch and what it stands for.
+class LegendItem final : public QWidget {
+    Q_OBJECT
+
+public:
+    // `opacity` fades the swatch, e.g. for the gray of empty channels.
+    LegendItem(std::string_view colourName, const QString& label, double opacity = 1.0,
+               QWidget* parent = nullptr);
+};

@@ -1,0 +1,68 @@
+#include "views/NetworkRow.h"
+
+#include "views/ScanDisplayRules.h"
+#include "views/SignalBarsView.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+bool NetworkRow::isInsecure(WiFiSecurity security) {
+    return security == WiFiSecurity::open || security == WiFiSecurity::wep;
+}
+
+NetworkRow::NetworkRow(const ScannedNetwork& network, QWidget* parent) : QWidget(parent) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 2, 0, 2);
+    row->setSpacing(6);
+
+    auto* bars = new SignalBarsView(SignalBarsView::Kind::nearby, this);
+    bars->setRssi(network.rssi);
+    row->addWidget(bars, 0, Qt::AlignVCenter);
+
+    auto* nameColumn = new QVBoxLayout;
+    nameColumn->setSpacing(1);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->setSpacing(3);
+    QLabel* name = makeLabel(QString::fromStdString(network.ssid), TextStyle::caption, {}, this);
+    name->setObjectName(QStringLiteral("ssid"));
+    if (network.isCurrentNetwork) {
+        QFont font = name->font();
+        font.setWeight(QFont::DemiBold);
+        name->setFont(font);
+    }
+    // Long names give way to the figures on the right rather than pushing them out.
+    name->setMinimumWidth(0);
+    name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    name->setToolTip(name->text());
+    nameRow->addWidget(name, 1);
+    if (network.isCurrentNetwork)
+        nameRow->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 10, this));
+    const bool insecure = isInsecure(network.security);
+    QLabel* lock = makeSymbolLabel(insecure ? QStringLiteral("lock.open.fill") : QStringLiteral("lock.fill"),
+                                   insecure ? "orange" : "green", 8, this);
+    const std::string_view security = rawValue(network.security);
+    lock->setToolTip(QString::fromUtf8(security.data(), static_cast<qsizetype>(security.size())));
+    nameRow->addWidget(lock);
+    nameColumn->addLayout(nameRow);
+    nameColumn->addWidget(
+        makeLabel(QStringLiteral("Ch %1").arg(network.channel), TextStyle::caption2, "secondary", this));
+    row->addLayout(nameColumn, 1);
+
+    auto* figures = new QVBoxLayout;
+    figures->setSpacing(1);
+    m_rssi = makeLabel(QStringLiteral("%1 dBm").arg(network.rssi), TextStyle::caption,
+                       rssiColourName(network.rssi), this);
+    m_rssi->setObjectName(QStringLiteral("rssi"));
+    m_rssi->setFont(monospacedFont(TextStyle::caption, m_rssi->font()));
+    m_rssi->setAlignment(Qt::AlignRight);
+    const auto snr = snrText(network);
+    m_snr = makeLabel(snr ? QString::fromStdString(*snr) : QString(), TextStyle::caption2, "secondary", this);
+    m_snr->setObjectName(QStringLiteral("snr"));
+    m_snr->setAlignment(Qt::AlignRight);
+    m_snr->setVisible(snr.has_value());
+    figures->addWidget(m_rssi);
+    figures->addWidget(m_snr);
+    row->addLayout(figures);
+}

@@ -1,0 +1,61 @@
+#include "views/RecommendationRow.h"
+
+#include "views/ScanDisplayRules.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation, QWidget* parent)
+    : QWidget(parent) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->setSpacing(8);
+
+    m_score = makeBadge(QString::number(recommendation.score), TextStyle::caption,
+                        scoreColourName(recommendation.score), this);
+    QFont bold = m_score->font();
+    bold.setWeight(QFont::Bold);
+    m_score->setFont(bold);
+    m_score->setMinimumWidth(30);
+    row->addWidget(m_score, 0, Qt::AlignVCenter);
+
+    auto* text = new QVBoxLayout;
+    text->setSpacing(1);
+    auto* title = new QHBoxLayout;
+    title->setSpacing(5);
+    QLabel* channel =
+        makeLabel(QStringLiteral("Channel %1").arg(recommendation.channel), TextStyle::caption, {}, this);
+    QFont medium = channel->font();
+    medium.setWeight(QFont::Medium);
+    channel->setFont(medium);
+    title->addWidget(channel);
+    if (isBestScore(recommendation.score)) {
+        m_best = makeBadge(QStringLiteral("Best"), TextStyle::caption2, "green", this);
+        QFont semibold = m_best->font();
+        semibold.setWeight(QFont::DemiBold);
+        m_best->setFont(semibold);
+        title->addWidget(m_best);
+    }
+    title->addStretch();
+    text->addLayout(title);
+    QLabel* reason =
+        makeLabel(QString::fromStdString(recommendation.reason), TextStyle::caption2, "secondary", this);
+    reason->setWordWrap(true);
+    text->addWidget(reason);
+    row->addLayout(text, 1);
+
+    if (recommendation.networkCount >= 1) {
+        auto* count = new QVBoxLayout;
+        count->setSpacing(0);
+        m_count = makeLabel(QString::number(recommendation.networkCount), TextStyle::caption, {}, this);
+        m_count->setFont(medium);
+        m_count->setAlignment(Qt::AlignRight);
+        QLabel* unit = makeLabel(QStringLiteral("networks"), TextStyle::caption2, "secondary", this);
+        unit->setAlignment(Qt::AlignRight);
+        count->addWidget(m_count);
+        count->addWidget(unit);
+        row->addLayout(count);
+    }
+}

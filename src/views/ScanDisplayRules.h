@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/TimePoint.h"
+#include "core/WiFiInfo.h"
+#include "probes/ScannedNetwork.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The display rules of the scan, channel and network-information panels, kept apart from the widgets
+// so they can be checked directly. Colours are palette names.
+
+// Signal of a nearby network: green at -50 dBm and above, yellow down to -60, orange down to -70,
+// red below.
+std::string_view rssiColourName(int rssi);
+// A channel score 0-100: green from 80, yellow from 60, orange from 40, red below.
+std::string_view scoreColourName(int score);
+// A recommendation this good is marked "Best".
+bool isBestScore(int score);
+// "SNR 35" for a network with a noise reading; nothing when the driver gave none.
+std::optional<std::string> snrText(const ScannedNetwork& network);
+
+// How long ago `then` was, e.g. "just now", "1 minute ago", "3 hours ago". A time ahead of `now`
+// (a clock set back) reads as "just now".
+std::string relativeTimeText(TimePoint then, TimePoint now);
+
+// The bands the list can be narrowed to; none stands for every band. 6 GHz is offered only when the
+// scan saw a network there.
+std::vector<std::optional<WiFiBand>> bandFilterChoices(const std::vector<ScannedNetwork>& networks);
+std::string bandFilterTitle(std::optional<WiFiBand> band);
+// The networks on `band` (all of them without one), in their published order.
+std::vector<ScannedNetwork> networksOnBand(const std::vector<ScannedNetwork>& networks,
+                                           std::optional<WiFiBand> band);
+
+// The symbol of an interface by its display name.
+std::string_view interfaceSymbolName(std::string_view displayName);
