@@ -1,0 +1,303 @@
+#include "platform/WiFiScanner.h"
+#include "probes/WiFiScannerService.h"
+#include "support/ManualClock.h"
+#include "support/TestUtil.h"
+#include "views/BandFilterButton.h"
+#include "views/Card.h"
+#include "views/Channel2GHzChart.h"
+#include "views/Channel5GHzChart.h"
+#include "views/ChannelChartData.h"
+#include "views/ChannelGraphView.h"
+#include "views/ChannelRecommendationsView.h"
+#include "views/NearbyNetworksView.h"
+#include "views/NetworkRow.h"
+#include "views/Palette.h"
+#include "views/RecommendationRow.h"
+#include "views/ScanDisplayRules.h"
+#include "views/SignalBarsView.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <atomic>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class ScriptedScanner final : public WiFiScanner {
+public:
+    WiFiScanResult scan() override {
+        ++calls;
+        return result;
+    }
+    WiFiScanResult result{true, std::nullopt, {}, std::nullopt};
+    std::atomic<int> calls{0};
+};
+
+// Band codes: 1 = 2.4 GHz, 2 = 5 GHz, 3 = 6 GHz. Security codes: 4 = WPA2 Personal, 6 = WEP.
+ScannedAccessPoint accessPoint(std::string ssid, int rssi, int channel, int bandCode = 1,
+                               std::optional<int> noise = -90, std::int64_t security = 4) {
+    static int serial = 0;
+    return ScannedAccessPoint{std::move(ssid),
+                              "02:00:00:00:00:" + std::to_string(10 + serial++ % 80),
+                              rssi,
+                              noise,
+                              ScannedChannel{channel, 1, bandCode},
+                              {security}};
+}
+
+bool shows(const QWidget& root, const QString& text) {
+    for (const QLabel* label : root.findChildren<QLabel*>())
+        if (label->text() == text && label->isVisibleTo(&root))
+            return true;
+    return false;
+}
+
+template <typename T> std::vector<T*> visible(const QWidget& root) {
+    std::vector<T*> result;
+    for (T* child : root.findChildren<T*>())
+        if (child->isVisibleTo(&root))
+            result.push_back(child);
+    return result;
+}
+
+QColor textColour(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+class NearbyPanelsTest : public ::testing::Test {
+protected:
+    void scan(std::vector<ScannedAccessPoint> accessPoints) {
+        scanner.result.accessPoints = std::move(accessPoints);
+        service.startScan();
+        ASSERT_TRUE(waitUntil([&] { return !service.isScanning(); }));
+    }
+
+    ScriptedScanner scanner;
+    ManualClock clock;
+    WiFiScannerService service{scanner, clock};
+    NearbyNetworksView list{service};
+    ChannelGraphView chart{service};
+    ChannelRecommendationsView recommendations{service};
+};
+
+} // namespace
+
+TEST(ScanDisplayRules, ColoursChangeExactlyAtTheirThresholds) {
+    EXPECT_EQ(rssiColourName(-50), "green");
+    EXPECT_EQ(rssiColourName(-51), "yellow");
+    EXPECT_EQ(rssiColourName(-60), "yellow");
+    EXPECT_EQ(rssiColourName(-61), "orange");
+    EXPECT_EQ(rssiColourName(-70), "orange");
+    EXPECT_EQ(rssiColourName(-71), "red");
+
+    EXPECT_EQ(scoreColourName(89), "green");
+    EXPECT_EQ(scoreColourName(80), "green");
+    EXPECT_EQ(scoreColourName(79), "yellow");
+    EXPECT_EQ(scoreColourName(60), "yellow");
+    EXPECT_EQ(scoreColourName(59), "orange");
+    EXPECT_EQ(scoreColourName(40), "orange");
+    EXPECT_EQ(scoreColourName(39), "red");
+    EXPECT_TRUE(isBestScore(90));
+    EXPECT_FALSE(isBestScore(89));
+
+    EXPECT_EQ(channel2GHzColourName(0), "gray");
+    EXPECT_EQ(channel2GHzColourName(2), "green");
+    EXPECT_EQ(channel2GHzColourName(3), "orange");
+    EXPECT_EQ(channel2GHzColourName(4), "orange");
+    EXPECT_EQ(channel2GHzColourName(5), "red");
+    EXPECT_EQ(channel5GHzColourName(3), "green");
+    EXPECT_EQ(channel5GHzColourName(4), "orange");
+    EXPECT_EQ(channel5GHzColourName(6), "orange");
+    EXPECT_EQ(channel5GHzColourName(7), "red");
+}
+
+TEST(ScanDisplayRules, NearbySignalBarsLightOneColourPerStep) {
+    using Kind = SignalBarsView::Kind;
+    const auto lit = [](int rssi) {
+        const auto l = SignalBarsView::litFor(rssi, Kind::nearby);
+        return std::pair{l.count, std::string(l.colourName)};
+    };
+    EXPECT_EQ(lit(-50), (std::pair{4, std::string("green")}));
+    EXPECT_EQ(lit(-51), (std::pair{3, std::string("yellow")}));
+    EXPECT_EQ(lit(-61), (std::pair{2, std::string("orange")}));
+    EXPECT_EQ(lit(-80), (std::pair{1, std::string("red")}));
+    EXPECT_EQ(lit(-81).first, 0);
+    // The link's bars keep their own scale.
+    EXPECT_EQ(SignalBarsView::litFor(-51).colourName, "green");
+}
+
+TEST(ScanDisplayRules, RelativeTimeCountsWholeUnitsAndNeverLooksAhead) {
+    const TimePoint now = std::chrono::system_clock::now();
+    EXPECT_EQ(relativeTimeText(now, now), "just now");
+    EXPECT_EQ(relativeTimeText(now + 5s, now), "just now");
+    EXPECT_EQ(relativeTimeText(now - 1s, now), "1 second ago");
+    EXPECT_EQ(relativeTimeText(now - 59s, now), "59 seconds ago");
+    EXPECT_EQ(relativeTimeText(now - 60s, now), "1 minute ago");
+    EXPECT_EQ(relativeTimeText(now - 150s, now), "2 minutes ago");
+    EXPECT_EQ(relativeTimeText(now - 2h, now), "2 hours ago");
+    EXPECT_EQ(relativeTimeText(now - 49h, now), "2 days ago");
+}
+
+TEST(ScanDisplayRules, BarHeightsScaleToTheAxisAndStayInsideThePlot) {
+    EXPECT_EQ(barHeight(0, 4, 100), 0);
+    EXPECT_EQ(barHeight(2, 4, 100), 50);
+    EXPECT_EQ(barHeight(4, 4, 100), 100);
+    EXPECT_EQ(barHeight(9, 4, 100), 100);
+    EXPECT_EQ(axisMaximum({}), 2);
+    EXPECT_EQ(axisMaximum({{"1", 3, "orange"}, {"2", 1, "green"}}), 4);
+    EXPECT_EQ(axisMaximum({{"1", 6, "red"}}), 6);
+}
+
+TEST_F(NearbyPanelsTest, BeforeAnyScanEveryPanelInvitesAScan) {
+    list.header()->setExpanded(true);
+    chart.header()->setExpanded(true);
+    recommendations.header()->setExpanded(true);
+
+    EXPECT_TRUE(list.header()->detail().isEmpty());
+    EXPECT_TRUE(shows(list, QStringLiteral("No networks found")));
+    EXPECT_FALSE(list.findChild<QLabel*>(QStringLiteral("scanTime"))->isVisibleTo(&list));
+    EXPECT_TRUE(shows(chart, QStringLiteral("Scan networks to see channel usage")));
+    EXPECT_FALSE(chart.chart2GHz()->isVisibleTo(&chart));
+    EXPECT_TRUE(recommendations.scanNowButton()->isVisibleTo(&recommendations));
+    EXPECT_TRUE(visible<RecommendationRow>(recommendations).empty());
+
+    recommendations.scanNowButton()->click();
+    ASSERT_TRUE(waitUntil([&] { return service.lastScanTime().has_value(); }));
+    EXPECT_EQ(scanner.calls, 1);
+}
+
+TEST_F(NearbyPanelsTest, AnEmptyScanRatesEveryChannelBestWithoutCounts) {
+    scan({});
+    list.header()->setExpanded(true);
+    recommendations.header()->setExpanded(true);
+
+    EXPECT_TRUE(shows(list, QStringLiteral("No networks found")));
+    EXPECT_TRUE(list.findChild<QLabel*>(QStringLiteral("scanTime"))->isVisibleTo(&list));
+    const auto rows = visible<RecommendationRow>(recommendations);
+    ASSERT_EQ(rows.size(), 12u);
+    for (const RecommendationRow* row : rows) {
+        ASSERT_NE(row->bestBadge(), nullptr);
+        EXPECT_EQ(row->networkCount(), nullptr);
+        EXPECT_EQ(row->scoreBadge()->text(), QStringLiteral("100"));
+    }
+}
+
+TEST_F(NearbyPanelsTest, BandFilterNarrowsTheListButTheHeaderCountsEverything) {
+    scan({accessPoint("Upstairs", -51, 6), accessPoint("Cellar", -81, 1)});
+    list.header()->setExpanded(true);
+    EXPECT_EQ(list.header()->detail(), QStringLiteral("(2)"));
+    ASSERT_EQ(list.filterButtons().size(), 3u);
+    EXPECT_TRUE(list.filterButtons()[0]->isSelected());
+    EXPECT_EQ(visible<NetworkRow>(list).size(), 2u);
+
+    list.filterButtons()[2]->click();
+    EXPECT_EQ(list.selectedBand(), WiFiBand::band5GHz);
+    EXPECT_TRUE(list.filterButtons()[2]->isSelected());
+    EXPECT_FALSE(list.filterButtons()[0]->isSelected());
+    EXPECT_TRUE(visible<NetworkRow>(list).empty());
+    EXPECT_FALSE(shows(list, QStringLiteral("No networks found")));
+    EXPECT_EQ(list.header()->detail(), QStringLiteral("(2)"));
+
+    // A 6 GHz network brings its own filter.
+    scan({accessPoint("Upstairs", -51, 6), accessPoint("Loft", -60, 37, 3)});
+    ASSERT_EQ(list.filterButtons().size(), 4u);
+    EXPECT_EQ(list.filterButtons()[3]->text(), QStringLiteral("6 GHz"));
+    list.filterButtons()[3]->click();
+    const auto rows = visible<NetworkRow>(list);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_TRUE(shows(*rows[0], QStringLiteral("Ch 37")));
+}
+
+TEST_F(NearbyPanelsTest, RowsColourTheirSignalAndMarkWeakProtection) {
+    scan({accessPoint("Upstairs", -51, 6), accessPoint("Cellar", -81, 1, 1, std::nullopt, 6)});
+    list.header()->setExpanded(true);
+    const auto rows = visible<NetworkRow>(list);
+    ASSERT_EQ(rows.size(), 2u);
+
+    const NetworkRow& strong = *rows[0];
+    EXPECT_EQ(strong.rssiLabel()->text(), QStringLiteral("-51 dBm"));
+    EXPECT_EQ(textColour(strong.rssiLabel()), Palette::colour("yellow"));
+    EXPECT_EQ(strong.findChild<SignalBarsView*>()->lit().count, 3);
+    EXPECT_EQ(strong.snrLabel()->text(), QStringLiteral("SNR 39"));
+    EXPECT_TRUE(strong.findChild<QLabel*>(QStringLiteral("lock.fill")));
+
+    const NetworkRow& weak = *rows[1];
+    EXPECT_EQ(textColour(weak.rssiLabel()), Palette::colour("red"));
+    EXPECT_EQ(weak.findChild<SignalBarsView*>()->lit().count, 0);
+    // No noise reading: no made-up ratio.
+    EXPECT_FALSE(weak.snrLabel()->isVisibleTo(&weak));
+    EXPECT_TRUE(weak.findChild<QLabel*>(QStringLiteral("lock.open.fill")));
+    EXPECT_FALSE(weak.findChild<QLabel*>(QStringLiteral("lock.fill")));
+}
+
+TEST_F(NearbyPanelsTest, ScanErrorShowsAboveTheEarlierResults) {
+    scan({accessPoint("Upstairs", -51, 6)});
+    scanner.result.interfaceFound = false;
+    scan({});
+    list.header()->setExpanded(true);
+    auto* error = list.findChild<QWidget*>(QStringLiteral("scanError"));
+    ASSERT_TRUE(error->isVisibleTo(&list));
+    EXPECT_TRUE(shows(*error, QStringLiteral("No WiFi interface available")));
+    EXPECT_EQ(visible<NetworkRow>(list).size(), 1u);
+}
+
+TEST(RecommendationRow, ScoreBadgeColoursAndBestMark) {
+    const auto row = [](int score, int count) {
+        ChannelRecommendation r;
+        r.channel = 6;
+        r.score = score;
+        r.networkCount = count;
+        r.reason = "reason";
+        return std::make_unique<RecommendationRow>(r);
+    };
+    const auto best = row(90, 0);
+    EXPECT_NE(best->bestBadge(), nullptr);
+    const auto good = row(89, 1);
+    EXPECT_EQ(good->bestBadge(), nullptr);
+    EXPECT_EQ(textColour(good->scoreBadge()), Palette::colour("green"));
+    ASSERT_NE(good->networkCount(), nullptr);
+    EXPECT_EQ(good->networkCount()->text(), QStringLiteral("1"));
+    EXPECT_EQ(textColour(row(40, 2)->scoreBadge()), Palette::colour("orange"));
+    EXPECT_EQ(textColour(row(39, 3)->scoreBadge()), Palette::colour("red"));
+}
+
+TEST_F(NearbyPanelsTest, ChannelFourteenCountsOnItsNeighboursButIsNotDrawn) {
+    scan({accessPoint("Japan", -60, 14), accessPoint("Far", -75, 40, 2), accessPoint("Near", -55, 44, 2),
+          accessPoint("Odd", -70, 153, 2)});
+    chart.header()->setExpanded(true);
+    const auto& bars = chart.chart2GHz()->bars();
+    ASSERT_EQ(bars.size(), 13u);
+    EXPECT_EQ(bars.back().label, "13");
+    EXPECT_EQ(bars[10].count, 0);
+    EXPECT_EQ(bars[11].count, 1);
+    EXPECT_EQ(bars[12].count, 1);
+    EXPECT_EQ(bars[12].colourName, "green");
+    EXPECT_TRUE(chart.chart2GHz()->isVisibleTo(&chart));
+    EXPECT_TRUE(shows(chart, QStringLiteral("Recommended: Ch 1, 6, or 11 (non-overlapping)")));
+
+    chart.setSelectedBand(WiFiBand::band5GHz);
+    EXPECT_FALSE(chart.chart2GHz()->isVisibleTo(&chart));
+    const auto& groups = chart.chart5GHz()->bars();
+    ASSERT_EQ(groups.size(), 4u);
+    EXPECT_EQ(groups[0].label, "36-48");
+    EXPECT_EQ(groups[0].count, 2);
+    EXPECT_EQ(groups[1].count, 0);
+    EXPECT_EQ(groups[3].count, 1);
+    EXPECT_TRUE(shows(chart, QStringLiteral("Recommended: Channels 36-48 or 149-165 (non-DFS)")));
+}
+
+TEST_F(NearbyPanelsTest, CollapsedRecommendationsNameTheBestChannel) {
+    EXPECT_FALSE(recommendations.bestChannelBadge()->isVisibleTo(&recommendations));
+    scan({accessPoint("Busy", -45, 1), accessPoint("Busy2", -45, 6), accessPoint("Busy3", -45, 11)});
+    ASSERT_FALSE(service.recommendations().empty());
+    EXPECT_TRUE(recommendations.bestChannelBadge()->isVisibleTo(&recommendations));
+    EXPECT_EQ(recommendations.bestChannelBadge()->text(),
+              QStringLiteral("Ch %1").arg(service.recommendations().front().channel));
+    EXPECT_EQ(service.recommendations().front().channel, 36);
+    recommendations.header()->setExpanded(true);
+    EXPECT_FALSE(recommendations.bestChannelBadge()->isVisibleTo(&recommendations));
+}
