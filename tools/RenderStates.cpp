@@ -1,5 +1,7 @@
 #include "RenderStates.h"
 
+#include "NetworkPanelStates.h"
+
 #include "core/AppSettings.h"
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/RouterBrandService.h"
@@ -151,6 +153,7 @@ std::vector<RenderState> makeStates() {
                           return std::make_unique<StatusScreenshotView>(
                               link("Home Network", -45, WiFiBand::band5GHz), quality(96), latencyTip());
                       }});
+    addNetworkPanelStates(states);
     return states;
 }
 

@@ -19,9 +19,12 @@ const QString kFootnote5GHz = QStringLiteral("Recommended: Channels 36-48 or 149
 
 ChannelGraphView::ChannelGraphView(WiFiScannerService& scanner, QWidget* parent)
     : QWidget(parent), m_scanner(scanner) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
+    // Each panel is a card of its own on the diagnostics page.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* card = new Card(this);
+    outer->addWidget(card);
+    QVBoxLayout* column = card->content();
     m_header = new CollapsibleHeader(QStringLiteral("Channel Usage"), this);
     column->addWidget(m_header);
 

@@ -15,9 +15,12 @@
 
 ChannelRecommendationsView::ChannelRecommendationsView(WiFiScannerService& scanner, QWidget* parent)
     : QWidget(parent), m_scanner(scanner) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
+    // Each panel is a card of its own on the diagnostics page.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* card = new Card(this);
+    outer->addWidget(card);
+    QVBoxLayout* column = card->content();
     m_header = new CollapsibleHeader(QStringLiteral("Recommended Channels"), this);
     // The badge sits between the title and the chevron.
     m_bestBadge = makeBadge({}, TextStyle::caption2, "green", m_header);
@@ -95,14 +98,13 @@ void ChannelRecommendationsView::refresh() {
         delete item->widget();
         delete item;
     }
-    if (!any)
-        return;
     for (const auto& [band, title] : {std::pair{WiFiBand::band2_4GHz, QStringLiteral("2.4 GHz")},
                                       std::pair{WiFiBand::band5GHz, QStringLiteral("5 GHz")}}) {
         std::vector<ChannelRecommendation> inBand;
         for (const ChannelRecommendation& recommendation : recommendations)
             if (recommendation.band == band)
                 inBand.push_back(recommendation);
-        m_sections->addWidget(new RecommendationSection(title, inBand, m_list));
+        if (any)
+            m_sections->addWidget(new RecommendationSection(title, inBand, m_list));
     }
 }

@@ -9,6 +9,14 @@
 #include <QVBoxLayout>
 
 namespace {
+// A push button sizes itself by its own text, which these rows leave empty; their labels decide.
+class PresetRow final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+    QSize sizeHint() const override { return layout() ? layout()->totalSizeHint() : QPushButton::sizeHint(); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 QString text(std::string_view view) {
     return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
 }
@@ -31,7 +39,7 @@ DNSPresetPicker::DNSPresetPicker(QWidget* parent) : QFrame(parent) {
             .arg(Palette::css(Palette::colour("controlBackground", palette())),
                  Palette::css(Palette::faded("accent", 0.12, palette())));
     for (const DNSPreset preset : allDNSPresets) {
-        auto* row = new QPushButton(this);
+        QPushButton* row = new PresetRow(this);
         row->setObjectName(text(rawValue(preset)));
         row->setAccessibleName(text(rawValue(preset)));
         row->setCursor(Qt::PointingHandCursor);

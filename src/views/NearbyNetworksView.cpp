@@ -23,9 +23,12 @@ QString text(const std::string& value) {
 
 NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* parent)
     : QWidget(parent), m_scanner(scanner) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
+    // Each panel is a card of its own on the diagnostics page.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* card = new Card(this);
+    outer->addWidget(card);
+    QVBoxLayout* column = card->content();
     m_header = new CollapsibleHeader(QStringLiteral("Nearby Networks"), this);
     column->addWidget(m_header);
 
@@ -175,10 +178,9 @@ void NearbyNetworksView::refresh() {
         delete item->widget();
         delete item;
     }
-    if (networks.empty())
-        return;
-    for (const ScannedNetwork& network : networksOnBand(networks, m_selectedBand))
-        m_rows->addWidget(new NetworkRow(network, m_body));
+    if (!networks.empty())
+        for (const ScannedNetwork& network : networksOnBand(networks, m_selectedBand))
+            m_rows->addWidget(new NetworkRow(network, m_body));
 }
 
 void NearbyNetworksView::refreshScanTime() {

@@ -24,9 +24,12 @@ QFrame* divider(QWidget* parent) {
 
 NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoService& service, QWidget* parent)
     : QWidget(parent), m_viewModel(viewModel) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
+    // Each panel is a card of its own on the diagnostics page.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* card = new Card(this);
+    outer->addWidget(card);
+    QVBoxLayout* column = card->content();
     m_header = new CollapsibleHeader(QStringLiteral("Network Info"), this);
     column->addWidget(m_header);
 

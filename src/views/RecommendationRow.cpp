@@ -18,7 +18,8 @@ RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation
     QFont bold = m_score->font();
     bold.setWeight(QFont::Bold);
     m_score->setFont(bold);
-    m_score->setMinimumWidth(30);
+    // One width for every score, so the channel names line up.
+    m_score->setFixedWidth(34);
     row->addWidget(m_score, 0, Qt::AlignVCenter);
 
     auto* text = new QVBoxLayout;
