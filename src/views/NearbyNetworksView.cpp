@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 QString text(const std::string& value) {
     return QString::fromStdString(value);
@@ -143,6 +145,9 @@ void NearbyNetworksView::setSelectedBand(std::optional<WiFiBand> band) {
 
 void NearbyNetworksView::rebuildFilters() {
     const auto choices = bandFilterChoices(m_scanner.networks());
+    // A band that is no longer offered would leave the list empty with nothing selected.
+    if (std::find(choices.begin(), choices.end(), m_selectedBand) == choices.end())
+        m_selectedBand.reset();
     bool same = choices.size() == m_filters.size();
     for (std::size_t i = 0; same && i < choices.size(); ++i)
         same = choices[i] == m_filters[i].first;

@@ -210,6 +210,13 @@ TEST_F(NearbyPanelsTest, BandFilterNarrowsTheListButTheHeaderCountsEverything) {
     const auto rows = visible<NetworkRow>(list);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_TRUE(shows(*rows[0], QStringLiteral("Ch 37")));
+
+    // Once 6 GHz is gone from the scan, the list falls back to every band.
+    scan({accessPoint("Upstairs", -51, 6)});
+    ASSERT_EQ(list.filterButtons().size(), 3u);
+    EXPECT_EQ(list.selectedBand(), std::nullopt);
+    EXPECT_TRUE(list.filterButtons()[0]->isSelected());
+    EXPECT_EQ(visible<NetworkRow>(list).size(), 1u);
 }
 
 TEST_F(NearbyPanelsTest, RowsColourTheirSignalAndMarkWeakProtection) {
