@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace {
@@ -146,9 +147,16 @@ QPixmap symbolPixmap(const QString& name, const QColor& colour, int size, double
     if (!symbol)
         return {};
     const int pixels = qMax(1, qRound(size * devicePixelRatio));
-    QPixmap pixmap = themed(*symbol, colour, pixels);
-    if (pixmap.isNull() || pixmap.width() != pixels)
-        pixmap = drawn(*symbol, colour, pixels);
+    // Views re-set their symbols on every published value; drawing an SVG each time is most of
+    // what an open popover costs.
+    const QString key = QStringLiteral("symbol:%1:%2:%3").arg(name).arg(colour.rgba()).arg(pixels);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = themed(*symbol, colour, pixels);
+        if (pixmap.isNull() || pixmap.width() != pixels)
+            pixmap = drawn(*symbol, colour, pixels);
+        QPixmapCache::insert(key, pixmap);
+    }
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
