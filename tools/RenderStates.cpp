@@ -2,8 +2,8 @@
 
 #include "core/AppSettings.h"
 #include "core/LocationService.h"
-#include "diagnosis/NotificationService.h"
 #include "diagnosis/NetworkMemoryService.h"
+#include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
 #include "reports/ExportService.h"
 #include "reports/UpdateService.h"
@@ -16,9 +16,9 @@
 #include "views/OnboardingView.h"
 #include "views/PermissionPage.h"
 #include "views/SettingsView.h"
-#include "views/ThresholdsSettingsTab.h"
 #include "views/StatusScreenshotView.h"
 #include "views/StatusView.h"
+#include "views/ThresholdsSettingsTab.h"
 #include "views/TipView.h"
 
 #include <QLineEdit>
@@ -90,7 +90,8 @@ std::function<std::unique_ptr<QWidget>()> status(std::function<StatusView::State
 }
 
 // The settings window on one tab, as it opens at its fixed size.
-std::function<std::unique_ptr<QWidget>()> settingsOn(SettingsView::Tab tab, std::function<void()> prepare = {}) {
+std::function<std::unique_ptr<QWidget>()> settingsOn(SettingsView::Tab tab,
+                                                     std::function<void()> prepare = {}) {
     return [tab, prepare = std::move(prepare)]() -> std::unique_ptr<QWidget> {
         if (prepare)
             prepare();
@@ -101,7 +102,8 @@ std::function<std::unique_ptr<QWidget>()> settingsOn(SettingsView::Tab tab, std:
 }
 
 // A whole tab at the window's width, taller than the window so that nothing is hidden by scrolling.
-template <typename Tab> std::function<std::unique_ptr<QWidget>()> fullTab(std::function<void()> prepare = {}) {
+template <typename Tab>
+std::function<std::unique_ptr<QWidget>()> fullTab(std::function<void()> prepare = {}) {
     return [prepare = std::move(prepare)]() -> std::unique_ptr<QWidget> {
         if (prepare)
             prepare();
@@ -116,9 +118,11 @@ template <typename Tab> std::function<std::unique_ptr<QWidget>()> fullTab(std::f
 }
 
 // Onboarding on `page`; the permission pages show the state asked for rather than the machine's.
-std::function<std::unique_ptr<QWidget>()> onboarding(int page, std::optional<bool> authorized = std::nullopt) {
+std::function<std::unique_ptr<QWidget>()> onboarding(int page,
+                                                     std::optional<bool> authorized = std::nullopt) {
     return [page, authorized]() -> std::unique_ptr<QWidget> {
-        auto view = std::make_unique<OnboardingView>(LocationService::shared(), NotificationService::shared());
+        auto view =
+            std::make_unique<OnboardingView>(LocationService::shared(), NotificationService::shared());
         view->setCurrentPage(page);
         if (auto* permission = qobject_cast<PermissionPage*>(view->page(page)); permission && authorized)
             permission->setAuthorized(*authorized);
@@ -215,7 +219,8 @@ std::vector<RenderState> makeStates() {
     states.push_back({"settings-thresholds-refused", [] {
                           auto view = settingsOn(SettingsView::thresholds)();
                           auto* tab = view->findChild<ThresholdsSettingsTab*>();
-                          auto* field = tab->findChild<QLineEdit*>(QString::fromLatin1(SettingsKey::latencyWarningThreshold));
+                          auto* field = tab->findChild<QLineEdit*>(
+                              QString::fromLatin1(SettingsKey::latencyWarningThreshold));
                           field->setText(QStringLiteral("500"));
                           emit field->editingFinished();
                           return view;

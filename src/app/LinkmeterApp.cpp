@@ -22,8 +22,9 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services s
     m_settingsWindow = std::make_unique<WindowController>(
         QStringLiteral("Linkmeter Settings"), false,
         [&settings, &notifications] { return std::make_unique<SettingsView>(settings, notifications); });
-    m_settingsWindow->setFrameStorage([&settings] { return settings.settingsWindowFrame(); },
-                                      [&settings](const QByteArray& frame) { settings.setSettingsWindowFrame(frame); });
+    m_settingsWindow->setFrameStorage(
+        [&settings] { return settings.settingsWindowFrame(); },
+        [&settings](const QByteArray& frame) { settings.setSettingsWindowFrame(frame); });
     m_onboardingWindow = std::make_unique<WindowController>(
         QStringLiteral("Welcome to Linkmeter"), false, [this, &location, &notifications] {
             auto view = std::make_unique<OnboardingView>(location, notifications);

@@ -47,7 +47,8 @@ AboutView::AboutView(QWidget* parent) : QWidget(parent) {
     icon->setObjectName(QStringLiteral("appIcon"));
     icon->setFixedSize(80, 80);
     // Always white, as an application icon is, in light and dark alike.
-    icon->setStyleSheet(QStringLiteral("#appIcon { background: rgba(255, 255, 255, 0.9); border-radius: 18px; }"));
+    icon->setStyleSheet(
+        QStringLiteral("#appIcon { background: rgba(255, 255, 255, 0.9); border-radius: 18px; }"));
     auto* shadow = new QGraphicsDropShadowEffect(icon);
     shadow->setColor(QColor(0, 0, 0, 26));
     shadow->setBlurRadius(10);
@@ -62,7 +63,8 @@ AboutView::AboutView(QWidget* parent) : QWidget(parent) {
     column->addWidget(icon, 0, Qt::AlignHCenter);
     column->addSpacing(4);
 
-    column->addWidget(makeLabel(QStringLiteral("Linkmeter"), TextStyle::title, {}, this), 0, Qt::AlignHCenter);
+    column->addWidget(makeLabel(QStringLiteral("Linkmeter"), TextStyle::title, {}, this), 0,
+                      Qt::AlignHCenter);
     auto* version = makeLabel(versionLine(build_info::version, build_info::buildNumber), TextStyle::caption,
                               "secondary", this);
     version->setObjectName(QStringLiteral("version"));
@@ -76,12 +78,12 @@ AboutView::AboutView(QWidget* parent) : QWidget(parent) {
     rows->setSpacing(8);
     rows->addWidget(new FeatureRow(QStringLiteral("antenna.radiowaves.left.and.right"), "blue",
                                    QStringLiteral("Real-time signal monitoring"), features));
-    rows->addWidget(
-        new FeatureRow(QStringLiteral("clock"), "orange", QStringLiteral("Latency & packet loss tracking"), features));
+    rows->addWidget(new FeatureRow(QStringLiteral("clock"), "orange",
+                                   QStringLiteral("Latency & packet loss tracking"), features));
     rows->addWidget(new FeatureRow(QStringLiteral("chart.bar"), "green",
                                    QStringLiteral("Network analysis & recommendations"), features));
-    rows->addWidget(
-        new FeatureRow(QStringLiteral("bell.badge"), "purple", QStringLiteral("Smart connection alerts"), features));
+    rows->addWidget(new FeatureRow(QStringLiteral("bell.badge"), "purple",
+                                   QStringLiteral("Smart connection alerts"), features));
     column->addWidget(features);
     column->addWidget(divider(this));
 

@@ -31,8 +31,9 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, QWidget* parent)
                                          settings.pingInterval(), SettingsKey::pingInterval, this);
     addFormRow(monitoring, makeSymbolTextLabel(QStringLiteral("Ping Interval"), QStringLiteral("clock")),
                pingInterval);
-    connect(pingInterval, &QComboBox::activated, this,
-            [this, pingInterval](int index) { m_settings.setPingInterval(pingInterval->itemData(index).toDouble()); });
+    connect(pingInterval, &QComboBox::activated, this, [this, pingInterval](int index) {
+        m_settings.setPingInterval(pingInterval->itemData(index).toDouble());
+    });
     connect(&settings, &AppSettings::pingIntervalChanged, pingInterval,
             [pingInterval](double seconds) { selectSeconds(pingInterval, seconds); });
 
@@ -41,26 +42,30 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, QWidget* parent)
     pingTarget->setFixedWidth(130);
     addFormRow(monitoring, makeSymbolTextLabel(QStringLiteral("Ping Target"), QStringLiteral("server.rack")),
                pingTarget);
-    connect(pingTarget, &QLineEdit::textEdited, this, [this](const QString& text) { m_settings.setPingTarget(text); });
+    connect(pingTarget, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_settings.setPingTarget(text); });
     connect(&settings, &AppSettings::pingTargetChanged, pingTarget, [pingTarget](const QString& text) {
         if (pingTarget->text() != text)
             pingTarget->setText(text);
     });
 
-    QVBoxLayout* portal = addFormSection(form, QStringLiteral("Captive Portal"), QStringLiteral("lock.shield"));
-    addFormRow(portal,
-               makeSymbolTextLabel(QStringLiteral("Detect Captive Portals"), QStringLiteral("wifi.exclamationmark")),
-               makeBoundSwitch(settings, SettingsKey::checkForCaptivePortal, &AppSettings::checkForCaptivePortal,
-                               &AppSettings::setCheckForCaptivePortal, &AppSettings::checkForCaptivePortalChanged,
-                               this));
-    auto* checkInterval = makeSecondsMenu({{QStringLiteral("5 seconds"), 5.0},
-                                           {QStringLiteral("10 seconds"), 10.0},
-                                           {QStringLiteral("30 seconds"), 30.0},
-                                           {QStringLiteral("60 seconds"), 60.0}},
-                                          settings.captivePortalCheckInterval(),
-                                          SettingsKey::captivePortalCheckInterval, this);
-    m_checkIntervalRow = addFormRow(
-        portal, makeSymbolTextLabel(QStringLiteral("Check Interval"), QStringLiteral("timer")), checkInterval);
+    QVBoxLayout* portal =
+        addFormSection(form, QStringLiteral("Captive Portal"), QStringLiteral("lock.shield"));
+    addFormRow(
+        portal,
+        makeSymbolTextLabel(QStringLiteral("Detect Captive Portals"), QStringLiteral("wifi.exclamationmark")),
+        makeBoundSwitch(settings, SettingsKey::checkForCaptivePortal, &AppSettings::checkForCaptivePortal,
+                        &AppSettings::setCheckForCaptivePortal, &AppSettings::checkForCaptivePortalChanged,
+                        this));
+    auto* checkInterval =
+        makeSecondsMenu({{QStringLiteral("5 seconds"), 5.0},
+                         {QStringLiteral("10 seconds"), 10.0},
+                         {QStringLiteral("30 seconds"), 30.0},
+                         {QStringLiteral("60 seconds"), 60.0}},
+                        settings.captivePortalCheckInterval(), SettingsKey::captivePortalCheckInterval, this);
+    m_checkIntervalRow =
+        addFormRow(portal, makeSymbolTextLabel(QStringLiteral("Check Interval"), QStringLiteral("timer")),
+                   checkInterval);
     m_checkIntervalRow->setVisible(settings.checkForCaptivePortal());
     connect(checkInterval, &QComboBox::activated, this, [this, checkInterval](int index) {
         m_settings.setCaptivePortalCheckInterval(checkInterval->itemData(index).toDouble());

@@ -17,13 +17,15 @@ constexpr Entry kEntries[] = {
      "The main view shows your connection quality at a glance with signal bars and a score from 0-100. "
      "Green means excellent, yellow is fair, and red indicates issues.\n\n"
      "**Diagnostics View**\n"
-     "Click \"Diagnostics\" for detailed metrics including ping times, packet loss, DNS performance, bandwidth "
+     "Click \"Diagnostics\" for detailed metrics including ping times, packet loss, DNS performance, "
+     "bandwidth "
      "usage, and nearby network analysis.\n\n"
      "**Menu Bar**\n"
      "The app lives in your menu bar. You can customize what's shown (ping time, quality score, etc.) in "
      "Settings."},
     {HelpTopic::signalStrength, "signalStrength", "Signal Strength", "antenna.radiowaves.left.and.right",
-     "Signal strength is measured in dBm (decibels relative to a milliwatt). The closer to 0, the stronger the "
+     "Signal strength is measured in dBm (decibels relative to a milliwatt). The closer to 0, the stronger "
+     "the "
      "signal.\n\n"
      "**Signal Levels:**\n"
      "• Excellent: -30 to -50 dBm (4 bars)\n"
@@ -129,20 +131,23 @@ std::string_view content(HelpTopic topic) {
 }
 
 const std::vector<std::string_view>& tips(HelpTopic topic) {
-    static const std::vector<std::string_view> overview{"Click the menu bar icon anytime to check your connection",
-                                                        "Use the Diagnostics view for detailed troubleshooting"};
+    static const std::vector<std::string_view> overview{
+        "Click the menu bar icon anytime to check your connection",
+        "Use the Diagnostics view for detailed troubleshooting"};
     static const std::vector<std::string_view> signal{"Position your router in a central location",
                                                       "Keep the router elevated and away from walls",
                                                       "5 GHz has shorter range but less interference"};
-    static const std::vector<std::string_view> latency{"Compare router vs internet ping to identify where issues are",
-                                                       "Use wired ethernet for gaming and video calls when possible"};
+    static const std::vector<std::string_view> latency{
+        "Compare router vs internet ping to identify where issues are",
+        "Use wired ethernet for gaming and video calls when possible"};
     static const std::vector<std::string_view> loss{"Any packet loss above 0% should be investigated",
                                                     "Try changing WiFi channels if packet loss is high"};
     static const std::vector<std::string_view> channels{
         "Run a network scan to see what channels are crowded",
         "Most routers let you change channel in their admin page (usually 192.168.1.1)"};
-    static const std::vector<std::string_view> troubleshooting{"Restart your router if you haven't in a while",
-                                                               "Check if the issue affects all devices or just one"};
+    static const std::vector<std::string_view> troubleshooting{
+        "Restart your router if you haven't in a while",
+        "Check if the issue affects all devices or just one"};
     switch (topic) {
     case HelpTopic::overview:
         return overview;

@@ -7,9 +7,9 @@
 // The help window's topics, in sidebar order. The raw value is the topic's identity.
 enum class HelpTopic { overview, signalStrength, latencyPing, packetLoss, channelAnalysis, troubleshooting };
 
-inline constexpr std::array<HelpTopic, 6> allHelpTopics{HelpTopic::overview,        HelpTopic::signalStrength,
-                                                        HelpTopic::latencyPing,     HelpTopic::packetLoss,
-                                                        HelpTopic::channelAnalysis, HelpTopic::troubleshooting};
+inline constexpr std::array<HelpTopic, 6> allHelpTopics{
+    HelpTopic::overview,   HelpTopic::signalStrength,  HelpTopic::latencyPing,
+    HelpTopic::packetLoss, HelpTopic::channelAnalysis, HelpTopic::troubleshooting};
 
 std::string_view rawValue(HelpTopic topic);
 std::string_view title(HelpTopic topic);

@@ -54,8 +54,13 @@ HelpView::HelpView(QWidget* parent) : QWidget(parent) {
     m_sidebar->setFrameShape(QFrame::NoFrame);
     m_sidebar->setSpacing(2);
     for (const HelpTopic topic : allHelpTopics) {
-        auto* item = new QListWidgetItem(symbolIcon(qText(symbol(topic)), Palette::colour("accent"), 16),
-                                         qText(title(topic)), m_sidebar);
+        const QString name = qText(symbol(topic));
+        QIcon icon = symbolIcon(name, Palette::colour("accent"), 16);
+        // On the selection's background the accent colour would vanish.
+        for (const double ratio : {1.0, 2.0})
+            icon.addPixmap(symbolPixmap(name, palette().color(QPalette::HighlightedText), 16, ratio),
+                           QIcon::Selected);
+        auto* item = new QListWidgetItem(icon, qText(title(topic)), m_sidebar);
         item->setData(Qt::UserRole, qText(rawValue(topic)));
     }
     connect(m_sidebar, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -123,7 +128,8 @@ void HelpView::showTopic(HelpTopic topic) {
         auto* rowLayout = new QHBoxLayout(row);
         rowLayout->setContentsMargins(0, 0, 0, 0);
         rowLayout->setSpacing(6);
-        rowLayout->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 11, row), 0, Qt::AlignTop);
+        rowLayout->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 11, row), 0,
+                             Qt::AlignTop);
         auto* text = makeLabel(qText(tip), TextStyle::subheadline, {}, row);
         text->setObjectName(QStringLiteral("tip"));
         text->setWordWrap(true);

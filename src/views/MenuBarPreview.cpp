@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "viewmodel/MenuBarText.h"
+#include "views/SymbolIcon.h"
 #include "views/Typography.h"
 
 #include <QFontDatabase>
@@ -21,7 +22,8 @@ MenuBarTextInput sample(const AppSettings& settings) {
 }
 } // namespace
 
-MenuBarPreview::MenuBarPreview(AppSettings& settings, QWidget* parent) : QFrame(parent), m_settings(settings) {
+MenuBarPreview::MenuBarPreview(AppSettings& settings, QWidget* parent)
+    : QFrame(parent), m_settings(settings) {
     setObjectName(QStringLiteral("menuBarPreview"));
     styleBox(this, "gray", 0.2, 4);
     setMinimumSize(44, 24);
@@ -29,7 +31,11 @@ MenuBarPreview::MenuBarPreview(AppSettings& settings, QWidget* parent) : QFrame(
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(4);
-    m_icon = makeSymbolLabel(QStringLiteral("network"), {}, 14, this);
+    // In the text's colour, as the tray draws it.
+    m_icon = new QLabel(this);
+    m_icon->setPixmap(
+        symbolPixmap(QStringLiteral("network"), palette().color(QPalette::WindowText), 14, 2.0));
+    m_icon->setFixedSize(14, 14);
     row->addWidget(m_icon);
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("previewText"));

@@ -25,7 +25,8 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
 
     QVBoxLayout* display =
         addFormSection(form, QStringLiteral("Menu Bar Display"), QStringLiteral("menubar.rectangle"));
-    display->addWidget(makeSymbolTextLabel(QStringLiteral("Display Mode"), QStringLiteral("textformat.size")));
+    display->addWidget(
+        makeSymbolTextLabel(QStringLiteral("Display Mode"), QStringLiteral("textformat.size")));
     m_modes = new QButtonGroup(this);
     for (std::size_t i = 0; i < allMenuBarDisplayModes.size(); ++i) {
         const MenuBarDisplayMode mode = allMenuBarDisplayModes[i];
@@ -41,7 +42,7 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
         column->addWidget(button);
         auto* example = makeLabel(text(::example(mode)), TextStyle::caption, "secondary", choice);
         // Under the title: past the indicator and the symbol column.
-        example->setContentsMargins(48, 0, 0, 0);
+        example->setContentsMargins(44, 0, 0, 0);
         column->addWidget(example);
         m_modes->addButton(button, int(i));
         display->addWidget(choice);
@@ -54,7 +55,8 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
                 m_modes->button(int(i))->setChecked(true);
     });
 
-    QVBoxLayout* appearance = addFormSection(form, QStringLiteral("Appearance"), QStringLiteral("paintbrush"));
+    QVBoxLayout* appearance =
+        addFormSection(form, QStringLiteral("Appearance"), QStringLiteral("paintbrush"));
     addFormRow(appearance, makeSymbolTextLabel(QStringLiteral("Show Icon"), QStringLiteral("network")),
                makeBoundSwitch(settings, SettingsKey::showMenuBarIcon, &AppSettings::showMenuBarIcon,
                                &AppSettings::setShowMenuBarIcon, &AppSettings::showMenuBarIconChanged, this));
@@ -65,13 +67,14 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
     QVBoxLayout* popover =
         addFormSection(form, QStringLiteral("Popover"), QStringLiteral("rectangle.portrait"),
                        QStringLiteral("Compact mode reduces spacing for a denser layout"));
-    addFormRow(popover,
-               makeSymbolTextLabel(QStringLiteral("Compact Mode"), QStringLiteral("rectangle.compress.vertical")),
-               makeBoundSwitch(settings, SettingsKey::compactMode, &AppSettings::compactMode,
-                               &AppSettings::setCompactMode, &AppSettings::compactModeChanged, this));
+    addFormRow(
+        popover,
+        makeSymbolTextLabel(QStringLiteral("Compact Mode"), QStringLiteral("rectangle.compress.vertical")),
+        makeBoundSwitch(settings, SettingsKey::compactMode, &AppSettings::compactMode,
+                        &AppSettings::setCompactMode, &AppSettings::compactModeChanged, this));
     addFormRow(popover, makeSymbolTextLabel(QStringLiteral("Show Tips"), QStringLiteral("lightbulb")),
-               makeBoundSwitch(settings, SettingsKey::showTips, &AppSettings::showTips, &AppSettings::setShowTips,
-                               &AppSettings::showTipsChanged, this));
+               makeBoundSwitch(settings, SettingsKey::showTips, &AppSettings::showTips,
+                               &AppSettings::setShowTips, &AppSettings::showTipsChanged, this));
 
     QVBoxLayout* preview = addFormSection(form, QStringLiteral("Preview"), {});
     m_preview = new MenuBarPreview(settings, this);

@@ -26,13 +26,16 @@ struct Alert {
 
 const Alert kAlerts[] = {
     {"High Response Time", "clock.badge.exclamationmark", "orange", SettingsKey::notifyOnHighLatency,
-     &AppSettings::notifyOnHighLatency, &AppSettings::setNotifyOnHighLatency, &AppSettings::notifyOnHighLatencyChanged},
+     &AppSettings::notifyOnHighLatency, &AppSettings::setNotifyOnHighLatency,
+     &AppSettings::notifyOnHighLatencyChanged},
     {"Packet Loss", "xmark.circle", "red", SettingsKey::notifyOnPacketLoss, &AppSettings::notifyOnPacketLoss,
      &AppSettings::setNotifyOnPacketLoss, &AppSettings::notifyOnPacketLossChanged},
-    {"Weak Signal", "wifi.exclamationmark", "yellow", SettingsKey::notifyOnWeakSignal, &AppSettings::notifyOnWeakSignal,
-     &AppSettings::setNotifyOnWeakSignal, &AppSettings::notifyOnWeakSignalChanged},
-    {"Connection Lost", "wifi.slash", "red", SettingsKey::notifyOnConnectionLost, &AppSettings::notifyOnConnectionLost,
-     &AppSettings::setNotifyOnConnectionLost, &AppSettings::notifyOnConnectionLostChanged},
+    {"Weak Signal", "wifi.exclamationmark", "yellow", SettingsKey::notifyOnWeakSignal,
+     &AppSettings::notifyOnWeakSignal, &AppSettings::setNotifyOnWeakSignal,
+     &AppSettings::notifyOnWeakSignalChanged},
+    {"Connection Lost", "wifi.slash", "red", SettingsKey::notifyOnConnectionLost,
+     &AppSettings::notifyOnConnectionLost, &AppSettings::setNotifyOnConnectionLost,
+     &AppSettings::notifyOnConnectionLostChanged},
     {"Public IP Changed", "globe", "blue", SettingsKey::notifyOnIPChange, &AppSettings::notifyOnIPChange,
      &AppSettings::setNotifyOnIPChange, &AppSettings::notifyOnIPChangeChanged},
 };
@@ -67,18 +70,22 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
             &NotificationsSettingsTab::showPermission);
     showPermission(notifications.isAuthorized());
 
-    QVBoxLayout* alerts = addFormSection(form, QStringLiteral("Alerts"), QStringLiteral("exclamationmark.bubble"),
-                                         QStringLiteral("Notifications won't repeat within 60 seconds"));
-    addFormRow(alerts, makeSymbolTextLabel(QStringLiteral("Enable Notifications"), QStringLiteral("bell.badge")),
-               makeBoundSwitch(settings, SettingsKey::notificationsEnabled, &AppSettings::notificationsEnabled,
-                               &AppSettings::setNotificationsEnabled, &AppSettings::notificationsEnabledChanged,
-                               this));
+    QVBoxLayout* alerts =
+        addFormSection(form, QStringLiteral("Alerts"), QStringLiteral("exclamationmark.bubble"),
+                       QStringLiteral("Notifications won't repeat within 60 seconds"));
+    addFormRow(alerts,
+               makeSymbolTextLabel(QStringLiteral("Enable Notifications"), QStringLiteral("bell.badge")),
+               makeBoundSwitch(settings, SettingsKey::notificationsEnabled,
+                               &AppSettings::notificationsEnabled, &AppSettings::setNotificationsEnabled,
+                               &AppSettings::notificationsEnabledChanged, this));
     for (const Alert& alert : kAlerts) {
-        auto* row = new NotificationToggleRow(QString::fromLatin1(alert.icon), alert.colour,
-                                              QString::fromLatin1(alert.title), (settings.*alert.get)(), this);
+        auto* row =
+            new NotificationToggleRow(QString::fromLatin1(alert.icon), alert.colour,
+                                      QString::fromLatin1(alert.title), (settings.*alert.get)(), this);
         row->setObjectName(QString::fromLatin1(alert.key));
         row->setRowEnabled(settings.notificationsEnabled());
-        connect(row, &NotificationToggleRow::toggled, this, [this, set = alert.set](bool on) { (m_settings.*set)(on); });
+        connect(row, &NotificationToggleRow::toggled, this,
+                [this, set = alert.set](bool on) { (m_settings.*set)(on); });
         connect(&settings, alert.changed, row, &NotificationToggleRow::setOn);
         alerts->addWidget(row);
         m_rows.push_back(row);

@@ -15,7 +15,8 @@ class NotificationsSettingsTab final : public QWidget {
     Q_OBJECT
 
 public:
-    NotificationsSettingsTab(AppSettings& settings, NotificationService& notifications, QWidget* parent = nullptr);
+    NotificationsSettingsTab(AppSettings& settings, NotificationService& notifications,
+                             QWidget* parent = nullptr);
 
     const std::vector<NotificationToggleRow*>& alertRows() const { return m_rows; }
     // The card's headline: "Notifications Enabled" or "Permission Required".

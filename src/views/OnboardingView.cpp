@@ -28,12 +28,14 @@ OnboardingView::OnboardingView(LocationService& location, NotificationService& n
     m_pages->addWidget(new WelcomePage);
     auto* locationPage = new LocationPermissionPage(location.isAuthorized());
     connect(&location, &LocationService::isAuthorizedChanged, locationPage, &PermissionPage::setAuthorized);
-    connect(locationPage, &PermissionPage::requested, &location, &LocationService::requestWhenInUseAuthorization);
+    connect(locationPage, &PermissionPage::requested, &location,
+            &LocationService::requestWhenInUseAuthorization);
     m_pages->addWidget(locationPage);
     auto* notificationPage = new NotificationPermissionPage(notifications.isAuthorized());
     connect(&notifications, &NotificationService::isAuthorizedChanged, notificationPage,
             &PermissionPage::setAuthorized);
-    connect(notificationPage, &PermissionPage::requested, &notifications, &NotificationService::requestAuthorization);
+    connect(notificationPage, &PermissionPage::requested, &notifications,
+            &NotificationService::requestAuthorization);
     m_pages->addWidget(notificationPage);
     auto* readyPage = new ReadyPage;
     connect(readyPage, &ReadyPage::getStarted, this, &OnboardingView::finished);
@@ -84,7 +86,8 @@ void OnboardingView::setCurrentPage(int page) {
     m_back->setVisible(m_currentPage >= 1);
     m_next->setVisible(m_currentPage < pageCount - 1);
     for (int i = 0; i < pageCount; ++i)
-        styleBox(m_dots[std::size_t(i)], i == m_currentPage ? "accent" : "gray", i == m_currentPage ? 1.0 : 0.35, 4);
+        styleBox(m_dots[std::size_t(i)], i == m_currentPage ? "accent" : "gray",
+                 i == m_currentPage ? 1.0 : 0.35, 4);
 }
 
 QWidget* OnboardingView::page(int index) const {

@@ -64,9 +64,18 @@ QColor Palette::faded(std::string_view name, double opacity, const QPalette& pal
 }
 
 const std::vector<std::string_view>& Palette::names() {
-    static const std::vector<std::string_view> all{
-        "green", "yellow", "orange", "red", "blue", "gray", "cyan", "purple", "secondary",
-        "accent", "windowBackground", "controlBackground"};
+    static const std::vector<std::string_view> all{"green",
+                                                   "yellow",
+                                                   "orange",
+                                                   "red",
+                                                   "blue",
+                                                   "gray",
+                                                   "cyan",
+                                                   "purple",
+                                                   "secondary",
+                                                   "accent",
+                                                   "windowBackground",
+                                                   "controlBackground"};
     return all;
 }
 

@@ -31,7 +31,8 @@ PermissionPage::PermissionPage(Texts texts, bool isAuthorized, QWidget* parent)
     auto* confirmationRow = new QHBoxLayout(m_confirmation);
     confirmationRow->setContentsMargins(0, 0, 0, 0);
     confirmationRow->setSpacing(6);
-    confirmationRow->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 16, m_confirmation));
+    confirmationRow->addWidget(
+        makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 16, m_confirmation));
     confirmationRow->addWidget(makeLabel(m_texts.granted, TextStyle::body, "green", m_confirmation));
     column->addWidget(m_confirmation, 0, Qt::AlignHCenter);
     column->addStretch();

@@ -14,7 +14,8 @@ ReadyPage::ReadyPage(QWidget* parent) : QWidget(parent) {
     column->addStretch();
     column->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 56, this), 0,
                       Qt::AlignHCenter);
-    column->addWidget(makeLabel(QStringLiteral("You're All Set!"), TextStyle::title, {}, this), 0, Qt::AlignHCenter);
+    column->addWidget(makeLabel(QStringLiteral("You're All Set!"), TextStyle::title, {}, this), 0,
+                      Qt::AlignHCenter);
 
     auto* features = new QWidget(this);
     auto* rows = new QVBoxLayout(features);
@@ -22,12 +23,12 @@ ReadyPage::ReadyPage(QWidget* parent) : QWidget(parent) {
     rows->setSpacing(8);
     rows->addWidget(new FeatureRow(QStringLiteral("antenna.radiowaves.left.and.right"), "accent",
                                    QStringLiteral("Monitor signal strength"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("clock"), "accent", QStringLiteral("Track latency & packet loss"),
-                                   features));
-    rows->addWidget(
-        new FeatureRow(QStringLiteral("lightbulb"), "accent", QStringLiteral("Get improvement tips"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("chart.bar"), "accent", QStringLiteral("Analyze nearby networks"),
-                                   features));
+    rows->addWidget(new FeatureRow(QStringLiteral("clock"), "accent",
+                                   QStringLiteral("Track latency & packet loss"), features));
+    rows->addWidget(new FeatureRow(QStringLiteral("lightbulb"), "accent",
+                                   QStringLiteral("Get improvement tips"), features));
+    rows->addWidget(new FeatureRow(QStringLiteral("chart.bar"), "accent",
+                                   QStringLiteral("Analyze nearby networks"), features));
     column->addWidget(features, 0, Qt::AlignHCenter);
     column->addSpacing(4);
 

@@ -22,8 +22,8 @@ class QWidget;
 // of rows, and an optional caption below it.
 
 // A label made of a symbol and a text, in one row.
-QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol, std::string_view symbolColour = "accent",
-                             QWidget* parent = nullptr);
+QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol,
+                             std::string_view symbolColour = "accent", QWidget* parent = nullptr);
 // Adds a section to `form` and answers the layout its rows go into.
 QVBoxLayout* addFormSection(QVBoxLayout* form, const QString& title, const QString& symbol,
                             const QString& footer = {});

@@ -40,7 +40,8 @@ SettingsView::SettingsView(AppSettings& settings, NotificationService& notificat
                    QStringLiteral("General"));
     m_tabs->addTab(scrolling(m_menuBar), symbolIcon(QStringLiteral("menubar.rectangle"), symbolColour, 16),
                    QStringLiteral("Menu Bar"));
-    m_tabs->addTab(scrolling(m_thresholds), symbolIcon(QStringLiteral("slider.horizontal.3"), symbolColour, 16),
+    m_tabs->addTab(scrolling(m_thresholds),
+                   symbolIcon(QStringLiteral("slider.horizontal.3"), symbolColour, 16),
                    QStringLiteral("Thresholds"));
     m_tabs->addTab(scrolling(m_notifications), symbolIcon(QStringLiteral("bell"), symbolColour, 16),
                    QStringLiteral("Notifications"));

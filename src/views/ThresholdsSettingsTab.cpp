@@ -44,8 +44,8 @@ QLineEdit* makeField(const char* key, QWidget* parent) {
 }
 
 // A threshold row: the level's symbol and name, the field, then its unit in a column of its own.
-void addThresholdRow(QVBoxLayout* section, const QString& level, const QString& symbol, std::string_view colour,
-                     QLineEdit* field, const QString& unit) {
+void addThresholdRow(QVBoxLayout* section, const QString& level, const QString& symbol,
+                     std::string_view colour, QLineEdit* field, const QString& unit) {
     auto* control = new QWidget;
     auto* row = new QHBoxLayout(control);
     row->setContentsMargins(0, 0, 0, 0);
@@ -77,8 +77,8 @@ ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* par
     m_latencyCritical = makeField(SettingsKey::latencyCriticalThreshold, this);
     addThresholdRow(latency, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), "yellow",
                     m_latencyWarning, QStringLiteral("ms"));
-    addThresholdRow(latency, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), "red", m_latencyCritical,
-                    QStringLiteral("ms"));
+    addThresholdRow(latency, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), "red",
+                    m_latencyCritical, QStringLiteral("ms"));
     m_latencyHint = addHint(latency);
 
     QVBoxLayout* loss = addFormSection(form, QStringLiteral("Packet Loss"), QStringLiteral("xmark.circle"),
@@ -87,15 +87,16 @@ ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* par
     m_packetLossCritical = makeField(SettingsKey::packetLossCriticalThreshold, this);
     addThresholdRow(loss, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), "yellow",
                     m_packetLossWarning, QStringLiteral("%"));
-    addThresholdRow(loss, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), "red", m_packetLossCritical,
-                    QStringLiteral("%"));
+    addThresholdRow(loss, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), "red",
+                    m_packetLossCritical, QStringLiteral("%"));
     m_packetLossHint = addHint(loss);
 
     form->addSpacing(8);
     auto* reset = new QPushButton(QStringLiteral("Reset to Defaults"), this);
     reset->setObjectName(QStringLiteral("resetToDefaults"));
     reset->setFlat(true);
-    reset->setIcon(symbolIcon(QStringLiteral("arrow.counterclockwise"), palette().color(QPalette::ButtonText), 14));
+    reset->setIcon(
+        symbolIcon(QStringLiteral("arrow.counterclockwise"), palette().color(QPalette::ButtonText), 14));
     reset->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     form->addWidget(reset, 0, Qt::AlignLeft);
     connect(reset, &QPushButton::clicked, this, [this] { m_settings.resetToDefaults(); });
@@ -106,7 +107,8 @@ ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* par
     connect(m_packetLossWarning, &QLineEdit::editingFinished, this, [this] { commitPacketLoss(true); });
     connect(m_packetLossCritical, &QLineEdit::editingFinished, this, [this] { commitPacketLoss(false); });
     // Whoever changes a threshold (the reset, another window), the fields show it and old hints go.
-    for (auto changed : {&AppSettings::latencyWarningThresholdChanged, &AppSettings::latencyCriticalThresholdChanged})
+    for (auto changed :
+         {&AppSettings::latencyWarningThresholdChanged, &AppSettings::latencyCriticalThresholdChanged})
         connect(&settings, changed, this, [this] {
             m_latencyHint->hide();
             showStoredValues();
@@ -130,7 +132,8 @@ void ThresholdsSettingsTab::commitLatency(bool warning) {
     if (!value || *value != std::trunc(*value) || *value < AppSettings::latencyThresholdRange[0] ||
         *value > AppSettings::latencyThresholdRange[1])
         refusal = kLatencyRangeHint;
-    else if (warning ? *value > m_settings.latencyCriticalThreshold() : *value < m_settings.latencyWarningThreshold())
+    else if (warning ? *value > m_settings.latencyCriticalThreshold()
+                     : *value < m_settings.latencyWarningThreshold())
         refusal = kOrderHint;
     if (!refusal.isEmpty()) {
         m_latencyHint->setText(refusal);
@@ -152,7 +155,8 @@ void ThresholdsSettingsTab::commitPacketLoss(bool warning) {
     if (value && *value == stored)
         return;
     QString refusal;
-    if (!value || *value < AppSettings::packetLossThresholdRange[0] || *value > AppSettings::packetLossThresholdRange[1])
+    if (!value || *value < AppSettings::packetLossThresholdRange[0] ||
+        *value > AppSettings::packetLossThresholdRange[1])
         refusal = kPacketLossRangeHint;
     else if (warning ? *value > m_settings.packetLossCriticalThreshold()
                      : *value < m_settings.packetLossWarningThreshold())

@@ -14,8 +14,8 @@ WelcomePage::WelcomePage(QWidget* parent) : QWidget(parent) {
     column->addStretch();
     auto* symbol = new QLabel(this);
     symbol->setObjectName(QStringLiteral("wifi"));
-    symbol->setPixmap(gradientSymbolPixmap(QStringLiteral("wifi"), Palette::colour("blue"), Palette::colour("cyan"),
-                                           72, 2.0));
+    symbol->setPixmap(gradientSymbolPixmap(QStringLiteral("wifi"), Palette::colour("blue"),
+                                           Palette::colour("cyan"), 72, 2.0));
     symbol->setFixedSize(72, 72);
     column->addWidget(symbol, 0, Qt::AlignHCenter);
     column->addWidget(makeLabel(QStringLiteral("Welcome to Linkmeter"), TextStyle::title, {}, this), 0,

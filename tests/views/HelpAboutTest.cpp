@@ -50,7 +50,8 @@ TEST(HelpView, TroubleshootingShowsFourBoldHeadingsAndTwoTips) {
     view.sidebar()->setCurrentRow(5);
     EXPECT_EQ(view.selectedTopic(), HelpTopic::troubleshooting);
     EXPECT_EQ(boldPassages(view.contentLabel()->text()),
-              (QStringList{"Slow Connection", "Intermittent Disconnections", "High Latency", "Can't See Network Name"}));
+              (QStringList{"Slow Connection", "Intermittent Disconnections", "High Latency",
+                           "Can't See Network Name"}));
     const QString shown = plainText(view.contentLabel()->text());
     EXPECT_TRUE(shown.contains("1. Check signal strength - move closer to router\n2. Switch to 5 GHz"));
     EXPECT_FALSE(shown.contains("**"));
@@ -69,7 +70,8 @@ TEST(AboutView, ShowsTheBuildsVersionAndFallsBackWhenItHasNone) {
     AboutView view;
     auto* version = view.findChild<QLabel*>(QStringLiteral("version"));
     ASSERT_NE(version, nullptr);
-    EXPECT_EQ(version->text(), QStringLiteral("Version %1 (%2)").arg(build_info::version, build_info::buildNumber));
+    EXPECT_EQ(version->text(),
+              QStringLiteral("Version %1 (%2)").arg(build_info::version, build_info::buildNumber));
     EXPECT_EQ(AboutView::versionLine("", ""), "Version 1.0 (1)");
     EXPECT_EQ(AboutView::versionLine("2.3", ""), "Version 2.3 (1)");
 }

@@ -164,8 +164,8 @@ TEST_F(SettingsViewTest, ARefusedThresholdShowsWhyAndKeepsTheStoredValue) {
         EXPECT_EQ(f.settings.latencyCriticalThreshold(), 100) << text.toStdString();
         EXPECT_TRUE(tab->latencyHint()->text().contains("10000")) << text.toStdString();
     }
-    for (const QString& text : {QStringLiteral("-1"), QStringLiteral("100.5"), QStringLiteral("nan"),
-                                QStringLiteral("inf")}) {
+    for (const QString& text :
+         {QStringLiteral("-1"), QStringLiteral("100.5"), QStringLiteral("nan"), QStringLiteral("inf")}) {
         commit(SettingsKey::packetLossCriticalThreshold, text);
         EXPECT_EQ(f.settings.packetLossCriticalThreshold(), 5.0) << text.toStdString();
         EXPECT_FALSE(tab->packetLossHint()->isHidden()) << text.toStdString();

@@ -14,8 +14,8 @@
 
 #include <QGuiApplication>
 #include <QPointer>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -28,8 +28,8 @@ protected:
 
     // With a tray (as on a desktop) nothing opens at launch; without one the popover does.
     std::unique_ptr<LinkmeterApp> launch(bool tray = true) {
-        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, f.location, nullptr,
-                                              tray);
+        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, f.location,
+                                              nullptr, tray);
     }
 };
 
