@@ -1,6 +1,7 @@
 #include "views/SymbolIcon.h"
 
 #include <QByteArray>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
@@ -87,6 +88,47 @@ constexpr Symbol kSymbols[] = {
     {"gauge.with.needle", "",
      R"(<path d="M3.5 17a9 9 0 1 1 17 0M12 15l4.5-6"/><circle cx="12" cy="15" r="1.5" fill="C"/>)"},
     {"magnifyingglass", "", R"(<circle cx="10.5" cy="10.5" r="6.5"/><path d="M15.5 15.5l5.5 5.5"/>)"},
+    // Settings, onboarding, help and about.
+    {"network", "",
+     R"(<circle cx="12" cy="12" r="9"/><path d="M3 12h18M12 3c-3.5 3.5-3.5 14.5 0 18M12 3c3.5 3.5 3.5 14.5 0 18"/>)"},
+    {"clock", "", R"(<circle cx="12" cy="12" r="9"/><path d="M12 7v5l3.5 2"/>)"},
+    {"menubar.rectangle", "", R"(<rect x="2.5" y="4.5" width="19" height="15" rx="2.5"/><path d="M2.5 9h19"/>)"},
+    {"slider.horizontal.3", "",
+     R"(<path d="M3 6h18M3 12h18M3 18h18"/><circle cx="8" cy="6" r="2.2" fill="C"/><circle cx="16" cy="12" r="2.2" fill="C"/><circle cx="10" cy="18" r="2.2" fill="C"/>)"},
+    {"bell", "", R"(<path d="M12 3a6 6 0 0 0-6 6v4.5L4 17h16l-2-3.5V9a6 6 0 0 0-6-6zM10 20a2 2 0 0 0 4 0"/>)"},
+    {"bell.badge", "",
+     R"(<path d="M13.5 3.2A6 6 0 0 0 6 9v4.5L4 17h16l-2-3.5V11M10 20a2 2 0 0 0 4 0"/><circle cx="18" cy="5.5" r="3.2" fill="C" stroke="none"/>)"},
+    {"bell.badge.fill", "",
+     R"(<path d="M13.5 3.2A6 6 0 0 0 6 9v4.5L4 17h16l-2-3.5V11a5 5 0 0 1-4.5-7.8z" fill="C"/><path d="M10 20a2 2 0 0 0 4 0"/><circle cx="18.5" cy="5" r="3.2" fill="C" stroke="none"/>)"},
+    {"bell.slash", "",
+     R"(<path d="M12 3a6 6 0 0 0-6 6v4.5L4 17h16l-2-3.5V9a6 6 0 0 0-6-6zM10 20a2 2 0 0 0 4 0M3 3l18 18"/>)"},
+    {"laptopcomputer", "", R"(<rect x="4" y="5" width="16" height="11" rx="1.5"/><path d="M2 19.5h20"/>)"},
+    {"server.rack", "",
+     R"(<rect x="3" y="4" width="18" height="7" rx="1.5"/><rect x="3" y="13" width="18" height="7" rx="1.5"/><circle cx="7" cy="7.5" r="1" fill="C"/><circle cx="7" cy="16.5" r="1" fill="C"/>)"},
+    {"lock.shield", "",
+     R"(<path d="M12 2.5l8 3v6c0 5-3.5 8.5-8 10-4.5-1.5-8-5-8-10v-6z"/><rect x="9" y="11" width="6" height="5" rx="1" fill="C" stroke-width="1.2"/><path d="M10.3 11V9.5a1.7 1.7 0 0 1 3.4 0V11" stroke-width="1.5"/>)"},
+    {"wifi.exclamationmark", "",
+     R"(<path d="M2 9a14 14 0 0 1 14.5-3.6M5.5 12.5a9 9 0 0 1 9-2.3M9 16a4 4 0 0 1 4.5-.8M19.5 9v6.5"/><circle cx="19.5" cy="19.5" r="1.1" fill="C"/><circle cx="11.5" cy="19.5" r="1" fill="C"/>)"},
+    {"timer", "", R"(<circle cx="12" cy="13.5" r="8"/><path d="M12 13.5V9M9.5 2.5h5M12 2.5v3"/>)"},
+    {"textformat.size", "", R"(<path d="M2.5 19l5-13 5 13M4.3 14.5h6.4M13.5 19l3.8-8.5 3.8 8.5M14.8 16.3h5"/>)"},
+    {"textformat", "", R"(<path d="M2.5 18l5-12 5 12M4.2 14h6.6"/><circle cx="17.5" cy="15" r="3"/><path d="M20.5 12v6"/>)"},
+    {"paintbrush", "",
+     R"(<path d="M21 3l-9.5 9.5M11 13c-2-.6-4.3.8-4.7 3-.3 1.6-1.5 3-3.3 3.5 3.2 1.6 7.4.6 8.9-2 .8-1.4.6-3.4-.9-4.5z"/>)"},
+    {"rectangle.portrait", "", R"(<rect x="6" y="3" width="12" height="18" rx="2.5"/>)"},
+    {"rectangle.compress.vertical", "",
+     R"(<path d="M4 2.5h16M4 21.5h16M12 3v4M9.5 5L12 7.5 14.5 5M12 21v-4M9.5 19l2.5-2.5 2.5 2.5"/><rect x="4" y="10" width="16" height="4" rx="1"/>)"},
+    {"lightbulb", "",
+     R"(<path d="M12 2.5a6.5 6.5 0 0 0-4 11.6c.7.6 1 1.3 1 2.1V17h6v-.8c0-.8.3-1.5 1-2.1a6.5 6.5 0 0 0-4-11.6zM9.5 20h5M10.5 22.5h3"/>)"},
+    {"exclamationmark.bubble", "",
+     R"(<path d="M4 3.5h16A1.5 1.5 0 0 1 21.5 5v10a1.5 1.5 0 0 1-1.5 1.5h-9L6 20.5v-4H4A1.5 1.5 0 0 1 2.5 15V5A1.5 1.5 0 0 1 4 3.5zM12 7v4.5"/><circle cx="12" cy="14" r="0.9" fill="C"/>)"},
+    {"xmark.octagon", "", R"(<path d="M8.3 2.5h7.4l5.3 5.3v7.4l-5.3 5.3H8.3L3 15.2V7.8zM9 9l6 6M15 9l-6 6"/>)"},
+    {"arrow.counterclockwise", "", R"(<path d="M5 12a7 7 0 1 0 2.1-5M6.5 2.8v4.5H11"/>)"},
+    {"location.fill.viewfinder", "",
+     R"(<path d="M3 8V4.5A1.5 1.5 0 0 1 4.5 3H8M16 3h3.5A1.5 1.5 0 0 1 21 4.5V8M21 16v3.5a1.5 1.5 0 0 1-1.5 1.5H16M8 21H4.5A1.5 1.5 0 0 1 3 19.5V16"/><path d="M17 7L7 11.2l4.5 1.3 1.3 4.5z" fill="C" stroke-width="1.2"/>)"},
+    {"location.slash", "", R"(<path d="M20 4L4 10.7l7 2.3 2.3 7zM3 3l18 18"/>)"},
+    {"house", "", R"(<path d="M3 11l9-7.5 9 7.5M5.5 9v11.5h13V9M10 20.5v-6h4v6"/>)"},
+    {"wrench.and.screwdriver", "",
+     R"(<path d="M15 3.2a4.5 4.5 0 0 0 5.8 5.8l-9.5 9.5a2.3 2.3 0 0 1-3.3-3.3l9.5-9.5A4.5 4.5 0 0 1 15 3.2zM3 3l2.5.8 5 5-1.7 1.7-5-5z"/>)"},
 };
 
 const Symbol* find(const QString& name) {
@@ -158,6 +200,20 @@ QPixmap symbolPixmap(const QString& name, const QColor& colour, int size, double
         QPixmapCache::insert(key, pixmap);
     }
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+QPixmap gradientSymbolPixmap(const QString& name, const QColor& top, const QColor& bottom, int size,
+                             double devicePixelRatio) {
+    QPixmap pixmap = symbolPixmap(name, Qt::white, size, devicePixelRatio);
+    if (pixmap.isNull())
+        return pixmap;
+    QLinearGradient gradient(0, 0, 0, size);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    QPainter p(&pixmap);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(QRectF(0, 0, size, size), gradient);
     return pixmap;
 }
 
