@@ -10,7 +10,7 @@ class QWidget;
 
 // The text styles of the interface, sized in device-independent pixels so they scale with the
 // screen rather than with the desktop's font setting.
-enum class TextStyle { largeScore, title3, headline, subheadline, body, caption, caption2 };
+enum class TextStyle { largeScore, title, title3, headline, subheadline, body, caption, caption2 };
 
 QFont styledFont(TextStyle style, const QFont& base);
 // `style` in the fixed-pitch family, for addresses and figures that should line up.
