@@ -3,6 +3,7 @@
 #include "core/AppSettings.h"
 #include "platform/StatusItem.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "views/DiagnosticsContentView.h"
 #include "views/MainPopoverView.h"
 #include "views/MenuBarLabel.h"
 
@@ -41,6 +42,11 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, StatusView::Servic
     connect(status, &StatusView::helpRequested, this, &TrayController::helpRequested);
     connect(status, &StatusView::aboutRequested, this, &TrayController::aboutRequested);
     connect(status, &StatusView::quitRequested, this, &TrayController::quitRequested);
+    DiagnosticsContentView* diagnostics = m_view->diagnosticsView();
+    diagnostics->bind(m_viewModel);
+    connect(diagnostics, &DiagnosticsContentView::settingsRequested, this,
+            &TrayController::settingsRequested);
+    connect(diagnostics, &DiagnosticsContentView::quitRequested, this, &TrayController::quitRequested);
     connect(status, &StatusView::openAddress, this,
             [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); });
 

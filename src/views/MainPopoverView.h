@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class DiagnosticsContentView;
 class QVBoxLayout;
 
 // The popover's content: the status view, or the diagnostics page while `showDiagnostics` is set.
@@ -14,12 +15,13 @@ public:
     explicit MainPopoverView(StatusView::Services services, QWidget* parent = nullptr);
 
     StatusView* statusView() const { return m_status; }
+    DiagnosticsContentView* diagnosticsView() const { return m_diagnostics; }
     bool showDiagnostics() const { return m_showDiagnostics; }
     void setShowDiagnostics(bool show);
 
 private:
     StatusView* m_status = nullptr;
-    QWidget* m_diagnostics = nullptr;
+    DiagnosticsContentView* m_diagnostics = nullptr;
     QVBoxLayout* m_pages = nullptr;
     bool m_showDiagnostics = false;
 };
