@@ -40,7 +40,7 @@ AdditionalInfoRow::AdditionalInfoRow(QWidget* parent) : QWidget(parent) {
     palette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
     m_button->setPalette(palette);
     connect(m_button, &QToolButton::clicked, this, [this] { setExpanded(!m_expanded); });
-    column->addWidget(m_button, 0, Qt::AlignLeft);
+    column->addWidget(m_button, 0, Qt::AlignLeft | Qt::AlignAbsolute);
 
     m_list = new QWidget(this);
     m_rows = new QVBoxLayout(m_list);
@@ -64,6 +64,8 @@ void AdditionalInfoRow::setExpanded(bool expanded) {
     m_button->setIcon(symbolIcon(expanded ? QStringLiteral("chevron.up") : QStringLiteral("chevron.down"),
                                  Palette::colour("secondary"), 10));
     m_list->setVisible(expanded);
+    // Showing rows that were built while hidden does not tell the enclosing layouts on its own.
+    updateGeometry();
 }
 
 void AdditionalInfoRow::rebuild() {

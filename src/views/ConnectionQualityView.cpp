@@ -47,9 +47,9 @@ ConnectionQualityView::ConnectionQualityView(QWidget* parent) : QWidget(parent) 
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(6);
     auto* divider = new QFrame(m_breakdown);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Plain);
     divider->setObjectName(QStringLiteral("breakdownDivider"));
+    divider->setFixedHeight(1);
+    styleBox(divider, "gray", 0.3, 0);
     rows->addWidget(divider);
     m_rows = {new QualityBreakdownRow(QStringLiteral("Signal"),
                                       QStringLiteral("antenna.radiowaves.left.and.right"), m_breakdown),

@@ -125,6 +125,15 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     setData({}, std::nullopt);
 }
 
+void SpeedTestView::showPage(int index) {
+    m_pages->setCurrentIndex(index);
+    // The card is as tall as the page on show, not as the tallest page.
+    for (int i = 0; i < m_pages->count(); ++i)
+        m_pages->widget(i)->setSizePolicy(QSizePolicy::Preferred,
+                                          i == index ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    updateGeometry();
+}
+
 int SpeedTestView::page() const {
     return m_pages->currentIndex();
 }
@@ -139,10 +148,10 @@ void SpeedTestView::setData(const SpeedTestState& state, const std::optional<Spe
     m_server->setVisible(completed);
     switch (state.kind()) {
     case SpeedTestState::Kind::idle:
-        m_pages->setCurrentIndex(idlePage);
+        showPage(idlePage);
         break;
     case SpeedTestState::Kind::testing: {
-        m_pages->setCurrentIndex(testingPage);
+        showPage(testingPage);
         m_progress->setValue(static_cast<int>(std::clamp(state.progress(), 0.0, 1.0) * 1000));
         const bool download = state.phase() == SpeedTestPhase::download;
         setSymbol(m_phaseIcon,
@@ -155,13 +164,13 @@ void SpeedTestView::setData(const SpeedTestState& state, const std::optional<Spe
         break;
     }
     case SpeedTestState::Kind::completed:
-        m_pages->setCurrentIndex(completedPage);
+        showPage(completedPage);
         m_server->setText(QString::fromStdString(state.result().serverName));
         m_download->setValue(state.result().downloadSpeed);
         m_upload->setValue(state.result().uploadSpeed);
         break;
     case SpeedTestState::Kind::failed:
-        m_pages->setCurrentIndex(failedPage);
+        showPage(failedPage);
         m_error->setText(QString::fromStdString(state.error()));
         break;
     }

@@ -36,6 +36,7 @@ signals:
     void cancelRequested();
 
 private:
+    void showPage(int index);
     void updateLastTested();
 
     QLabel* m_server = nullptr;

@@ -50,6 +50,8 @@ void TipsSection::updateHeader() {
 
 void TipsSection::rebuild() {
     m_list->setVisible(isExpanded());
+    // Showing a list that was built while hidden does not tell the enclosing layouts on its own.
+    updateGeometry();
     if (!isExpanded())
         return;
     std::vector<Tip> wanted(m_tips.begin(),
