@@ -66,6 +66,8 @@ void BandwidthView::setData(const BandwidthSpeed& speed, const std::vector<doubl
                             const std::vector<double>& uploadHistory) {
     m_download->setText(QString::fromStdString(formatSpeed(speed.downloadBytesPerSecond)));
     m_upload->setText(QString::fromStdString(formatSpeed(speed.uploadBytesPerSecond)));
+    m_downloadHistory->setVisible(!downloadHistory.empty());
     m_downloadHistory->setData(downloadHistory);
+    m_uploadHistory->setVisible(!uploadHistory.empty());
     m_uploadHistory->setData(uploadHistory);
 }

@@ -32,13 +32,12 @@ ConnectionQualityView::ConnectionQualityView(QWidget* parent) : QWidget(parent) 
     summary->addWidget(m_ring);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
-    texts->addStretch();
+    texts->setAlignment(Qt::AlignVCenter);
     m_rating = makeLabel(QString(), TextStyle::headline, {}, card);
     texts->addWidget(m_rating);
     m_description = makeLabel(QString(), TextStyle::caption, "secondary", card);
     m_description->setWordWrap(true);
     texts->addWidget(m_description);
-    texts->addStretch();
     summary->addLayout(texts, 1);
     content->addLayout(summary);
 

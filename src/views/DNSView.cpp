@@ -32,9 +32,9 @@ DNSView::DNSView(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
     m_time = makeNumberLabel(TextStyle::title2, QFont::DemiBold, "secondary", card);
-    row->addWidget(m_time, 0, Qt::AlignBaseline);
+    row->addWidget(m_time, 0, Qt::AlignBottom);
     m_note = makeLabel(QString(), TextStyle::caption, "secondary", card);
-    row->addWidget(m_note, 0, Qt::AlignBaseline);
+    row->addWidget(m_note, 0, Qt::AlignBottom);
     row->addStretch();
     column->addLayout(row);
 

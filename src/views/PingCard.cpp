@@ -43,11 +43,13 @@ PingCard::PingCard(const QString& title, QWidget* parent) : QFrame(parent) {
     auto* averageRow = new QHBoxLayout;
     averageRow->setSpacing(4);
     m_average = makeNumberLabel(TextStyle::title2, QFont::DemiBold, "green", card);
-    averageRow->addWidget(m_average, 0, Qt::AlignBaseline);
+    averageRow->addWidget(m_average, 0, Qt::AlignBottom);
     m_jitter = makeLabel(QString(), TextStyle::caption, "secondary", card);
-    averageRow->addWidget(m_jitter, 0, Qt::AlignBaseline);
+    averageRow->addWidget(m_jitter, 0, Qt::AlignBottom);
     averageRow->addStretch();
     response->addLayout(averageRow);
+    // Aligned rather than stretched: a stretch would let the card grow into spare room.
+    response->setAlignment(Qt::AlignTop);
     figures->addLayout(response, 1);
 
     auto* dropped = new QVBoxLayout;
@@ -56,7 +58,7 @@ PingCard::PingCard(const QString& title, QWidget* parent) : QFrame(parent) {
                        Qt::AlignRight);
     m_loss = makeNumberLabel(TextStyle::caption, QFont::Medium, "green", card);
     dropped->addWidget(m_loss, 0, Qt::AlignRight);
-    dropped->addStretch();
+    dropped->setAlignment(Qt::AlignTop);
     figures->addLayout(dropped);
     column->addLayout(figures);
 

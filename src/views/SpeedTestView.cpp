@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStackedLayout>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -44,7 +43,8 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     header->addWidget(m_server);
     content->addLayout(header);
 
-    m_pages = new QStackedLayout;
+    m_pages = new QVBoxLayout;
+    m_pages->setContentsMargins(0, 0, 0, 0);
     content->addLayout(m_pages);
 
     auto* idle = new QWidget(card);
@@ -126,16 +126,14 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
 }
 
 void SpeedTestView::showPage(int index) {
-    m_pages->setCurrentIndex(index);
-    // The card is as tall as the page on show, not as the tallest page.
+    // Only the page on show takes room, so the card is as tall as that page.
+    m_page = index;
     for (int i = 0; i < m_pages->count(); ++i)
-        m_pages->widget(i)->setSizePolicy(QSizePolicy::Preferred,
-                                          i == index ? QSizePolicy::Preferred : QSizePolicy::Ignored);
-    updateGeometry();
+        m_pages->itemAt(i)->widget()->setVisible(i == index);
 }
 
 int SpeedTestView::page() const {
-    return m_pages->currentIndex();
+    return m_page;
 }
 
 void SpeedTestView::setData(const SpeedTestState& state, const std::optional<SpeedTestResult>& lastResult) {

@@ -11,7 +11,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QStackedLayout;
+class QVBoxLayout;
 class QTimer;
 class SpeedMetric;
 
@@ -40,7 +40,8 @@ private:
     void updateLastTested();
 
     QLabel* m_server = nullptr;
-    QStackedLayout* m_pages = nullptr;
+    QVBoxLayout* m_pages = nullptr;
+    int m_page = -1;
     QPushButton* m_run = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_phaseIcon = nullptr;

@@ -91,7 +91,7 @@ constexpr Symbol kSymbols[] = {
     {"arrow.up", "", R"(<path d="M12 20V4M6 10l6-6 6 6"/>)"},
     {"arrow.up.circle.fill", "",
      R"(<circle cx="12" cy="12" r="10" fill="C" stroke="none"/><path d="M12 17.5v-10M7.8 11.5l4.2-4.2 4.2 4.2" stroke="#fff"/>)"},
-    {"location.slash", "", R"(<path d="M20 4l-6.5 16-2.5-7-7-2.5 7.5-3M3 3l18 18"/>)"},
+    {"location.slash", "", R"(<path d="M20.5 3.5L3.5 11l7.5 2 2 7.5zM3 3l18 18"/>)"},
     {"location.circle", "",
      R"(<circle cx="12" cy="12" r="9.5"/><path d="M16.5 7.5L7 11.2l4 1 1 4z" fill="C"/>)"},
     {"speedometer", "",
