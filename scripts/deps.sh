@@ -10,6 +10,8 @@ packages=(
   iputils-ping iproute2 dbus xvfb xauth fonts-dejavu-core
   dpkg-dev file gzip desktop-file-utils appstream lintian
   clang
+  # Tests only: the DNS switch runs against a real NetworkManager in a namespace of its own.
+  network-manager
 )
 
 missing=()

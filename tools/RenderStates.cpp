@@ -1,25 +1,39 @@
 #include "RenderStates.h"
 
 #include "core/AppSettings.h"
+#include "core/LocationService.h"
 #include "diagnosis/NetworkMemoryService.h"
+#include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
 #include "reports/ExportService.h"
 #include "reports/UpdateService.h"
+#include "views/AboutView.h"
 #include "views/ActionableTipView.h"
 #include "views/AdditionalInfoRow.h"
 #include "views/ConnectionQualityView.h"
 #include "views/DiagnosticsContentView.h"
 #include "views/DiagnosticsScreenshotView.h"
+#include "views/GeneralSettingsTab.h"
+#include "views/HelpView.h"
+#include "views/MenuBarSettingsTab.h"
+#include "views/NotificationsSettingsTab.h"
+#include "views/OnboardingView.h"
+#include "views/PermissionPage.h"
+#include "views/SettingsView.h"
 #include "views/SpeedTestView.h"
 #include "views/StatusScreenshotView.h"
 #include "views/StatusView.h"
+#include "views/ThresholdsSettingsTab.h"
 #include "views/TipView.h"
 #include "views/TipsSection.h"
 
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -181,6 +195,47 @@ std::unique_ptr<QWidget> speedTestStates() {
     return column;
 }
 
+// The settings window on one tab, as it opens at its fixed size.
+std::function<std::unique_ptr<QWidget>()> settingsOn(SettingsView::Tab tab,
+                                                     std::function<void()> prepare = {}) {
+    return [tab, prepare = std::move(prepare)]() -> std::unique_ptr<QWidget> {
+        if (prepare)
+            prepare();
+        auto view = std::make_unique<SettingsView>(AppSettings::shared(), NotificationService::shared());
+        view->tabs()->setCurrentIndex(tab);
+        return view;
+    };
+}
+
+// A whole tab at the window's width, taller than the window so that nothing is hidden by scrolling.
+template <typename Tab>
+std::function<std::unique_ptr<QWidget>()> fullTab(std::function<void()> prepare = {}) {
+    return [prepare = std::move(prepare)]() -> std::unique_ptr<QWidget> {
+        if (prepare)
+            prepare();
+        std::unique_ptr<QWidget> tab;
+        if constexpr (std::is_same_v<Tab, NotificationsSettingsTab>)
+            tab = std::make_unique<Tab>(AppSettings::shared(), NotificationService::shared());
+        else
+            tab = std::make_unique<Tab>(AppSettings::shared());
+        tab->setFixedWidth(434);
+        return tab;
+    };
+}
+
+// Onboarding on `page`; the permission pages show the state asked for rather than the machine's.
+std::function<std::unique_ptr<QWidget>()> onboarding(int page,
+                                                     std::optional<bool> authorized = std::nullopt) {
+    return [page, authorized]() -> std::unique_ptr<QWidget> {
+        auto view =
+            std::make_unique<OnboardingView>(LocationService::shared(), NotificationService::shared());
+        view->setCurrentPage(page);
+        if (auto* permission = qobject_cast<PermissionPage*>(view->page(page)); permission && authorized)
+            permission->setAuthorized(*authorized);
+        return view;
+    };
+}
+
 std::vector<RenderState> makeStates() {
     std::vector<RenderState> states;
     states.push_back(
@@ -295,6 +350,50 @@ std::vector<RenderState> makeStates() {
     states.push_back({"speed-test-states", speedTestStates});
     states.push_back(
         {"diagnostics-screenshot", [] { return std::make_unique<DiagnosticsScreenshotView>(monitoring()); }});
+    states.push_back({"settings-general", settingsOn(SettingsView::general)});
+    states.push_back({"settings-general-no-portal-check", settingsOn(SettingsView::general, [] {
+                          AppSettings::shared().setCheckForCaptivePortal(false);
+                      })});
+    states.push_back({"settings-menu-bar", settingsOn(SettingsView::menuBar)});
+    states.push_back({"settings-menu-bar-full", fullTab<MenuBarSettingsTab>([] {
+                          AppSettings::shared().setMenuBarDisplayMode(MenuBarDisplayMode::pingAndQuality);
+                      })});
+    states.push_back({"settings-thresholds", settingsOn(SettingsView::thresholds)});
+    states.push_back({"settings-thresholds-refused", [] {
+                          auto view = settingsOn(SettingsView::thresholds)();
+                          auto* tab = view->findChild<ThresholdsSettingsTab*>();
+                          auto* field = tab->findChild<QLineEdit*>(
+                              QString::fromLatin1(SettingsKey::latencyWarningThreshold));
+                          field->setText(QStringLiteral("500"));
+                          emit field->editingFinished();
+                          return view;
+                      }});
+    // The notification service here has no notification server to ask, so it shows the card
+    // for a missing permission.
+    states.push_back({"settings-notifications", settingsOn(SettingsView::notifications)});
+    states.push_back({"settings-notifications-full", fullTab<NotificationsSettingsTab>()});
+    states.push_back({"settings-notifications-off", fullTab<NotificationsSettingsTab>([] {
+                          AppSettings::shared().setNotificationsEnabled(false);
+                      })});
+    states.push_back({"settings-notifications-granted", [] {
+                          auto tab = fullTab<NotificationsSettingsTab>()();
+                          static_cast<NotificationsSettingsTab*>(tab.get())->showPermission(true);
+                          return tab;
+                      }});
+    states.push_back({"onboarding-welcome", onboarding(0)});
+    states.push_back({"onboarding-location", onboarding(1, false)});
+    states.push_back({"onboarding-location-granted", onboarding(1, true)});
+    states.push_back({"onboarding-notifications", onboarding(2, false)});
+    states.push_back({"onboarding-notifications-granted", onboarding(2, true)});
+    states.push_back({"onboarding-ready", onboarding(3)});
+    states.push_back({"help-overview", [] { return std::make_unique<HelpView>(); }});
+    states.push_back({"help-troubleshooting", [] {
+                          auto view = std::make_unique<HelpView>();
+                          view->selectTopic(HelpTopic::troubleshooting);
+                          view->resize(view->sizeHint());
+                          return view;
+                      }});
+    states.push_back({"about", [] { return std::make_unique<AboutView>(); }});
     return states;
 }
 

@@ -7,31 +7,34 @@
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 
+#include "views/AboutView.h"
+#include "views/HelpView.h"
+#include "views/OnboardingView.h"
+#include "views/SettingsView.h"
+
 #include <QWidget>
 
-namespace {
-// The windows' own views arrive later; until then each shows an empty page of a sensible size.
-WindowController::ContentFactory emptyContent(QSize size) {
-    return [size] {
-        auto widget = std::make_unique<QWidget>();
-        widget->setMinimumSize(size);
-        return widget;
-    };
-}
-} // namespace
-
 LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services services,
-                           NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
-                           bool trayAvailable, QObject* parent)
+                           NotificationService& notifications, LocationService& location,
+                           std::unique_ptr<StatusItem> statusItem, bool trayAvailable, QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_services(services) {
-    m_settingsWindow = std::make_unique<WindowController>(QStringLiteral("Linkmeter Settings"), false,
-                                                          emptyContent(QSize(450, 400)));
-    m_onboardingWindow = std::make_unique<WindowController>(QStringLiteral("Welcome to Linkmeter"), false,
-                                                            emptyContent(QSize(500, 450)));
+    AppSettings& settings = services.settings;
+    m_settingsWindow = std::make_unique<WindowController>(
+        QStringLiteral("Linkmeter Settings"), false,
+        [&settings, &notifications] { return std::make_unique<SettingsView>(settings, notifications); });
+    m_settingsWindow->setFrameStorage(
+        [&settings] { return settings.settingsWindowFrame(); },
+        [&settings](const QByteArray& frame) { settings.setSettingsWindowFrame(frame); });
+    m_onboardingWindow = std::make_unique<WindowController>(
+        QStringLiteral("Welcome to Linkmeter"), false, [this, &location, &notifications] {
+            auto view = std::make_unique<OnboardingView>(location, notifications);
+            connect(view.get(), &OnboardingView::finished, this, &LinkmeterApp::finishOnboarding);
+            return view;
+        });
     m_helpWindow = std::make_unique<WindowController>(QStringLiteral("Linkmeter Help"), true,
-                                                      emptyContent(QSize(600, 450)));
+                                                      [] { return std::make_unique<HelpView>(); });
     m_aboutWindow = std::make_unique<WindowController>(QStringLiteral("About Linkmeter"), false,
-                                                       emptyContent(QSize(300, 340)));
+                                                       [] { return std::make_unique<AboutView>(); });
 
     m_tray = std::make_unique<TrayController>(viewModel, services, notifications, std::move(statusItem),
                                               trayAvailable);
@@ -50,6 +53,11 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services s
 }
 
 LinkmeterApp::~LinkmeterApp() = default;
+
+void LinkmeterApp::finishOnboarding() {
+    m_onboardingWindow->dismiss();
+    m_services.settings.setHasCompletedOnboarding(true);
+}
 
 void LinkmeterApp::popoverShown() {
     if (!m_hasCheckedOnboarding) {

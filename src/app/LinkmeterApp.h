@@ -7,6 +7,7 @@
 #include <memory>
 
 class LinkmeterViewModel;
+class LocationService;
 class NotificationService;
 class StatusItem;
 class TrayController;
@@ -21,8 +22,8 @@ public:
     // `statusItem` (may be null) wins over the plain tray; without either, the popover opens as a
     // window at once.
     LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services services,
-                 NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
-                 bool trayAvailable, QObject* parent = nullptr);
+                 NotificationService& notifications, LocationService& location,
+                 std::unique_ptr<StatusItem> statusItem, bool trayAvailable, QObject* parent = nullptr);
     ~LinkmeterApp() override;
 
     TrayController& tray() const { return *m_tray; }
@@ -36,6 +37,8 @@ signals:
 
 private:
     void popoverShown();
+    // "Get Started": onboarding is over for good.
+    void finishOnboarding();
 
     LinkmeterViewModel& m_viewModel;
     StatusView::Services m_services;

@@ -2,6 +2,7 @@
 #include "app/UnixSignalWatcher.h"
 #include "core/AppSettings.h"
 #include "core/BuildInfo.h"
+#include "core/LocationService.h"
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
     LinkmeterApp shell(viewModel,
                        {AppSettings::shared(), NetworkMemoryService::shared(), RouterBrandService::shared(),
                         UpdateService::shared(), ExportService::shared()},
-                       NotificationService::shared(), platform::statusItem(),
+                       NotificationService::shared(), LocationService::shared(), platform::statusItem(),
                        QSystemTrayIcon::isSystemTrayAvailable());
     QObject::connect(&shell, &LinkmeterApp::quitRequested, &app, [] { QApplication::quit(); });
 

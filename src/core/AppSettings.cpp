@@ -251,6 +251,14 @@ void AppSettings::setHasCompletedOnboarding(bool value) {
     m_store.writeBool(keyOf(SettingsKey::hasCompletedOnboarding), value);
 }
 
+QByteArray AppSettings::settingsWindowFrame() const {
+    return m_store.readData(keyOf(SettingsKey::settingsWindowFrame)).value_or(QByteArray());
+}
+
+void AppSettings::setSettingsWindowFrame(const QByteArray& frame) {
+    m_store.writeData(keyOf(SettingsKey::settingsWindowFrame), frame);
+}
+
 bool AppSettings::setLaunchAtLogin(bool wanted) {
     const std::optional<QString> error = wanted ? m_loginItems.registerItem() : m_loginItems.unregisterItem();
     if (error) {

@@ -2,6 +2,7 @@
 
 #include "core/MenuBarDisplayMode.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -32,6 +33,7 @@ inline constexpr char notifyOnWeakSignal[] = "notifyOnWeakSignal";
 inline constexpr char notifyOnIPChange[] = "notifyOnIPChange";
 inline constexpr char notifyOnConnectionLost[] = "notifyOnConnectionLost";
 inline constexpr char hasCompletedOnboarding[] = "hasCompletedOnboarding";
+inline constexpr char settingsWindowFrame[] = "settingsWindowFrame";
 } // namespace SettingsKey
 
 // The user's preferences. Every getter reads the store and every setter writes it at once, so code that
@@ -98,6 +100,10 @@ public:
 
     bool hasCompletedOnboarding() const;
     void setHasCompletedOnboarding(bool value);
+
+    // Where the settings window was last, as the window system describes it; empty until first saved.
+    QByteArray settingsWindowFrame() const;
+    void setSettingsWindowFrame(const QByteArray& frame);
 
     // The launch-at-login switch: registers or unregisters the login item and, on success, stores the
     // wanted state. Answers the state the switch must show afterwards (the opposite of `wanted` when

@@ -24,6 +24,10 @@ IssueSummaryView::IssueSummaryView(QWidget* parent) : QFrame(parent) {
 }
 
 void IssueSummaryView::setIssue(ConnectionIssue issue) {
+    // Restyling re-polishes the whole box; the same issue arrives with every published value.
+    if (issue == m_issue)
+        return;
+    m_issue = issue;
     const std::string_view colourName = colorName(issue);
     // The box's style sheet first: changing it re-polishes the children and would drop their colours.
     styleBox(this, colourName, 0.1, 8);

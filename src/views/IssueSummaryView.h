@@ -5,6 +5,8 @@
 
 #include "diagnosis/ConnectionIssue.h"
 
+#include <optional>
+
 class QLabel;
 
 // The headline problem: its symbol and message in its colour, on a faint box of that colour.
@@ -20,4 +22,5 @@ public:
 private:
     QLabel* m_icon = nullptr;
     QLabel* m_message = nullptr;
+    std::optional<ConnectionIssue> m_issue;
 };

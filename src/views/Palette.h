@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-// The named colours of the interface ("green", "yellow", "orange", "red", "blue", "gray",
-// "secondary", "accent", "windowBackground", "controlBackground"). The signal colours have a light
+// The named colours of the interface ("green", "yellow", "orange", "red", "blue", "gray", "cyan",
+// "purple", "secondary", "accent", "windowBackground", "controlBackground"). The signal colours have a light
 // and a dark variant so text in them stays readable on either window background; the rest follow
 // the desktop's palette.
 class Palette final {

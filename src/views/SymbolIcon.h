@@ -14,5 +14,8 @@
 QIcon symbolIcon(const QString& name, const QColor& colour, int size);
 // The picture at `size` points and `devicePixelRatio`; null for a name the table lacks.
 QPixmap symbolPixmap(const QString& name, const QColor& colour, int size, double devicePixelRatio);
+// The picture filled with a vertical gradient from `top` to `bottom` instead of one colour.
+QPixmap gradientSymbolPixmap(const QString& name, const QColor& top, const QColor& bottom, int size,
+                             double devicePixelRatio);
 // Every name in the table.
 QStringList symbolNames();

@@ -19,6 +19,8 @@ Style style(TextStyle textStyle) {
     switch (textStyle) {
     case TextStyle::largeScore:
         return {36, QFont::Bold};
+    case TextStyle::title:
+        return {22, QFont::Bold};
     case TextStyle::title2:
         return {19, QFont::Normal};
     case TextStyle::title3:

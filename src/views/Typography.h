@@ -10,7 +10,18 @@ class QWidget;
 
 // The text styles of the interface, sized in device-independent pixels so they scale with the
 // screen rather than with the desktop's font setting.
-enum class TextStyle { largeScore, title2, title3, headline, subheadline, body, callout, caption, caption2 };
+enum class TextStyle {
+    largeScore,
+    title,
+    title2,
+    title3,
+    headline,
+    subheadline,
+    body,
+    callout,
+    caption,
+    caption2
+};
 
 QFont styledFont(TextStyle style, const QFont& base);
 // A label in `style` and the palette colour named `colourName` ("" keeps the window text colour).

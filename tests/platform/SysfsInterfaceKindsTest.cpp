@@ -69,6 +69,17 @@ TEST(SysfsInterfaceCounterSource, ReadsSixtyFourBitCountersAndKindsFromTheFolder
               [](const auto& a, const auto& b) { return a.interfaceName < b.interfaceName; });
     EXPECT_EQ(counters, (std::vector<InterfaceCounters>{{"br0", InterfaceKind::bridge, 1, 2},
                                                         {"wlan0", InterfaceKind::wifi, 5'000'000'000, 7}}));
+
+    // Kinds are remembered between reads, but a name that went away and came back is looked at anew.
+    std::filesystem::remove_all(root / "br0");
+    ASSERT_EQ(source.counters()->size(), 1u);
+    put("br0/type", "65534\n");
+    put("br0/tun_flags", "0x1002\n");
+    put("br0/statistics/rx_bytes", "1\n");
+    put("br0/statistics/tx_bytes", "2\n");
+    counters = *source.counters();
+    ASSERT_EQ(counters.size(), 2u);
+    EXPECT_EQ(counters[0].interfaceName == "br0" ? counters[0].kind : counters[1].kind, InterfaceKind::vpn);
     EXPECT_EQ(SysfsInterfaceCounterSource{SysfsInterfaceKinds("/nonexistent/net")}.counters(), std::nullopt);
 }
 

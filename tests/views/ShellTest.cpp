@@ -6,9 +6,17 @@
 #include "support/StatusFixture.h"
 #include "support/TestUtil.h"
 #include "views/MenuBarLabel.h"
+#include "views/OnboardingView.h"
+#include "views/ReadyPage.h"
+#include "views/SettingsView.h"
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
 #include <QWidget>
 
 namespace {
@@ -20,7 +28,8 @@ protected:
 
     // With a tray (as on a desktop) nothing opens at launch; without one the popover does.
     std::unique_ptr<LinkmeterApp> launch(bool tray = true) {
-        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, nullptr, tray);
+        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, f.location,
+                                              nullptr, tray);
     }
 };
 
@@ -49,6 +58,54 @@ TEST_F(ShellTest, OnboardingOpensAtTheFirstShowingOnly) {
     app->tray().popover()->hide();
     app->tray().showPopover();
     EXPECT_FALSE(onboarding->isVisible());
+}
+
+TEST_F(ShellTest, OnlyGetStartedFinishesOnboardingForGood) {
+    auto app = launch();
+    app->tray().showPopover();
+    QWidget* window = app->onboardingWindow().window();
+    ASSERT_NE(window, nullptr);
+    auto* onboarding = window->findChild<OnboardingView*>();
+    ASSERT_NE(onboarding, nullptr);
+
+    // Closed early: nothing written, so the next launch offers it again.
+    onboarding->setCurrentPage(2);
+    window->close();
+    EXPECT_FALSE(f.store.contains(SettingsKey::hasCompletedOnboarding));
+
+    app->onboardingWindow().show();
+    EXPECT_EQ(app->onboardingWindow().window(), window);
+    onboarding->setCurrentPage(3);
+    QPointer<QWidget> finishedWindow(window);
+    qobject_cast<ReadyPage*>(onboarding->page(3))->getStartedButton()->click();
+    EXPECT_TRUE(f.settings.hasCompletedOnboarding());
+    EXPECT_EQ(app->onboardingWindow().window(), nullptr);
+    ASSERT_TRUE(waitUntil([&] { return finishedWindow.isNull(); }));
+}
+
+TEST_F(ShellTest, TheSettingsWindowFrameOutlivesTheProgram) {
+    QRect frame;
+    {
+        auto app = launch();
+        app->settingsWindow().show();
+        QWidget* window = app->settingsWindow().window();
+        window->move(window->pos() + QPoint(41, 23));
+        frame = window->geometry();
+        window->close();
+    }
+    EXPECT_TRUE(f.store.contains(SettingsKey::settingsWindowFrame));
+    auto app = launch();
+    app->settingsWindow().show();
+    EXPECT_EQ(app->settingsWindow().window()->geometry(), frame);
+
+    // A damaged frame is ignored: the window opens centred as on a first run.
+    f.store.writeData(SettingsKey::settingsWindowFrame, QByteArray("not a frame"));
+    auto another = launch();
+    another->settingsWindow().show();
+    const QPoint offCentre = another->settingsWindow().window()->geometry().center() -
+                             QGuiApplication::primaryScreen()->availableGeometry().center();
+    // Within rounding of the centre, well away from the saved (moved) frame.
+    EXPECT_LE(offCentre.manhattanLength(), 10);
 }
 
 TEST_F(ShellTest, WithoutATrayThePopoverOpensAtLaunchAsTheFirstShowing) {
@@ -85,6 +142,9 @@ TEST_F(ShellTest, OneSettingsWindowComesBackWithItsFrame) {
     app->settingsWindow().show();
     EXPECT_EQ(app->settingsWindow().window(), first);
 
+    auto* view = first->findChild<SettingsView*>();
+    ASSERT_NE(view, nullptr);
+    view->tabs()->setCurrentIndex(SettingsView::thresholds);
     first->move(first->pos() + QPoint(30, 20));
     const QRect frame = first->geometry();
     first->close();
@@ -93,6 +153,7 @@ TEST_F(ShellTest, OneSettingsWindowComesBackWithItsFrame) {
     EXPECT_EQ(app->settingsWindow().window(), first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->geometry(), frame);
+    EXPECT_EQ(view->tabs()->currentIndex(), SettingsView::thresholds);
 }
 
 TEST(MenuBarLabelColour, PortalAndOfflineOverrideTheRating) {

@@ -30,6 +30,7 @@ std::optional<std::vector<InterfaceCounters>> SysfsInterfaceCounterSource::count
         return std::nullopt;
 
     std::vector<InterfaceCounters> result;
+    std::map<std::string, InterfaceKind> kinds;
     // Stepped with an error code: a folder that changes while it is read must not throw.
     for (; !error && folder != std::filesystem::directory_iterator(); folder.increment(error)) {
         const std::string name = folder->path().filename().string();
@@ -39,8 +40,12 @@ std::optional<std::vector<InterfaceCounters>> SysfsInterfaceCounterSource::count
         // An interface that vanished between listing and reading has no counters left to count.
         if (!bytesIn || !bytesOut)
             continue;
-        result.push_back({name, m_kinds.kind(name), *bytesIn, *bytesOut});
+        const auto cached = m_kindCache.find(name);
+        const InterfaceKind kind = cached != m_kindCache.end() ? cached->second : m_kinds.kind(name);
+        kinds.emplace(name, kind);
+        result.push_back({name, kind, *bytesIn, *bytesOut});
     }
+    m_kindCache = std::move(kinds);
     if (result.empty())
         return std::nullopt;
     return result;

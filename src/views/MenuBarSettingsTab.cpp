@@ -1,0 +1,88 @@
+#include "views/MenuBarSettingsTab.h"
+
+#include "core/AppSettings.h"
+#include "views/MenuBarPreview.h"
+#include "views/Palette.h"
+#include "views/SettingsForm.h"
+#include "views/SymbolIcon.h"
+#include "views/Typography.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+QString text(std::string_view value) {
+    return QString::fromUtf8(value.data(), qsizetype(value.size()));
+}
+} // namespace
+
+MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
+    QVBoxLayout* form = makeForm(this);
+
+    QVBoxLayout* display =
+        addFormSection(form, QStringLiteral("Menu Bar Display"), QStringLiteral("menubar.rectangle"));
+    display->addWidget(
+        makeSymbolTextLabel(QStringLiteral("Display Mode"), QStringLiteral("textformat.size")));
+    m_modes = new QButtonGroup(this);
+    for (std::size_t i = 0; i < allMenuBarDisplayModes.size(); ++i) {
+        const MenuBarDisplayMode mode = allMenuBarDisplayModes[i];
+        auto* choice = new QWidget(this);
+        auto* column = new QVBoxLayout(choice);
+        column->setContentsMargins(8, 0, 0, 0);
+        column->setSpacing(0);
+        auto* button = new QRadioButton(text(title(mode)), choice);
+        button->setObjectName(text(rawValue(mode)));
+        button->setIcon(symbolIcon(text(symbol(mode)), Palette::colour("accent"), 16));
+        button->setIconSize(QSize(20, 16));
+        button->setChecked(settings.menuBarDisplayMode() == mode);
+        column->addWidget(button);
+        auto* example = makeLabel(text(::example(mode)), TextStyle::caption, "secondary", choice);
+        // Under the title: past the indicator and the symbol column.
+        example->setContentsMargins(44, 0, 0, 0);
+        column->addWidget(example);
+        m_modes->addButton(button, int(i));
+        display->addWidget(choice);
+    }
+    connect(m_modes, &QButtonGroup::idClicked, this,
+            [this](int id) { m_settings.setMenuBarDisplayMode(allMenuBarDisplayModes.at(std::size_t(id))); });
+    connect(&settings, &AppSettings::menuBarDisplayModeChanged, this, [this](MenuBarDisplayMode mode) {
+        for (std::size_t i = 0; i < allMenuBarDisplayModes.size(); ++i)
+            if (allMenuBarDisplayModes[i] == mode)
+                m_modes->button(int(i))->setChecked(true);
+    });
+
+    QVBoxLayout* appearance =
+        addFormSection(form, QStringLiteral("Appearance"), QStringLiteral("paintbrush"));
+    addFormRow(appearance, makeSymbolTextLabel(QStringLiteral("Show Icon"), QStringLiteral("network")),
+               makeBoundSwitch(settings, SettingsKey::showMenuBarIcon, &AppSettings::showMenuBarIcon,
+                               &AppSettings::setShowMenuBarIcon, &AppSettings::showMenuBarIconChanged, this));
+    addFormRow(appearance, makeSymbolTextLabel(QStringLiteral("Show Text"), QStringLiteral("textformat")),
+               makeBoundSwitch(settings, SettingsKey::showMenuBarText, &AppSettings::showMenuBarText,
+                               &AppSettings::setShowMenuBarText, &AppSettings::showMenuBarTextChanged, this));
+
+    QVBoxLayout* popover =
+        addFormSection(form, QStringLiteral("Popover"), QStringLiteral("rectangle.portrait"),
+                       QStringLiteral("Compact mode reduces spacing for a denser layout"));
+    addFormRow(
+        popover,
+        makeSymbolTextLabel(QStringLiteral("Compact Mode"), QStringLiteral("rectangle.compress.vertical")),
+        makeBoundSwitch(settings, SettingsKey::compactMode, &AppSettings::compactMode,
+                        &AppSettings::setCompactMode, &AppSettings::compactModeChanged, this));
+    addFormRow(popover, makeSymbolTextLabel(QStringLiteral("Show Tips"), QStringLiteral("lightbulb")),
+               makeBoundSwitch(settings, SettingsKey::showTips, &AppSettings::showTips,
+                               &AppSettings::setShowTips, &AppSettings::showTipsChanged, this));
+
+    QVBoxLayout* preview = addFormSection(form, QStringLiteral("Preview"), {});
+    m_preview = new MenuBarPreview(settings, this);
+    auto* previewRow = new QHBoxLayout;
+    previewRow->addStretch();
+    previewRow->addWidget(m_preview);
+    previewRow->addStretch();
+    preview->addLayout(previewRow);
+
+    form->addStretch();
+}

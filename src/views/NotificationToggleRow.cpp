@@ -1,0 +1,54 @@
+#include "views/NotificationToggleRow.h"
+
+#include "views/Typography.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+NotificationToggleRow::NotificationToggleRow(const QString& icon, std::string iconColor, const QString& title,
+                                             bool isOn, QWidget* parent)
+    : QWidget(parent), m_iconName(icon), m_iconColor(std::move(iconColor)) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    // The symbol sits centred in a column of its own so the titles line up.
+    m_icon = new QLabel(this);
+    auto* iconColumn = new QHBoxLayout;
+    iconColumn->setContentsMargins(0, 0, 0, 0);
+    auto* column = new QWidget(this);
+    column->setFixedWidth(20);
+    column->setLayout(iconColumn);
+    m_icon->setParent(column);
+    iconColumn->addWidget(m_icon, 0, Qt::AlignCenter);
+    row->addWidget(column);
+    m_title = makeLabel(title, TextStyle::body, {}, this);
+    m_title->setObjectName(QStringLiteral("title"));
+    row->addWidget(m_title, 1);
+    m_switch = new QCheckBox(this);
+    m_switch->setAccessibleName(title);
+    m_switch->setChecked(isOn);
+    row->addWidget(m_switch);
+    connect(m_switch, &QCheckBox::toggled, this, &NotificationToggleRow::toggled);
+    setRowEnabled(true);
+}
+
+QString NotificationToggleRow::title() const {
+    return m_title->text();
+}
+
+bool NotificationToggleRow::isOn() const {
+    return m_switch->isChecked();
+}
+
+void NotificationToggleRow::setOn(bool on) {
+    const QSignalBlocker blocker(m_switch);
+    m_switch->setChecked(on);
+}
+
+void NotificationToggleRow::setRowEnabled(bool enabled) {
+    m_isEnabled = enabled;
+    setSymbol(m_icon, m_iconName, enabled ? std::string_view(m_iconColor) : std::string_view("gray"), 14);
+    setLabelColour(m_title, enabled ? std::string_view() : std::string_view("secondary"));
+}

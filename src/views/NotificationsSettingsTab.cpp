@@ -1,0 +1,118 @@
+#include "views/NotificationsSettingsTab.h"
+
+#include "core/AppSettings.h"
+#include "diagnosis/NotificationService.h"
+#include "views/NotificationToggleRow.h"
+#include "views/SettingsForm.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// One alert switch and the setting behind it.
+struct Alert {
+    const char* title;
+    const char* icon;
+    const char* colour;
+    const char* key;
+    bool (AppSettings::*get)() const;
+    void (AppSettings::*set)(bool);
+    void (AppSettings::*changed)(bool);
+};
+
+const Alert kAlerts[] = {
+    {"High Response Time", "clock.badge.exclamationmark", "orange", SettingsKey::notifyOnHighLatency,
+     &AppSettings::notifyOnHighLatency, &AppSettings::setNotifyOnHighLatency,
+     &AppSettings::notifyOnHighLatencyChanged},
+    {"Packet Loss", "xmark.circle", "red", SettingsKey::notifyOnPacketLoss, &AppSettings::notifyOnPacketLoss,
+     &AppSettings::setNotifyOnPacketLoss, &AppSettings::notifyOnPacketLossChanged},
+    {"Weak Signal", "wifi.exclamationmark", "yellow", SettingsKey::notifyOnWeakSignal,
+     &AppSettings::notifyOnWeakSignal, &AppSettings::setNotifyOnWeakSignal,
+     &AppSettings::notifyOnWeakSignalChanged},
+    {"Connection Lost", "wifi.slash", "red", SettingsKey::notifyOnConnectionLost,
+     &AppSettings::notifyOnConnectionLost, &AppSettings::setNotifyOnConnectionLost,
+     &AppSettings::notifyOnConnectionLostChanged},
+    {"Public IP Changed", "globe", "blue", SettingsKey::notifyOnIPChange, &AppSettings::notifyOnIPChange,
+     &AppSettings::setNotifyOnIPChange, &AppSettings::notifyOnIPChangeChanged},
+};
+
+} // namespace
+
+NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, NotificationService& notifications,
+                                                   QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_notifications(notifications) {
+    QVBoxLayout* form = makeForm(this);
+
+    QVBoxLayout* status = addFormSection(form, QStringLiteral("Status"), QStringLiteral("bell"));
+    auto* card = new QWidget(this);
+    auto* cardRow = new QHBoxLayout(card);
+    cardRow->setContentsMargins(0, 2, 0, 2);
+    cardRow->setSpacing(10);
+    m_permissionIcon = new QLabel(card);
+    cardRow->addWidget(m_permissionIcon);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(1);
+    m_permissionTitle = makeLabel(QString(), TextStyle::body, {}, card);
+    m_permissionDetail = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    texts->addWidget(m_permissionTitle);
+    texts->addWidget(m_permissionDetail);
+    cardRow->addLayout(texts, 1);
+    m_request = new QPushButton(QStringLiteral("Request"), card);
+    m_request->setDefault(true);
+    cardRow->addWidget(m_request);
+    status->addWidget(card);
+    connect(m_request, &QPushButton::clicked, this, [this] { m_notifications.requestAuthorization(); });
+    connect(&notifications, &NotificationService::isAuthorizedChanged, this,
+            &NotificationsSettingsTab::showPermission);
+    showPermission(notifications.isAuthorized());
+
+    QVBoxLayout* alerts =
+        addFormSection(form, QStringLiteral("Alerts"), QStringLiteral("exclamationmark.bubble"),
+                       QStringLiteral("Notifications won't repeat within 60 seconds"));
+    addFormRow(alerts,
+               makeSymbolTextLabel(QStringLiteral("Enable Notifications"), QStringLiteral("bell.badge")),
+               makeBoundSwitch(settings, SettingsKey::notificationsEnabled,
+                               &AppSettings::notificationsEnabled, &AppSettings::setNotificationsEnabled,
+                               &AppSettings::notificationsEnabledChanged, this));
+    for (const Alert& alert : kAlerts) {
+        auto* row =
+            new NotificationToggleRow(QString::fromLatin1(alert.icon), alert.colour,
+                                      QString::fromLatin1(alert.title), (settings.*alert.get)(), this);
+        row->setObjectName(QString::fromLatin1(alert.key));
+        row->setRowEnabled(settings.notificationsEnabled());
+        connect(row, &NotificationToggleRow::toggled, this,
+                [this, set = alert.set](bool on) { (m_settings.*set)(on); });
+        connect(&settings, alert.changed, row, &NotificationToggleRow::setOn);
+        alerts->addWidget(row);
+        m_rows.push_back(row);
+    }
+    connect(&settings, &AppSettings::notificationsEnabledChanged, this, [this](bool enabled) {
+        for (NotificationToggleRow* row : m_rows)
+            row->setRowEnabled(enabled);
+    });
+
+    form->addStretch();
+}
+
+QString NotificationsSettingsTab::permissionTitle() const {
+    return m_permissionTitle->text();
+}
+
+void NotificationsSettingsTab::showPermission(bool authorized) {
+    if (authorized) {
+        setSymbol(m_permissionIcon, QStringLiteral("checkmark.circle.fill"), "green", 22);
+        m_permissionTitle->setText(QStringLiteral("Notifications Enabled"));
+        m_permissionDetail->setText(QStringLiteral("System permissions granted"));
+    } else {
+        setSymbol(m_permissionIcon, QStringLiteral("exclamationmark.triangle.fill"), "orange", 22);
+        m_permissionTitle->setText(QStringLiteral("Permission Required"));
+        // Allowed here means a notification service answers on the session bus; there is no
+        // per-program switch to point at.
+        m_permissionDetail->setText(QStringLiteral("Start your desktop's notification service"));
+    }
+    m_request->setVisible(!authorized);
+}

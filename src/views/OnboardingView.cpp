@@ -1,0 +1,95 @@
+#include "views/OnboardingView.h"
+
+#include "core/LocationService.h"
+#include "diagnosis/NotificationService.h"
+#include "views/LocationPermissionPage.h"
+#include "views/NotificationPermissionPage.h"
+#include "views/Palette.h"
+#include "views/ReadyPage.h"
+#include "views/Typography.h"
+#include "views/WelcomePage.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+OnboardingView::OnboardingView(LocationService& location, NotificationService& notifications, QWidget* parent)
+    : QWidget(parent) {
+    setFixedSize(400, 450);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 20);
+    column->setSpacing(12);
+
+    m_pages = new QStackedWidget(this);
+    m_pages->addWidget(new WelcomePage);
+    auto* locationPage = new LocationPermissionPage(location.isAuthorized());
+    connect(&location, &LocationService::isAuthorizedChanged, locationPage, &PermissionPage::setAuthorized);
+    connect(locationPage, &PermissionPage::requested, &location,
+            &LocationService::requestWhenInUseAuthorization);
+    m_pages->addWidget(locationPage);
+    auto* notificationPage = new NotificationPermissionPage(notifications.isAuthorized());
+    connect(&notifications, &NotificationService::isAuthorizedChanged, notificationPage,
+            &PermissionPage::setAuthorized);
+    connect(notificationPage, &PermissionPage::requested, &notifications,
+            &NotificationService::requestAuthorization);
+    m_pages->addWidget(notificationPage);
+    auto* readyPage = new ReadyPage;
+    connect(readyPage, &ReadyPage::getStarted, this, &OnboardingView::finished);
+    m_pages->addWidget(readyPage);
+    column->addWidget(m_pages, 1);
+
+    auto* navigation = new QHBoxLayout;
+    navigation->setContentsMargins(20, 0, 20, 0);
+    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_back->setFlat(true);
+    m_back->setMinimumWidth(80);
+    QPalette backPalette = m_back->palette();
+    backPalette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
+    m_back->setPalette(backPalette);
+    // Hidden on the first page, but the dots stay centred.
+    QSizePolicy keepRoom = m_back->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_back->setSizePolicy(keepRoom);
+    connect(m_back, &QPushButton::clicked, this, [this] { setCurrentPage(m_currentPage - 1); });
+    navigation->addWidget(m_back);
+    navigation->addStretch();
+    for (int i = 0; i < pageCount; ++i) {
+        auto* dot = new QFrame(this);
+        dot->setObjectName(QStringLiteral("pageDot%1").arg(i));
+        dot->setFixedSize(8, 8);
+        navigation->addWidget(dot);
+        if (i + 1 < pageCount)
+            navigation->addSpacing(8);
+        m_dots.push_back(dot);
+    }
+    navigation->addStretch();
+    m_next = new QPushButton(QStringLiteral("Next"), this);
+    m_next->setDefault(true);
+    m_next->setMinimumWidth(80);
+    keepRoom = m_next->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_next->setSizePolicy(keepRoom);
+    connect(m_next, &QPushButton::clicked, this, [this] { setCurrentPage(m_currentPage + 1); });
+    navigation->addWidget(m_next);
+    column->addLayout(navigation);
+
+    setCurrentPage(0);
+}
+
+void OnboardingView::setCurrentPage(int page) {
+    m_currentPage = std::clamp(page, 0, pageCount - 1);
+    m_pages->setCurrentIndex(m_currentPage);
+    m_back->setVisible(m_currentPage >= 1);
+    m_next->setVisible(m_currentPage < pageCount - 1);
+    for (int i = 0; i < pageCount; ++i)
+        styleBox(m_dots[std::size_t(i)], i == m_currentPage ? "accent" : "gray",
+                 i == m_currentPage ? 1.0 : 0.35, 4);
+}
+
+QWidget* OnboardingView::page(int index) const {
+    return m_pages->widget(index);
+}

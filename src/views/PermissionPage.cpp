@@ -1,0 +1,54 @@
+#include "views/PermissionPage.h"
+
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PermissionPage::PermissionPage(Texts texts, bool isAuthorized, QWidget* parent)
+    : QWidget(parent), m_texts(std::move(texts)) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(32, 24, 32, 8);
+    column->setSpacing(14);
+    column->addStretch();
+    m_symbol = new QLabel(this);
+    column->addWidget(m_symbol, 0, Qt::AlignHCenter);
+    column->addWidget(makeLabel(m_texts.title, TextStyle::title, {}, this), 0, Qt::AlignHCenter);
+    auto* text = makeLabel(m_texts.text, TextStyle::body, "secondary", this);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignHCenter);
+    column->addWidget(text);
+    column->addSpacing(6);
+
+    m_request = new QPushButton(m_texts.request, this);
+    m_request->setDefault(true);
+    column->addWidget(m_request, 0, Qt::AlignHCenter);
+    connect(m_request, &QPushButton::clicked, this, &PermissionPage::requested);
+
+    m_confirmation = new QWidget(this);
+    auto* confirmationRow = new QHBoxLayout(m_confirmation);
+    confirmationRow->setContentsMargins(0, 0, 0, 0);
+    confirmationRow->setSpacing(6);
+    confirmationRow->addWidget(
+        makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 16, m_confirmation));
+    confirmationRow->addWidget(makeLabel(m_texts.granted, TextStyle::body, "green", m_confirmation));
+    column->addWidget(m_confirmation, 0, Qt::AlignHCenter);
+    column->addStretch();
+
+    m_isAuthorized = !isAuthorized;
+    setAuthorized(isAuthorized);
+}
+
+void PermissionPage::setAuthorized(bool authorized) {
+    if (authorized == m_isAuthorized)
+        return;
+    m_isAuthorized = authorized;
+    if (authorized)
+        setSymbol(m_symbol, m_texts.grantedSymbol, "green", 56);
+    else
+        setSymbol(m_symbol, m_texts.missingSymbol, m_texts.missingColour, 56);
+    m_request->setVisible(!authorized);
+    m_confirmation->setVisible(authorized);
+}

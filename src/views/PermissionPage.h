@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <string_view>
+
+class QLabel;
+class QPushButton;
+
+// An onboarding page that asks for one permission: a symbol and text that follow whether it is
+// granted, and either a button that asks for it or a confirmation.
+class PermissionPage : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Texts {
+        QString grantedSymbol;
+        QString missingSymbol;
+        std::string_view missingColour;
+        QString title;
+        QString text;
+        QString granted;
+        QString request;
+    };
+
+    PermissionPage(Texts texts, bool isAuthorized, QWidget* parent = nullptr);
+
+    bool isAuthorized() const { return m_isAuthorized; }
+    void setAuthorized(bool authorized);
+    QPushButton* requestButton() const { return m_request; }
+    // The confirmation shown once granted.
+    QWidget* confirmation() const { return m_confirmation; }
+
+signals:
+    // onRequest: the user asked to grant the permission.
+    void requested();
+
+private:
+    Texts m_texts;
+    bool m_isAuthorized = false;
+    QLabel* m_symbol = nullptr;
+    QPushButton* m_request = nullptr;
+    QWidget* m_confirmation = nullptr;
+};

@@ -1,0 +1,182 @@
+#include "views/ThresholdsSettingsTab.h"
+
+#include "core/AppSettings.h"
+#include "views/SettingsForm.h"
+#include "views/SymbolIcon.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+const QString kLatencyRangeHint = QStringLiteral("Enter a whole number of milliseconds from %1 to %2.")
+                                      .arg(AppSettings::latencyThresholdRange[0])
+                                      .arg(AppSettings::latencyThresholdRange[1]);
+const QString kPacketLossRangeHint = QStringLiteral("Enter a percentage from %1 to %2.")
+                                         .arg(AppSettings::packetLossThresholdRange[0])
+                                         .arg(AppSettings::packetLossThresholdRange[1]);
+const QString kOrderHint = QStringLiteral("The warning value can't be above the critical value.");
+
+// The user's own locale first ("2,5" in German), then the plain C form.
+std::optional<double> parseNumber(const QString& text) {
+    bool ok = false;
+    double value = QLocale().toDouble(text.trimmed(), &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QLineEdit* makeField(const char* key, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(key));
+    field->setFixedWidth(70);
+    field->setAlignment(Qt::AlignRight);
+    return field;
+}
+
+// A threshold row: the level's symbol and name, the field, then its unit in a column of its own.
+void addThresholdRow(QVBoxLayout* section, const QString& level, const QString& symbol,
+                     std::string_view colour, QLineEdit* field, const QString& unit) {
+    auto* control = new QWidget;
+    auto* row = new QHBoxLayout(control);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    row->addWidget(field);
+    auto* unitLabel = makeLabel(unit, TextStyle::body, "secondary", control);
+    unitLabel->setFixedWidth(30);
+    row->addWidget(unitLabel);
+    addFormRow(section, makeSymbolTextLabel(level, symbol, colour), control);
+}
+
+QLabel* addHint(QVBoxLayout* section) {
+    auto* hint = makeLabel(QString(), TextStyle::caption, "red", section->parentWidget());
+    hint->setWordWrap(true);
+    hint->hide();
+    section->addWidget(hint);
+    return hint;
+}
+
+} // namespace
+
+ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
+    QVBoxLayout* form = makeForm(this);
+
+    QVBoxLayout* latency = addFormSection(form, QStringLiteral("Response Time"), QStringLiteral("clock"),
+                                          QStringLiteral("Alert when ping exceeds these values"));
+    m_latencyWarning = makeField(SettingsKey::latencyWarningThreshold, this);
+    m_latencyCritical = makeField(SettingsKey::latencyCriticalThreshold, this);
+    addThresholdRow(latency, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), "yellow",
+                    m_latencyWarning, QStringLiteral("ms"));
+    addThresholdRow(latency, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), "red",
+                    m_latencyCritical, QStringLiteral("ms"));
+    m_latencyHint = addHint(latency);
+
+    QVBoxLayout* loss = addFormSection(form, QStringLiteral("Packet Loss"), QStringLiteral("xmark.circle"),
+                                       QStringLiteral("Alert when packet loss exceeds these values"));
+    m_packetLossWarning = makeField(SettingsKey::packetLossWarningThreshold, this);
+    m_packetLossCritical = makeField(SettingsKey::packetLossCriticalThreshold, this);
+    addThresholdRow(loss, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), "yellow",
+                    m_packetLossWarning, QStringLiteral("%"));
+    addThresholdRow(loss, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), "red",
+                    m_packetLossCritical, QStringLiteral("%"));
+    m_packetLossHint = addHint(loss);
+
+    form->addSpacing(8);
+    auto* reset = new QPushButton(QStringLiteral("Reset to Defaults"), this);
+    reset->setObjectName(QStringLiteral("resetToDefaults"));
+    reset->setFlat(true);
+    reset->setIcon(
+        symbolIcon(QStringLiteral("arrow.counterclockwise"), palette().color(QPalette::ButtonText), 14));
+    reset->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    form->addWidget(reset, 0, Qt::AlignLeft);
+    connect(reset, &QPushButton::clicked, this, [this] { m_settings.resetToDefaults(); });
+    form->addStretch();
+
+    connect(m_latencyWarning, &QLineEdit::editingFinished, this, [this] { commitLatency(true); });
+    connect(m_latencyCritical, &QLineEdit::editingFinished, this, [this] { commitLatency(false); });
+    connect(m_packetLossWarning, &QLineEdit::editingFinished, this, [this] { commitPacketLoss(true); });
+    connect(m_packetLossCritical, &QLineEdit::editingFinished, this, [this] { commitPacketLoss(false); });
+    // Whoever changes a threshold (the reset, another window), the fields show it and old hints go.
+    for (auto changed :
+         {&AppSettings::latencyWarningThresholdChanged, &AppSettings::latencyCriticalThresholdChanged})
+        connect(&settings, changed, this, [this] {
+            m_latencyHint->hide();
+            showStoredValues();
+        });
+    for (auto changed :
+         {&AppSettings::packetLossWarningThresholdChanged, &AppSettings::packetLossCriticalThresholdChanged})
+        connect(&settings, changed, this, [this] {
+            m_packetLossHint->hide();
+            showStoredValues();
+        });
+    showStoredValues();
+}
+
+void ThresholdsSettingsTab::commitLatency(bool warning) {
+    QLineEdit* field = warning ? m_latencyWarning : m_latencyCritical;
+    const int stored = warning ? m_settings.latencyWarningThreshold() : m_settings.latencyCriticalThreshold();
+    const auto value = parseNumber(field->text());
+    if (value && *value == double(stored))
+        return;
+    QString refusal;
+    if (!value || *value != std::trunc(*value) || *value < AppSettings::latencyThresholdRange[0] ||
+        *value > AppSettings::latencyThresholdRange[1])
+        refusal = kLatencyRangeHint;
+    else if (warning ? *value > m_settings.latencyCriticalThreshold()
+                     : *value < m_settings.latencyWarningThreshold())
+        refusal = kOrderHint;
+    if (!refusal.isEmpty()) {
+        m_latencyHint->setText(refusal);
+        m_latencyHint->show();
+        showStoredValues();
+        return;
+    }
+    if (warning)
+        m_settings.setLatencyWarningThreshold(int(*value));
+    else
+        m_settings.setLatencyCriticalThreshold(int(*value));
+}
+
+void ThresholdsSettingsTab::commitPacketLoss(bool warning) {
+    QLineEdit* field = warning ? m_packetLossWarning : m_packetLossCritical;
+    const double stored =
+        warning ? m_settings.packetLossWarningThreshold() : m_settings.packetLossCriticalThreshold();
+    const auto value = parseNumber(field->text());
+    if (value && *value == stored)
+        return;
+    QString refusal;
+    if (!value || *value < AppSettings::packetLossThresholdRange[0] ||
+        *value > AppSettings::packetLossThresholdRange[1])
+        refusal = kPacketLossRangeHint;
+    else if (warning ? *value > m_settings.packetLossCriticalThreshold()
+                     : *value < m_settings.packetLossWarningThreshold())
+        refusal = kOrderHint;
+    if (!refusal.isEmpty()) {
+        m_packetLossHint->setText(refusal);
+        m_packetLossHint->show();
+        showStoredValues();
+        return;
+    }
+    if (warning)
+        m_settings.setPacketLossWarningThreshold(*value);
+    else
+        m_settings.setPacketLossCriticalThreshold(*value);
+}
+
+void ThresholdsSettingsTab::showStoredValues() {
+    const QLocale locale;
+    m_latencyWarning->setText(locale.toString(m_settings.latencyWarningThreshold()));
+    m_latencyCritical->setText(locale.toString(m_settings.latencyCriticalThreshold()));
+    m_packetLossWarning->setText(locale.toString(m_settings.packetLossWarningThreshold()));
+    m_packetLossCritical->setText(locale.toString(m_settings.packetLossCriticalThreshold()));
+}

@@ -1,0 +1,74 @@
+#include "views/OnboardingView.h"
+
+#include "support/SettingsFixture.h"
+#include "views/LocationPermissionPage.h"
+#include "views/NotificationPermissionPage.h"
+#include "views/ReadyPage.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+
+class OnboardingViewTest : public ::testing::Test {
+protected:
+    SettingsFixture f;
+    OnboardingView view{f.location, f.notifications};
+
+    PermissionPage* permissionPage(int index) { return qobject_cast<PermissionPage*>(view.page(index)); }
+};
+
+} // namespace
+
+TEST_F(OnboardingViewTest, BackAndNextWalkThePagesAndOnlyGetStartedEnds) {
+    QSignalSpy finished(&view, &OnboardingView::finished);
+    EXPECT_EQ(view.currentPage(), 0);
+    EXPECT_TRUE(view.backButton()->isHidden());
+    EXPECT_FALSE(view.nextButton()->isHidden());
+
+    for (int page = 1; page < OnboardingView::pageCount; ++page) {
+        view.nextButton()->click();
+        EXPECT_EQ(view.currentPage(), page);
+        EXPECT_FALSE(view.backButton()->isHidden());
+    }
+    EXPECT_TRUE(view.nextButton()->isHidden());
+    view.backButton()->click();
+    EXPECT_EQ(view.currentPage(), 2);
+    view.nextButton()->click();
+    EXPECT_EQ(finished.count(), 0);
+
+    auto* ready = qobject_cast<ReadyPage*>(view.page(3));
+    ASSERT_NE(ready, nullptr);
+    ready->getStartedButton()->click();
+    EXPECT_EQ(finished.count(), 1);
+}
+
+TEST_F(OnboardingViewTest, LocationGrantedWhileShownSwapsTheButtonOnTheSamePage) {
+    view.setCurrentPage(1);
+    PermissionPage* page = permissionPage(1);
+    ASSERT_NE(qobject_cast<LocationPermissionPage*>(page), nullptr);
+    EXPECT_FALSE(page->requestButton()->isHidden());
+    EXPECT_TRUE(page->confirmation()->isHidden());
+
+    page->requestButton()->click();
+    EXPECT_EQ(f.authorization.requests, 1);
+    f.grantLocation();
+    EXPECT_TRUE(page->requestButton()->isHidden());
+    EXPECT_FALSE(page->confirmation()->isHidden());
+    EXPECT_EQ(view.currentPage(), 1);
+}
+
+TEST_F(OnboardingViewTest, NotificationRequestFromThePageFollowsTheAnswer) {
+    view.setCurrentPage(2);
+    PermissionPage* page = permissionPage(2);
+    ASSERT_NE(qobject_cast<NotificationPermissionPage*>(page), nullptr);
+    EXPECT_FALSE(page->isAuthorized());
+
+    page->requestButton()->click();
+    ASSERT_TRUE(waitUntil([&] { return page->isAuthorized(); }));
+    EXPECT_EQ(f.center.requests, 1);
+    EXPECT_TRUE(page->requestButton()->isHidden());
+    EXPECT_EQ(view.currentPage(), 2);
+}
