@@ -1,4 +1,6 @@
 #include "views/DiagnosticsContentView.h"
+#include "views/DiagnosticsScreenshotView.h"
+#include "views/TipView.h"
 
 #include "support/StatusFixture.h"
 #include "support/TestUtil.h"
@@ -81,6 +83,38 @@ ConnectionQuality scored(int score) {
     q.score = score;
     q.rating = qualityRatingForScore(score);
     return q;
+}
+
+// Counts the paints a widget receives.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(const QWidget* widget) { const_cast<QWidget*>(widget)->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+DiagnosticsState measured() {
+    DiagnosticsState state;
+    state.wifiInfo = link("Home");
+    state.quality = scored(88);
+    state.internetPingStats = stats(24.2, 3, 0);
+    state.internetPingHistory = {22, 25, 24, 26};
+    DNSResult dns;
+    dns.server = "192.168.1.1";
+    dns.lookupTime = 31;
+    state.dnsResult = dns;
+    state.dnsHistory = {30, 31};
+    state.bandwidthSpeed = {1'500'000, 20'000};
+    state.downloadHistory = {1.4e6, 1.5e6};
+    state.uploadHistory = {2e4, 2e4};
+    state.isMonitoring = true;
+    return state;
 }
 
 class DiagnosticsPageTest : public ::testing::Test {
@@ -323,4 +357,67 @@ TEST(DiagnosticsBinding, FollowsTheViewModelAndRunsItsActions) {
     page->backButton()->click();
     EXPECT_EQ(back.count(), 1);
     EXPECT_FALSE(popover.showDiagnostics());
+}
+
+TEST_F(DiagnosticsPageTest, AThroughputSampleRepaintsOnlyWhatItChanged) {
+    DiagnosticsState state = measured();
+    page.setState(state);
+    // Tall enough that every card is on screen and gets painted.
+    page.setFixedHeight(1400);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    QTest::qWait(100);
+    PaintCounter pingChart(page.pingCards()->internetCard()->sparkline());
+    PaintCounter lookupTime(page.dnsCard()->timeLabel());
+    PaintCounter downloadRate(page.bandwidthCard()->downloadLabel());
+
+    state.bandwidthSpeed = {2'500'000, 20'000};
+    state.downloadHistory.push_back(2.5e6);
+    page.setState(state);
+    QTest::qWait(100);
+    EXPECT_EQ(page.bandwidthCard()->downloadLabel()->text(), "2.5 MB/s");
+    EXPECT_GT(downloadRate.count, 0);
+    EXPECT_EQ(pingChart.count, 0);
+    EXPECT_EQ(lookupTime.count, 0);
+}
+
+TEST(DiagnosticsToolbarView, AFailedScreenshotShowsNoConfirmation) {
+    DiagnosticsToolbar toolbar([] { return false; });
+    toolbar.copyScreenshot();
+    EXPECT_FALSE(toolbar.feedback());
+    EXPECT_EQ(toolbar.exportButton()->text(), "");
+}
+
+TEST(DiagnosticsScreenshot, QualityOnlyWithAScoreAndAtMostThreeRecommendations) {
+    DiagnosticsState state = measured();
+    state.quality = scored(0);
+    DiagnosticsScreenshotView bare(state);
+    EXPECT_EQ(bare.findChild<ConnectionQualityView*>(), nullptr);
+    EXPECT_FALSE(showsText(bare, "RECOMMENDATIONS"));
+    EXPECT_TRUE(showsText(bare, "Home"));
+
+    state.quality = scored(88);
+    state.tips = {tip(1), tip(2), tip(3), tip(4), tip(5)};
+    DiagnosticsScreenshotView full(state);
+    EXPECT_NE(full.findChild<ConnectionQualityView*>(), nullptr);
+    EXPECT_TRUE(showsText(full, "RECOMMENDATIONS"));
+    EXPECT_EQ(full.findChildren<TipView*>().size(), 3);
+}
+
+TEST(DiagnosticsBinding, SpeedTestStartsAndCancelsThroughTheViewModel) {
+    StatusFixture f;
+    LocalHttpServer::Reply slow = LocalHttpServer::Reply::answer(200, "x");
+    slow.delay = std::chrono::seconds(10);
+    f.server.route("/__down", slow);
+    LinkmeterViewModel viewModel(f.services());
+    DiagnosticsContentView page(f.exporter);
+    page.bind(viewModel);
+    SpeedTestView* card = page.speedTestCard();
+
+    card->runButton()->click();
+    ASSERT_TRUE(waitUntil([&] { return card->page() == 1; }));
+    EXPECT_TRUE(viewModel.speedTestState().isTesting());
+    card->cancelButton()->click();
+    EXPECT_TRUE(waitUntil([&] { return card->page() == 0; }));
+    EXPECT_FALSE(viewModel.speedTestState().isTesting());
 }
