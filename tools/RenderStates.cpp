@@ -7,10 +7,16 @@
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "probes/NetworkInfoService.h"
+#include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
 #include "reports/UpdateService.h"
 #include "views/AboutView.h"
 #include "views/ActionableTipView.h"
+#include "views/AdditionalInfoRow.h"
+#include "views/ConnectionQualityView.h"
+#include "views/DiagnosticsContentView.h"
+#include "views/DiagnosticsScreenshotView.h"
 #include "views/GeneralSettingsTab.h"
 #include "views/HelpView.h"
 #include "views/MenuBarSettingsTab.h"
@@ -18,23 +24,27 @@
 #include "views/OnboardingView.h"
 #include "views/PermissionPage.h"
 #include "views/SettingsView.h"
+#include "views/SpeedTestView.h"
 #include "views/StatusScreenshotView.h"
 #include "views/StatusView.h"
 #include "views/ThresholdsSettingsTab.h"
 #include "views/TipView.h"
+#include "views/TipsSection.h"
 
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <cmath>
 #include <utility>
 
 namespace {
 
-StatusView::Services services() {
-    return {AppSettings::shared(), NetworkMemoryService::shared(), RouterBrandService::shared(),
-            UpdateService::shared(), ExportService::shared()};
+PopoverServices services() {
+    return {AppSettings::shared(),       NetworkMemoryService::shared(), RouterBrandService::shared(),
+            UpdateService::shared(),     ExportService::shared(),        WiFiScannerService::shared(),
+            NetworkInfoService::shared()};
 }
 
 WiFiInfo link(const char* ssid, int rssi, WiFiBand band) {
@@ -89,6 +99,105 @@ std::function<std::unique_ptr<QWidget>()> status(std::function<StatusView::State
             tipView->setExpanded(true);
         return view;
     };
+}
+
+PingStatistics pingStats(double average, double jitter, double loss) {
+    PingStatistics stats;
+    stats.averageLatency = average;
+    stats.jitter = jitter;
+    stats.packetLoss = loss;
+    stats.minLatency = average * 0.7;
+    stats.maxLatency = average * 1.6;
+    stats.samplesCount = 30;
+    return stats;
+}
+
+// A wavy history around `around`, the same on every run.
+std::vector<double> history(double around, double swing, std::size_t count = 30) {
+    std::vector<double> values;
+    for (std::size_t i = 0; i < count; ++i)
+        values.push_back(around + swing * std::sin(static_cast<double>(i) * 0.7) +
+                         swing * 0.4 * std::cos(static_cast<double>(i) * 1.9));
+    return values;
+}
+
+SpeedTestResult speedResult() {
+    SpeedTestResult result;
+    result.downloadSpeed = 1234.5;
+    result.uploadSpeed = 48.3;
+    result.serverName = "Cloudflare";
+    result.timestamp = std::chrono::system_clock::now() - std::chrono::minutes(5);
+    return result;
+}
+
+DiagnosticsState monitoring() {
+    DiagnosticsState s;
+    WiFiInfo wifi = link("Home Network", -58, WiFiBand::band5GHz);
+    wifi.noise = -92;
+    wifi.channel = 36;
+    wifi.channelWidth = 80;
+    wifi.transmitRate = 866.7;
+    wifi.phyMode = "802.11ax";
+    wifi.securityType = "WPA3 Personal";
+    wifi.bssid = "a4:2b:b0:11:22:33";
+    s.wifiInfo = wifi;
+    s.quality = ConnectionQuality(-58, pingStats(31.9, 7.2, 0.5));
+    s.gatewayIP = "192.168.1.1";
+    s.routerPingStats = pingStats(3.4, 0.8, 0);
+    s.routerPingHistory = history(3.4, 0.8);
+    s.internetPingStats = pingStats(31.9, 7.2, 0.5);
+    s.internetPingHistory = history(31.9, 7);
+    DNSResult dns;
+    dns.server = "192.168.1.1";
+    dns.lookupTime = 19.6;
+    s.dnsResult = dns;
+    s.dnsHistory = history(22, 6);
+    s.bandwidthSpeed = {1'500'000, 15'400};
+    s.downloadHistory = history(1.2e6, 5e5);
+    s.uploadHistory = history(2e4, 1.2e4);
+    s.tips = {latencyTip(),
+              tip("antenna.radiowaves.left.and.right", "Crowded Channel",
+                  "Several networks nearby share your channel.", std::nullopt, TipPriority::info),
+              tip("wifi.slash", "Packet Loss", "Some pings to the internet are lost.",
+                  "Check the cable to your modem", TipPriority::critical),
+              tip("lightbulb.fill", "Fourth tip", "Not shown in the list.", std::nullopt, TipPriority::info)};
+    s.captivePortalStatus = CaptivePortalStatus::connected();
+    s.isMonitoring = true;
+    return s;
+}
+
+// The page at its popover size, or stretched to `height` so every card shows at once.
+std::function<std::unique_ptr<QWidget>()> diagnostics(std::function<DiagnosticsState()> make, int height = 0,
+                                                      bool unfold = false) {
+    return [make = std::move(make), height, unfold]() -> std::unique_ptr<QWidget> {
+        auto page = std::make_unique<DiagnosticsContentView>(ExportService::shared());
+        page->setState(make());
+        if (height > 0)
+            page->setFixedHeight(height);
+        if (unfold) {
+            page->qualityCard()->setShowBreakdown(true);
+            page->findChild<AdditionalInfoRow*>()->setExpanded(true);
+            page->tipsSection()->setExpanded(true);
+        }
+        return page;
+    };
+}
+
+std::unique_ptr<QWidget> speedTestStates() {
+    auto column = std::make_unique<QWidget>();
+    column->setObjectName(QStringLiteral("speedTestStates"));
+    column->setFixedWidth(320);
+    auto* layout = new QVBoxLayout(column.get());
+    const SpeedTestResult result = speedResult();
+    for (const SpeedTestState& state :
+         {SpeedTestState::idle(), SpeedTestState::testing(SpeedTestPhase::download, 0.35),
+          SpeedTestState::completed(result), SpeedTestState::failed("The server did not answer in time.")}) {
+        auto* card = new SpeedTestView(column.get());
+        card->setData(state,
+                      state.kind() == SpeedTestState::Kind::idle ? std::nullopt : std::optional(result));
+        layout->addWidget(card);
+    }
+    return column;
 }
 
 // The settings window on one tab, as it opens at its fixed size.
@@ -209,6 +318,43 @@ std::vector<RenderState> makeStates() {
                           return std::make_unique<StatusScreenshotView>(
                               link("Home Network", -45, WiFiBand::band5GHz), quality(96), latencyTip());
                       }});
+    states.push_back({"diagnostics-monitoring", diagnostics(monitoring)});
+    states.push_back({"diagnostics-all-cards-unfolded", diagnostics(monitoring, 1500, true)});
+    states.push_back({"diagnostics-no-wifi", diagnostics(
+                                                 [] {
+                                                     DiagnosticsState s;
+                                                     s.isMonitoring = true;
+                                                     return s;
+                                                 },
+                                                 1000)});
+    states.push_back({"diagnostics-location-missing", diagnostics([] {
+                          DiagnosticsState s = monitoring();
+                          s.wifiInfo.reset();
+                          s.locationAuthorized = false;
+                          s.captivePortalStatus = CaptivePortalStatus::noInternet("The request timed out.");
+                          return s;
+                      })});
+    states.push_back({"diagnostics-unknown-network", diagnostics([] {
+                          DiagnosticsState s = monitoring();
+                          s.wifiInfo->ssid = std::string(unknownNetworkSSID);
+                          s.wifiInfo->noise.reset();
+                          s.locationAuthorized = false;
+                          s.captivePortalStatus = CaptivePortalStatus::captivePortal();
+                          return s;
+                      })});
+    states.push_back({"diagnostics-poor-stopped", diagnostics([] {
+                          DiagnosticsState s = monitoring();
+                          s.internetPingStats = pingStats(142.7, 10.5, 12.0);
+                          s.routerPingStats = pingStats(55.2, 3, 5.0);
+                          s.quality = ConnectionQuality(-82, s.internetPingStats);
+                          s.wifiInfo->rssi = -82;
+                          s.dnsResult->lookupTime = 250;
+                          s.isMonitoring = false;
+                          return s;
+                      })});
+    states.push_back({"speed-test-states", speedTestStates});
+    states.push_back(
+        {"diagnostics-screenshot", [] { return std::make_unique<DiagnosticsScreenshotView>(monitoring()); }});
     states.push_back({"settings-general", settingsOn(SettingsView::general)});
     states.push_back({"settings-general-no-portal-check", settingsOn(SettingsView::general, [] {
                           AppSettings::shared().setCheckForCaptivePortal(false);

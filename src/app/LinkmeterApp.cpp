@@ -14,7 +14,7 @@
 
 #include <QWidget>
 
-LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services services,
+LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services,
                            NotificationService& notifications, LocationService& location,
                            std::unique_ptr<StatusItem> statusItem, bool trayAvailable, QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_services(services) {

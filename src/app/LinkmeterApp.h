@@ -21,7 +21,7 @@ class LinkmeterApp final : public QObject {
 public:
     // `statusItem` (may be null) wins over the plain tray; without either, the popover opens as a
     // window at once.
-    LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services services,
+    LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services,
                  NotificationService& notifications, LocationService& location,
                  std::unique_ptr<StatusItem> statusItem, bool trayAvailable, QObject* parent = nullptr);
     ~LinkmeterApp() override;
@@ -41,7 +41,7 @@ private:
     void finishOnboarding();
 
     LinkmeterViewModel& m_viewModel;
-    StatusView::Services m_services;
+    PopoverServices m_services;
     bool m_hasCheckedOnboarding = false;
     std::unique_ptr<TrayController> m_tray;
     std::unique_ptr<WindowController> m_settingsWindow;

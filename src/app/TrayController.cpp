@@ -3,6 +3,7 @@
 #include "core/AppSettings.h"
 #include "platform/StatusItem.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "views/DiagnosticsContentView.h"
 #include "views/MainPopoverView.h"
 #include "views/MenuBarLabel.h"
 
@@ -17,7 +18,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-TrayController::TrayController(LinkmeterViewModel& viewModel, StatusView::Services services,
+TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices services,
                                NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
                                bool trayAvailable, QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_settings(services.settings),
@@ -41,6 +42,12 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, StatusView::Servic
     connect(status, &StatusView::helpRequested, this, &TrayController::helpRequested);
     connect(status, &StatusView::aboutRequested, this, &TrayController::aboutRequested);
     connect(status, &StatusView::quitRequested, this, &TrayController::quitRequested);
+    DiagnosticsContentView* diagnostics = m_view->diagnosticsView();
+    diagnostics->bind(m_viewModel);
+    diagnostics->addNetworkPanels(m_viewModel, services.scanner, services.networkInfo);
+    connect(diagnostics, &DiagnosticsContentView::settingsRequested, this,
+            &TrayController::settingsRequested);
+    connect(diagnostics, &DiagnosticsContentView::quitRequested, this, &TrayController::quitRequested);
     connect(status, &StatusView::openAddress, this,
             [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); });
 

@@ -23,7 +23,7 @@ class TrayController final : public QObject {
     Q_OBJECT
 
 public:
-    TrayController(LinkmeterViewModel& viewModel, StatusView::Services services,
+    TrayController(LinkmeterViewModel& viewModel, PopoverServices services,
                    NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
                    bool trayAvailable, QObject* parent = nullptr);
     ~TrayController() override;

@@ -9,6 +9,8 @@
 #include "platform/Platform.h"
 #include "platform/SharedInstances.h"
 #include "platform/StatusItem.h"
+#include "probes/NetworkInfoService.h"
+#include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
@@ -82,7 +84,8 @@ int main(int argc, char** argv) {
     LinkmeterViewModel viewModel(LinkmeterServices::shared());
     LinkmeterApp shell(viewModel,
                        {AppSettings::shared(), NetworkMemoryService::shared(), RouterBrandService::shared(),
-                        UpdateService::shared(), ExportService::shared()},
+                        UpdateService::shared(), ExportService::shared(), WiFiScannerService::shared(),
+                        NetworkInfoService::shared()},
                        NotificationService::shared(), LocationService::shared(), platform::statusItem(),
                        QSystemTrayIcon::isSystemTrayAvailable());
     QObject::connect(&shell, &LinkmeterApp::quitRequested, &app, [] { QApplication::quit(); });

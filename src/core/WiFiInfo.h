@@ -11,6 +11,9 @@ std::string_view rawValue(WiFiBand band);
 // Exactly the four display texts build a band; any other spelling builds nothing.
 std::optional<WiFiBand> wifiBandFromRawValue(std::string_view text);
 
+// The SSID of a link whose name the platform withholds.
+inline constexpr std::string_view unknownNetworkSSID = "Unknown Network";
+
 // Snapshot of the current wireless link.
 struct WiFiInfo {
     std::string ssid;

@@ -1,15 +1,11 @@
 #include "core/WiFiRefresh.h"
 
-namespace {
-constexpr std::string_view kUnknownNetwork = "Unknown Network";
-} // namespace
-
 WiFiRefreshResult evaluateReading(const std::optional<WiFiReading>& reading) {
     if (!reading || !reading->powerOn || reading->rssiValue == 0)
         return {};
 
     WiFiInfo info;
-    info.ssid = reading->ssid.value_or(std::string(kUnknownNetwork));
+    info.ssid = reading->ssid.value_or(std::string(unknownNetworkSSID));
     info.bssid = reading->bssid;
     info.rssi = reading->rssiValue;
     info.noise = reading->noiseMeasurement;

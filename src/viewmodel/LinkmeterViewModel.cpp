@@ -204,6 +204,10 @@ void LinkmeterViewModel::runSpeedTest() {
     m_services.speedTest.startTest();
 }
 
+void LinkmeterViewModel::cancelSpeedTest() {
+    m_services.speedTest.cancelTest();
+}
+
 std::optional<QString> LinkmeterViewModel::exportReport() {
     return m_services.exporter.exportDiagnosticReport(
         {m_wifiInfo, m_routerPingStats, m_internetPingStats, m_dnsResult, m_connectionQuality,

@@ -116,6 +116,8 @@ public:
     void requestLocationPermission();
     // Starts a speed test unless one is running; progress arrives through speedTestState.
     void runSpeedTest();
+    // Stops a running speed test; its state returns to idle.
+    void cancelSpeedTest();
     // The saved file, or nothing when the user cancelled or the file could not be written.
     std::optional<QString> exportReport();
     std::optional<QString> exportHistory();

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class DiagnosticsContentView;
 class QVBoxLayout;
 
 // The popover's content: the status view, or the diagnostics page while `showDiagnostics` is set.
@@ -11,15 +12,16 @@ class MainPopoverView final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MainPopoverView(StatusView::Services services, QWidget* parent = nullptr);
+    explicit MainPopoverView(PopoverServices services, QWidget* parent = nullptr);
 
     StatusView* statusView() const { return m_status; }
+    DiagnosticsContentView* diagnosticsView() const { return m_diagnostics; }
     bool showDiagnostics() const { return m_showDiagnostics; }
     void setShowDiagnostics(bool show);
 
 private:
     StatusView* m_status = nullptr;
-    QWidget* m_diagnostics = nullptr;
+    DiagnosticsContentView* m_diagnostics = nullptr;
     QVBoxLayout* m_pages = nullptr;
     bool m_showDiagnostics = false;
 };

@@ -4,6 +4,7 @@
 #include "views/ActivityIndicator.h"
 #include "views/BandFilterButton.h"
 #include "views/Card.h"
+#include "views/DiagnosticsFormat.h"
 #include "views/NetworkRow.h"
 #include "views/Palette.h"
 #include "views/ScanDisplayRules.h"

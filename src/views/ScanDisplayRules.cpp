@@ -33,26 +33,6 @@ std::optional<std::string> snrText(const ScannedNetwork& network) {
     return "SNR " + std::to_string(network.rssi - *network.noise);
 }
 
-namespace {
-std::string ago(long long count, const char* unit) {
-    return std::to_string(count) + " " + unit + (count == 1 ? "" : "s") + " ago";
-}
-} // namespace
-
-std::string relativeTimeText(TimePoint then, TimePoint now) {
-    using namespace std::chrono;
-    const long long seconds = duration_cast<std::chrono::seconds>(now - then).count();
-    if (seconds < 1)
-        return "just now";
-    if (seconds < 60)
-        return ago(seconds, "second");
-    if (seconds < 3600)
-        return ago(seconds / 60, "minute");
-    if (seconds < 86400)
-        return ago(seconds / 3600, "hour");
-    return ago(seconds / 86400, "day");
-}
-
 std::vector<std::optional<WiFiBand>> bandFilterChoices(const std::vector<ScannedNetwork>& networks) {
     std::vector<std::optional<WiFiBand>> choices{std::nullopt, WiFiBand::band2_4GHz, WiFiBand::band5GHz};
     if (std::any_of(networks.begin(), networks.end(),

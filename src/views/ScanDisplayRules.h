@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/TimePoint.h"
 #include "core/WiFiInfo.h"
 #include "probes/ScannedNetwork.h"
 
@@ -22,9 +21,6 @@ bool isBestScore(int score);
 // "SNR 35" for a network with a noise reading; nothing when the driver gave none.
 std::optional<std::string> snrText(const ScannedNetwork& network);
 
-// How long ago `then` was, e.g. "just now", "1 minute ago", "3 hours ago". A time ahead of `now`
-// (a clock set back) reads as "just now".
-std::string relativeTimeText(TimePoint then, TimePoint now);
 
 // The bands the list can be narrowed to; none stands for every band. 6 GHz is offered only when the
 // scan saw a network there.

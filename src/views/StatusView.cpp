@@ -77,7 +77,7 @@ std::optional<Tip> StatusView::topTip(std::optional<RouterBrand> brand, std::opt
     return tips.front();
 }
 
-StatusView::StatusView(Services services, QWidget* parent) : QWidget(parent), m_services(services) {
+StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(parent), m_services(services) {
     setFixedWidth(320);
     // The popover is a shade off the window colour so the status card stands out on it.
     setObjectName(QStringLiteral("statusView"));

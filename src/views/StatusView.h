@@ -9,6 +9,7 @@
 #include "diagnosis/RouterBrand.h"
 #include "diagnosis/Tip.h"
 #include "probes/CaptivePortalStatus.h"
+#include "views/PopoverServices.h"
 
 #include <optional>
 #include <vector>
@@ -37,14 +38,6 @@ class StatusView final : public QWidget {
     Q_OBJECT
 
 public:
-    struct Services {
-        AppSettings& settings;
-        NetworkMemoryService& memory;
-        RouterBrandService& brands;
-        UpdateService& updates;
-        ExportService& exporter;
-    };
-
     // What the view shows, read from the view model and the notification service.
     struct State {
         std::optional<WiFiInfo> wifiInfo;
@@ -64,7 +57,7 @@ public:
     static std::optional<Tip> topTip(std::optional<RouterBrand> brand, std::optional<ConnectionIssue> issue,
                                      const std::vector<Tip>& tips);
 
-    explicit StatusView(Services services, QWidget* parent = nullptr);
+    explicit StatusView(PopoverServices services, QWidget* parent = nullptr);
 
     // Follows the view model and the notification permission from now on, and runs their actions.
     void bind(LinkmeterViewModel& viewModel, NotificationService& notifications);
@@ -93,7 +86,7 @@ private:
     void refresh();
     void setShareFeedback(bool on);
 
-    Services m_services;
+    PopoverServices m_services;
     State m_state;
     QVBoxLayout* m_layout = nullptr;
     CaptivePortalBanner* m_portalBanner = nullptr;

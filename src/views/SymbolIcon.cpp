@@ -144,6 +144,32 @@ constexpr Symbol
             {"house", "", R"(<path d="M3 11l9-7.5 9 7.5M5.5 9v11.5h13V9M10 20.5v-6h4v6"/>)"},
             {"wrench.and.screwdriver", "",
              R"(<path d="M15 3.2a4.5 4.5 0 0 0 5.8 5.8l-9.5 9.5a2.3 2.3 0 0 1-3.3-3.3l9.5-9.5A4.5 4.5 0 0 1 15 3.2zM3 3l2.5.8 5 5-1.7 1.7-5-5z"/>)"},
+            // Diagnostics page.
+            {"chevron.left", "go-previous-symbolic",
+             R"(<path d="M15 5l-7 7 7 7"/>)"},
+            {"arrow.down", "",
+             R"(<path d="M12 4v16M6 14l6 6 6-6"/>)"},
+            {"arrow.up", "",
+             R"(<path d="M12 20V4M6 10l6-6 6 6"/>)"},
+            {"arrow.up.circle.fill", "",
+             R"(<circle cx="12" cy="12" r="10" fill="C" stroke="none"/><path d="M12 17.5v-10M7.8 11.5l4.2-4.2 4.2 4.2" stroke="#fff"/>)"},
+            {"location.circle", "",
+             R"(<circle cx="12" cy="12" r="9.5"/><path d="M16.5 7.5L7 11.2l4 1 1 4z" fill="C"/>)"},
+            {"speedometer", "",
+             R"(<path d="M3.5 17.5a9 9 0 1 1 17 0M12 14.5l3.5-5M6.5 12.5l1 .5M17.5 12.5l-1 .5M12 6.5v1"/><circle cx="12" cy="14.5" r="1.4" fill="C"/>)"},
+            {"camera", "",
+             R"(<path d="M3 8h4l2-3h6l2 3h4v11H3z"/><circle cx="12" cy="13" r="3.5"/>)"},
+            {"doc.on.doc", "",
+             R"(<path d="M8 7V3.5h9l3.5 3.5v10.5H16"/><path d="M3.5 7h9l3.5 3.5V21H3.5z"/>)"},
+            {"doc.text", "",
+             R"(<path d="M5 2.5h9.5L19 7v14.5H5zM14.5 2.5V7H19M8.5 11.5h7M8.5 14.5h7M8.5 17.5h5"/>)"},
+            {"checkmark.circle", "",
+             R"(<circle cx="12" cy="12" r="9.5"/><path d="M7.5 12.5l3 3 6-6.5"/>)"},
+            {"exclamationmark.circle", "",
+             R"(<circle cx="12" cy="12" r="9.5"/><path d="M12 7v6"/><circle cx="12" cy="16.5" r="0.9" fill="C"/>)"},
+            {"xmark.circle.fill", "",
+             R"(<circle cx="12" cy="12" r="10" fill="C" stroke="none"/><path d="M8.5 8.5l7 7M15.5 8.5l-7 7" stroke="#fff"/>)"},
+
 };
 
 const Symbol* find(const QString& name) {

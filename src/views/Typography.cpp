@@ -21,6 +21,8 @@ Style style(TextStyle textStyle) {
         return {36, QFont::Bold};
     case TextStyle::title:
         return {22, QFont::Bold};
+    case TextStyle::title2:
+        return {19, QFont::Normal};
     case TextStyle::title3:
         return {16, QFont::Medium};
     case TextStyle::headline:
@@ -29,6 +31,8 @@ Style style(TextStyle textStyle) {
         return {12, QFont::Normal};
     case TextStyle::body:
         return {13, QFont::Normal};
+    case TextStyle::callout:
+        return {12, QFont::Normal};
     case TextStyle::caption:
         return {11, QFont::Normal};
     case TextStyle::caption2:
@@ -62,11 +66,23 @@ QLabel* makeLabel(const QString& text, TextStyle textStyle, std::string_view col
     return label;
 }
 
+QLabel* makeNumberLabel(TextStyle style, QFont::Weight weight, std::string_view colourName, QWidget* parent) {
+    QLabel* label = makeLabel(QString(), style, colourName, parent);
+    QFont font = label->font();
+    font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    font.setWeight(weight);
+    label->setFont(font);
+    return label;
+}
+
 void setLabelColour(QLabel* label, std::string_view colourName) {
+    const QColor colour = colourName.empty() ? QGuiApplication::palette().color(QPalette::WindowText)
+                                             : Palette::colour(colourName);
+    // Live values re-colour their labels on every update; an unchanged colour must not repaint.
+    if (label->palette().color(QPalette::WindowText) == colour && label->testAttribute(Qt::WA_SetPalette))
+        return;
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colourName.empty()
-                                               ? QGuiApplication::palette().color(QPalette::WindowText)
-                                               : Palette::colour(colourName));
+    palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
 }
 

@@ -10,7 +10,18 @@ class QWidget;
 
 // The text styles of the interface, sized in device-independent pixels so they scale with the
 // screen rather than with the desktop's font setting.
-enum class TextStyle { largeScore, title, title3, headline, subheadline, body, caption, caption2 };
+enum class TextStyle {
+    largeScore,
+    title,
+    title2,
+    title3,
+    headline,
+    subheadline,
+    body,
+    callout,
+    caption,
+    caption2
+};
 
 QFont styledFont(TextStyle style, const QFont& base);
 // `style` in the fixed-pitch family, for addresses and figures that should line up.
@@ -18,7 +29,9 @@ QFont monospacedFont(TextStyle style, const QFont& base);
 // A label in `style` and the palette colour named `colourName` ("" keeps the window text colour).
 QLabel* makeLabel(const QString& text, TextStyle style, std::string_view colourName = {},
                   QWidget* parent = nullptr);
-// Re-colours a label made by makeLabel.
+// Measured numbers: the style's size in the monospaced family, so digits do not jump as they change.
+QLabel* makeNumberLabel(TextStyle style, QFont::Weight weight, std::string_view colourName, QWidget* parent);
+// Re-colours a label made by makeLabel; the same colour again costs nothing.
 void setLabelColour(QLabel* label, std::string_view colourName);
 // A label showing a symbol at `size` points.
 QLabel* makeSymbolLabel(const QString& name, std::string_view colourName, int size,

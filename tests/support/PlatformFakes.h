@@ -13,6 +13,7 @@
 #include "platform/SaveDialog.h"
 #include "platform/UrlOpener.h"
 #include "platform/WiFiInterfaceReader.h"
+#include "platform/WiFiScanner.h"
 
 #include <QImage>
 #include <QString>
@@ -143,6 +144,17 @@ public:
     }
     std::optional<WiFiReading> next;
     int reads = 0;
+};
+
+// Answers every scan with `result`, at once.
+class ScriptedWiFiScanner final : public WiFiScanner {
+public:
+    WiFiScanResult scan() override {
+        ++calls;
+        return result;
+    }
+    WiFiScanResult result{true, std::nullopt, {}, std::nullopt};
+    std::atomic<int> calls{0};
 };
 
 class FakeLocationAuthorization final : public LocationAuthorization {

@@ -2,6 +2,7 @@
 
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "probes/WiFiScannerService.h"
 #include "reports/UpdateService.h"
 #include "support/FakeHttpClient.h"
 #include "support/UpdateFakes.h"
@@ -23,6 +24,8 @@ struct StatusFixture : ViewModelFixture {
     FakeApplicationControl application;
     QTemporaryDir downloads;
     UpdateService updates{updateHttp, store, clock, inspector, revealer, application, updateSetup()};
+    ScriptedWiFiScanner scanner;
+    WiFiScannerService scannerService{scanner, clock};
 
     StatusFixture() {
         updateHttp.onGet = [this](const QUrl&) {
@@ -41,5 +44,7 @@ struct StatusFixture : ViewModelFixture {
         return setup;
     }
 
-    StatusView::Services statusServices() { return {settings, memory, brands, updates, exporter}; }
+    PopoverServices statusServices() {
+        return {settings, memory, brands, updates, exporter, scannerService, networkInfo};
+    }
 };

@@ -1,0 +1,35 @@
+#include "views/CompactQualityBadge.h"
+
+#include "views/DiagnosticsFormat.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+CompactQualityBadge::CompactQualityBadge(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("compactQualityBadge"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(6, 3, 6, 3);
+    row->setSpacing(3);
+    m_icon = new QLabel(this);
+    row->addWidget(m_icon);
+    m_score = makeLabel(QString(), TextStyle::caption, {}, this);
+    QFont font = m_score->font();
+    font.setWeight(QFont::DemiBold);
+    m_score->setFont(font);
+    row->addWidget(m_score);
+    setQuality({});
+}
+
+void CompactQualityBadge::setQuality(const ConnectionQuality& quality) {
+    m_score->setText(QString::number(quality.score));
+    if (m_styled && quality.rating == m_rating)
+        return;
+    m_styled = true;
+    m_rating = quality.rating;
+    const std::string_view colour = colorName(quality.rating);
+    const std::string_view icon = ratingIcon(quality.rating);
+    setSymbol(m_icon, QString::fromLatin1(icon.data(), static_cast<qsizetype>(icon.size())), colour, 10);
+    setLabelColour(m_score, colour);
+    styleBox(this, colour, 0.15, 4);
+}

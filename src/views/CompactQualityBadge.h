@@ -1,0 +1,26 @@
+#pragma once
+
+// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include <QFrame>
+
+#include "core/ConnectionQuality.h"
+
+class QLabel;
+
+// The rating's symbol and the score on a tinted chip, for tight rows such as the toolbar.
+class CompactQualityBadge final : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit CompactQualityBadge(QWidget* parent = nullptr);
+
+    void setQuality(const ConnectionQuality& quality);
+    const QLabel* scoreLabel() const { return m_score; }
+    const QLabel* iconLabel() const { return m_icon; }
+
+private:
+    QLabel* m_icon = nullptr;
+    QLabel* m_score = nullptr;
+    QualityRating m_rating = QualityRating::unknown;
+    bool m_styled = false;
+};

@@ -1,0 +1,62 @@
+#include "views/DNSView.h"
+
+#include "views/Card.h"
+#include "views/DiagnosticsFormat.h"
+#include "views/SparklineView.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+DNSView::DNSView(QWidget* parent) : QWidget(parent) {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* card = new Card(this);
+    outer->addWidget(card);
+    QVBoxLayout* column = card->content();
+
+    auto* header = new QHBoxLayout;
+    header->addWidget(makeCardTitle(QStringLiteral("DNS"), card));
+    header->addStretch();
+    m_server = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    m_server->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    header->addWidget(m_server);
+    column->addLayout(header);
+
+    m_sparkline = new SparklineView("green", card);
+    m_sparkline->setFixedSize(120, 40);
+    column->addWidget(m_sparkline, 0, Qt::AlignHCenter);
+
+    column->addWidget(makeLabel(QStringLiteral("Name Lookup"), TextStyle::caption2, "secondary", card));
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    m_time = makeNumberLabel(TextStyle::title2, QFont::DemiBold, "secondary", card);
+    row->addWidget(m_time, 0, Qt::AlignBottom);
+    m_note = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    row->addWidget(m_note, 0, Qt::AlignBottom);
+    row->addStretch();
+    column->addLayout(row);
+
+    setData(std::nullopt, {});
+}
+
+void DNSView::setData(const std::optional<DNSResult>& result, const std::vector<double>& history) {
+    m_server->setVisible(result.has_value());
+    m_sparkline->setVisible(!history.empty());
+    m_sparkline->setData(history);
+    const auto note = result ? dnsLookupNote(result->lookupTime) : std::nullopt;
+    m_note->setVisible(note.has_value());
+    if (note) {
+        m_note->setText(QString::fromUtf8(note->text.data(), static_cast<qsizetype>(note->text.size())));
+        setLabelColour(m_note, note->colourName);
+    }
+    if (!result) {
+        m_time->setText(QStringLiteral("--"));
+        setLabelColour(m_time, "secondary");
+        return;
+    }
+    m_server->setText(QString::fromStdString(result->server));
+    m_time->setText(QString::fromStdString(wholeMilliseconds(result->lookupTime)));
+    setLabelColour(m_time, dnsLookupColour(result->lookupTime));
+}

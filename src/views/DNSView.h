@@ -1,0 +1,31 @@
+#pragma once
+
+// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include <QWidget>
+
+#include "probes/DNSResult.h"
+
+#include <optional>
+#include <vector>
+
+class QLabel;
+class SparklineView;
+
+// The last name lookup: which server answered, how long it took, and the recent lookup times.
+class DNSView final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DNSView(QWidget* parent = nullptr);
+
+    void setData(const std::optional<DNSResult>& result, const std::vector<double>& history);
+
+    const QLabel* timeLabel() const { return m_time; }
+    const QLabel* noteLabel() const { return m_note; }
+
+private:
+    QLabel* m_server = nullptr;
+    SparklineView* m_sparkline = nullptr;
+    QLabel* m_time = nullptr;
+    QLabel* m_note = nullptr;
+};

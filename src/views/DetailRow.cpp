@@ -1,0 +1,19 @@
+#include "views/DetailRow.h"
+
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+DetailRow::DetailRow(const QString& label, const QString& value, QWidget* parent) : QWidget(parent) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(makeLabel(label, TextStyle::caption, "secondary", this));
+    row->addStretch();
+    QLabel* shown = makeLabel(value, TextStyle::caption, {}, this);
+    QFont font = shown->font();
+    font.setWeight(QFont::Medium);
+    shown->setFont(font);
+    shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(shown);
+}

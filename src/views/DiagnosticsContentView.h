@@ -1,0 +1,96 @@
+#pragma once
+
+// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include <QWidget>
+
+#include "views/DiagnosticsState.h"
+
+class BandwidthView;
+class CaptivePortalBanner;
+class ConnectionInfoView;
+class ConnectionQualityView;
+class DNSView;
+class DiagnosticsToolbar;
+class DiagnosticsView;
+class ExportService;
+class LinkmeterViewModel;
+class NetworkInfoService;
+class NoInternetBanner;
+class QScrollArea;
+class QToolButton;
+class QVBoxLayout;
+class SpeedTestView;
+class TipsSection;
+class WiFiScannerService;
+
+// The popover's second page: a header with the way back, every measurement as a card in a
+// scrolling column, and the toolbar.
+class DiagnosticsContentView final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DiagnosticsContentView(ExportService& exporter, QWidget* parent = nullptr);
+
+    // Follows the view model from now on, each card redrawn only by the values it shows, and runs
+    // its actions.
+    void bind(LinkmeterViewModel& viewModel);
+    // Puts the network information, nearby networks and channel panels between the throughput card
+    // and the tips; once.
+    void addNetworkPanels(LinkmeterViewModel& viewModel, WiFiScannerService& scanner,
+                          NetworkInfoService& networkInfo);
+    void setState(DiagnosticsState state);
+    const DiagnosticsState& state() const { return m_state; }
+
+    // Copies the page's picture; true when it reached the clipboard.
+    bool copyScreenshot();
+
+    QToolButton* backButton() const { return m_back; }
+    QScrollArea* scrollArea() const { return m_scroll; }
+    DiagnosticsToolbar* toolbar() const { return m_toolbar; }
+    ConnectionInfoView* wifiCard() const { return m_wifi; }
+    ConnectionQualityView* qualityCard() const { return m_quality; }
+    DiagnosticsView* pingCards() const { return m_pings; }
+    DNSView* dnsCard() const { return m_dns; }
+    BandwidthView* bandwidthCard() const { return m_bandwidth; }
+    TipsSection* tipsSection() const { return m_tips; }
+    SpeedTestView* speedTestCard() const { return m_speedTest; }
+
+signals:
+    void showStatus();
+    void settingsRequested();
+    void quitRequested();
+    void requestLocation();
+    void openLoginPage();
+    void runSpeedTest();
+    void cancelSpeedTest();
+
+private:
+    void showBanners();
+    void showWiFi();
+    void showQuality();
+    void showRouter();
+    void showInternet();
+    void showDNS();
+    void showBandwidth();
+    void showTips();
+    void showSpeedTest();
+    void showMonitoring();
+
+    ExportService& m_exporter;
+    DiagnosticsState m_state;
+    QToolButton* m_back = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    QVBoxLayout* m_column = nullptr;
+    int m_networkPanelsAt = 0;
+    bool m_networkPanelsAdded = false;
+    CaptivePortalBanner* m_portalBanner = nullptr;
+    NoInternetBanner* m_noInternetBanner = nullptr;
+    ConnectionInfoView* m_wifi = nullptr;
+    ConnectionQualityView* m_quality = nullptr;
+    DiagnosticsView* m_pings = nullptr;
+    DNSView* m_dns = nullptr;
+    BandwidthView* m_bandwidth = nullptr;
+    TipsSection* m_tips = nullptr;
+    SpeedTestView* m_speedTest = nullptr;
+    DiagnosticsToolbar* m_toolbar = nullptr;
+};

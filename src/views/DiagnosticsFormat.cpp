@@ -1,0 +1,145 @@
+#include "views/DiagnosticsFormat.h"
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+std::string printed(const char* format, double value) {
+    std::array<char, 64> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), format, value);
+    return buffer.data();
+}
+
+} // namespace
+
+std::string wholeMilliseconds(double milliseconds) {
+    return std::to_string(static_cast<long long>(milliseconds)) + "ms";
+}
+
+std::string_view latencyColour(const PingStatistics& stats) {
+    if (stats.samplesCount < 1)
+        return "green";
+    const double average = stats.averageLatency;
+    if (average < 0)
+        return "red";
+    if (average < 30)
+        return "green";
+    if (average < 50)
+        return "yellow";
+    if (average < 100)
+        return "orange";
+    return "red";
+}
+
+std::optional<ValueNote> jitterNote(double jitter) {
+    if (jitter > 10)
+        return ValueNote{"unstable", "orange"};
+    if (jitter > 5)
+        return ValueNote{"varying", "secondary"};
+    return std::nullopt;
+}
+
+std::string_view lossColour(double packetLoss) {
+    if (packetLoss < 1)
+        return "green";
+    if (packetLoss < 5)
+        return "yellow";
+    if (packetLoss < 10)
+        return "orange";
+    return "red";
+}
+
+std::string packetLossText(double packetLoss) {
+    if (packetLoss == 0)
+        return "none";
+    return printed("%.1f%%", packetLoss);
+}
+
+std::string_view dnsLookupColour(double lookupTime) {
+    if (lookupTime < 50)
+        return "green";
+    if (lookupTime < 100)
+        return "yellow";
+    if (lookupTime < 200)
+        return "orange";
+    return "red";
+}
+
+std::optional<ValueNote> dnsLookupNote(double lookupTime) {
+    if (lookupTime < 20)
+        return ValueNote{"fast", "green"};
+    if (lookupTime > 100)
+        return ValueNote{"slow", "orange"};
+    return std::nullopt;
+}
+
+std::string_view signalColour(int rssi) {
+    if (rssi >= -60)
+        return "green";
+    if (rssi >= -70)
+        return "yellow";
+    if (rssi >= -80)
+        return "orange";
+    return "red";
+}
+
+std::string_view breakdownColour(int score) {
+    if (score >= 80)
+        return "green";
+    if (score >= 60)
+        return "yellow";
+    if (score >= 40)
+        return "orange";
+    return "red";
+}
+
+std::string_view ratingIcon(QualityRating rating) {
+    switch (rating) {
+    case QualityRating::excellent:
+        return "checkmark.circle.fill";
+    case QualityRating::good:
+        return "checkmark.circle";
+    case QualityRating::fair:
+        return "exclamationmark.circle";
+    case QualityRating::poor:
+        return "exclamationmark.triangle";
+    case QualityRating::bad:
+        return "xmark.circle.fill";
+    case QualityRating::unknown:
+        break;
+    }
+    return "questionmark.circle";
+}
+
+std::string speedTestRateText(double megabitsPerSecond) {
+    if (megabitsPerSecond >= 1000)
+        return printed("%.1f Gbps", megabitsPerSecond / 1000);
+    return printed("%.1f Mbps", megabitsPerSecond);
+}
+
+std::string relativeTimeText(TimePoint then, TimePoint now) {
+    using namespace std::chrono;
+    const long long seconds = duration_cast<std::chrono::seconds>(now - then).count();
+    if (seconds < 1)
+        return "just now";
+    struct Unit {
+        long long seconds;
+        const char* name;
+    };
+    // Largest first; a month and a year are counted as 30 and 365 days.
+    constexpr std::array<Unit, 7> units{{{365LL * 86400, "year"},
+                                         {30LL * 86400, "month"},
+                                         {7LL * 86400, "week"},
+                                         {86400, "day"},
+                                         {3600, "hour"},
+                                         {60, "minute"},
+                                         {1, "second"}}};
+    for (const Unit& unit : units) {
+        if (seconds < unit.seconds)
+            continue;
+        const long long count = seconds / unit.seconds;
+        return std::to_string(count) + " " + unit.name + (count == 1 ? "" : "s") + " ago";
+    }
+    return "just now";
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/PingStatistics.h"
+#include "core/QualityRating.h"
+#include "core/TimePoint.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Texts and colour names of the diagnostics cards. Colours are palette names ("green", "yellow",
+// "orange", "red", "secondary").
+
+// A duration in whole milliseconds, truncated toward zero: 12.7 reads "12ms".
+std::string wholeMilliseconds(double milliseconds);
+
+// A short note next to a value, in its colour.
+struct ValueNote {
+    std::string_view text;
+    std::string_view colourName;
+    bool operator==(const ValueNote&) const = default;
+};
+
+// Colour of a ping card's average; no samples reads green.
+std::string_view latencyColour(const PingStatistics& stats);
+// "unstable" above 10 ms of jitter, "varying" above 5 ms.
+std::optional<ValueNote> jitterNote(double jitter);
+// Colour of a packet-loss figure in percent.
+std::string_view lossColour(double packetLoss);
+// "none" for no loss, else "%.1f%%". Callers show "--" without samples.
+std::string packetLossText(double packetLoss);
+
+std::string_view dnsLookupColour(double lookupTime);
+// "fast" below 20 ms, "slow" above 100 ms.
+std::optional<ValueNote> dnsLookupNote(double lookupTime);
+
+// Colour of the link's signal strength in dBm.
+std::string_view signalColour(int rssi);
+// Colour of one 0-100 sub-score of the quality breakdown.
+std::string_view breakdownColour(int score);
+// Symbol of the rating in the compact badge.
+std::string_view ratingIcon(QualityRating rating);
+
+// A speed-test rate in Mbit/s: "%.1f Gbps" from 1000, else "%.1f Mbps".
+std::string speedTestRateText(double megabitsPerSecond);
+
+// How long ago `then` was, in words: "just now", "1 minute ago", "3 hours ago". A moment in the future
+// (the clock was set back) reads "just now".
+std::string relativeTimeText(TimePoint then, TimePoint now);

@@ -1,0 +1,62 @@
+#include "views/DiagnosticsScreenshotView.h"
+
+#include "views/BandwidthView.h"
+#include "views/Card.h"
+#include "views/ConnectionInfoView.h"
+#include "views/ConnectionQualityView.h"
+#include "views/DNSView.h"
+#include "views/DiagnosticsView.h"
+#include "views/TipView.h"
+#include "views/TipsSection.h"
+#include "views/Typography.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& state, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("diagnosticsScreenshot"));
+    styleBox(this, "windowBackground", 1.0, 0);
+    setFixedWidth(320);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 16, 16, 16);
+    column->setSpacing(12);
+
+    auto* header = new QHBoxLayout;
+    header->addWidget(makeLabel(QStringLiteral("Linkmeter"), TextStyle::headline, {}, this));
+    header->addStretch();
+    header->addWidget(makeLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
+                                TextStyle::caption, "secondary", this));
+    column->addLayout(header);
+
+    auto* wifi = new ConnectionInfoView(this);
+    wifi->setData(state.wifiInfo, state.locationAuthorized);
+    column->addWidget(wifi);
+    if (state.quality.score >= 1) {
+        auto* quality = new ConnectionQualityView(this);
+        quality->setQuality(state.quality);
+        column->addWidget(quality);
+    }
+    auto* pings = new DiagnosticsView(this);
+    pings->setRouter(state.gatewayIP, state.routerPingStats, state.routerPingHistory);
+    pings->setInternet(state.internetPingStats, state.internetPingHistory);
+    column->addWidget(pings);
+    auto* dns = new DNSView(this);
+    dns->setData(state.dnsResult, state.dnsHistory);
+    column->addWidget(dns);
+    auto* bandwidth = new BandwidthView(this);
+    bandwidth->setData(state.bandwidthSpeed, state.downloadHistory, state.uploadHistory);
+    column->addWidget(bandwidth);
+
+    if (!state.tips.empty()) {
+        column->addWidget(makeCardTitle(QStringLiteral("RECOMMENDATIONS"), this));
+        const std::size_t count = std::min(state.tips.size(), TipsSection::shownTips);
+        for (std::size_t i = 0; i < count; ++i)
+            column->addWidget(new TipView(state.tips[i], this));
+    }
+}

@@ -1,0 +1,125 @@
+#include "views/DiagnosticsToolbar.h"
+
+#include "views/CompactQualityBadge.h"
+#include "views/Palette.h"
+#include "views/SymbolIcon.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+QIcon menuSymbol(const QString& name, const QWidget* widget) {
+    return symbolIcon(name, widget->palette().color(QPalette::ButtonText), 16);
+}
+
+void useSecondaryText(QAbstractButton* button) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
+    button->setPalette(palette);
+}
+
+} // namespace
+
+DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidget* parent)
+    : QWidget(parent), m_onScreenshot(std::move(onScreenshot)) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(12, 8, 12, 8);
+    row->setSpacing(8);
+
+    m_monitoring = new QPushButton(this);
+    connect(m_monitoring, &QPushButton::clicked, this, [this] {
+        if (m_isMonitoring)
+            emit stopMonitoring();
+        else
+            emit startMonitoring();
+    });
+    row->addWidget(m_monitoring);
+
+    m_badge = new CompactQualityBadge(this);
+    row->addWidget(m_badge);
+    row->addStretch();
+
+    m_menu = new QMenu(this);
+    connect(m_menu->addAction(menuSymbol(QStringLiteral("camera"), this), QStringLiteral("Copy Screenshot")),
+            &QAction::triggered, this, &DiagnosticsToolbar::copyScreenshot);
+    connect(m_menu->addAction(menuSymbol(QStringLiteral("doc.on.doc"), this),
+                              QStringLiteral("Copy Summary Text")),
+            &QAction::triggered, this, &DiagnosticsToolbar::copySummary);
+    m_menu->addSeparator();
+    connect(m_menu->addAction(menuSymbol(QStringLiteral("doc.text"), this),
+                              QStringLiteral("Save Diagnostics CSV...")),
+            &QAction::triggered, this, &DiagnosticsToolbar::exportReportRequested);
+    connect(
+        m_menu->addAction(menuSymbol(QStringLiteral("clock"), this), QStringLiteral("Save History CSV...")),
+        &QAction::triggered, this, &DiagnosticsToolbar::exportHistoryRequested);
+    m_export = new QToolButton(this);
+    m_export->setObjectName(QStringLiteral("exportButton"));
+    m_export->setAutoRaise(true);
+    m_export->setIcon(menuSymbol(QStringLiteral("square.and.arrow.up"), this));
+    m_export->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_export->setFont(styledFont(TextStyle::caption2, m_export->font()));
+    m_export->setMenu(m_menu);
+    m_export->setPopupMode(QToolButton::InstantPopup);
+    m_export->setAccessibleName(tr("Copy or export"));
+    m_export->setToolTip(m_export->accessibleName());
+    m_export->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    row->addWidget(m_export);
+
+    auto* gear = new QToolButton(this);
+    gear->setAutoRaise(true);
+    gear->setIcon(symbolIcon(QStringLiteral("gear"), Palette::colour("secondary"), 16));
+    gear->setAccessibleName(tr("Settings"));
+    gear->setToolTip(gear->accessibleName());
+    connect(gear, &QToolButton::clicked, this, &DiagnosticsToolbar::settingsRequested);
+    row->addWidget(gear);
+
+    auto* quit = new QPushButton(QStringLiteral("Quit"), this);
+    quit->setFlat(true);
+    useSecondaryText(quit);
+    connect(quit, &QPushButton::clicked, this, &DiagnosticsToolbar::quitRequested);
+    row->addWidget(quit);
+
+    setMonitoring(false);
+    setQuality({});
+    setFeedback(std::nullopt);
+}
+
+void DiagnosticsToolbar::setMonitoring(bool monitoring) {
+    m_isMonitoring = monitoring;
+    m_monitoring->setText(monitoring ? QStringLiteral("Stop") : QStringLiteral("Start"));
+}
+
+void DiagnosticsToolbar::setQuality(const ConnectionQuality& quality) {
+    m_badge->setVisible(quality.score >= 1);
+    m_badge->setQuality(quality);
+}
+
+void DiagnosticsToolbar::copyScreenshot() {
+    if (m_onScreenshot && m_onScreenshot())
+        showFeedback(QStringLiteral("Screenshot copied!"));
+}
+
+void DiagnosticsToolbar::copySummary() {
+    emit summaryRequested();
+    showFeedback(QStringLiteral("Copied!"));
+}
+
+void DiagnosticsToolbar::showFeedback(const QString& text) {
+    setFeedback(text);
+    const int generation = ++m_feedbackGeneration;
+    QTimer::singleShot(feedbackMilliseconds, this, [this, generation] {
+        if (generation == m_feedbackGeneration)
+            setFeedback(std::nullopt);
+    });
+}
+
+void DiagnosticsToolbar::setFeedback(std::optional<QString> text) {
+    m_feedback = std::move(text);
+    m_export->setText(m_feedback.value_or(QString()));
+    m_export->setToolButtonStyle(m_feedback ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include <QWidget>
+
+#include "core/ConnectionQuality.h"
+
+#include <functional>
+#include <optional>
+
+class CompactQualityBadge;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+// Bottom bar of the diagnostics page: start/stop, the score badge, copy and export, settings, quit.
+class DiagnosticsToolbar final : public QWidget {
+    Q_OBJECT
+
+public:
+    // How long a copy confirmation stays next to the export symbol.
+    static constexpr int feedbackMilliseconds = 2000;
+
+    // `onScreenshot` copies a picture of the page and says whether it reached the clipboard.
+    explicit DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidget* parent = nullptr);
+
+    void setMonitoring(bool monitoring);
+    void setQuality(const ConnectionQuality& quality);
+
+    // The confirmation on show, if any.
+    std::optional<QString> feedback() const { return m_feedback; }
+    QPushButton* monitoringButton() const { return m_monitoring; }
+    CompactQualityBadge* badge() const { return m_badge; }
+    QMenu* exportMenu() const { return m_menu; }
+    QToolButton* exportButton() const { return m_export; }
+
+    void copyScreenshot();
+    void copySummary();
+
+signals:
+    void startMonitoring();
+    void stopMonitoring();
+    void summaryRequested();
+    void exportReportRequested();
+    void exportHistoryRequested();
+    void settingsRequested();
+    void quitRequested();
+
+private:
+    void showFeedback(const QString& text);
+    void setFeedback(std::optional<QString> text);
+
+    std::function<bool()> m_onScreenshot;
+    QPushButton* m_monitoring = nullptr;
+    bool m_isMonitoring = false;
+    CompactQualityBadge* m_badge = nullptr;
+    QToolButton* m_export = nullptr;
+    QMenu* m_menu = nullptr;
+    std::optional<QString> m_feedback;
+    // Identifies the latest confirmation, so an older one's timer does not clear it early.
+    int m_feedbackGeneration = 0;
+};

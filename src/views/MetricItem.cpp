@@ -1,0 +1,23 @@
+#include "views/MetricItem.h"
+
+#include "views/Typography.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+MetricItem::MetricItem(const QString& label, QWidget* parent) : QWidget(parent) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(makeLabel(label, TextStyle::caption2, "secondary", this));
+    m_value = makeLabel(QString(), TextStyle::subheadline, {}, this);
+    QFont font = m_value->font();
+    font.setWeight(QFont::Medium);
+    m_value->setFont(font);
+    column->addWidget(m_value);
+}
+
+void MetricItem::setValue(const QString& value, std::string_view colourName) {
+    m_value->setText(value);
+    setLabelColour(m_value, colourName);
+}

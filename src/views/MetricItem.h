@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string_view>
+
+class QLabel;
+
+// A small label above a value in its colour.
+class MetricItem final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MetricItem(const QString& label, QWidget* parent = nullptr);
+
+    void setValue(const QString& value, std::string_view colourName);
+    const QLabel* valueLabel() const { return m_value; }
+
+private:
+    QLabel* m_value = nullptr;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include <QFrame>
+
+#include "core/PingStatistics.h"
+
+#include <vector>
+
+class QLabel;
+class SparklineView;
+
+// One ping target: its history, average response time with a stability note, and dropped pings.
+class PingCard final : public QFrame {
+    Q_OBJECT
+
+public:
+    PingCard(const QString& title, QWidget* parent = nullptr);
+
+    void setTarget(const QString& target);
+    void setData(const PingStatistics& stats, const std::vector<double>& history);
+
+    const QLabel* averageLabel() const { return m_average; }
+    const QLabel* jitterLabel() const { return m_jitter; }
+    const QLabel* lossLabel() const { return m_loss; }
+    const SparklineView* sparkline() const { return m_sparkline; }
+
+private:
+    QLabel* m_target = nullptr;
+    SparklineView* m_sparkline = nullptr;
+    QLabel* m_average = nullptr;
+    QLabel* m_jitter = nullptr;
+    QLabel* m_loss = nullptr;
+};

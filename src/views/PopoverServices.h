@@ -1,0 +1,20 @@
+#pragma once
+
+class AppSettings;
+class ExportService;
+class NetworkInfoService;
+class NetworkMemoryService;
+class RouterBrandService;
+class UpdateService;
+class WiFiScannerService;
+
+// The services the popover's pages use besides the view model.
+struct PopoverServices {
+    AppSettings& settings;
+    NetworkMemoryService& memory;
+    RouterBrandService& brands;
+    UpdateService& updates;
+    ExportService& exporter;
+    WiFiScannerService& scanner;
+    NetworkInfoService& networkInfo;
+};

@@ -1,0 +1,69 @@
+#include "views/QualityBreakdownRow.h"
+
+#include "views/DiagnosticsFormat.h"
+#include "views/Palette.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+
+#include <algorithm>
+
+// The 60 x 4 track with its fill; part of the row, not used on its own.
+class QualityBreakdownRow::Bar final : public QWidget {
+public:
+    explicit Bar(QWidget* parent) : QWidget(parent) { setFixedSize(60, 4); }
+
+    void set(int score) {
+        m_score = score;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Palette::faded("gray", 0.25, palette()));
+        p.drawRoundedRect(QRectF(rect()), 2, 2);
+        const double share = std::clamp(m_score, 0, 100) / 100.0;
+        p.setBrush(Palette::colour(breakdownColour(m_score), palette()));
+        p.drawRoundedRect(QRectF(0, 0, width() * share, height()), 2, 2);
+    }
+
+private:
+    int m_score = 0;
+};
+
+QualityBreakdownRow::QualityBreakdownRow(const QString& label, const QString& icon, QWidget* parent)
+    : QWidget(parent) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    QLabel* symbol = makeSymbolLabel(icon, "secondary", 12, this);
+    symbol->setFixedWidth(16);
+    symbol->setAlignment(Qt::AlignCenter);
+    row->addWidget(symbol);
+    row->addWidget(makeLabel(label, TextStyle::caption, "secondary", this));
+    row->addStretch();
+    m_bar = new Bar(this);
+    row->addWidget(m_bar);
+    m_number = makeLabel(QString(), TextStyle::caption, {}, this);
+    QFont font = m_number->font();
+    font.setWeight(QFont::Medium);
+    m_number->setFont(font);
+    m_number->setFixedWidth(24);
+    m_number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_number);
+    setScore(0);
+}
+
+void QualityBreakdownRow::setScore(int score) {
+    if (score == m_score)
+        return;
+    m_score = score;
+    m_bar->set(score);
+    m_number->setText(QString::number(score));
+    setLabelColour(m_number, breakdownColour(score));
+}

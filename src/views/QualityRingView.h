@@ -1,0 +1,24 @@
+#pragma once
+
+// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include <QWidget>
+
+#include "core/ConnectionQuality.h"
+
+// The score as a ring filled by its share of 100, with the number in the middle.
+class QualityRingView final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit QualityRingView(QWidget* parent = nullptr);
+
+    void setQuality(const ConnectionQuality& quality);
+    QSize sizeHint() const override { return {56, 56}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_score = 0;
+    QualityRating m_rating = QualityRating::unknown;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A small history chart without axes: a smooth curve through the values over a fading area.
+class SparklineView final : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Range {
+        double low;
+        double high;
+        bool operator==(const Range&) const = default;
+    };
+    // The vertical range the values are drawn in: a little room around them, never below 0, and at
+    // least up to 1 so a flat line of zeros sits at the bottom.
+    static Range yRange(const std::vector<double>& data);
+
+    explicit SparklineView(std::string_view colourName, QWidget* parent = nullptr);
+
+    void setData(std::vector<double> data);
+    void setColourName(std::string_view colourName);
+    const std::vector<double>& data() const { return m_data; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::string m_colourName;
+    std::vector<double> m_data;
+};

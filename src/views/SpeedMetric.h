@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// One speed-test rate: symbol and label above the value.
+class SpeedMetric final : public QWidget {
+    Q_OBJECT
+
+public:
+    SpeedMetric(const QString& label, const QString& icon, QWidget* parent = nullptr);
+
+    // Mbit/s.
+    void setValue(double megabitsPerSecond);
+    const QLabel* valueLabel() const { return m_value; }
+
+private:
+    QLabel* m_value = nullptr;
+};

@@ -1,0 +1,188 @@
+#include "views/SpeedTestView.h"
+
+#include "views/Card.h"
+#include "views/DiagnosticsFormat.h"
+#include "views/Palette.h"
+#include "views/SpeedMetric.h"
+#include "views/SymbolIcon.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+enum Page { idlePage, testingPage, completedPage, failedPage };
+
+QPushButton* makeButton(const QString& symbol, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    if (!symbol.isEmpty())
+        button->setIcon(symbolIcon(symbol, parent->palette().color(QPalette::ButtonText), 14));
+    return button;
+}
+
+} // namespace
+
+SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* card = new Card(this);
+    outer->addWidget(card);
+    QVBoxLayout* content = card->content();
+
+    auto* header = new QHBoxLayout;
+    header->addWidget(makeCardTitle(QStringLiteral("SPEED TEST"), card));
+    header->addStretch();
+    m_server = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    header->addWidget(m_server);
+    content->addLayout(header);
+
+    m_pages = new QVBoxLayout;
+    m_pages->setContentsMargins(0, 0, 0, 0);
+    content->addLayout(m_pages);
+
+    auto* idle = new QWidget(card);
+    auto* idleRow = new QHBoxLayout(idle);
+    idleRow->setContentsMargins(0, 0, 0, 0);
+    m_run = makeButton(QStringLiteral("speedometer"), QString(), idle);
+    connect(m_run, &QPushButton::clicked, this, &SpeedTestView::runRequested);
+    idleRow->addWidget(m_run, 1);
+    m_pages->addWidget(idle);
+
+    auto* testing = new QWidget(card);
+    auto* testingColumn = new QVBoxLayout(testing);
+    testingColumn->setContentsMargins(0, 0, 0, 0);
+    m_progress = new QProgressBar(testing);
+    m_progress->setRange(0, 1000);
+    m_progress->setTextVisible(false);
+    m_progress->setFixedHeight(6);
+    testingColumn->addWidget(m_progress);
+    auto* phaseRow = new QHBoxLayout;
+    phaseRow->setSpacing(6);
+    m_phaseIcon = new QLabel(testing);
+    phaseRow->addWidget(m_phaseIcon);
+    m_phaseText = makeLabel(QString(), TextStyle::callout, {}, testing);
+    phaseRow->addWidget(m_phaseText, 1);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), testing);
+    QPalette cancelPalette = m_cancel->palette();
+    cancelPalette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
+    m_cancel->setPalette(cancelPalette);
+    m_cancel->setFlat(true);
+    connect(m_cancel, &QPushButton::clicked, this, &SpeedTestView::cancelRequested);
+    phaseRow->addWidget(m_cancel);
+    testingColumn->addLayout(phaseRow);
+    m_pages->addWidget(testing);
+
+    auto* completed = new QWidget(card);
+    auto* completedColumn = new QVBoxLayout(completed);
+    completedColumn->setContentsMargins(0, 0, 0, 0);
+    completedColumn->setSpacing(8);
+    auto* metrics = new QHBoxLayout;
+    metrics->setSpacing(24);
+    metrics->addStretch();
+    m_download = new SpeedMetric(QStringLiteral("Download"), QStringLiteral("arrow.down"), completed);
+    metrics->addWidget(m_download);
+    m_upload = new SpeedMetric(QStringLiteral("Upload"), QStringLiteral("arrow.up"), completed);
+    metrics->addWidget(m_upload);
+    metrics->addStretch();
+    completedColumn->addLayout(metrics);
+    m_lastTested = makeLabel(QString(), TextStyle::caption2, "secondary", completed);
+    completedColumn->addWidget(m_lastTested, 0, Qt::AlignHCenter);
+    auto* again = makeButton(QStringLiteral("arrow.clockwise"), QStringLiteral("Run Again"), completed);
+    connect(again, &QPushButton::clicked, this, &SpeedTestView::runRequested);
+    completedColumn->addWidget(again);
+    m_pages->addWidget(completed);
+
+    auto* failed = new QWidget(card);
+    auto* failedColumn = new QVBoxLayout(failed);
+    failedColumn->setContentsMargins(0, 0, 0, 0);
+    failedColumn->setSpacing(6);
+    auto* failedRow = new QHBoxLayout;
+    failedRow->setSpacing(6);
+    failedRow->addWidget(
+        makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), "orange", 14, failed));
+    failedRow->addWidget(makeLabel(QStringLiteral("Speed test failed"), TextStyle::callout, {}, failed), 1);
+    failedColumn->addLayout(failedRow);
+    m_error = makeLabel(QString(), TextStyle::caption, "secondary", failed);
+    m_error->setWordWrap(true);
+    failedColumn->addWidget(m_error);
+    auto* retry = makeButton(QString(), QStringLiteral("Try Again"), failed);
+    connect(retry, &QPushButton::clicked, this, &SpeedTestView::runRequested);
+    failedColumn->addWidget(retry);
+    m_pages->addWidget(failed);
+
+    // "5 minutes ago" has to age while the card is open.
+    m_clockTick = new QTimer(this);
+    m_clockTick->setInterval(30'000);
+    connect(m_clockTick, &QTimer::timeout, this, &SpeedTestView::updateLastTested);
+
+    setData({}, std::nullopt);
+}
+
+void SpeedTestView::showPage(int index) {
+    // Only the page on show takes room, so the card is as tall as that page.
+    m_page = index;
+    for (int i = 0; i < m_pages->count(); ++i)
+        m_pages->itemAt(i)->widget()->setVisible(i == index);
+}
+
+int SpeedTestView::page() const {
+    return m_page;
+}
+
+void SpeedTestView::setData(const SpeedTestState& state, const std::optional<SpeedTestResult>& lastResult) {
+    m_run->setText(lastResult ? QStringLiteral("Run Again") : QStringLiteral("Run Speed Test"));
+    if (m_hasState && state == m_state)
+        return;
+    m_hasState = true;
+    m_state = state;
+    const bool completed = state.kind() == SpeedTestState::Kind::completed;
+    m_server->setVisible(completed);
+    switch (state.kind()) {
+    case SpeedTestState::Kind::idle:
+        showPage(idlePage);
+        break;
+    case SpeedTestState::Kind::testing: {
+        showPage(testingPage);
+        m_progress->setValue(static_cast<int>(std::clamp(state.progress(), 0.0, 1.0) * 1000));
+        const bool download = state.phase() == SpeedTestPhase::download;
+        setSymbol(m_phaseIcon,
+                  download ? QStringLiteral("arrow.down.circle.fill")
+                           : QStringLiteral("arrow.up.circle.fill"),
+                  "blue", 14);
+        const std::string_view phase = rawValue(state.phase());
+        m_phaseText->setText(QStringLiteral("Testing %1...")
+                                 .arg(QString::fromUtf8(phase.data(), static_cast<qsizetype>(phase.size()))));
+        break;
+    }
+    case SpeedTestState::Kind::completed:
+        showPage(completedPage);
+        m_server->setText(QString::fromStdString(state.result().serverName));
+        m_download->setValue(state.result().downloadSpeed);
+        m_upload->setValue(state.result().uploadSpeed);
+        break;
+    case SpeedTestState::Kind::failed:
+        showPage(failedPage);
+        m_error->setText(QString::fromStdString(state.error()));
+        break;
+    }
+    updateLastTested();
+    if (completed)
+        m_clockTick->start();
+    else
+        m_clockTick->stop();
+}
+
+void SpeedTestView::updateLastTested() {
+    if (m_state.kind() != SpeedTestState::Kind::completed)
+        return;
+    m_lastTested->setText(QStringLiteral("Last tested: ") +
+                          QString::fromStdString(relativeTimeText(m_state.result().timestamp,
+                                                                  std::chrono::system_clock::now())));
+}

@@ -1,0 +1,139 @@
+#include "views/DiagnosticsFormat.h"
+#include "views/AdditionalInfoRow.h"
+#include "views/SparklineView.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+PingStatistics averaged(double average, int samples = 10) {
+    PingStatistics stats;
+    stats.averageLatency = average;
+    stats.samplesCount = samples;
+    return stats;
+}
+} // namespace
+
+TEST(DiagnosticsFormat, MillisecondsAreTruncatedNotRounded) {
+    EXPECT_EQ(wholeMilliseconds(31.9), "31ms");
+    EXPECT_EQ(wholeMilliseconds(19.6), "19ms");
+    EXPECT_EQ(wholeMilliseconds(0.4), "0ms");
+    EXPECT_EQ(wholeMilliseconds(150.0), "150ms");
+}
+
+TEST(DiagnosticsFormat, LatencyColourBandsAndTheNoSampleCase) {
+    const std::vector<std::tuple<PingStatistics, std::string_view>> cases{
+        {averaged(500, 0), "green"}, {averaged(29.9), "green"},  {averaged(30), "yellow"},
+        {averaged(31.9), "yellow"},  {averaged(49.9), "yellow"}, {averaged(50), "orange"},
+        {averaged(99.9), "orange"},  {averaged(100), "red"},     {averaged(-1), "red"}};
+    for (const auto& [stats, colour] : cases)
+        EXPECT_EQ(latencyColour(stats), colour) << stats.averageLatency << " / " << stats.samplesCount;
+}
+
+TEST(DiagnosticsFormat, JitterNoteStartsAboveFiveAndTurnsUnstableAboveTen) {
+    EXPECT_EQ(jitterNote(5.0), std::nullopt);
+    EXPECT_EQ(jitterNote(7.0), (ValueNote{"varying", "secondary"}));
+    EXPECT_EQ(jitterNote(10.0), (ValueNote{"varying", "secondary"}));
+    EXPECT_EQ(jitterNote(10.5), (ValueNote{"unstable", "orange"}));
+}
+
+TEST(DiagnosticsFormat, PacketLossTextAndColour) {
+    EXPECT_EQ(packetLossText(0.0), "none");
+    EXPECT_EQ(packetLossText(0.5), "0.5%");
+    EXPECT_EQ(packetLossText(5.0), "5.0%");
+    EXPECT_EQ(packetLossText(33.333), "33.3%");
+    const std::vector<std::tuple<double, std::string_view>> colours{
+        {0.0, "green"},  {0.5, "green"},  {1.0, "yellow"}, {4.9, "yellow"},
+        {5.0, "orange"}, {9.9, "orange"}, {10.0, "red"},   {100.0, "red"}};
+    for (const auto& [loss, colour] : colours)
+        EXPECT_EQ(lossColour(loss), colour) << loss;
+}
+
+TEST(DiagnosticsFormat, LookupTimeColourAndNote) {
+    const std::vector<std::tuple<double, std::string_view, std::optional<std::string_view>>> cases{
+        {19.6, "green", "fast"},         {20.0, "green", std::nullopt}, {50.0, "yellow", std::nullopt},
+        {100.0, "orange", std::nullopt}, {100.5, "orange", "slow"},     {150.0, "orange", "slow"},
+        {200.0, "red", "slow"},          {250.0, "red", "slow"}};
+    for (const auto& [time, colour, note] : cases) {
+        EXPECT_EQ(dnsLookupColour(time), colour) << time;
+        const auto shown = dnsLookupNote(time);
+        EXPECT_EQ(shown ? std::optional(shown->text) : std::nullopt, note) << time;
+    }
+    EXPECT_EQ(dnsLookupNote(5.0)->colourName, "green");
+    EXPECT_EQ(dnsLookupNote(300.0)->colourName, "orange");
+}
+
+TEST(DiagnosticsFormat, SignalAndSubScoreColourBoundaries) {
+    const std::vector<std::tuple<int, std::string_view>> signal{
+        {-40, "green"},  {-60, "green"},  {-61, "yellow"}, {-70, "yellow"},
+        {-71, "orange"}, {-80, "orange"}, {-81, "red"}};
+    for (const auto& [rssi, colour] : signal)
+        EXPECT_EQ(signalColour(rssi), colour) << rssi;
+    const std::vector<std::tuple<int, std::string_view>> scores{
+        {100, "green"}, {80, "green"},  {79, "yellow"}, {60, "yellow"},
+        {59, "orange"}, {40, "orange"}, {39, "red"},    {0, "red"}};
+    for (const auto& [score, colour] : scores)
+        EXPECT_EQ(breakdownColour(score), colour) << score;
+}
+
+TEST(DiagnosticsFormat, SpeedTestRatesSwitchToGigabitsAtOneThousand) {
+    EXPECT_EQ(speedTestRateText(1234.5), "1.2 Gbps");
+    EXPECT_EQ(speedTestRateText(1000.0), "1.0 Gbps");
+    EXPECT_EQ(speedTestRateText(999.9), "999.9 Mbps");
+    EXPECT_EQ(speedTestRateText(0.0), "0.0 Mbps");
+}
+
+TEST(DiagnosticsFormat, RelativeTimeCountsTheLargestWholeUnit) {
+    const TimePoint now = std::chrono::system_clock::now();
+    using namespace std::chrono_literals;
+    const std::vector<std::tuple<std::chrono::seconds, std::string>> cases{{0s, "just now"},
+                                                                           {-30s, "just now"},
+                                                                           {1s, "1 second ago"},
+                                                                           {59s, "59 seconds ago"},
+                                                                           {60s, "1 minute ago"},
+                                                                           {5min + 30s, "5 minutes ago"},
+                                                                           {2h + 59min, "2 hours ago"},
+                                                                           {24h, "1 day ago"},
+                                                                           {24h * 15, "2 weeks ago"},
+                                                                           {24h * 400, "1 year ago"}};
+    for (const auto& [ago, text] : cases)
+        EXPECT_EQ(relativeTimeText(now - ago, now), text) << ago.count();
+}
+
+TEST(Sparkline, RangeLeavesRoomAndNeverDropsBelowZeroOrUnderOne) {
+    using R = SparklineView::Range;
+    EXPECT_EQ(SparklineView::yRange({}), (R{0.0, 1.0}));
+    EXPECT_EQ(SparklineView::yRange({10.0, 20.0}), (R{8.0, 24.0}));
+    EXPECT_EQ(SparklineView::yRange({0.0, 0.0}), (R{0.0, 1.0}));
+    EXPECT_EQ(SparklineView::yRange({0.2, 0.5}).high, 1.0);
+    EXPECT_DOUBLE_EQ(SparklineView::yRange({0.2, 0.5}).low, 0.16);
+    EXPECT_EQ(SparklineView::yRange({-5.0, 2.0}).low, 0.0);
+}
+
+TEST(WiFiDetails, RowsInOrderAndOnlyWithAValue) {
+    WiFiInfo wifi;
+    wifi.rssi = -50;
+    wifi.noise = -90;
+    wifi.channel = 36;
+    wifi.channelWidth = 80;
+    wifi.phyMode = "802.11ax";
+    wifi.securityType = "WPA3 Personal";
+    wifi.bssid = "aa:bb:cc:dd:ee:ff";
+    using Rows = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(AdditionalInfoRow::details(wifi), (Rows{{"Channel", "36 (80 MHz)"},
+                                                      {"PHY Mode", "802.11ax"},
+                                                      {"Security", "WPA3 Personal"},
+                                                      {"SNR", "40 dB"},
+                                                      {"BSSID", "aa:bb:cc:dd:ee:ff"}}));
+
+    // No made-up ratio without a noise floor; placeholders are not values.
+    wifi.noise.reset();
+    wifi.channel = 0;
+    wifi.phyMode = "None";
+    wifi.securityType = "Unknown";
+    wifi.bssid.reset();
+    EXPECT_TRUE(AdditionalInfoRow::details(wifi).empty());
+    wifi.phyMode = "Unknown";
+    EXPECT_TRUE(AdditionalInfoRow::details(wifi).empty());
+}

@@ -1,0 +1,423 @@
+#include "views/DiagnosticsContentView.h"
+#include "views/DiagnosticsScreenshotView.h"
+#include "views/TipView.h"
+
+#include "support/StatusFixture.h"
+#include "support/TestUtil.h"
+#include "views/AdditionalInfoRow.h"
+#include "views/BandwidthView.h"
+#include "views/Card.h"
+#include "views/CompactQualityBadge.h"
+#include "views/ConnectionInfoView.h"
+#include "views/ConnectionQualityView.h"
+#include "views/DNSView.h"
+#include "views/DiagnosticsToolbar.h"
+#include "views/DiagnosticsView.h"
+#include "views/MainPopoverView.h"
+#include "views/MetricItem.h"
+#include "views/Palette.h"
+#include "views/PermissionPromptView.h"
+#include "views/PingCard.h"
+#include "views/QualityBreakdownRow.h"
+#include "views/SparklineView.h"
+#include "views/SpeedMetric.h"
+#include "views/SpeedTestView.h"
+#include "views/TipsSection.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+
+namespace {
+
+QColor colourOf(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+bool shows(const QWidget* widget, const QWidget& root) {
+    return widget->isVisibleTo(&root);
+}
+
+bool showsText(const QWidget& root, const QString& text) {
+    for (const QLabel* label : root.findChildren<QLabel*>())
+        if (label->text() == text && label->isVisibleTo(&root))
+            return true;
+    return false;
+}
+
+PingStatistics stats(double average, double jitter, double loss, int samples = 20) {
+    PingStatistics s;
+    s.averageLatency = average;
+    s.jitter = jitter;
+    s.packetLoss = loss;
+    s.samplesCount = samples;
+    return s;
+}
+
+WiFiInfo link(std::string ssid) {
+    WiFiInfo wifi;
+    wifi.ssid = std::move(ssid);
+    wifi.rssi = -65;
+    wifi.noise = -92;
+    wifi.channel = 36;
+    wifi.channelWidth = 80;
+    wifi.band = WiFiBand::band5GHz;
+    wifi.transmitRate = 866.7;
+    return wifi;
+}
+
+Tip tip(int n) {
+    Tip t;
+    t.icon = "lightbulb.fill";
+    t.title = "Tip " + std::to_string(n);
+    t.description = "Advice number " + std::to_string(n);
+    return t;
+}
+
+ConnectionQuality scored(int score) {
+    ConnectionQuality q;
+    q.score = score;
+    q.rating = qualityRatingForScore(score);
+    return q;
+}
+
+// Counts the paints a widget receives.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(const QWidget* widget) { const_cast<QWidget*>(widget)->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+DiagnosticsState measured() {
+    DiagnosticsState state;
+    state.wifiInfo = link("Home");
+    state.quality = scored(88);
+    state.internetPingStats = stats(24.2, 3, 0);
+    state.internetPingHistory = {22, 25, 24, 26};
+    DNSResult dns;
+    dns.server = "192.168.1.1";
+    dns.lookupTime = 31;
+    state.dnsResult = dns;
+    state.dnsHistory = {30, 31};
+    state.bandwidthSpeed = {1'500'000, 20'000};
+    state.downloadHistory = {1.4e6, 1.5e6};
+    state.uploadHistory = {2e4, 2e4};
+    state.isMonitoring = true;
+    return state;
+}
+
+class DiagnosticsPageTest : public ::testing::Test {
+protected:
+    StatusFixture f;
+    DiagnosticsContentView page{f.exporter};
+};
+
+} // namespace
+
+TEST(PingCardView, AverageJitterAndLossFollowTheirScales) {
+    PingCard card(QStringLiteral("ROUTER"));
+    card.setData(stats(31.9, 7, 0), {30, 32, 33});
+    EXPECT_EQ(card.averageLabel()->text(), "31ms");
+    EXPECT_EQ(colourOf(card.averageLabel()), Palette::colour("yellow"));
+    EXPECT_TRUE(shows(card.jitterLabel(), card));
+    EXPECT_EQ(card.jitterLabel()->text(), "varying");
+    EXPECT_EQ(card.lossLabel()->text(), "none");
+    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour("green"));
+    EXPECT_TRUE(shows(card.sparkline(), card));
+
+    card.setData(stats(31.9, 10.5, 0.5), {30});
+    EXPECT_EQ(card.jitterLabel()->text(), "unstable");
+    EXPECT_EQ(colourOf(card.jitterLabel()), Palette::colour("orange"));
+    EXPECT_EQ(card.lossLabel()->text(), "0.5%");
+    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour("green"));
+
+    card.setData(stats(12, 1, 5.0), {12});
+    EXPECT_FALSE(shows(card.jitterLabel(), card));
+    EXPECT_EQ(card.lossLabel()->text(), "5.0%");
+    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour("orange"));
+
+    // Before the first sample: no figures, no note, no chart.
+    card.setData(stats(0, 12, 0, 0), {});
+    EXPECT_EQ(card.averageLabel()->text(), "--");
+    EXPECT_EQ(card.lossLabel()->text(), "--");
+    EXPECT_FALSE(shows(card.jitterLabel(), card));
+    EXPECT_FALSE(shows(card.sparkline(), card));
+}
+
+TEST(PingCardView, RouterTargetFallsBackWithoutAGateway) {
+    DiagnosticsView cards;
+    EXPECT_TRUE(showsText(cards, "Unknown"));
+    EXPECT_TRUE(showsText(cards, "1.1.1.1"));
+    cards.setRouter(std::string("192.168.1.1"), {}, {});
+    EXPECT_TRUE(showsText(cards, "192.168.1.1"));
+    EXPECT_FALSE(showsText(cards, "Unknown"));
+}
+
+TEST(DNSCard, LookupTimeNoteAndColour) {
+    DNSView card;
+    EXPECT_EQ(card.timeLabel()->text(), "--");
+    EXPECT_FALSE(shows(card.noteLabel(), card));
+    const std::vector<std::tuple<double, QString, std::string_view, QString>> cases{
+        {19.6, "19ms", "green", "fast"}, {150.0, "150ms", "orange", "slow"}, {250.0, "250ms", "red", "slow"}};
+    for (const auto& [time, text, colour, note] : cases) {
+        DNSResult result;
+        result.server = "9.9.9.9";
+        result.lookupTime = time;
+        card.setData(result, {time});
+        EXPECT_EQ(card.timeLabel()->text(), text);
+        EXPECT_EQ(colourOf(card.timeLabel()), Palette::colour(colour)) << time;
+        EXPECT_TRUE(shows(card.noteLabel(), card));
+        EXPECT_EQ(card.noteLabel()->text(), note);
+        EXPECT_TRUE(showsText(card, "9.9.9.9"));
+    }
+}
+
+TEST(BandwidthCard, RatesInDecimalUnits) {
+    BandwidthView card;
+    card.setData({1'500'000, 999}, {1.5e6}, {999});
+    EXPECT_EQ(card.downloadLabel()->text(), "1.5 MB/s");
+    EXPECT_EQ(card.uploadLabel()->text(), "999 B/s");
+    card.setData({15'400, 0}, {}, {});
+    EXPECT_EQ(card.downloadLabel()->text(), "15 KB/s");
+    EXPECT_EQ(card.uploadLabel()->text(), "0 B/s");
+}
+
+TEST(SpeedTestCard, EachStateHasItsPage) {
+    SpeedTestView card;
+    EXPECT_EQ(card.page(), 0);
+    EXPECT_EQ(card.runButton()->text(), "Run Speed Test");
+
+    card.setData(SpeedTestState::testing(SpeedTestPhase::upload, 0.4), std::nullopt);
+    EXPECT_EQ(card.page(), 1);
+    EXPECT_TRUE(showsText(card, "Testing Upload..."));
+    QSignalSpy cancelled(&card, &SpeedTestView::cancelRequested);
+    card.cancelButton()->click();
+    EXPECT_EQ(cancelled.count(), 1);
+
+    SpeedTestResult result;
+    result.downloadSpeed = 1234.5;
+    result.uploadSpeed = 48.26;
+    result.serverName = "Example Edge";
+    result.timestamp = std::chrono::system_clock::now() - std::chrono::minutes(5) - std::chrono::seconds(10);
+    card.setData(SpeedTestState::completed(result), result);
+    EXPECT_EQ(card.page(), 2);
+    EXPECT_EQ(card.downloadMetric()->valueLabel()->text(), "1.2 Gbps");
+    EXPECT_TRUE(showsText(card, "48.3 Mbps"));
+    EXPECT_EQ(card.lastTestedLabel()->text(), "Last tested: 5 minutes ago");
+    EXPECT_TRUE(showsText(card, "Example Edge"));
+
+    card.setData(SpeedTestState::failed("The server did not answer."), result);
+    EXPECT_EQ(card.page(), 3);
+    EXPECT_TRUE(showsText(card, "The server did not answer."));
+    EXPECT_FALSE(showsText(card, "Example Edge"));
+    card.setData(SpeedTestState::idle(), result);
+    EXPECT_EQ(card.runButton()->text(), "Run Again");
+}
+
+TEST(WiFiCard, WithheldNameNoiseAndTheThreeContents) {
+    ConnectionInfoView card;
+    QSignalSpy asked(&card, &ConnectionInfoView::requestLocation);
+    card.setData(link("Home"), true);
+    EXPECT_FALSE(shows(card.locationIcon(), card));
+    EXPECT_EQ(card.signalItem()->valueLabel()->text(), "-65 dBm");
+    EXPECT_EQ(colourOf(card.signalItem()->valueLabel()), Palette::colour("yellow"));
+    EXPECT_EQ(card.noiseItem()->valueLabel()->text(), "-92 dBm");
+    EXPECT_EQ(card.rateItem()->valueLabel()->text(), "866 Mbps");
+    EXPECT_TRUE(showsText(card, "5 GHz"));
+
+    WiFiInfo withheld = link(std::string(unknownNetworkSSID));
+    withheld.noise.reset();
+    withheld.band = WiFiBand::unknown;
+    card.setData(withheld, false);
+    EXPECT_TRUE(shows(card.locationIcon(), card));
+    EXPECT_EQ(card.noiseItem()->valueLabel()->text(), "--");
+    EXPECT_FALSE(showsText(card, "Unknown"));
+    card.details()->setExpanded(true);
+    EXPECT_TRUE(showsText(card, "36 (80 MHz)"));
+    EXPECT_FALSE(showsText(card, "SNR"));
+    // The row itself asks for the permission the name needs.
+    card.show();
+    QTest::mouseClick(const_cast<QLabel*>(card.ssidLabel()), Qt::LeftButton);
+    EXPECT_EQ(asked.count(), 1);
+
+    card.setData(std::nullopt, false);
+    EXPECT_TRUE(shows(card.locationPrompt(), card));
+    EXPECT_FALSE(shows(card.notConnected(), card));
+    card.locationPrompt()->button()->click();
+    EXPECT_EQ(asked.count(), 2);
+    card.setData(std::nullopt, true);
+    EXPECT_FALSE(shows(card.locationPrompt(), card));
+    EXPECT_TRUE(showsText(card, "Not connected to Wi-Fi"));
+}
+
+TEST_F(DiagnosticsPageTest, ZeroScoreHidesTheQualityCardAndTheBadge) {
+    DiagnosticsState state;
+    state.quality = scored(0);
+    page.setState(state);
+    EXPECT_FALSE(shows(page.qualityCard(), page));
+    EXPECT_FALSE(shows(page.toolbar()->badge(), page));
+
+    state.quality = scored(85);
+    state.quality.breakdown = {90, 75, 55, 30};
+    page.setState(state);
+    EXPECT_TRUE(shows(page.qualityCard(), page));
+    EXPECT_TRUE(shows(page.toolbar()->badge(), page));
+    EXPECT_EQ(page.toolbar()->badge()->scoreLabel()->text(), "85");
+    EXPECT_TRUE(showsText(*page.qualityCard(), "Good"));
+    EXPECT_FALSE(page.qualityCard()->showsBreakdown());
+    page.qualityCard()->setShowBreakdown(true);
+    EXPECT_EQ(colourOf(page.qualityCard()->row(2)->scoreLabel()), Palette::colour("orange"));
+    EXPECT_EQ(colourOf(page.qualityCard()->row(3)->scoreLabel()), Palette::colour("red"));
+}
+
+TEST_F(DiagnosticsPageTest, TipsShowTheirCountFoldedAndThreeUnfolded) {
+    DiagnosticsState state;
+    page.setState(state);
+    EXPECT_FALSE(shows(page.tipsSection(), page));
+
+    state.tips = {tip(1), tip(2), tip(3), tip(4), tip(5)};
+    page.setState(state);
+    TipsSection* tips = page.tipsSection();
+    EXPECT_TRUE(shows(tips, page));
+    EXPECT_EQ(tips->header()->detail(), "(5)");
+    EXPECT_EQ(tips->shownCount(), 0);
+    tips->setExpanded(true);
+    EXPECT_EQ(tips->header()->detail(), "");
+    EXPECT_EQ(tips->shownCount(), 3);
+    EXPECT_TRUE(showsText(*tips, "Tip 3"));
+    EXPECT_FALSE(showsText(*tips, "Tip 4"));
+    // New advice replaces the list while it stays open.
+    state.tips = {tip(9)};
+    page.setState(state);
+    EXPECT_EQ(tips->shownCount(), 1);
+    EXPECT_TRUE(showsText(*tips, "Tip 9"));
+}
+
+TEST_F(DiagnosticsPageTest, CopiesShowTheirConfirmationForTwoSeconds) {
+    DiagnosticsState state;
+    state.wifiInfo = link("Home");
+    state.quality = scored(91);
+    state.tips = {tip(1)};
+    page.setState(state);
+    DiagnosticsToolbar* toolbar = page.toolbar();
+    toolbar->exportMenu()->actions().at(0)->trigger();
+    ASSERT_FALSE(f.clipboard.image.isNull());
+    EXPECT_EQ(f.clipboard.image.width(), 640);
+    EXPECT_EQ(toolbar->feedback(), QStringLiteral("Screenshot copied!"));
+    EXPECT_EQ(toolbar->exportButton()->text(), "Screenshot copied!");
+    QTest::qWait(1200);
+    toolbar->copySummary();
+    EXPECT_EQ(toolbar->feedback(), QStringLiteral("Copied!"));
+    // The earlier copy's reset does not cut the later confirmation short.
+    spinFor(std::chrono::milliseconds(1000));
+    EXPECT_EQ(toolbar->feedback(), QStringLiteral("Copied!"));
+    EXPECT_TRUE(waitUntil([&] { return !toolbar->feedback(); }, std::chrono::milliseconds(1500)));
+    EXPECT_EQ(toolbar->exportButton()->text(), "");
+}
+
+TEST(DiagnosticsBinding, FollowsTheViewModelAndRunsItsActions) {
+    StatusFixture f;
+    LinkmeterViewModel viewModel(f.services());
+    MainPopoverView popover(f.statusServices());
+    DiagnosticsContentView* page = popover.diagnosticsView();
+    page->bind(viewModel);
+    popover.setShowDiagnostics(true);
+    QTest::qWait(50);
+    QPushButton* monitoring = page->toolbar()->monitoringButton();
+    ASSERT_EQ(monitoring->text(), "Start");
+
+    monitoring->click();
+    EXPECT_TRUE(viewModel.isMonitoring());
+    EXPECT_TRUE(
+        waitUntil([&] { return page->pingCards()->internetCard()->averageLabel()->text() == "20ms"; }));
+    EXPECT_EQ(monitoring->text(), "Stop");
+    monitoring->click();
+    EXPECT_FALSE(viewModel.isMonitoring());
+    EXPECT_TRUE(waitUntil([&] { return monitoring->text() == "Start"; }));
+
+    // Copying the summary goes through the view model to the clipboard.
+    page->toolbar()->exportMenu()->actions().at(1)->trigger();
+    EXPECT_FALSE(f.clipboard.text.isEmpty());
+    // The report export opens its save dialog; cancelling it leaves the page as it was.
+    page->toolbar()->exportMenu()->actions().at(3)->trigger();
+    EXPECT_EQ(f.saveDialog.requests.size(), 1u);
+
+    QSignalSpy back(page, &DiagnosticsContentView::showStatus);
+    page->backButton()->click();
+    EXPECT_EQ(back.count(), 1);
+    EXPECT_FALSE(popover.showDiagnostics());
+}
+
+TEST_F(DiagnosticsPageTest, AThroughputSampleRepaintsOnlyWhatItChanged) {
+    DiagnosticsState state = measured();
+    page.setState(state);
+    // Tall enough that every card is on screen and gets painted.
+    page.setFixedHeight(1400);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    QTest::qWait(100);
+    PaintCounter pingChart(page.pingCards()->internetCard()->sparkline());
+    PaintCounter lookupTime(page.dnsCard()->timeLabel());
+    PaintCounter downloadRate(page.bandwidthCard()->downloadLabel());
+
+    state.bandwidthSpeed = {2'500'000, 20'000};
+    state.downloadHistory.push_back(2.5e6);
+    page.setState(state);
+    QTest::qWait(100);
+    EXPECT_EQ(page.bandwidthCard()->downloadLabel()->text(), "2.5 MB/s");
+    EXPECT_GT(downloadRate.count, 0);
+    EXPECT_EQ(pingChart.count, 0);
+    EXPECT_EQ(lookupTime.count, 0);
+}
+
+TEST(DiagnosticsToolbarView, AFailedScreenshotShowsNoConfirmation) {
+    DiagnosticsToolbar toolbar([] { return false; });
+    toolbar.copyScreenshot();
+    EXPECT_FALSE(toolbar.feedback());
+    EXPECT_EQ(toolbar.exportButton()->text(), "");
+}
+
+TEST(DiagnosticsScreenshot, QualityOnlyWithAScoreAndAtMostThreeRecommendations) {
+    DiagnosticsState state = measured();
+    state.quality = scored(0);
+    DiagnosticsScreenshotView bare(state);
+    EXPECT_EQ(bare.findChild<ConnectionQualityView*>(), nullptr);
+    EXPECT_FALSE(showsText(bare, "RECOMMENDATIONS"));
+    EXPECT_TRUE(showsText(bare, "Home"));
+
+    state.quality = scored(88);
+    state.tips = {tip(1), tip(2), tip(3), tip(4), tip(5)};
+    DiagnosticsScreenshotView full(state);
+    EXPECT_NE(full.findChild<ConnectionQualityView*>(), nullptr);
+    EXPECT_TRUE(showsText(full, "RECOMMENDATIONS"));
+    EXPECT_EQ(full.findChildren<TipView*>().size(), 3);
+}
+
+TEST(DiagnosticsBinding, SpeedTestStartsAndCancelsThroughTheViewModel) {
+    StatusFixture f;
+    LocalHttpServer::Reply slow = LocalHttpServer::Reply::answer(200, "x");
+    slow.delay = std::chrono::seconds(10);
+    f.server.route("/__down", slow);
+    LinkmeterViewModel viewModel(f.services());
+    DiagnosticsContentView page(f.exporter);
+    page.bind(viewModel);
+    SpeedTestView* card = page.speedTestCard();
+
+    card->runButton()->click();
+    ASSERT_TRUE(waitUntil([&] { return card->page() == 1; }));
+    EXPECT_TRUE(viewModel.speedTestState().isTesting());
+    card->cancelButton()->click();
+    EXPECT_TRUE(waitUntil([&] { return card->page() == 0; }));
+    EXPECT_FALSE(viewModel.speedTestState().isTesting());
+}
