@@ -3,9 +3,11 @@
 #include "app/TrayController.h"
 #include "app/WindowController.h"
 #include "core/AppSettings.h"
+#include "platform/Platform.h"
 #include "platform/StatusItem.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "views/HistoryView.h"
 
 #include <QWidget>
 
@@ -22,7 +24,7 @@ WindowController::ContentFactory emptyContent(QSize size) {
 
 LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services services,
                            NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
-                           bool trayAvailable, QObject* parent)
+                           bool trayAvailable, TimelineStore& timeline, QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_services(services) {
     m_settingsWindow = std::make_unique<WindowController>(QStringLiteral("Linkmeter Settings"), false,
                                                           emptyContent(QSize(450, 400)));
@@ -32,12 +34,17 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services s
                                                       emptyContent(QSize(600, 450)));
     m_aboutWindow = std::make_unique<WindowController>(QStringLiteral("About Linkmeter"), false,
                                                        emptyContent(QSize(300, 340)));
+    m_historyWindow = std::make_unique<WindowController>(
+        QStringLiteral("Linkmeter History"), true, [&timeline, &exporter = services.exporter] {
+            return std::make_unique<HistoryView>(timeline, exporter, platform::clock());
+        });
 
     m_tray = std::make_unique<TrayController>(viewModel, services, notifications, std::move(statusItem),
                                               trayAvailable);
     connect(m_tray.get(), &TrayController::popoverShown, this, &LinkmeterApp::popoverShown);
     connect(m_tray.get(), &TrayController::settingsRequested, m_settingsWindow.get(),
             &WindowController::show);
+    connect(m_tray.get(), &TrayController::historyRequested, m_historyWindow.get(), &WindowController::show);
     connect(m_tray.get(), &TrayController::helpRequested, m_helpWindow.get(), &WindowController::show);
     connect(m_tray.get(), &TrayController::aboutRequested, m_aboutWindow.get(), &WindowController::show);
     connect(m_tray.get(), &TrayController::quitRequested, this, &LinkmeterApp::quitRequested);

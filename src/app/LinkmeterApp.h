@@ -9,6 +9,7 @@
 class LinkmeterViewModel;
 class NotificationService;
 class StatusItem;
+class TimelineStore;
 class TrayController;
 class WindowController;
 
@@ -22,7 +23,7 @@ public:
     // window at once.
     LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services services,
                  NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
-                 bool trayAvailable, QObject* parent = nullptr);
+                 bool trayAvailable, TimelineStore& timeline, QObject* parent = nullptr);
     ~LinkmeterApp() override;
 
     TrayController& tray() const { return *m_tray; }
@@ -30,6 +31,7 @@ public:
     WindowController& onboardingWindow() const { return *m_onboardingWindow; }
     WindowController& helpWindow() const { return *m_helpWindow; }
     WindowController& aboutWindow() const { return *m_aboutWindow; }
+    WindowController& historyWindow() const { return *m_historyWindow; }
 
 signals:
     void quitRequested();
@@ -45,4 +47,5 @@ private:
     std::unique_ptr<WindowController> m_onboardingWindow;
     std::unique_ptr<WindowController> m_helpWindow;
     std::unique_ptr<WindowController> m_aboutWindow;
+    std::unique_ptr<WindowController> m_historyWindow;
 };

@@ -80,6 +80,7 @@ public:
 
 signals:
     void showDiagnostics();
+    void historyRequested();
     void settingsRequested();
     void helpRequested();
     void aboutRequested();

@@ -2,6 +2,7 @@
 
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "support/FakeHttpClient.h"
 #include "support/UpdateFakes.h"
@@ -23,6 +24,8 @@ struct StatusFixture : ViewModelFixture {
     FakeApplicationControl application;
     QTemporaryDir downloads;
     UpdateService updates{updateHttp, store, clock, inspector, revealer, application, updateSetup()};
+    QTemporaryDir data;
+    TimelineStore timeline{data.filePath("history.sqlite"), clock};
 
     StatusFixture() {
         updateHttp.onGet = [this](const QUrl&) {

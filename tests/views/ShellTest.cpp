@@ -20,7 +20,7 @@ protected:
 
     // With a tray (as on a desktop) nothing opens at launch; without one the popover does.
     std::unique_ptr<LinkmeterApp> launch(bool tray = true) {
-        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, nullptr, tray);
+        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, nullptr, tray, f.timeline);
     }
 };
 
