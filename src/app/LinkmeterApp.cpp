@@ -3,9 +3,9 @@
 #include "app/TrayController.h"
 #include "app/WindowController.h"
 #include "core/AppSettings.h"
-#include "platform/Platform.h"
 #include "platform/StatusItem.h"
 #include "reports/UpdateService.h"
+#include "reports/TimelineStore.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/HistoryView.h"
 
@@ -36,7 +36,7 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, StatusView::Services s
                                                        emptyContent(QSize(300, 340)));
     m_historyWindow = std::make_unique<WindowController>(
         QStringLiteral("Linkmeter History"), true, [&timeline, &exporter = services.exporter] {
-            return std::make_unique<HistoryView>(timeline, exporter, platform::clock());
+            return std::make_unique<HistoryView>(timeline, exporter, timeline.clock());
         });
 
     m_tray = std::make_unique<TrayController>(viewModel, services, notifications, std::move(statusItem),

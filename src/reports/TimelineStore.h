@@ -29,6 +29,8 @@ public:
     static QString defaultPath();
 
     const QString& path() const { return m_path; }
+    // The clock that stamps and prunes, for readers that need "now" on the same scale.
+    const Clock& clock() const { return m_clock; }
     // False when the file could not be opened; every call then answers empty.
     bool isOpen() const { return m_open; }
     // The Qt SQL connection, for tests that need to reach under the store.

@@ -5,10 +5,14 @@
 #include "platform/StatusItem.h"
 #include "support/StatusFixture.h"
 #include "support/TestUtil.h"
+#include "views/HistoryView.h"
+#include "views/MainPopoverView.h"
 #include "views/MenuBarLabel.h"
+#include "views/StatusView.h"
 
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QWidget>
 
 namespace {
@@ -103,4 +107,19 @@ TEST(MenuBarLabelColour, PortalAndOfflineOverrideTheRating) {
     EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::connected(), QualityRating::good), "green");
     EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::unknown(), QualityRating::fair), "yellow");
     EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::connected(), QualityRating::unknown), "gray");
+}
+
+TEST_F(ShellTest, HistoryEntryOfTheMenuOpensTheHistoryWindow) {
+    auto app = launch();
+    QAction* history = nullptr;
+    for (QAction* action : app->tray().popoverView()->statusView()->menu()->actions())
+        if (action->text() == "History...")
+            history = action;
+    ASSERT_NE(history, nullptr);
+    history->trigger();
+    QWidget* window = app->historyWindow().window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Linkmeter History");
+    EXPECT_NE(window->findChild<HistoryView*>(), nullptr);
 }
