@@ -4,8 +4,8 @@
 #include "app/WindowController.h"
 #include "core/AppSettings.h"
 #include "platform/StatusItem.h"
-#include "reports/UpdateService.h"
 #include "reports/TimelineStore.h"
+#include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/HistoryView.h"
 

@@ -23,7 +23,8 @@ std::variant<ReportCommand::Options, QString> ReportCommand::parse(const QString
             report = true;
         } else if (argument == QStringLiteral("--json")) {
             options.json = true;
-        } else if (argument == QStringLiteral("--seconds") || argument.startsWith(QStringLiteral("--seconds="))) {
+        } else if (argument == QStringLiteral("--seconds") ||
+                   argument.startsWith(QStringLiteral("--seconds="))) {
             QString value;
             if (argument.contains(u'='))
                 value = argument.section(u'=', 1);
@@ -67,13 +68,14 @@ void ReportCommand::finish() {
     const auto& wifi = m_services.wifi.currentInfo();
     const PingStatistics& internet = m_services.ping.internetStats();
     const BandwidthSpeed& speed = m_services.bandwidth.currentSpeed();
-    const DiagnosticReportInput input{wifi,
-                                      m_services.ping.routerStats(),
-                                      internet,
-                                      m_services.dns.lastResult(),
-                                      ConnectionQuality(wifi ? std::optional(wifi->rssi) : std::nullopt, internet),
-                                      speed.downloadBytesPerSecond,
-                                      speed.uploadBytesPerSecond};
+    const DiagnosticReportInput input{
+        wifi,
+        m_services.ping.routerStats(),
+        internet,
+        m_services.dns.lastResult(),
+        ConnectionQuality(wifi ? std::optional(wifi->rssi) : std::nullopt, internet),
+        speed.downloadBytesPerSecond,
+        speed.uploadBytesPerSecond};
     const TimePoint now = m_services.clock.now();
     m_output = m_options.json ? diagnosticReportJson(input, now) : diagnosticReportText(input, now);
     emit finished(internetAnswered(internet) ? answered : notAnswered);

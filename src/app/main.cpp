@@ -25,10 +25,10 @@
 #include <QSystemTrayIcon>
 
 #include <csignal>
-#include <string_view>
-#include <variant>
 #include <cstdio>
+#include <string_view>
 #include <unistd.h>
+#include <variant>
 
 namespace {
 
@@ -44,7 +44,8 @@ void describeOptions(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(QStringLiteral("seconds"),
                                         QStringLiteral("How long --report measures (1 to 3600, default 10)."),
                                         QStringLiteral("N")));
-    parser.addOption(QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print the --report data as JSON.")));
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print the --report data as JSON.")));
 }
 
 bool wantsReport(int argc, char** argv) {

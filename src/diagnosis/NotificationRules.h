@@ -2,8 +2,8 @@
 
 #include "core/Defaults.h"
 #include "core/TimePoint.h"
-#include "diagnosis/NotificationType.h"
 #include "core/WiFiInfo.h"
+#include "diagnosis/NotificationType.h"
 
 #include <map>
 #include <optional>
@@ -87,8 +87,8 @@ std::string notificationRequestIdentifier(NotificationType type, TimePoint now);
 NotificationRuleOutcome admitNotification(NotificationRuleState state, NotificationType type,
                                           std::string title, std::string body, bool sound, TimePoint now);
 
-// The latency, packet-loss, signal, public-address and roaming rules, in that order. A latency or loss that is
-// not a finite number counts as missing.
+// The latency, packet-loss, signal, public-address and roaming rules, in that order. A latency or loss that
+// is not a finite number counts as missing.
 NotificationRuleOutcome evaluateMeasurements(NotificationRuleState state,
                                              const NotificationMeasurements& input,
                                              const NotificationThresholds& thresholds, TimePoint now,

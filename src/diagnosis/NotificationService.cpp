@@ -63,8 +63,8 @@ void NotificationService::notifyCaptivePortal() {
 
 AlertSwitches NotificationService::switches() const {
     return {m_settings.notifyOnHighLatency(), m_settings.notifyOnPacketLoss(),
-            m_settings.notifyOnWeakSignal(), m_settings.notifyOnConnectionLost(),
-            m_settings.notifyOnIPChange(), m_settings.notifyOnRoaming()};
+            m_settings.notifyOnWeakSignal(),  m_settings.notifyOnConnectionLost(),
+            m_settings.notifyOnIPChange(),    m_settings.notifyOnRoaming()};
 }
 
 NotificationThresholds NotificationService::thresholds() const {

@@ -75,8 +75,9 @@ bool dnsServersChanged(const std::vector<DNSServer>& before, const std::vector<D
 }
 
 TimelineEvent roamingEvent(const RoamingEvent& roam, TimePoint now) {
-    return TimelineEvent{now, TimelineEventKind::roaming, roam.ssid, roam.fromBSSID, roam.toBSSID,
-                         roam.rssiBefore, roam.rssiAfter};
+    return TimelineEvent{
+        now,           TimelineEventKind::roaming, roam.ssid, roam.fromBSSID, roam.toBSSID, roam.rssiBefore,
+        roam.rssiAfter};
 }
 
 TimelineEvent plainEvent(TimelineEventKind kind, TimePoint now, std::string ssid) {
@@ -124,7 +125,8 @@ std::string eventDetails(const TimelineEvent& event) {
         return event.ssid;
     std::string text = event.fromBSSID.value_or("?") + " \u2192 " + event.toBSSID.value_or("?");
     if (event.rssiBefore && event.rssiAfter)
-        text += ", " + std::to_string(*event.rssiBefore) + " \u2192 " + std::to_string(*event.rssiAfter) + " dBm";
+        text +=
+            ", " + std::to_string(*event.rssiBefore) + " \u2192 " + std::to_string(*event.rssiAfter) + " dBm";
     return text;
 }
 
@@ -142,23 +144,32 @@ std::string timelineText(const std::vector<TimelineSample>& samples, const std::
     out += "Exported: " + iso8601(exportedAt) + "\n\n";
     out += "Time,SSID,BSSID,Signal (dBm),Score,Router Ping (ms),Internet Ping (ms),Packet Loss (%),DNS (ms),"
            "Download (B/s),Upload (B/s)\n";
+    // Field by field onto the text; GCC 12 misreads `"," + std::string(...)` at -O2 (-Wrestrict).
+    const auto field = [&out](const std::string& text) {
+        out += ',';
+        out += text;
+    };
     for (const TimelineSample& s : samples) {
         out += iso8601(s.time);
-        out += "," + quotedField(s.ssid);
-        out += "," + (s.bssid ? quotedField(*s.bssid) : std::string());
-        out += "," + (s.rssi ? std::to_string(*s.rssi) : std::string());
-        out += "," + std::to_string(s.score);
-        out += "," + optionalField(s.routerLatency, 1);
-        out += "," + optionalField(s.internetLatency, 1);
-        out += "," + optionalField(s.internetLoss, 1);
-        out += "," + optionalField(s.dnsTime, 1);
-        out += "," + fixedDecimal(s.downloadBytesPerSecond, 0);
-        out += "," + fixedDecimal(s.uploadBytesPerSecond, 0);
-        out += "\n";
+        field(quotedField(s.ssid));
+        field(s.bssid ? quotedField(*s.bssid) : std::string());
+        field(s.rssi ? std::to_string(*s.rssi) : std::string());
+        field(std::to_string(s.score));
+        field(optionalField(s.routerLatency, 1));
+        field(optionalField(s.internetLatency, 1));
+        field(optionalField(s.internetLoss, 1));
+        field(optionalField(s.dnsTime, 1));
+        field(fixedDecimal(s.downloadBytesPerSecond, 0));
+        field(fixedDecimal(s.uploadBytesPerSecond, 0));
+        out += '\n';
     }
     out += "\nEvents\nTime,Event,Details\n";
-    for (const TimelineEvent& e : events)
-        out += iso8601(e.time) + "," + quotedField(eventTitle(e.kind)) + "," + quotedField(eventDetails(e)) + "\n";
+    for (const TimelineEvent& e : events) {
+        out += iso8601(e.time);
+        field(quotedField(eventTitle(e.kind)));
+        field(quotedField(eventDetails(e)));
+        out += '\n';
+    }
     return out;
 }
 

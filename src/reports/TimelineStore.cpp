@@ -73,8 +73,9 @@ const std::vector<QStringList>& migrationSteps() {
                            "rssi INTEGER, score INTEGER NOT NULL, router_ms REAL, internet_ms REAL, "
                            "loss REAL, dns_ms REAL, download REAL NOT NULL, upload REAL NOT NULL)"),
             QStringLiteral("CREATE INDEX samples_time ON samples (time)"),
-            QStringLiteral("CREATE TABLE events (time INTEGER NOT NULL, kind TEXT NOT NULL, ssid TEXT NOT NULL, "
-                           "from_bssid TEXT, to_bssid TEXT, rssi_before INTEGER, rssi_after INTEGER)"),
+            QStringLiteral(
+                "CREATE TABLE events (time INTEGER NOT NULL, kind TEXT NOT NULL, ssid TEXT NOT NULL, "
+                "from_bssid TEXT, to_bssid TEXT, rssi_before INTEGER, rssi_after INTEGER)"),
             QStringLiteral("CREATE INDEX events_time ON events (time)"),
             QStringLiteral("CREATE TABLE meta (key TEXT PRIMARY KEY, value INTEGER)"),
         },
@@ -188,8 +189,8 @@ bool TimelineStore::migrate() {
     query.finish();
     if (version > schemaVersion) {
         // A newer Linkmeter wrote it: leave its rows alone rather than guess at them.
-        logFailure(kOpenFailure, (m_path + " has a newer layout (version " + QString::number(version) + ")")
-                                     .toStdString());
+        logFailure(kOpenFailure,
+                   (m_path + " has a newer layout (version " + QString::number(version) + ")").toStdString());
         db.close();
         return false;
     }
@@ -265,7 +266,8 @@ bool TimelineStore::append(const TimelineEvent& event) {
     return true;
 }
 
-std::vector<TimelineSample> TimelineStore::samples(TimePoint from, TimePoint to, std::chrono::seconds bucket) const {
+std::vector<TimelineSample> TimelineStore::samples(TimePoint from, TimePoint to,
+                                                   std::chrono::seconds bucket) const {
     std::vector<TimelineSample> out;
     if (!m_open)
         return out;

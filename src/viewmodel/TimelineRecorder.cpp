@@ -12,11 +12,12 @@ TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore&
     connect(&m_timer, &QTimer::timeout, this, &TimelineRecorder::recordSample);
 
     connect(&viewModel, &LinkmeterViewModel::isMonitoringChanged, this, &TimelineRecorder::monitoringChanged);
-    connect(&viewModel, &LinkmeterViewModel::wifiInfoChanged, this, [this](const std::optional<WiFiInfo>& wifi) {
-        if (const auto roam = detectRoaming(m_lastWiFi, wifi))
-            m_store.append(timeline::roamingEvent(*roam, m_clock.now()));
-        m_lastWiFi = wifi;
-    });
+    connect(&viewModel, &LinkmeterViewModel::wifiInfoChanged, this,
+            [this](const std::optional<WiFiInfo>& wifi) {
+                if (const auto roam = detectRoaming(m_lastWiFi, wifi))
+                    m_store.append(timeline::roamingEvent(*roam, m_clock.now()));
+                m_lastWiFi = wifi;
+            });
     connect(&viewModel, &LinkmeterViewModel::captivePortalStatusChanged, this,
             [this](const CaptivePortalStatus& status) {
                 if (const auto kind = timeline::reachabilityEvent(m_lastPortal, status))
@@ -25,12 +26,14 @@ TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore&
                 if (status.kind() != CaptivePortalStatus::Kind::unknown)
                     m_lastPortal = status;
             });
-    connect(&viewModel, &LinkmeterViewModel::dnsServersChanged, this, [this](const std::vector<DNSServer>& servers) {
-        if (timeline::dnsServersChanged(m_lastDNSServers, servers))
-            m_store.append(timeline::plainEvent(TimelineEventKind::dnsServersChanged, m_clock.now(), currentSSID()));
-        if (!servers.empty())
-            m_lastDNSServers = servers;
-    });
+    connect(&viewModel, &LinkmeterViewModel::dnsServersChanged, this,
+            [this](const std::vector<DNSServer>& servers) {
+                if (timeline::dnsServersChanged(m_lastDNSServers, servers))
+                    m_store.append(timeline::plainEvent(TimelineEventKind::dnsServersChanged, m_clock.now(),
+                                                        currentSSID()));
+                if (!servers.empty())
+                    m_lastDNSServers = servers;
+            });
 
     m_lastWiFi = viewModel.wifiInfo();
     monitoringChanged(viewModel.isMonitoring());
@@ -46,8 +49,9 @@ void TimelineRecorder::monitoringChanged(bool monitoring) {
     if (monitoring == m_monitoring)
         return;
     m_monitoring = monitoring;
-    m_store.append(timeline::plainEvent(
-        monitoring ? TimelineEventKind::monitoringStarted : TimelineEventKind::monitoringStopped, m_clock.now()));
+    m_store.append(timeline::plainEvent(monitoring ? TimelineEventKind::monitoringStarted
+                                                   : TimelineEventKind::monitoringStopped,
+                                        m_clock.now()));
     if (monitoring)
         m_timer.start();
     else

@@ -28,10 +28,11 @@ QDateTime localTime(TimePoint time) {
         std::chrono::floor<std::chrono::seconds>(time.time_since_epoch()).count());
 }
 
-// The smallest of 1, 2 or 5 times a power of ten that is at least `value`.
+// The smallest of 1, 2 or 4 times a power of ten that is at least `value`: its quarters, where the
+// grid lines are, are round numbers.
 double niceCeiling(double value) {
     const double magnitude = std::pow(10.0, std::floor(std::log10(value)));
-    for (const double step : {1.0, 2.0, 5.0, 10.0})
+    for (const double step : {1.0, 2.0, 4.0, 10.0})
         if (step * magnitude >= value)
             return step * magnitude;
     return 10.0 * magnitude;
@@ -56,7 +57,8 @@ std::string_view eventColour(TimelineEventKind kind) {
 }
 
 QString milliseconds(const std::optional<double>& value) {
-    return value ? QString::fromStdString(fixedDecimal(*value, 1)) + QStringLiteral(" ms") : QStringLiteral("–");
+    return value ? QString::fromStdString(fixedDecimal(*value, 1)) + QStringLiteral(" ms")
+                 : QStringLiteral("–");
 }
 
 } // namespace
@@ -85,8 +87,16 @@ void HistoryChart::setData(TimePoint from, TimePoint to, std::chrono::seconds bu
     for (const TimelineSample& s : m_samples)
         if (s.internetLatency && std::isfinite(*s.internetLatency))
             highest = std::max(highest, *s.internetLatency);
-    m_latencyScale = niceCeiling(std::max(50.0, highest));
+    m_latencyScale = niceCeiling(std::max(40.0, highest));
+    // A new row arriving under a resting pointer keeps the hover on the same moment.
+    const std::optional<TimePoint> hoveredTime = m_hovered ? std::optional(m_hoveredTime) : std::nullopt;
     m_hovered.reset();
+    if (hoveredTime) {
+        const auto same = std::find_if(m_samples.begin(), m_samples.end(),
+                                       [&](const TimelineSample& s) { return s.time == *hoveredTime; });
+        if (same != m_samples.end())
+            m_hovered = static_cast<std::size_t>(same - m_samples.begin());
+    }
     update();
 }
 
@@ -103,7 +113,8 @@ double HistoryChart::xOf(TimePoint time) const {
 }
 
 std::optional<std::size_t> HistoryChart::sampleAt(int x) const {
-    if (m_samples.empty() || !plotRect().adjusted(0, -kTopMargin, 0, 0).contains(QPointF(x, plotRect().top())))
+    if (m_samples.empty() ||
+        !plotRect().adjusted(0, -kTopMargin, 0, 0).contains(QPointF(x, plotRect().top())))
         return std::nullopt;
     std::optional<std::size_t> best;
     double bestDistance = 0;
@@ -128,7 +139,8 @@ std::optional<std::size_t> HistoryChart::eventAt(QPoint point) const {
     // The last one drawn is on top.
     for (std::size_t i = m_events.size(); i-- > 0;) {
         const QPointF centre = markerCentre(i);
-        if (std::abs(point.x() - centre.x()) <= kMarkerRadius + 2 && std::abs(point.y() - centre.y()) <= kMarkerRadius + 2)
+        if (std::abs(point.x() - centre.x()) <= kMarkerRadius + 2 &&
+            std::abs(point.y() - centre.y()) <= kMarkerRadius + 2)
             return i;
     }
     return std::nullopt;
@@ -139,15 +151,17 @@ QStringList HistoryChart::sampleDescription(std::size_t index) const {
     const QDateTime start = localTime(s.time);
     QString when = QLocale().toString(start, QStringLiteral("MMM d, HH:mm"));
     if (m_bucket > timeline::sampleInterval)
-        when += QStringLiteral("–") + QLocale().toString(localTime(s.time + m_bucket), QStringLiteral("HH:mm"));
+        when +=
+            QStringLiteral("–") + QLocale().toString(localTime(s.time + m_bucket), QStringLiteral("HH:mm"));
     QStringList lines{when};
     if (!s.ssid.empty())
         lines << QString::fromStdString(s.ssid);
     lines << QStringLiteral("Score: %1").arg(s.score);
     lines << QStringLiteral("Internet: ") + milliseconds(s.internetLatency);
     lines << QStringLiteral("Packet loss: ") +
-                 (s.internetLoss ? QString::fromStdString(fixedDecimal(*s.internetLoss, 1)) + QStringLiteral("%")
-                                 : QStringLiteral("–"));
+                 (s.internetLoss
+                      ? QString::fromStdString(fixedDecimal(*s.internetLoss, 1)) + QStringLiteral("%")
+                      : QStringLiteral("–"));
     lines << QStringLiteral("Router: ") + milliseconds(s.routerLatency);
     lines << QStringLiteral("DNS: ") + milliseconds(s.dnsTime);
     if (s.rssi)
@@ -159,6 +173,8 @@ void HistoryChart::hoverSample(std::optional<std::size_t> index) {
     if (index && *index >= m_samples.size())
         index.reset();
     m_hovered = index;
+    if (index)
+        m_hoveredTime = m_samples[*index].time;
     update();
 }
 
@@ -220,8 +236,8 @@ void HistoryChart::paintAxes(QPainter& painter, const QRectF& plot) const {
         painter.drawText(QRectF(0, y - 8, kLeftMargin - 6, 16), Qt::AlignRight | Qt::AlignVCenter, score);
         painter.setPen(Palette::colour("blue", pal));
         const QString latency = QString::number(m_latencyScale * i / 4.0, 'f', 0) + QStringLiteral(" ms");
-        painter.drawText(QRectF(plot.right() + 6, y - 8, kRightMargin - 6, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                         latency);
+        painter.drawText(QRectF(plot.right() + 6, y - 8, kRightMargin - 6, 16),
+                         Qt::AlignLeft | Qt::AlignVCenter, latency);
     }
 
     // Time labels: every three hours for a day, else at local midnights, thinned to fit.
@@ -240,7 +256,8 @@ void HistoryChart::paintAxes(QPainter& painter, const QRectF& plot) const {
             const double x = xOf(at);
             painter.setPen(QPen(grid, 1, Qt::DotLine));
             painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-            const QString label = QLocale().toString(tick, day ? QStringLiteral("HH:mm") : QStringLiteral("MMM d"));
+            const QString label =
+                QLocale().toString(tick, day ? QStringLiteral("HH:mm") : QStringLiteral("MMM d"));
             const double labelWidth = metrics.horizontalAdvance(label);
             const double left = std::clamp(x - labelWidth / 2, plot.left(), plot.right() - labelWidth);
             if (left > lastRight + 6) {
@@ -280,7 +297,8 @@ void HistoryChart::paintSeries(QPainter& painter, const QRectF& plot) const {
             if (!v || gap)
                 open = false;
             if (v) {
-                const QPointF point(xOf(s.time + m_bucket / 2), plot.bottom() - plot.height() * std::clamp(*v, 0.0, 1.0));
+                const QPointF point(xOf(s.time + m_bucket / 2),
+                                    plot.bottom() - plot.height() * std::clamp(*v, 0.0, 1.0));
                 if (open)
                     path.lineTo(point);
                 else
@@ -346,7 +364,8 @@ void HistoryChart::paintHover(QPainter& painter, const QRectF& plot) const {
     painter.setBrush(Qt::NoBrush);
     for (int i = 0; i < lines.size(); ++i) {
         painter.setPen(i == 0 ? pal.color(QPalette::WindowText) : Palette::colour("secondary", pal));
-        painter.drawText(QPointF(box.left() + 8, box.top() + 5 + metrics.ascent() + i * lineHeight), lines[i]);
+        painter.drawText(QPointF(box.left() + 8, box.top() + 5 + metrics.ascent() + i * lineHeight),
+                         lines[i]);
     }
 }
 
@@ -361,6 +380,7 @@ void HistoryChart::paintEmpty(QPainter& painter) const {
                      Qt::AlignCenter, QStringLiteral("No history yet"));
     painter.setPen(Palette::colour("secondary", pal));
     painter.setFont(styledFont(TextStyle::caption, font()));
-    painter.drawText(QRectF(plot.left(), middle + 4, plot.width(), 40), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     QStringLiteral("Linkmeter records a point every minute while it monitors your connection."));
+    painter.drawText(
+        QRectF(plot.left(), middle + 4, plot.width(), 40), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+        QStringLiteral("Linkmeter records a point every minute while it monitors your connection."));
 }

@@ -19,8 +19,8 @@ public:
     explicit HistoryChart(QWidget* parent = nullptr);
 
     // `bucket` is the span each sample stands for; a gap wider than two of them breaks the lines.
-    void setData(TimePoint from, TimePoint to, std::chrono::seconds bucket, std::vector<TimelineSample> samples,
-                 std::vector<TimelineEvent> events);
+    void setData(TimePoint from, TimePoint to, std::chrono::seconds bucket,
+                 std::vector<TimelineSample> samples, std::vector<TimelineEvent> events);
 
     const std::vector<TimelineSample>& samples() const { return m_samples; }
     // The sample nearest to x inside the plot, if any is within one bucket of it.
@@ -58,6 +58,7 @@ private:
     std::chrono::seconds m_bucket{60};
     std::vector<TimelineSample> m_samples;
     std::vector<TimelineEvent> m_events;
-    double m_latencyScale = 100.0;
+    double m_latencyScale = 40.0;
     std::optional<std::size_t> m_hovered;
+    TimePoint m_hoveredTime{};
 };

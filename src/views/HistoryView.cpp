@@ -44,6 +44,14 @@ QWidget* legendEntry(const QString& caption, std::string_view colour, bool block
     return entry;
 }
 
+// Some styles draw a checked button much like an unchecked one; bold text tells them apart anywhere.
+void markChosen(QAbstractButton* button, bool chosen) {
+    button->setChecked(chosen);
+    QFont font = button->font();
+    font.setBold(chosen);
+    button->setFont(font);
+}
+
 } // namespace
 
 HistoryView::HistoryView(TimelineStore& store, ExportService& exporter, const Clock& clock, QWidget* parent)
@@ -63,7 +71,7 @@ HistoryView::HistoryView(TimelineStore& store, ExportService& exporter, const Cl
         bar->addWidget(button);
         m_rangeButtons[i] = button;
     }
-    m_rangeButtons[0]->setChecked(true);
+    markChosen(m_rangeButtons[0], true);
     connect(group, &QButtonGroup::idClicked, this,
             [this](int id) { setRange(kRanges[static_cast<std::size_t>(id)]); });
     bar->addStretch();
@@ -81,7 +89,8 @@ HistoryView::HistoryView(TimelineStore& store, ExportService& exporter, const Cl
     legend->addWidget(legendEntry(QStringLiteral("Quality score"), "green", false, 1.0, this));
     legend->addWidget(legendEntry(QStringLiteral("Internet latency"), "blue", false, 1.0, this));
     legend->addWidget(legendEntry(QStringLiteral("Packet loss"), "red", true, 0.35, this));
-    legend->addWidget(legendEntry(QStringLiteral("Event (point at it for details)"), "gray", true, 1.0, this));
+    legend->addWidget(
+        legendEntry(QStringLiteral("Event (point at it for details)"), "gray", true, 1.0, this));
     legend->addStretch();
     layout->addLayout(legend);
 
@@ -108,7 +117,7 @@ std::chrono::seconds HistoryView::span(Range range) {
 void HistoryView::setRange(Range range) {
     m_range = range;
     for (std::size_t i = 0; i < kRanges.size(); ++i)
-        m_rangeButtons[i]->setChecked(kRanges[i] == range);
+        markChosen(m_rangeButtons[i], kRanges[i] == range);
     reload();
 }
 
@@ -117,7 +126,8 @@ void HistoryView::reload() {
     m_to = std::chrono::ceil<std::chrono::minutes>(m_clock.now() + std::chrono::seconds(1));
     m_from = m_to - span(m_range);
     const auto bucket = timeline::bucketWidth(span(m_range));
-    m_chart->setData(m_from, m_to, bucket, m_store.samples(m_from, m_to, bucket), m_store.events(m_from, m_to));
+    m_chart->setData(m_from, m_to, bucket, m_store.samples(m_from, m_to, bucket),
+                     m_store.events(m_from, m_to));
 }
 
 std::optional<QString> HistoryView::exportShownRange() {

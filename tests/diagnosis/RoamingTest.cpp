@@ -1,5 +1,5 @@
-#include "diagnosis/NotificationRules.h"
 #include "diagnosis/Roaming.h"
+#include "diagnosis/NotificationRules.h"
 
 #include <gtest/gtest.h>
 

@@ -38,7 +38,9 @@ TEST(TimelineRules, SampleLeavesOutWhatWasNotMeasured) {
 
 TEST(TimelineRules, ReachabilityEventsFollowDecidedChecksOnly) {
     using S = CaptivePortalStatus;
-    const auto event = [](const S& before, const S& after) { return timeline::reachabilityEvent(before, after); };
+    const auto event = [](const S& before, const S& after) {
+        return timeline::reachabilityEvent(before, after);
+    };
     EXPECT_EQ(event(S::connected(), S::noInternet("timeout")), TimelineEventKind::offline);
     EXPECT_EQ(event(S::unknown(), S::noInternet("timeout")), TimelineEventKind::offline);
     EXPECT_EQ(event(S::noInternet("x"), S::noInternet("y")), std::nullopt);
@@ -51,7 +53,9 @@ TEST(TimelineRules, ReachabilityEventsFollowDecidedChecksOnly) {
 }
 
 TEST(TimelineRules, DnsChangeNeedsTwoKnownListsWithDifferentAddresses) {
-    const auto servers = [](std::vector<std::string> addresses) { return dnsServersFromAddresses(addresses); };
+    const auto servers = [](std::vector<std::string> addresses) {
+        return dnsServersFromAddresses(addresses);
+    };
     EXPECT_FALSE(timeline::dnsServersChanged({}, servers({"1.1.1.1"})));
     EXPECT_FALSE(timeline::dnsServersChanged(servers({"1.1.1.1"}), {}));
     EXPECT_FALSE(timeline::dnsServersChanged(servers({"1.1.1.1"}), servers({"1.1.1.1"})));
@@ -93,8 +97,8 @@ TEST(TimelineRules, ExportUsesTheHistoryNumberFormats) {
     s.internetLatency = 23.456;
     s.internetLoss = 0.0;
     s.downloadBytesPerSecond = 1234.6;
-    const std::string text =
-        timeline::timelineText({s}, {timeline::plainEvent(TimelineEventKind::offline, kNow + 60s, "Home")}, kNow);
+    const std::string text = timeline::timelineText(
+        {s}, {timeline::plainEvent(TimelineEventKind::offline, kNow + 60s, "Home")}, kNow);
     EXPECT_EQ(text, "Linkmeter Timeline Export\n"
                     "Exported: 2027-01-15T08:00:00Z\n\n"
                     "Time,SSID,BSSID,Signal (dBm),Score,Router Ping (ms),Internet Ping (ms),Packet Loss (%),"

@@ -55,7 +55,8 @@ TEST(TimelineRecorder, RecordsMonitoringRoamsAndMinuteRows) {
         EXPECT_EQ(roam.rssiBefore, -74);
         EXPECT_EQ(roam.rssiAfter, -48);
 
-        ASSERT_TRUE(waitUntil([&] { return f.store.samples(TimePoint{}, f.clock.now() + 1h, 1s).size() >= 1; }));
+        ASSERT_TRUE(
+            waitUntil([&] { return f.store.samples(TimePoint{}, f.clock.now() + 1h, 1s).size() >= 1; }));
         const auto row = f.store.samples(TimePoint{}, f.clock.now() + 1h, 1s).front();
         EXPECT_EQ(row.ssid, "Home");
 

@@ -74,7 +74,8 @@ TEST(ReportCommand, CommandLine) {
                               line({"--report", "--seconds", "3601"}), line({"--report", "--seconds", "2.5"}),
                               line({"--report", "--seconds", "-1"}), line({"--report", "extra"}),
                               line({"--report", "--verbose"}), line({"--json"}), line({"--seconds", "5"})})
-        EXPECT_TRUE(std::holds_alternative<QString>(ReportCommand::parse(wrong))) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(std::holds_alternative<QString>(ReportCommand::parse(wrong)))
+            << wrong.join(' ').toStdString();
 }
 
 TEST(ReportCommand, PrintsTheReportAndTellsWhetherTheInternetAnswered) {
@@ -84,7 +85,8 @@ TEST(ReportCommand, PrintsTheReportAndTellsWhetherTheInternetAnswered) {
     EXPECT_EQ(status, ReportCommand::answered);
     EXPECT_EQ(text.rfind("Linkmeter Diagnostic Report\nExported: 2027-01-15T08:00:00Z\n", 0), 0u) << text;
     EXPECT_NE(text.find("SSID,\"Home\"\n"), std::string::npos);
-    EXPECT_NE(text.find("Internet Ping Statistics\nField,Value\nAverage Latency,18.0 ms\n"), std::string::npos);
+    EXPECT_NE(text.find("Internet Ping Statistics\nField,Value\nAverage Latency,18.0 ms\n"),
+              std::string::npos);
 
     ReportRun silent;
     silent.internet = std::nullopt;

@@ -24,7 +24,8 @@ protected:
 
     // With a tray (as on a desktop) nothing opens at launch; without one the popover does.
     std::unique_ptr<LinkmeterApp> launch(bool tray = true) {
-        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, nullptr, tray, f.timeline);
+        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, nullptr, tray,
+                                              f.timeline);
     }
 };
 
