@@ -97,7 +97,11 @@ bool pruneDue(std::optional<TimePoint> lastPrune, TimePoint now) {
 }
 
 std::chrono::seconds bucketWidth(std::chrono::seconds range) {
-    return std::max(sampleInterval, range / chartPoints);
+    const auto width = std::max(sampleInterval, range / chartPoints);
+    if (width <= sampleInterval)
+        return width;
+    // Wider spans are whole ten-minute slots, which the store keeps summed.
+    return std::chrono::ceil<std::chrono::minutes>(width / 10) * 10;
 }
 
 std::string_view eventTitle(TimelineEventKind kind) {

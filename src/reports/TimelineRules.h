@@ -43,7 +43,8 @@ TimePoint pruneCutoff(TimePoint now);
 // Pruning runs on the first open, then once a day; a clock set back also counts as due.
 bool pruneDue(std::optional<TimePoint> lastPrune, TimePoint now);
 
-// Seconds per chart point for a range, never below a minute (the row spacing).
+// Seconds per chart point for a range: a minute (the row spacing) up to a day, else whole ten-minute
+// slots.
 std::chrono::seconds bucketWidth(std::chrono::seconds range);
 
 // The timeline's words for an event, e.g. "Roamed to another access point".

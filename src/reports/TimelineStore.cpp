@@ -18,6 +18,8 @@
 
 namespace {
 
+// Span of one rollup row.
+constexpr qint64 rollupSeconds = 600;
 constexpr char kOpenFailure[] = "Failed to open history: ";
 constexpr char kWriteFailure[] = "Failed to write history: ";
 // SQLite's result codes for a file that is not, or no longer, a database.
@@ -78,6 +80,18 @@ const std::vector<QStringList>& migrationSteps() {
                 "from_bssid TEXT, to_bssid TEXT, rssi_before INTEGER, rssi_after INTEGER)"),
             QStringLiteral("CREATE INDEX events_time ON events (time)"),
             QStringLiteral("CREATE TABLE meta (key TEXT PRIMARY KEY, value INTEGER)"),
+        },
+        {
+            // Ten-minute sums, so the week and month views read a few thousand rows, not 43,200.
+            QStringLiteral("CREATE TABLE rollup (slot INTEGER PRIMARY KEY, ssid TEXT, bssid TEXT, n INTEGER, "
+                           "score REAL, rssi REAL, rssi_n INTEGER, router REAL, router_n INTEGER, "
+                           "internet REAL, internet_n INTEGER, loss REAL, loss_n INTEGER, dns REAL, "
+                           "dns_n INTEGER, download REAL, upload REAL)"),
+            QStringLiteral(
+                "INSERT INTO rollup SELECT time / 600, MAX(ssid), MAX(bssid), COUNT(*), SUM(score), "
+                "TOTAL(rssi), COUNT(rssi), TOTAL(router_ms), COUNT(router_ms), TOTAL(internet_ms), "
+                "COUNT(internet_ms), TOTAL(loss), COUNT(loss), TOTAL(dns_ms), COUNT(dns_ms), "
+                "SUM(download), SUM(upload) FROM samples GROUP BY time / 600"),
         },
     };
     return steps;
@@ -239,7 +253,36 @@ bool TimelineStore::append(const TimelineSample& sample) {
         reportWriteFailure(query.lastError().text());
         return false;
     }
-    m_writeFailing = false;
+    QSqlQuery rollup(QSqlDatabase::database(m_connection, false));
+    rollup.prepare(QStringLiteral(
+        "INSERT INTO rollup VALUES (?, ?, ?, 1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+        "ON CONFLICT (slot) DO UPDATE SET ssid = excluded.ssid, bssid = excluded.bssid, n = n + 1, "
+        "score = score + excluded.score, rssi = rssi + excluded.rssi, rssi_n = rssi_n + excluded.rssi_n, "
+        "router = router + excluded.router, router_n = router_n + excluded.router_n, "
+        "internet = internet + excluded.internet, internet_n = internet_n + excluded.internet_n, "
+        "loss = loss + excluded.loss, loss_n = loss_n + excluded.loss_n, dns = dns + excluded.dns, "
+        "dns_n = dns_n + excluded.dns_n, download = download + excluded.download, "
+        "upload = upload + excluded.upload"));
+    rollup.addBindValue(seconds(sample.time) / rollupSeconds);
+    rollup.addBindValue(QString::fromStdString(sample.ssid));
+    rollup.addBindValue(nullable(sample.bssid));
+    rollup.addBindValue(sample.score);
+    const auto sum = [&rollup](std::optional<double> value) {
+        rollup.addBindValue(value.value_or(0.0));
+        rollup.addBindValue(value ? 1 : 0);
+    };
+    sum(sample.rssi ? std::optional<double>(*sample.rssi) : std::nullopt);
+    sum(sample.routerLatency);
+    sum(sample.internetLatency);
+    sum(sample.internetLoss);
+    sum(sample.dnsTime);
+    rollup.addBindValue(sample.downloadBytesPerSecond);
+    rollup.addBindValue(sample.uploadBytesPerSecond);
+    // The row itself is stored; a lost sum only thins the long views.
+    if (!rollup.exec())
+        reportWriteFailure(rollup.lastError().text());
+    else
+        m_writeFailing = false;
     pruneIfDue();
     emit appended();
     return true;
@@ -273,13 +316,27 @@ std::vector<TimelineSample> TimelineStore::samples(TimePoint from, TimePoint to,
         return out;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT MIN(time), MAX(ssid), MAX(bssid), AVG(rssi), AVG(score), AVG(router_ms), AVG(internet_ms), "
-        "AVG(loss), AVG(dns_ms), AVG(download), AVG(upload) FROM samples WHERE time >= ? AND time < ? "
-        "GROUP BY time / ? ORDER BY 1"));
-    query.addBindValue(seconds(from));
-    query.addBindValue(seconds(to));
-    query.addBindValue(static_cast<qint64>(std::max<std::chrono::seconds::rep>(1, bucket.count())));
+    const qint64 width = std::max<qint64>(1, bucket.count());
+    if (width % rollupSeconds == 0) {
+        // Whole ten-minute slots; a slot the range cuts into counts whole.
+        query.prepare(QStringLiteral(
+            "SELECT MIN(slot) * 600, MAX(ssid), MAX(bssid), SUM(rssi) / SUM(rssi_n), SUM(score) / SUM(n), "
+            "SUM(router) / SUM(router_n), SUM(internet) / SUM(internet_n), SUM(loss) / SUM(loss_n), "
+            "SUM(dns) / SUM(dns_n), SUM(download) / SUM(n), SUM(upload) / SUM(n) FROM rollup "
+            "WHERE slot >= ? AND slot < ? GROUP BY slot / ? ORDER BY 1"));
+        query.addBindValue(seconds(from) / rollupSeconds);
+        query.addBindValue((seconds(to) + rollupSeconds - 1) / rollupSeconds);
+        query.addBindValue(width / rollupSeconds);
+    } else {
+        query.prepare(QStringLiteral(
+            "SELECT MIN(time), MAX(ssid), MAX(bssid), AVG(rssi), AVG(score), AVG(router_ms), "
+            "AVG(internet_ms), "
+            "AVG(loss), AVG(dns_ms), AVG(download), AVG(upload) FROM samples WHERE time >= ? AND time < ? "
+            "GROUP BY time / ? ORDER BY 1"));
+        query.addBindValue(seconds(from));
+        query.addBindValue(seconds(to));
+        query.addBindValue(width);
+    }
     if (!query.exec()) {
         logFailure("Failed to read history: ", query.lastError().text().toStdString());
         return out;
@@ -352,6 +409,9 @@ void TimelineStore::pruneIfDue() {
         query.addBindValue(cutoff);
         ok = ok && query.exec();
     }
+    query.prepare(QStringLiteral("DELETE FROM rollup WHERE slot < ?"));
+    query.addBindValue(cutoff / rollupSeconds);
+    ok = ok && query.exec();
     query.prepare(QStringLiteral("INSERT OR REPLACE INTO meta VALUES ('lastPrune', ?)"));
     query.addBindValue(seconds(now));
     ok = ok && query.exec();

@@ -19,7 +19,7 @@ class TimelineStore final : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int schemaVersion = 1;
+    static constexpr int schemaVersion = 2;
 
     TimelineStore(QString path, const Clock& clock, QObject* parent = nullptr);
     ~TimelineStore() override;
@@ -41,7 +41,7 @@ public:
     bool append(const TimelineEvent& event);
 
     // Samples in [from, to), averaged over `bucket`-long spans, oldest first. A one-minute bucket
-    // gives the rows as stored.
+    // gives the rows as stored; a multiple of ten minutes reads the ten-minute sums (whole slots).
     std::vector<TimelineSample> samples(TimePoint from, TimePoint to, std::chrono::seconds bucket) const;
     std::vector<TimelineEvent> events(TimePoint from, TimePoint to) const;
 

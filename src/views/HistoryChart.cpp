@@ -288,27 +288,26 @@ void HistoryChart::paintSeries(QPainter& painter, const QRectF& plot) const {
     painter.setBrush(Qt::NoBrush);
 
     const auto line = [&](auto value, const QColor& colour) {
-        QPainterPath path;
-        bool open = false;
+        // Polylines with bevelled joins: round joins on a month of zig-zag cost the raster engine
+        // most of the paint.
+        painter.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        QPolygonF run;
         std::optional<TimePoint> previous;
+        const auto flush = [&] {
+            if (run.size() > 1)
+                painter.drawPolyline(run);
+            run.clear();
+        };
         for (const TimelineSample& s : m_samples) {
             const std::optional<double> v = value(s);
-            const bool gap = previous && s.time - *previous > 2 * m_bucket;
-            if (!v || gap)
-                open = false;
-            if (v) {
-                const QPointF point(xOf(s.time + m_bucket / 2),
-                                    plot.bottom() - plot.height() * std::clamp(*v, 0.0, 1.0));
-                if (open)
-                    path.lineTo(point);
-                else
-                    path.moveTo(point);
-                open = true;
-            }
+            if (!v || (previous && s.time - *previous > 2 * m_bucket))
+                flush();
+            if (v)
+                run << QPointF(xOf(s.time + m_bucket / 2),
+                               plot.bottom() - plot.height() * std::clamp(*v, 0.0, 1.0));
             previous = s.time;
         }
-        painter.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(path);
+        flush();
     };
     line(
         [this](const TimelineSample& s) -> std::optional<double> {

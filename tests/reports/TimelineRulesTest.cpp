@@ -71,7 +71,7 @@ TEST(TimelineRules, PruningAndBuckets) {
     EXPECT_TRUE(timeline::pruneDue(kNow + 1h, kNow)); // the clock was set back
 
     EXPECT_EQ(timeline::bucketWidth(24h), 60s);
-    EXPECT_EQ(timeline::bucketWidth(7 * 24h), 420s);
+    EXPECT_EQ(timeline::bucketWidth(7 * 24h), 600s); // 420 s, rounded up to a whole slot
     EXPECT_EQ(timeline::bucketWidth(30 * 24h), 1800s);
     EXPECT_EQ(timeline::bucketWidth(1h), 60s);
 }

@@ -94,7 +94,7 @@ TEST_F(TimelineStoreTest, VersionZeroFileIsUpgradedInPlaceAndNewerOnesAreLeftAlo
         ASSERT_TRUE(store.isOpen());
         EXPECT_TRUE(store.append(sampleAt(clock.now(), 80)));
     }
-    EXPECT_EQ(onFile(path(), {"PRAGMA user_version"}).toInt(), 1);
+    EXPECT_EQ(onFile(path(), {"PRAGMA user_version"}).toInt(), TimelineStore::schemaVersion);
     EXPECT_EQ(onFile(path(), {"SELECT text FROM notes"}).toString(), "keep me");
     EXPECT_FALSE(QFile::exists(path() + ".corrupt"));
 
@@ -215,4 +215,24 @@ TEST_F(TimelineStoreTest, WideBucketsAverageTheirRowsAndSkipMissingValues) {
     EXPECT_EQ(buckets[1].score, 100);
     // The range's end is exclusive.
     EXPECT_EQ(store.samples(base, base + 10min, 60s).size(), 3u);
+    // The ten-minute sums give the same averages as the rows.
+    EXPECT_EQ(store.samples(base, base + 20min, 600s), buckets);
+}
+
+TEST_F(TimelineStoreTest, FirstLayoutGainsTheTenMinuteSumsFromItsRows) {
+    const TimePoint base = TimePoint(std::chrono::seconds(1'800'000'000 - 1'800'000'000 % 1800));
+    {
+        TimelineStore store(path(), clock);
+        for (int i = 0; i < 40; ++i)
+            store.append(sampleAt(base + i * 1min, 50 + i));
+    }
+    // As the first release left it: rows, no sums.
+    onFile(path(), {"DROP TABLE rollup", "PRAGMA user_version = 1"});
+    TimelineStore store(path(), clock);
+    ASSERT_TRUE(store.isOpen());
+    const auto halfHours = store.samples(base, base + 1h, 1800s);
+    ASSERT_EQ(halfHours.size(), 2u);
+    EXPECT_EQ(halfHours[0].score, 65); // 50..79
+    EXPECT_EQ(halfHours[1].score, 85); // 80..89
+    EXPECT_EQ(halfHours, store.samples(base, base + 1h, 1800s + 0s));
 }
