@@ -47,9 +47,9 @@ TEST_F(HistoryViewTest, RangesReadTheirSpanAtTheirResolution) {
     HistoryView view(store, exporter, clock);
     EXPECT_EQ(view.chart().samples().size(), 120u);
     view.setRange(HistoryView::Range::week);
-    // Seven-minute buckets: two hours fold into about eighteen points, plus the old row.
-    EXPECT_GE(view.chart().samples().size(), 18u);
-    EXPECT_LE(view.chart().samples().size(), 20u);
+    // Ten-minute slots: two hours fold into twelve or thirteen points, plus the old row.
+    EXPECT_GE(view.chart().samples().size(), 13u);
+    EXPECT_LE(view.chart().samples().size(), 14u);
     EXPECT_EQ(view.chart().samples().front().score, 10);
     view.setRange(HistoryView::Range::day);
     EXPECT_EQ(view.chart().samples().size(), 120u);
