@@ -288,14 +288,16 @@ void HistoryChart::paintSeries(QPainter& painter, const QRectF& plot) const {
     painter.setBrush(Qt::NoBrush);
 
     const auto line = [&](auto value, const QColor& colour) {
-        // Polylines with bevelled joins: round joins on a month of zig-zag cost the raster engine
-        // most of the paint.
-        painter.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        // Round caps close the joins between the separately drawn segments.
+        painter.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         QPolygonF run;
         std::optional<TimePoint> previous;
         const auto flush = [&] {
-            if (run.size() > 1)
-                painter.drawPolyline(run);
+            // Separate segments: one long self-crossing outline is far slower to fill.
+            QList<QLineF> segments;
+            for (qsizetype i = 1; i < run.size(); ++i)
+                segments.append(QLineF(run[i - 1], run[i]));
+            painter.drawLines(segments);
             run.clear();
         };
         for (const TimelineSample& s : m_samples) {
