@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
     LinkmeterViewModel viewModel(f.services());
     auto owned = std::make_unique<PostedClickItem>();
     PostedClickItem* item = owned.get();
-    LinkmeterApp shell(viewModel, f.statusServices(), f.notifications, f.location, std::move(owned), true);
+    LinkmeterApp shell(viewModel, f.statusServices(), f.notifications, f.location, std::move(owned), true,
+                       f.timeline);
     QWidget* popover = shell.tray().popover();
 
     FirstPaint watch;

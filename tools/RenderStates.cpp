@@ -7,9 +7,12 @@
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "platform/Clock.h"
 #include "probes/NetworkInfoService.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
+#include "reports/TimelineRules.h"
+#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "views/AboutView.h"
 #include "views/ActionableTipView.h"
@@ -19,6 +22,8 @@
 #include "views/DiagnosticsScreenshotView.h"
 #include "views/GeneralSettingsTab.h"
 #include "views/HelpView.h"
+#include "views/HistoryChart.h"
+#include "views/HistoryView.h"
 #include "views/MenuBarSettingsTab.h"
 #include "views/NotificationsSettingsTab.h"
 #include "views/OnboardingView.h"
@@ -31,6 +36,7 @@
 #include "views/TipView.h"
 #include "views/TipsSection.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -178,6 +184,84 @@ std::function<std::unique_ptr<QWidget>()> diagnostics(std::function<DiagnosticsS
             page->qualityCard()->setShowBreakdown(true);
             page->findChild<AdditionalInfoRow*>()->setExpanded(true);
             page->tipsSection()->setExpanded(true);
+        }
+        return page;
+    };
+}
+
+// A clock stopped at one evening, owned by the view it serves.
+class StoppedClock final : public QObject, public Clock {
+public:
+    StoppedClock(TimePoint now, QObject* parent) : QObject(parent), m_now(now) {}
+    TimePoint now() const override { return m_now; }
+
+private:
+    TimePoint m_now;
+};
+
+// A day of rows with a roam in the morning, an outage in the early afternoon and a lossy half hour
+// late in the afternoon.
+void fillOutageDay(TimelineStore& store, TimePoint now) {
+    using namespace std::chrono_literals;
+    const TimePoint start = now - 24h;
+    for (int minute = 0; minute < 24 * 60; ++minute) {
+        const TimePoint time = start + minute * 1min;
+        TimelineSample s;
+        s.time = time;
+        s.ssid = "Home Network";
+        s.bssid = minute < 15 * 60 ? "a4:2b:b0:11:22:01" : "a4:2b:b0:11:22:02";
+        s.rssi = -55 - static_cast<int>(6 * std::sin(minute / 37.0));
+        const double wobble = std::sin(minute / 11.0) + 0.6 * std::sin(minute / 3.1);
+        const bool outage = minute >= 19 * 60 + 40 && minute < 20 * 60 + 25;
+        const bool lossy = minute >= 22 * 60 + 30 && minute < 23 * 60;
+        if (outage) {
+            s.internetLoss = 100.0;
+            s.score = 12;
+        } else {
+            s.internetLatency = 22.0 + 6.0 * wobble + (lossy ? 140.0 : 0.0);
+            s.internetLoss = lossy ? 10.0 + 8.0 * std::abs(wobble) : 0.0;
+            s.routerLatency = 3.0 + std::abs(wobble);
+            s.dnsTime = 14.0 + 3.0 * wobble;
+            s.score = lossy ? 48 + static_cast<int>(5 * wobble) : 90 + static_cast<int>(4 * wobble);
+        }
+        store.append(s);
+    }
+    store.append(timeline::plainEvent(TimelineEventKind::monitoringStarted, start + 2min));
+    store.append(timeline::roamingEvent({"Home Network", "a4:2b:b0:11:22:01", "a4:2b:b0:11:22:02", -74, -52},
+                                        start + 15h));
+    store.append(timeline::plainEvent(TimelineEventKind::offline, start + 19h + 40min, "Home Network"));
+    store.append(timeline::plainEvent(TimelineEventKind::online, start + 20h + 25min, "Home Network"));
+}
+
+std::function<std::unique_ptr<QWidget>()> historyWindow(const char* name, bool withOutage) {
+    return [name, withOutage]() -> std::unique_ptr<QWidget> {
+        using namespace std::chrono;
+        auto page = std::make_unique<QWidget>();
+        // Six in the evening, local time, of a fixed day.
+        const QDateTime evening(QDate(2026, 3, 3), QTime(18, 0));
+        auto* clock = new StoppedClock(TimePoint(seconds(evening.toSecsSinceEpoch())), page.get());
+        const QString path =
+            QDir::home().filePath(QStringLiteral("%1.sqlite").arg(QString::fromLatin1(name)));
+        for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+            QFile::remove(path + suffix);
+        auto* store = new TimelineStore(path, *clock, page.get());
+        if (withOutage)
+            fillOutageDay(*store, clock->now());
+        auto* layout = new QVBoxLayout(page.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* view = new HistoryView(*store, ExportService::shared(), *clock, page.get());
+        layout->addWidget(view);
+        page->setFixedSize(760, 400);
+        page->layout()->activate();
+        if (withOutage) {
+            // The pointer resting in the lossy half hour.
+            HistoryChart& chart = view->chart();
+            const auto& samples = chart.samples();
+            for (std::size_t i = 0; i < samples.size(); ++i)
+                if (samples[i].time >= clock->now() - 80min) {
+                    chart.hoverSample(i);
+                    break;
+                }
         }
         return page;
     };
@@ -400,6 +484,8 @@ std::vector<RenderState> makeStates() {
                       }});
     states.push_back({"about", [] { return std::make_unique<AboutView>(); }});
     addNetworkPanelStates(states);
+    states.push_back({"history-empty", historyWindow("history-empty", false)});
+    states.push_back({"history-outage-day", historyWindow("history-outage-day", true)});
     return states;
 }
 

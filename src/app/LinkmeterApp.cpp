@@ -4,8 +4,10 @@
 #include "app/WindowController.h"
 #include "core/AppSettings.h"
 #include "platform/StatusItem.h"
+#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "views/HistoryView.h"
 
 #include "views/AboutView.h"
 #include "views/HelpView.h"
@@ -16,7 +18,8 @@
 
 LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services,
                            NotificationService& notifications, LocationService& location,
-                           std::unique_ptr<StatusItem> statusItem, bool trayAvailable, QObject* parent)
+                           std::unique_ptr<StatusItem> statusItem, bool trayAvailable,
+                           TimelineStore& timeline, QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_services(services) {
     AppSettings& settings = services.settings;
     m_settingsWindow = std::make_unique<WindowController>(
@@ -35,12 +38,17 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
                                                       [] { return std::make_unique<HelpView>(); });
     m_aboutWindow = std::make_unique<WindowController>(QStringLiteral("About Linkmeter"), false,
                                                        [] { return std::make_unique<AboutView>(); });
+    m_historyWindow = std::make_unique<WindowController>(
+        QStringLiteral("Linkmeter History"), true, [&timeline, &exporter = services.exporter] {
+            return std::make_unique<HistoryView>(timeline, exporter, timeline.clock());
+        });
 
     m_tray = std::make_unique<TrayController>(viewModel, services, notifications, std::move(statusItem),
                                               trayAvailable);
     connect(m_tray.get(), &TrayController::popoverShown, this, &LinkmeterApp::popoverShown);
     connect(m_tray.get(), &TrayController::settingsRequested, m_settingsWindow.get(),
             &WindowController::show);
+    connect(m_tray.get(), &TrayController::historyRequested, m_historyWindow.get(), &WindowController::show);
     connect(m_tray.get(), &TrayController::helpRequested, m_helpWindow.get(), &WindowController::show);
     connect(m_tray.get(), &TrayController::aboutRequested, m_aboutWindow.get(), &WindowController::show);
     connect(m_tray.get(), &TrayController::quitRequested, this, &LinkmeterApp::quitRequested);

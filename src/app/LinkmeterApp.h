@@ -10,6 +10,7 @@ class LinkmeterViewModel;
 class LocationService;
 class NotificationService;
 class StatusItem;
+class TimelineStore;
 class TrayController;
 class WindowController;
 
@@ -21,9 +22,9 @@ class LinkmeterApp final : public QObject {
 public:
     // `statusItem` (may be null) wins over the plain tray; without either, the popover opens as a
     // window at once.
-    LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services,
-                 NotificationService& notifications, LocationService& location,
-                 std::unique_ptr<StatusItem> statusItem, bool trayAvailable, QObject* parent = nullptr);
+    LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services, NotificationService& notifications,
+                 LocationService& location, std::unique_ptr<StatusItem> statusItem, bool trayAvailable,
+                 TimelineStore& timeline, QObject* parent = nullptr);
     ~LinkmeterApp() override;
 
     TrayController& tray() const { return *m_tray; }
@@ -31,6 +32,7 @@ public:
     WindowController& onboardingWindow() const { return *m_onboardingWindow; }
     WindowController& helpWindow() const { return *m_helpWindow; }
     WindowController& aboutWindow() const { return *m_aboutWindow; }
+    WindowController& historyWindow() const { return *m_historyWindow; }
 
 signals:
     void quitRequested();
@@ -48,4 +50,5 @@ private:
     std::unique_ptr<WindowController> m_onboardingWindow;
     std::unique_ptr<WindowController> m_helpWindow;
     std::unique_ptr<WindowController> m_aboutWindow;
+    std::unique_ptr<WindowController> m_historyWindow;
 };

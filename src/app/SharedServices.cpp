@@ -16,6 +16,7 @@
 #include "probes/SpeedTestService.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
+#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/FileSaveDialog.h"
@@ -88,6 +89,11 @@ WiFiScannerService& WiFiScannerService::shared() {
 ExportService& ExportService::shared() {
     // The save dialog is a widget, so it is picked here rather than among the platform pieces.
     return sharedOf<ExportService>(sharedOf<FileSaveDialog>(), platform::clipboard(), platform::clock());
+}
+
+TimelineStore& TimelineStore::shared() {
+    QString path = TimelineStore::defaultPath();
+    return sharedOf<TimelineStore>(path, platform::clock());
 }
 
 UpdateService& UpdateService::shared() {

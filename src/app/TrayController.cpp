@@ -38,6 +38,7 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices se
 
     StatusView* status = m_view->statusView();
     status->bind(m_viewModel, notifications);
+    connect(status, &StatusView::historyRequested, this, &TrayController::historyRequested);
     connect(status, &StatusView::settingsRequested, this, &TrayController::settingsRequested);
     connect(status, &StatusView::helpRequested, this, &TrayController::helpRequested);
     connect(status, &StatusView::aboutRequested, this, &TrayController::aboutRequested);

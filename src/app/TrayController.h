@@ -37,6 +37,7 @@ public:
 
 signals:
     void popoverShown();
+    void historyRequested();
     void settingsRequested();
     void helpRequested();
     void aboutRequested();

@@ -1,26 +1,37 @@
 #include "app/LinkmeterApp.h"
+#include "app/ReportCommand.h"
 #include "app/UnixSignalWatcher.h"
 #include "core/AppSettings.h"
 #include "core/BuildInfo.h"
 #include "core/LocationService.h"
+#include "core/PingService.h"
+#include "core/WiFiService.h"
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
 #include "platform/Platform.h"
 #include "platform/SharedInstances.h"
 #include "platform/StatusItem.h"
+#include "probes/BandwidthService.h"
+#include "probes/DNSService.h"
 #include "probes/NetworkInfoService.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
+#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/TimelineRecorder.h"
 
 #include <QApplication>
+#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QSystemTrayIcon>
 
 #include <csignal>
 #include <cstdio>
+#include <string_view>
+#include <unistd.h>
+#include <variant>
 
 namespace {
 
@@ -29,6 +40,57 @@ void describeOptions(QCommandLineParser& parser) {
         QStringLiteral("Watches the Wi-Fi connection from the system tray and explains its health."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("report"),
+        QStringLiteral("Measure the connection without a window, print the diagnostic report and exit: "
+                       "status 0 when the internet answered, 1 when it did not, 2 on a usage error.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("seconds"),
+                                        QStringLiteral("How long --report measures (1 to 3600, default 10)."),
+                                        QStringLiteral("N")));
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print the --report data as JSON.")));
+}
+
+bool wantsReport(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--report" || argument == "--json" || argument.starts_with("--seconds"))
+            return true;
+    }
+    return false;
+}
+
+// `linkmeter --report`: no window system at all, only the services that measure.
+int runReport(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const auto parsed = ReportCommand::parse(QCoreApplication::arguments());
+    if (const auto* error = std::get_if<QString>(&parsed)) {
+        std::fprintf(stderr, "%s\nTry 'linkmeter --help' for the options.\n", qPrintable(*error));
+        return ReportCommand::usageError;
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("linkmeter"));
+    QCoreApplication::setOrganizationName(QStringLiteral("linkmeter"));
+
+    // Failure lines of the measurements go to standard error meanwhile, so standard output carries
+    // the report alone and a script can read it as it is.
+    std::fflush(stdout);
+    const int reportOutput = dup(STDOUT_FILENO);
+    dup2(STDERR_FILENO, STDOUT_FILENO);
+
+    SharedInstances sharedInstances;
+    ReportCommand command({WiFiService::shared(), PingService::shared(), DNSService::shared(),
+                           BandwidthService::shared(), platform::clock()},
+                          std::get<ReportCommand::Options>(parsed));
+    QObject::connect(&command, &ReportCommand::finished, &app, [&command, reportOutput](int status) {
+        std::fflush(stdout);
+        dup2(reportOutput, STDOUT_FILENO);
+        close(reportOutput);
+        std::fwrite(command.output().data(), 1, command.output().size(), stdout);
+        std::fflush(stdout);
+        QCoreApplication::exit(status);
+    });
+    command.start();
+    return QCoreApplication::exec();
 }
 
 // Answers --help and --version before any window system is needed, so both work on a console
@@ -56,6 +118,8 @@ std::optional<int> answerInformationOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (const auto status = answerInformationOptions(argc, argv))
         return *status;
+    if (wantsReport(argc, argv))
+        return runReport(argc, argv);
 
     QApplication app(argc, argv);
     {
@@ -82,12 +146,14 @@ int main(int argc, char** argv) {
     QObject::connect(&signalWatcher, &UnixSignalWatcher::received, &app, [] { QApplication::quit(); });
 
     LinkmeterViewModel viewModel(LinkmeterServices::shared());
+    // Made before the shell, which starts monitoring, so the start is on the timeline too.
+    TimelineRecorder recorder(viewModel, TimelineStore::shared(), platform::clock());
     LinkmeterApp shell(viewModel,
                        {AppSettings::shared(), NetworkMemoryService::shared(), RouterBrandService::shared(),
                         UpdateService::shared(), ExportService::shared(), WiFiScannerService::shared(),
                         NetworkInfoService::shared()},
                        NotificationService::shared(), LocationService::shared(), platform::statusItem(),
-                       QSystemTrayIcon::isSystemTrayAvailable());
+                       QSystemTrayIcon::isSystemTrayAvailable(), TimelineStore::shared());
     QObject::connect(&shell, &LinkmeterApp::quitRequested, &app, [] { QApplication::quit(); });
 
     return QApplication::exec();

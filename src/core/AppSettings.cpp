@@ -134,6 +134,10 @@ bool AppSettings::notifyOnConnectionLost() const {
     return readBool(m_store, SettingsKey::notifyOnConnectionLost, true);
 }
 
+bool AppSettings::notifyOnRoaming() const {
+    return readBool(m_store, SettingsKey::notifyOnRoaming, false);
+}
+
 void AppSettings::setPingInterval(double value) {
     m_store.writeDouble(keyOf(SettingsKey::pingInterval), value);
     emit pingIntervalChanged(value);
@@ -234,6 +238,11 @@ void AppSettings::setNotifyOnIPChange(bool value) {
 void AppSettings::setNotifyOnConnectionLost(bool value) {
     m_store.writeBool(keyOf(SettingsKey::notifyOnConnectionLost), value);
     emit notifyOnConnectionLostChanged(value);
+}
+
+void AppSettings::setNotifyOnRoaming(bool value) {
+    m_store.writeBool(keyOf(SettingsKey::notifyOnRoaming), value);
+    emit notifyOnRoamingChanged(value);
 }
 
 void AppSettings::resetToDefaults() {

@@ -32,6 +32,7 @@ inline constexpr char notifyOnPacketLoss[] = "notifyOnPacketLoss";
 inline constexpr char notifyOnWeakSignal[] = "notifyOnWeakSignal";
 inline constexpr char notifyOnIPChange[] = "notifyOnIPChange";
 inline constexpr char notifyOnConnectionLost[] = "notifyOnConnectionLost";
+inline constexpr char notifyOnRoaming[] = "notifyOnRoaming";
 inline constexpr char hasCompletedOnboarding[] = "hasCompletedOnboarding";
 inline constexpr char settingsWindowFrame[] = "settingsWindowFrame";
 } // namespace SettingsKey
@@ -73,6 +74,8 @@ public:
     bool notifyOnWeakSignal() const;
     bool notifyOnIPChange() const;
     bool notifyOnConnectionLost() const;
+    // Moving to another access point of the same network is routine, so it is announced only on request.
+    bool notifyOnRoaming() const;
 
     void setPingInterval(double value);
     void setPingTarget(const QString& value);
@@ -94,6 +97,7 @@ public:
     void setNotifyOnWeakSignal(bool value);
     void setNotifyOnIPChange(bool value);
     void setNotifyOnConnectionLost(bool value);
+    void setNotifyOnRoaming(bool value);
 
     // Restores the four alert thresholds; every other key keeps its value.
     void resetToDefaults();
@@ -134,6 +138,7 @@ signals:
     void notifyOnWeakSignalChanged(bool value);
     void notifyOnIPChangeChanged(bool value);
     void notifyOnConnectionLostChanged(bool value);
+    void notifyOnRoamingChanged(bool value);
 
 private:
     PreferencesStore& m_store;

@@ -1,5 +1,7 @@
 #include "diagnosis/NotificationRules.h"
 
+#include "diagnosis/Roaming.h"
+
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -116,6 +118,16 @@ void publicIPRules(Sender& sender, const std::string& publicIP) {
     state.previousPublicIP = publicIP;
 }
 
+void roamingRule(Sender& sender, const std::optional<WiFiInfo>& link) {
+    auto& state = sender.state();
+    if (const auto roam = detectRoaming(state.previousLink, link))
+        sender.send(NotificationType::roaming, kRoamedText,
+                    "Now on " + roam->toBSSID + " (" + std::to_string(roam->rssiAfter) + " dBm, was " +
+                        std::to_string(roam->rssiBefore) + " dBm)",
+                    false);
+    state.previousLink = link;
+}
+
 void measurementRules(Sender& sender, const NotificationMeasurements& input,
                       const NotificationThresholds& thresholds, const AlertSwitches& switches) {
     sender.mute(!switches.highLatency);
@@ -129,6 +141,8 @@ void measurementRules(Sender& sender, const NotificationMeasurements& input,
     sender.mute(!switches.ipChange);
     if (input.publicIP)
         publicIPRules(sender, *input.publicIP);
+    sender.mute(!switches.roaming);
+    roamingRule(sender, input.link);
     sender.mute(false);
 }
 

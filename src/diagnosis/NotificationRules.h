@@ -2,6 +2,7 @@
 
 #include "core/Defaults.h"
 #include "core/TimePoint.h"
+#include "core/WiFiInfo.h"
 #include "diagnosis/NotificationType.h"
 
 #include <map>
@@ -26,6 +27,7 @@ struct AlertSwitches {
     bool weakSignal = true;     // weak, dropped and improved signal
     bool connectionLost = true; // offline
     bool ipChange = true;       // public address changed
+    bool roaming = false;       // moved to another access point of the same network
 
     bool operator==(const AlertSwitches&) const = default;
 };
@@ -49,6 +51,8 @@ struct NotificationRuleState {
     std::optional<double> previousPacketLoss;
     std::optional<int> previousRSSI;
     std::optional<std::string> previousPublicIP;
+    // The link of the previous evaluation, for telling a roam.
+    std::optional<WiFiInfo> previousLink;
     // One flag for all problem kinds: a recovery is announced only after some problem was.
     bool wasHavingIssues = false;
 
@@ -61,6 +65,8 @@ struct NotificationMeasurements {
     std::optional<double> packetLoss = std::nullopt; // percent
     std::optional<int> rssi = std::nullopt;          // dBm
     std::optional<std::string> publicIP = std::nullopt;
+    // The current link; absent while not connected.
+    std::optional<WiFiInfo> link = std::nullopt;
 };
 
 // What the captive-portal check asks the notification step to announce.
@@ -81,8 +87,8 @@ std::string notificationRequestIdentifier(NotificationType type, TimePoint now);
 NotificationRuleOutcome admitNotification(NotificationRuleState state, NotificationType type,
                                           std::string title, std::string body, bool sound, TimePoint now);
 
-// The latency, packet-loss, signal and public-address rules, in that order. A latency or loss that is
-// not a finite number counts as missing.
+// The latency, packet-loss, signal, public-address and roaming rules, in that order. A latency or loss that
+// is not a finite number counts as missing.
 NotificationRuleOutcome evaluateMeasurements(NotificationRuleState state,
                                              const NotificationMeasurements& input,
                                              const NotificationThresholds& thresholds, TimePoint now,

@@ -37,6 +37,7 @@ void NotificationService::runNotificationStep(const PingStatistics& internet,
     if (wifi)
         input.rssi = wifi->rssi;
     input.publicIP = publicIP;
+    input.link = wifi;
     apply(evaluateNotificationStep(m_rules, reachability, input, thresholds(), m_clock.now(), switches()));
 }
 
@@ -62,8 +63,8 @@ void NotificationService::notifyCaptivePortal() {
 
 AlertSwitches NotificationService::switches() const {
     return {m_settings.notifyOnHighLatency(), m_settings.notifyOnPacketLoss(),
-            m_settings.notifyOnWeakSignal(), m_settings.notifyOnConnectionLost(),
-            m_settings.notifyOnIPChange()};
+            m_settings.notifyOnWeakSignal(),  m_settings.notifyOnConnectionLost(),
+            m_settings.notifyOnIPChange(),    m_settings.notifyOnRoaming()};
 }
 
 NotificationThresholds NotificationService::thresholds() const {

@@ -3,7 +3,7 @@
 #include "core/EnumTable.h"
 
 namespace {
-constexpr std::array<EnumText<NotificationType>, 11> kRawValues{{
+constexpr std::array<EnumText<NotificationType>, 12> kRawValues{{
     {NotificationType::highLatency, "high_latency"},
     {NotificationType::latencyWarning, "latency_warning"},
     {NotificationType::packetLoss, "packet_loss"},
@@ -15,6 +15,7 @@ constexpr std::array<EnumText<NotificationType>, 11> kRawValues{{
     {NotificationType::connectionRestored, "connection_restored"},
     {NotificationType::captivePortal, "captive_portal"},
     {NotificationType::qualityImproved, "quality_improved"},
+    {NotificationType::roaming, "roaming"},
 }};
 } // namespace
 

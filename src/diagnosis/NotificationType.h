@@ -16,8 +16,9 @@ enum class NotificationType {
     connectionRestored,
     captivePortal,
     qualityImproved,
+    roaming,
 };
 
 std::string_view rawValue(NotificationType type);
-// Exactly the eleven raw values (case-sensitive) build a type; any other text builds nothing.
+// Exactly the raw values (case-sensitive) build a type; any other text builds nothing.
 std::optional<NotificationType> notificationTypeFromRawValue(std::string_view text);

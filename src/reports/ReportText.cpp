@@ -110,6 +110,10 @@ std::string shortestDecimal(double value) {
     return result;
 }
 
+std::string fixedDecimal(double value, int decimals) {
+    return fixed(value, decimals);
+}
+
 std::string iso8601(TimePoint time) {
     return formatTime(time, false, "%Y-%m-%dT%H:%M:%SZ");
 }

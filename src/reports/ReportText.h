@@ -51,6 +51,8 @@ std::string_view signalLabel(int rssi);
 std::string quotedField(std::string_view text);
 // The shortest decimal text that reads back as the same number, always with a fractional part.
 std::string shortestDecimal(double value);
+// `value` with exactly `decimals` digits after the point, as the files print measurements.
+std::string fixedDecimal(double value, int decimals);
 // UTC to the second with a trailing Z, as 2025-03-01T12:34:56Z.
 std::string iso8601(TimePoint time);
 // `base` + "-" + the local time as yyyy-MM-dd-HHmmss + ".csv".

@@ -38,6 +38,8 @@ const Alert kAlerts[] = {
      &AppSettings::notifyOnConnectionLostChanged},
     {"Public IP Changed", "globe", "blue", SettingsKey::notifyOnIPChange, &AppSettings::notifyOnIPChange,
      &AppSettings::setNotifyOnIPChange, &AppSettings::notifyOnIPChangeChanged},
+    {"Roaming", "arrow.left.and.right", "blue", SettingsKey::notifyOnRoaming, &AppSettings::notifyOnRoaming,
+     &AppSettings::setNotifyOnRoaming, &AppSettings::notifyOnRoamingChanged},
 };
 
 } // namespace

@@ -121,6 +121,8 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
     bar->addWidget(m_shareButton);
 
     m_menu = new QMenu(this);
+    connect(m_menu->addAction(buttonSymbol(QStringLiteral("chart.bar"), this), QStringLiteral("History...")),
+            &QAction::triggered, this, &StatusView::historyRequested);
     connect(m_menu->addAction(buttonSymbol(QStringLiteral("gear"), this), QStringLiteral("Settings...")),
             &QAction::triggered, this, &StatusView::settingsRequested);
     connect(

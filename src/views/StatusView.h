@@ -73,6 +73,7 @@ public:
 
 signals:
     void showDiagnostics();
+    void historyRequested();
     void settingsRequested();
     void helpRequested();
     void aboutRequested();

@@ -47,6 +47,7 @@ TEST_F(AppSettingsTest, FreshStoreReadsEveryDefaultWithoutWriting) {
     EXPECT_TRUE(settings.notifyOnWeakSignal());
     EXPECT_FALSE(settings.notifyOnIPChange());
     EXPECT_TRUE(settings.notifyOnConnectionLost());
+    EXPECT_FALSE(settings.notifyOnRoaming());
     EXPECT_FALSE(settings.hasCompletedOnboarding());
     EXPECT_EQ(store.writeCount(), 0);
 }

@@ -209,7 +209,7 @@ TEST(NotificationRules, StepAnnouncesReachabilityBeforeMeasurements) {
 }
 
 TEST(NotificationType, RawValuesRoundTrip) {
-    for (int i = 0; i <= static_cast<int>(NotificationType::qualityImproved); ++i) {
+    for (int i = 0; i <= static_cast<int>(NotificationType::roaming); ++i) {
         const auto type = static_cast<NotificationType>(i);
         EXPECT_EQ(notificationTypeFromRawValue(rawValue(type)), type);
     }

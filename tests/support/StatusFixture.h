@@ -3,6 +3,7 @@
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/RouterBrandService.h"
 #include "probes/WiFiScannerService.h"
+#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "support/FakeHttpClient.h"
 #include "support/UpdateFakes.h"
@@ -26,6 +27,8 @@ struct StatusFixture : ViewModelFixture {
     UpdateService updates{updateHttp, store, clock, inspector, revealer, application, updateSetup()};
     ScriptedWiFiScanner scanner;
     WiFiScannerService scannerService{scanner, clock};
+    QTemporaryDir data;
+    TimelineStore timeline{data.filePath("history.sqlite"), clock};
 
     StatusFixture() {
         updateHttp.onGet = [this](const QUrl&) {

@@ -185,9 +185,12 @@ TEST_F(SettingsViewTest, ARefusedThresholdShowsWhyAndKeepsTheStoredValue) {
 
 TEST_F(SettingsViewTest, AlertRowsAreGreyButUsableWhileNotificationsAreOff) {
     const auto& rows = view.notificationsTab()->alertRows();
-    ASSERT_EQ(rows.size(), 5u);
+    ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows.front()->title(), "High Response Time");
-    EXPECT_EQ(rows.back()->title(), "Public IP Changed");
+    // The two alerts that are off until the user asks for them.
+    EXPECT_EQ(rows[4]->title(), "Public IP Changed");
+    EXPECT_FALSE(rows[4]->isOn());
+    EXPECT_EQ(rows.back()->title(), "Roaming");
     EXPECT_FALSE(rows.back()->isOn());
 
     control<QCheckBox>(SettingsKey::notificationsEnabled)->click();

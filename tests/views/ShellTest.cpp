@@ -5,14 +5,18 @@
 #include "platform/StatusItem.h"
 #include "support/StatusFixture.h"
 #include "support/TestUtil.h"
+#include "views/HistoryView.h"
+#include "views/MainPopoverView.h"
 #include "views/MenuBarLabel.h"
 #include "views/OnboardingView.h"
 #include "views/ReadyPage.h"
 #include "views/SettingsView.h"
+#include "views/StatusView.h"
 
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -29,7 +33,7 @@ protected:
     // With a tray (as on a desktop) nothing opens at launch; without one the popover does.
     std::unique_ptr<LinkmeterApp> launch(bool tray = true) {
         return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, f.location,
-                                              nullptr, tray);
+                                              nullptr, tray, f.timeline);
     }
 };
 
@@ -164,4 +168,19 @@ TEST(MenuBarLabelColour, PortalAndOfflineOverrideTheRating) {
     EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::connected(), QualityRating::good), "green");
     EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::unknown(), QualityRating::fair), "yellow");
     EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::connected(), QualityRating::unknown), "gray");
+}
+
+TEST_F(ShellTest, HistoryEntryOfTheMenuOpensTheHistoryWindow) {
+    auto app = launch();
+    QAction* history = nullptr;
+    for (QAction* action : app->tray().popoverView()->statusView()->menu()->actions())
+        if (action->text() == "History...")
+            history = action;
+    ASSERT_NE(history, nullptr);
+    history->trigger();
+    QWidget* window = app->historyWindow().window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Linkmeter History");
+    EXPECT_NE(window->findChild<HistoryView*>(), nullptr);
 }

@@ -120,7 +120,8 @@ TEST_F(StatusNotifierTest, TheItemCarriesTheLabelAndOpensThePopover) {
     f.settings.setHasCompletedOnboarding(true);
     f.settings.setMenuBarDisplayMode(MenuBarDisplayMode::quality);
     LinkmeterViewModel viewModel(f.services());
-    LinkmeterApp app(viewModel, f.statusServices(), f.notifications, f.location, std::move(item), false);
+    LinkmeterApp app(viewModel, f.statusServices(), f.notifications, f.location, std::move(item), false,
+                     f.timeline);
     // A status item is a tray: nothing opens at launch.
     EXPECT_FALSE(app.tray().popover()->isVisible());
 

@@ -1,0 +1,180 @@
+#include "reports/TimelineRules.h"
+
+#include "core/EnumTable.h"
+
+#include <algorithm>
+
+namespace timeline {
+
+namespace {
+
+constexpr std::array<EnumText<TimelineEventKind>, 7> kStoredNames{{
+    {TimelineEventKind::offline, "offline"},
+    {TimelineEventKind::online, "online"},
+    {TimelineEventKind::captivePortal, "captive_portal"},
+    {TimelineEventKind::roaming, "roaming"},
+    {TimelineEventKind::dnsServersChanged, "dns_changed"},
+    {TimelineEventKind::monitoringStarted, "monitoring_started"},
+    {TimelineEventKind::monitoringStopped, "monitoring_stopped"},
+}};
+
+std::string optionalField(const std::optional<double>& value, int decimals) {
+    return value ? fixedDecimal(*value, decimals) : std::string();
+}
+
+} // namespace
+
+TimelineSample sampleFromState(const DiagnosticReportInput& state, TimePoint now) {
+    TimelineSample sample;
+    sample.time = now;
+    if (state.wifi) {
+        sample.ssid = state.wifi->ssid;
+        sample.bssid = state.wifi->bssid;
+        sample.rssi = state.wifi->rssi;
+    }
+    sample.score = state.quality.score;
+    if (state.router.samplesCount > 0)
+        sample.routerLatency = state.router.averageLatency;
+    if (state.internet.samplesCount > 0) {
+        sample.internetLatency = state.internet.averageLatency;
+        sample.internetLoss = state.internet.packetLoss;
+    }
+    if (state.dns && state.dns->resolvedIP)
+        sample.dnsTime = state.dns->lookupTime;
+    sample.downloadBytesPerSecond = state.downloadBytesPerSecond;
+    sample.uploadBytesPerSecond = state.uploadBytesPerSecond;
+    return sample;
+}
+
+std::optional<TimelineEventKind> reachabilityEvent(const CaptivePortalStatus& before,
+                                                   const CaptivePortalStatus& after) {
+    using Kind = CaptivePortalStatus::Kind;
+    if (after.kind() == before.kind() || after.kind() == Kind::unknown)
+        return std::nullopt;
+    switch (after.kind()) {
+    case Kind::noInternet:
+        return TimelineEventKind::offline;
+    case Kind::captivePortal:
+        return TimelineEventKind::captivePortal;
+    case Kind::connected:
+        // Reaching the internet is news only after it was missing or behind a sign-in page.
+        if (before.kind() == Kind::noInternet || before.kind() == Kind::captivePortal)
+            return TimelineEventKind::online;
+        return std::nullopt;
+    case Kind::unknown:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool dnsServersChanged(const std::vector<DNSServer>& before, const std::vector<DNSServer>& after) {
+    if (before.empty() || after.empty())
+        return false;
+    return !std::equal(before.begin(), before.end(), after.begin(), after.end(),
+                       [](const DNSServer& a, const DNSServer& b) { return a.address == b.address; });
+}
+
+TimelineEvent roamingEvent(const RoamingEvent& roam, TimePoint now) {
+    return TimelineEvent{
+        now,           TimelineEventKind::roaming, roam.ssid, roam.fromBSSID, roam.toBSSID, roam.rssiBefore,
+        roam.rssiAfter};
+}
+
+TimelineEvent plainEvent(TimelineEventKind kind, TimePoint now, std::string ssid) {
+    TimelineEvent event;
+    event.time = now;
+    event.kind = kind;
+    event.ssid = std::move(ssid);
+    return event;
+}
+
+TimePoint pruneCutoff(TimePoint now) {
+    return now - retention;
+}
+
+bool pruneDue(std::optional<TimePoint> lastPrune, TimePoint now) {
+    return !lastPrune || now < *lastPrune || now - *lastPrune >= pruneInterval;
+}
+
+std::chrono::seconds bucketWidth(std::chrono::seconds range) {
+    const auto width = std::max(sampleInterval, range / chartPoints);
+    if (width <= sampleInterval)
+        return width;
+    // Wider spans are whole ten-minute slots, which the store keeps summed.
+    return std::chrono::ceil<std::chrono::minutes>(width / 10) * 10;
+}
+
+std::string_view eventTitle(TimelineEventKind kind) {
+    switch (kind) {
+    case TimelineEventKind::offline:
+        return "Internet connection lost";
+    case TimelineEventKind::online:
+        return "Internet connection back";
+    case TimelineEventKind::captivePortal:
+        return "Sign-in page detected";
+    case TimelineEventKind::roaming:
+        return kRoamedText;
+    case TimelineEventKind::dnsServersChanged:
+        return "DNS servers changed";
+    case TimelineEventKind::monitoringStarted:
+        return "Monitoring started";
+    case TimelineEventKind::monitoringStopped:
+        return "Monitoring stopped";
+    }
+    return {};
+}
+
+std::string eventDetails(const TimelineEvent& event) {
+    if (event.kind != TimelineEventKind::roaming)
+        return event.ssid;
+    std::string text = event.fromBSSID.value_or("?") + " \u2192 " + event.toBSSID.value_or("?");
+    if (event.rssiBefore && event.rssiAfter)
+        text +=
+            ", " + std::to_string(*event.rssiBefore) + " \u2192 " + std::to_string(*event.rssiAfter) + " dBm";
+    return text;
+}
+
+std::string_view storedName(TimelineEventKind kind) {
+    return rawOf(kStoredNames, kind, {});
+}
+
+std::optional<TimelineEventKind> eventKindFromStoredName(std::string_view name) {
+    return caseFromRaw(kStoredNames, name);
+}
+
+std::string timelineText(const std::vector<TimelineSample>& samples, const std::vector<TimelineEvent>& events,
+                         TimePoint exportedAt) {
+    std::string out = "Linkmeter Timeline Export\n";
+    out += "Exported: " + iso8601(exportedAt) + "\n\n";
+    out += "Time,SSID,BSSID,Signal (dBm),Score,Router Ping (ms),Internet Ping (ms),Packet Loss (%),DNS (ms),"
+           "Download (B/s),Upload (B/s)\n";
+    // Field by field onto the text; GCC 12 misreads `"," + std::string(...)` at -O2 (-Wrestrict).
+    const auto field = [&out](const std::string& text) {
+        out += ',';
+        out += text;
+    };
+    for (const TimelineSample& s : samples) {
+        out += iso8601(s.time);
+        field(quotedField(s.ssid));
+        field(s.bssid ? quotedField(*s.bssid) : std::string());
+        field(s.rssi ? std::to_string(*s.rssi) : std::string());
+        field(std::to_string(s.score));
+        field(optionalField(s.routerLatency, 1));
+        field(optionalField(s.internetLatency, 1));
+        field(optionalField(s.internetLoss, 1));
+        field(optionalField(s.dnsTime, 1));
+        field(fixedDecimal(s.downloadBytesPerSecond, 0));
+        field(fixedDecimal(s.uploadBytesPerSecond, 0));
+        out += '\n';
+    }
+    out += "\nEvents\nTime,Event,Details\n";
+    for (const TimelineEvent& e : events) {
+        out += iso8601(e.time);
+        field(quotedField(eventTitle(e.kind)));
+        field(quotedField(eventDetails(e)));
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace timeline

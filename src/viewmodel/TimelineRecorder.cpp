@@ -1,0 +1,74 @@
+#include "viewmodel/TimelineRecorder.h"
+
+#include "platform/Clock.h"
+#include "reports/TimelineRules.h"
+#include "reports/TimelineStore.h"
+#include "viewmodel/LinkmeterViewModel.h"
+
+TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore& store, const Clock& clock,
+                                   std::chrono::milliseconds sampleInterval, QObject* parent)
+    : QObject(parent), m_viewModel(viewModel), m_store(store), m_clock(clock) {
+    m_timer.setInterval(sampleInterval);
+    connect(&m_timer, &QTimer::timeout, this, &TimelineRecorder::recordSample);
+
+    connect(&viewModel, &LinkmeterViewModel::isMonitoringChanged, this, &TimelineRecorder::monitoringChanged);
+    connect(&viewModel, &LinkmeterViewModel::wifiInfoChanged, this,
+            [this](const std::optional<WiFiInfo>& wifi) {
+                if (const auto roam = detectRoaming(m_lastWiFi, wifi))
+                    m_store.append(timeline::roamingEvent(*roam, m_clock.now()));
+                m_lastWiFi = wifi;
+            });
+    connect(&viewModel, &LinkmeterViewModel::captivePortalStatusChanged, this,
+            [this](const CaptivePortalStatus& status) {
+                if (const auto kind = timeline::reachabilityEvent(m_lastPortal, status))
+                    m_store.append(timeline::plainEvent(*kind, m_clock.now(), currentSSID()));
+                // An undecided check keeps the last decided state, so a flap through it is no event.
+                if (status.kind() != CaptivePortalStatus::Kind::unknown)
+                    m_lastPortal = status;
+            });
+    connect(&viewModel, &LinkmeterViewModel::dnsServersChanged, this,
+            [this](const std::vector<DNSServer>& servers) {
+                if (timeline::dnsServersChanged(m_lastDNSServers, servers))
+                    m_store.append(timeline::plainEvent(TimelineEventKind::dnsServersChanged, m_clock.now(),
+                                                        currentSSID()));
+                if (!servers.empty())
+                    m_lastDNSServers = servers;
+            });
+
+    m_lastWiFi = viewModel.wifiInfo();
+    monitoringChanged(viewModel.isMonitoring());
+}
+
+TimelineRecorder::~TimelineRecorder() {
+    if (m_monitoring)
+        m_store.append(timeline::plainEvent(TimelineEventKind::monitoringStopped, m_clock.now()));
+}
+
+void TimelineRecorder::monitoringChanged(bool monitoring) {
+    // The flag is published again on every assignment; only a real change is an event.
+    if (monitoring == m_monitoring)
+        return;
+    m_monitoring = monitoring;
+    m_store.append(timeline::plainEvent(monitoring ? TimelineEventKind::monitoringStarted
+                                                   : TimelineEventKind::monitoringStopped,
+                                        m_clock.now()));
+    if (monitoring)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+std::string TimelineRecorder::currentSSID() const {
+    return m_lastWiFi ? m_lastWiFi->ssid : std::string();
+}
+
+void TimelineRecorder::recordSample() {
+    const DiagnosticReportInput state{m_viewModel.wifiInfo(),
+                                      m_viewModel.routerPingStats(),
+                                      m_viewModel.internetPingStats(),
+                                      m_viewModel.dnsResult(),
+                                      m_viewModel.connectionQuality(),
+                                      m_viewModel.bandwidthSpeed().downloadBytesPerSecond,
+                                      m_viewModel.bandwidthSpeed().uploadBytesPerSecond};
+    m_store.append(timeline::sampleFromState(state, m_clock.now()));
+}

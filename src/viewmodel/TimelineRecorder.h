@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/WiFiInfo.h"
+#include "probes/CaptivePortalStatus.h"
+#include "probes/DNSServer.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <optional>
+#include <vector>
+
+class Clock;
+class LinkmeterViewModel;
+class TimelineStore;
+
+// Writes the timeline from what the view model publishes: one row a minute while monitoring, and an
+// event row when the internet goes or comes back, a sign-in page appears, the link roams, the DNS
+// servers change, or monitoring starts or stops.
+class TimelineRecorder final : public QObject {
+    Q_OBJECT
+
+public:
+    TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore& store, const Clock& clock,
+                     std::chrono::milliseconds sampleInterval = std::chrono::minutes(1),
+                     QObject* parent = nullptr);
+    // A recorder going away while monitoring means the program is quitting: that stops monitoring.
+    ~TimelineRecorder() override;
+
+    // Stores one row for the state as it stands now.
+    void recordSample();
+
+private:
+    void monitoringChanged(bool monitoring);
+    std::string currentSSID() const;
+
+    LinkmeterViewModel& m_viewModel;
+    TimelineStore& m_store;
+    const Clock& m_clock;
+    QTimer m_timer;
+    bool m_monitoring = false;
+    std::optional<WiFiInfo> m_lastWiFi;
+    CaptivePortalStatus m_lastPortal;
+    std::vector<DNSServer> m_lastDNSServers;
+};

@@ -1,0 +1,142 @@
+#include "views/HistoryView.h"
+
+#include "platform/Clock.h"
+#include "reports/ExportService.h"
+#include "reports/TimelineRules.h"
+#include "reports/TimelineStore.h"
+#include "views/HistoryChart.h"
+#include "views/Typography.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr std::array kRanges{HistoryView::Range::day, HistoryView::Range::week, HistoryView::Range::month};
+
+QString rangeTitle(HistoryView::Range range) {
+    switch (range) {
+    case HistoryView::Range::day:
+        return QStringLiteral("24 Hours");
+    case HistoryView::Range::week:
+        return QStringLiteral("7 Days");
+    case HistoryView::Range::month:
+        return QStringLiteral("30 Days");
+    }
+    return {};
+}
+
+// A legend entry: a swatch of `colour` (a line or a block) and its caption.
+QWidget* legendEntry(const QString& caption, std::string_view colour, bool block, double opacity,
+                     QWidget* parent) {
+    auto* entry = new QWidget(parent);
+    auto* layout = new QHBoxLayout(entry);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(5);
+    auto* swatch = new QWidget(entry);
+    swatch->setFixedSize(block ? QSize(10, 10) : QSize(14, 3));
+    styleBox(swatch, colour, opacity, block ? 2 : 1);
+    layout->addWidget(swatch, 0, Qt::AlignVCenter);
+    layout->addWidget(makeLabel(caption, TextStyle::caption, "secondary", entry));
+    return entry;
+}
+
+// Some styles draw a checked button much like an unchecked one; bold text tells them apart anywhere.
+void markChosen(QAbstractButton* button, bool chosen) {
+    button->setChecked(chosen);
+    QFont font = button->font();
+    font.setBold(chosen);
+    button->setFont(font);
+}
+
+} // namespace
+
+HistoryView::HistoryView(TimelineStore& store, ExportService& exporter, const Clock& clock, QWidget* parent)
+    : QWidget(parent), m_store(store), m_exporter(exporter), m_clock(clock) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(10);
+
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(0);
+    auto* group = new QButtonGroup(this);
+    for (std::size_t i = 0; i < kRanges.size(); ++i) {
+        auto* button = new QPushButton(rangeTitle(kRanges[i]), this);
+        button->setCheckable(true);
+        button->setObjectName(QStringLiteral("range%1").arg(i));
+        group->addButton(button, static_cast<int>(i));
+        bar->addWidget(button);
+        m_rangeButtons[i] = button;
+    }
+    markChosen(m_rangeButtons[0], true);
+    connect(group, &QButtonGroup::idClicked, this,
+            [this](int id) { setRange(kRanges[static_cast<std::size_t>(id)]); });
+    bar->addStretch();
+    auto* exportButton = new QPushButton(QStringLiteral("Export CSV..."), this);
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    connect(exportButton, &QPushButton::clicked, this, [this] { exportShownRange(); });
+    bar->addWidget(exportButton);
+    layout->addLayout(bar);
+
+    m_chart = new HistoryChart(this);
+    layout->addWidget(m_chart, 1);
+
+    auto* legend = new QHBoxLayout;
+    legend->setSpacing(16);
+    legend->addWidget(legendEntry(QStringLiteral("Quality score"), "green", false, 1.0, this));
+    legend->addWidget(legendEntry(QStringLiteral("Internet latency"), "blue", false, 1.0, this));
+    legend->addWidget(legendEntry(QStringLiteral("Packet loss"), "red", true, 0.35, this));
+    legend->addWidget(
+        legendEntry(QStringLiteral("Event (point at it for details)"), "gray", true, 1.0, this));
+    legend->addStretch();
+    layout->addLayout(legend);
+
+    // A new row matters only while the window is up; a hidden one reads afresh when shown.
+    connect(&m_store, &TimelineStore::appended, this, [this] {
+        if (isVisible())
+            reload();
+    });
+    reload();
+}
+
+std::chrono::seconds HistoryView::span(Range range) {
+    switch (range) {
+    case Range::day:
+        return std::chrono::hours(24);
+    case Range::week:
+        return std::chrono::hours(24 * 7);
+    case Range::month:
+        return std::chrono::hours(24 * 30);
+    }
+    return std::chrono::hours(24);
+}
+
+void HistoryView::setRange(Range range) {
+    m_range = range;
+    for (std::size_t i = 0; i < kRanges.size(); ++i)
+        markChosen(m_rangeButtons[i], kRanges[i] == range);
+    reload();
+}
+
+void HistoryView::reload() {
+    // The range ends at the end of the current minute, so the row just written is inside it.
+    m_to = std::chrono::ceil<std::chrono::minutes>(m_clock.now() + std::chrono::seconds(1));
+    m_from = m_to - span(m_range);
+    const auto bucket = timeline::bucketWidth(span(m_range));
+    m_chart->setData(m_from, m_to, bucket, m_store.samples(m_from, m_to, bucket),
+                     m_store.events(m_from, m_to));
+}
+
+std::optional<QString> HistoryView::exportShownRange() {
+    return m_exporter.saveCSV(timeline::timelineText(m_store.samples(m_from, m_to, std::chrono::seconds(1)),
+                                                     m_store.events(m_from, m_to), m_clock.now()),
+                              "wifi-timeline");
+}
+
+void HistoryView::showEvent(QShowEvent* event) {
+    reload();
+    QWidget::showEvent(event);
+}

@@ -1,0 +1,77 @@
+#include "viewmodel/TimelineRecorder.h"
+
+#include "core/WiFiService.h"
+#include "reports/TimelineStore.h"
+#include "support/TestUtil.h"
+#include "support/ViewModelFixture.h"
+#include "viewmodel/LinkmeterViewModel.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+struct RecorderFixture : ViewModelFixture {
+    QTemporaryDir dir;
+    TimelineStore store{dir.filePath("history.sqlite"), clock};
+
+    std::vector<TimelineEventKind> eventKinds() {
+        std::vector<TimelineEventKind> kinds;
+        for (const auto& e : store.events(TimePoint{}, clock.now() + 1h))
+            kinds.push_back(e.kind);
+        return kinds;
+    }
+};
+
+WiFiReading at(const char* bssid, int rssi) {
+    WiFiReading reading = connectedReading(rssi);
+    reading.bssid = bssid;
+    return reading;
+}
+
+} // namespace
+
+TEST(TimelineRecorder, RecordsMonitoringRoamsAndMinuteRows) {
+    RecorderFixture f;
+    f.settings.setCheckForCaptivePortal(false);
+    f.reader.next = at("aa:00:00:00:00:01", -74);
+    LinkmeterViewModel::Timing timing;
+    timing.wifiRefreshPeriod = 20ms;
+    LinkmeterViewModel viewModel(f.services(), timing);
+    {
+        TimelineRecorder recorder(viewModel, f.store, f.clock, 30ms);
+        viewModel.startMonitoring();
+        ASSERT_TRUE(waitUntil([&] { return viewModel.wifiInfo().has_value(); }));
+
+        f.reader.next = at("aa:00:00:00:00:02", -48);
+        ASSERT_TRUE(waitUntil([&] { return f.eventKinds().size() >= 2; }));
+        const auto roam = f.store.events(TimePoint{}, f.clock.now() + 1h).at(1);
+        EXPECT_EQ(roam.kind, TimelineEventKind::roaming);
+        EXPECT_EQ(roam.fromBSSID, "aa:00:00:00:00:01");
+        EXPECT_EQ(roam.toBSSID, "aa:00:00:00:00:02");
+        EXPECT_EQ(roam.rssiBefore, -74);
+        EXPECT_EQ(roam.rssiAfter, -48);
+
+        ASSERT_TRUE(
+            waitUntil([&] { return f.store.samples(TimePoint{}, f.clock.now() + 1h, 1s).size() >= 1; }));
+        const auto row = f.store.samples(TimePoint{}, f.clock.now() + 1h, 1s).front();
+        EXPECT_EQ(row.ssid, "Home");
+
+        // A repeated "not monitoring" is one stop, and rows stop with it.
+        viewModel.stopMonitoring();
+        viewModel.stopMonitoring();
+        const auto rows = f.store.samples(TimePoint{}, f.clock.now() + 1h, 1s).size();
+        f.clock.advance(1h);
+        spinFor(100ms);
+        EXPECT_EQ(f.store.samples(TimePoint{}, f.clock.now() + 1h, 1s).size(), rows);
+        viewModel.startMonitoring();
+    }
+    // Quitting while monitoring closes the span.
+    EXPECT_EQ(f.eventKinds(),
+              (std::vector{TimelineEventKind::monitoringStarted, TimelineEventKind::roaming,
+                           TimelineEventKind::monitoringStopped, TimelineEventKind::monitoringStarted,
+                           TimelineEventKind::monitoringStopped}));
+}
