@@ -17,9 +17,16 @@ std::string wholeMilliseconds(double milliseconds) {
     return std::to_string(static_cast<long long>(milliseconds)) + "ms";
 }
 
+bool anyAnswered(const PingStatistics& stats) {
+    return stats.samplesCount >= 1 && stats.packetLoss < 100.0;
+}
+
 std::string_view latencyColour(const PingStatistics& stats) {
     if (stats.samplesCount < 1)
         return "green";
+    // Every echo lost: the average of nothing is not a fast answer.
+    if (!anyAnswered(stats))
+        return "red";
     const double average = stats.averageLatency;
     if (average < 0)
         return "red";

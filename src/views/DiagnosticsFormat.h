@@ -23,6 +23,8 @@ struct ValueNote {
 
 // Colour of a ping card's average; no samples reads green.
 std::string_view latencyColour(const PingStatistics& stats);
+// Whether any echo came back; when none did the card shows no response time rather than 0ms.
+bool anyAnswered(const PingStatistics& stats);
 // "unstable" above 10 ms of jitter, "varying" above 5 ms.
 std::optional<ValueNote> jitterNote(double jitter);
 // Colour of a packet-loss figure in percent.

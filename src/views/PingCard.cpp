@@ -76,9 +76,10 @@ void PingCard::setData(const PingStatistics& stats, const std::vector<double>& h
     m_sparkline->setColourName(colour);
 
     const bool measured = stats.samplesCount >= 1;
-    m_average->setText(measured ? QString::fromStdString(wholeMilliseconds(stats.averageLatency)) : kNoData);
-    setLabelColour(m_average, measured ? colour : "secondary");
-    const auto note = measured ? jitterNote(stats.jitter) : std::nullopt;
+    const bool answered = anyAnswered(stats);
+    m_average->setText(answered ? QString::fromStdString(wholeMilliseconds(stats.averageLatency)) : kNoData);
+    setLabelColour(m_average, answered ? colour : "secondary");
+    const auto note = answered ? jitterNote(stats.jitter) : std::nullopt;
     m_jitter->setVisible(note.has_value());
     if (note) {
         m_jitter->setText(text(note->text));

@@ -29,6 +29,14 @@ TEST(DiagnosticsFormat, LatencyColourBandsAndTheNoSampleCase) {
         {averaged(99.9), "orange"},  {averaged(100), "red"},     {averaged(-1), "red"}};
     for (const auto& [stats, colour] : cases)
         EXPECT_EQ(latencyColour(stats), colour) << stats.averageLatency << " / " << stats.samplesCount;
+
+    // Every echo lost averages to 0 ms; that is no answer, not a fast one.
+    PingStatistics lost = averaged(0);
+    lost.packetLoss = 100.0;
+    EXPECT_FALSE(anyAnswered(lost));
+    EXPECT_EQ(latencyColour(lost), "red");
+    lost.packetLoss = 96.7;
+    EXPECT_TRUE(anyAnswered(lost));
 }
 
 TEST(DiagnosticsFormat, JitterNoteStartsAboveFiveAndTurnsUnstableAboveTen) {
