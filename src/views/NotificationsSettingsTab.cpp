@@ -86,8 +86,7 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
                                       QString::fromLatin1(alert.title), (settings.*alert.get)(), this);
         row->setObjectName(QString::fromLatin1(alert.key));
         row->setRowEnabled(settings.notificationsEnabled());
-        connect(row, &NotificationToggleRow::toggled, this,
-                [this, set = alert.set](bool on) { (m_settings.*set)(on); });
+        connect(row, &NotificationToggleRow::toggled, this, &NotificationsSettingsTab::storeAlertSwitch);
         connect(&settings, alert.changed, row, &NotificationToggleRow::setOn);
         alerts->addWidget(row);
         m_rows.push_back(row);
@@ -98,6 +97,14 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
     });
 
     form->addStretch();
+}
+
+void NotificationsSettingsTab::storeAlertSwitch(bool on) {
+    // Each row is named after its preference key.
+    const QString key = sender() ? sender()->objectName() : QString();
+    for (const Alert& alert : kAlerts)
+        if (key == QLatin1String(alert.key))
+            (m_settings.*alert.set)(on);
 }
 
 QString NotificationsSettingsTab::permissionTitle() const {

@@ -26,6 +26,8 @@ public:
     void showPermission(bool authorized);
 
 private:
+    void storeAlertSwitch(bool on);
+
     AppSettings& m_settings;
     NotificationService& m_notifications;
     QLabel* m_permissionIcon = nullptr;
