@@ -16,6 +16,14 @@ Card::Card(QWidget* parent) : QFrame(parent) {
     m_content->setSpacing(8);
 }
 
+QVBoxLayout* fillWithCard(QWidget* owner) {
+    auto* outer = new QVBoxLayout(owner);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* card = new Card(owner);
+    outer->addWidget(card);
+    return card->content();
+}
+
 QLabel* makeCardTitle(const QString& text, QWidget* parent) {
     QLabel* label = makeLabel(text.toUpper(), TextStyle::caption, "secondary", parent);
     QFont font = label->font();
@@ -74,4 +82,14 @@ void CollapsibleHeader::keyPressEvent(QKeyEvent* event) {
 void CollapsibleHeader::updateChevron() {
     setSymbol(m_chevron, m_expanded ? QStringLiteral("chevron.up") : QStringLiteral("chevron.down"),
               "secondary", 11);
+}
+
+QWidget* makeCollapsibleBody(CollapsibleHeader* header, int spacing, QWidget* parent) {
+    auto* body = new QWidget(parent);
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(spacing);
+    body->setVisible(header->isExpanded());
+    QObject::connect(header, &CollapsibleHeader::toggled, body, &QWidget::setVisible);
+    return body;
 }

@@ -19,6 +19,9 @@ private:
     QVBoxLayout* m_content = nullptr;
 };
 
+// Fills `owner` edge to edge with one card and answers the card's column.
+QVBoxLayout* fillWithCard(QWidget* owner);
+
 // An upper-case card title: caption, semibold, secondary colour.
 QLabel* makeCardTitle(const QString& text, QWidget* parent = nullptr);
 
@@ -52,3 +55,7 @@ private:
     QLabel* m_chevron = nullptr;
     bool m_expanded = false;
 };
+
+// The part of a collapsible panel below its header: a column with `spacing`, shown while `header`
+// is expanded. Add it to the panel's column where it belongs.
+QWidget* makeCollapsibleBody(CollapsibleHeader* header, int spacing, QWidget* parent);

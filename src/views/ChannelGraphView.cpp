@@ -19,19 +19,12 @@ const QString kFootnote5GHz = QStringLiteral("Recommended: Channels 36-48 or 149
 
 ChannelGraphView::ChannelGraphView(WiFiScannerService& scanner, QWidget* parent)
     : QWidget(parent), m_scanner(scanner) {
-    // Each panel is a card of its own on the diagnostics page.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* card = new Card(this);
-    outer->addWidget(card);
-    QVBoxLayout* column = card->content();
+    QVBoxLayout* column = fillWithCard(this);
     m_header = new CollapsibleHeader(QStringLiteral("Channel Usage"), this);
     column->addWidget(m_header);
 
-    m_body = new QWidget(this);
-    auto* body = new QVBoxLayout(m_body);
-    body->setContentsMargins(0, 0, 0, 0);
-    body->setSpacing(6);
+    m_body = makeCollapsibleBody(m_header, 6, this);
+    auto* body = static_cast<QVBoxLayout*>(m_body->layout());
     column->addWidget(m_body);
 
     auto* picker = new QHBoxLayout;
@@ -68,8 +61,6 @@ ChannelGraphView::ChannelGraphView(WiFiScannerService& scanner, QWidget* parent)
     legend->addStretch();
     body->addLayout(legend);
 
-    m_body->setVisible(m_header->isExpanded());
-    connect(m_header, &CollapsibleHeader::toggled, m_body, &QWidget::setVisible);
     connect(&m_scanner, &WiFiScannerService::networksChanged, this, &ChannelGraphView::refresh);
     connect(&m_scanner, &WiFiScannerService::channelUsage2GHzChanged, m_chart2GHz,
             &Channel2GHzChart::setChannelUsage);

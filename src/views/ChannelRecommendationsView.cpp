@@ -15,12 +15,7 @@
 
 ChannelRecommendationsView::ChannelRecommendationsView(WiFiScannerService& scanner, QWidget* parent)
     : QWidget(parent), m_scanner(scanner) {
-    // Each panel is a card of its own on the diagnostics page.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* card = new Card(this);
-    outer->addWidget(card);
-    QVBoxLayout* column = card->content();
+    QVBoxLayout* column = fillWithCard(this);
     m_header = new CollapsibleHeader(QStringLiteral("Recommended Channels"), this);
     // The badge sits between the title and the chevron.
     m_bestBadge = makeBadge({}, TextStyle::caption2, "green", m_header);
@@ -30,10 +25,8 @@ ChannelRecommendationsView::ChannelRecommendationsView(WiFiScannerService& scann
         row->insertWidget(2, m_bestBadge);
     column->addWidget(m_header);
 
-    m_body = new QWidget(this);
-    auto* body = new QVBoxLayout(m_body);
-    body->setContentsMargins(0, 0, 0, 0);
-    body->setSpacing(8);
+    m_body = makeCollapsibleBody(m_header, 8, this);
+    auto* body = static_cast<QVBoxLayout*>(m_body->layout());
     column->addWidget(m_body);
 
     m_placeholder = new QWidget(m_body);
@@ -74,11 +67,7 @@ ChannelRecommendationsView::ChannelRecommendationsView(WiFiScannerService& scann
     footnote->addWidget(text, 1);
     body->addWidget(m_footnote);
 
-    m_body->setVisible(m_header->isExpanded());
-    connect(m_header, &CollapsibleHeader::toggled, this, [this](bool expanded) {
-        m_body->setVisible(expanded);
-        refresh();
-    });
+    connect(m_header, &CollapsibleHeader::toggled, this, &ChannelRecommendationsView::refresh);
     connect(&m_scanner, &WiFiScannerService::recommendationsChanged, this,
             &ChannelRecommendationsView::refresh);
     refresh();

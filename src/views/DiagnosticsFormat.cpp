@@ -91,7 +91,7 @@ std::string_view signalColour(int rssi) {
     return "red";
 }
 
-std::string_view breakdownColour(int score) {
+std::string_view scoreColour(int score) {
     if (score >= 80)
         return "green";
     if (score >= 60)

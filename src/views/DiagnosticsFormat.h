@@ -38,8 +38,9 @@ std::optional<ValueNote> dnsLookupNote(double lookupTime);
 
 // Colour of the link's signal strength in dBm.
 std::string_view signalColour(int rssi);
-// Colour of one 0-100 sub-score of the quality breakdown.
-std::string_view breakdownColour(int score);
+// Colour of a 0-100 score, a sub-score of the quality breakdown or a channel's rating: green from
+// 80, yellow from 60, orange from 40, red below.
+std::string_view scoreColour(int score);
 // Symbol of the rating in the compact badge.
 std::string_view ratingIcon(QualityRating rating);
 

@@ -9,11 +9,10 @@
 #include "views/TipView.h"
 #include "views/TipsSection.h"
 #include "views/Typography.h"
+#include "views/WidgetSnapshot.h"
 
-#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,18 +20,7 @@
 DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& state, QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("diagnosticsScreenshot"));
-    styleBox(this, "windowBackground", 1.0, 0);
-    setFixedWidth(320);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(16, 16, 16, 16);
-    column->setSpacing(12);
-
-    auto* header = new QHBoxLayout;
-    header->addWidget(makeLabel(QStringLiteral("Linkmeter"), TextStyle::headline, {}, this));
-    header->addStretch();
-    header->addWidget(makeLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
-                                TextStyle::caption, "secondary", this));
-    column->addLayout(header);
+    QVBoxLayout* column = makeSnapshotColumn(this, QStringLiteral("Linkmeter"));
 
     auto* wifi = new ConnectionInfoView(this);
     wifi->setData(state.wifiInfo, state.locationAuthorized);

@@ -26,19 +26,12 @@ QString text(const std::string& value) {
 
 NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* parent)
     : QWidget(parent), m_scanner(scanner) {
-    // Each panel is a card of its own on the diagnostics page.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* card = new Card(this);
-    outer->addWidget(card);
-    QVBoxLayout* column = card->content();
+    QVBoxLayout* column = fillWithCard(this);
     m_header = new CollapsibleHeader(QStringLiteral("Nearby Networks"), this);
     column->addWidget(m_header);
 
-    m_body = new QWidget(this);
-    auto* body = new QVBoxLayout(m_body);
-    body->setContentsMargins(0, 0, 0, 0);
-    body->setSpacing(8);
+    m_body = makeCollapsibleBody(m_header, 8, this);
+    auto* body = static_cast<QVBoxLayout*>(m_body->layout());
     column->addWidget(m_body);
 
     const QPalette palette = this->palette();
@@ -109,11 +102,7 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* par
     m_rows->setSpacing(4);
     body->addLayout(m_rows);
 
-    m_body->setVisible(m_header->isExpanded());
-    connect(m_header, &CollapsibleHeader::toggled, this, [this](bool expanded) {
-        m_body->setVisible(expanded);
-        refreshScanTime();
-    });
+    connect(m_header, &CollapsibleHeader::toggled, this, &NearbyNetworksView::refreshScanTime);
 
     m_clockTick.setInterval(10000);
     connect(&m_clockTick, &QTimer::timeout, this, &NearbyNetworksView::refreshScanTime);

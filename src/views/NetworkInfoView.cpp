@@ -24,12 +24,7 @@ QFrame* divider(QWidget* parent) {
 
 NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoService& service, QWidget* parent)
     : QWidget(parent), m_viewModel(viewModel) {
-    // Each panel is a card of its own on the diagnostics page.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* card = new Card(this);
-    outer->addWidget(card);
-    QVBoxLayout* column = card->content();
+    QVBoxLayout* column = fillWithCard(this);
     m_header = new CollapsibleHeader(QStringLiteral("Network Info"), this);
     column->addWidget(m_header);
 
@@ -51,10 +46,8 @@ NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoServi
     ipRow->addWidget(m_publicIP);
     column->addWidget(m_publicIPRow);
 
-    m_body = new QWidget(this);
-    auto* body = new QVBoxLayout(m_body);
-    body->setContentsMargins(0, 0, 0, 0);
-    body->setSpacing(8);
+    m_body = makeCollapsibleBody(m_header, 8, this);
+    auto* body = static_cast<QVBoxLayout*>(m_body->layout());
     body->addWidget(divider(m_body));
     m_interfaceList = new QWidget(m_body);
     m_interfaceRows = new QVBoxLayout(m_interfaceList);
@@ -66,8 +59,6 @@ NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoServi
     body->addWidget(m_dnsSection);
     column->addWidget(m_body);
 
-    m_body->setVisible(m_header->isExpanded());
-    connect(m_header, &CollapsibleHeader::toggled, m_body, &QWidget::setVisible);
     connect(&m_viewModel, &LinkmeterViewModel::publicIPChanged, this, &NetworkInfoView::refreshPublicIP);
     connect(&m_viewModel, &LinkmeterViewModel::isLoadingPublicIPChanged, this,
             &NetworkInfoView::refreshPublicIP);

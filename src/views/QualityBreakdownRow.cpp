@@ -28,7 +28,7 @@ protected:
         p.setBrush(Palette::faded("gray", 0.25, palette()));
         p.drawRoundedRect(QRectF(rect()), 2, 2);
         const double share = std::clamp(m_score, 0, 100) / 100.0;
-        p.setBrush(Palette::colour(breakdownColour(m_score), palette()));
+        p.setBrush(Palette::colour(scoreColour(m_score), palette()));
         p.drawRoundedRect(QRectF(0, 0, width() * share, height()), 2, 2);
     }
 
@@ -65,5 +65,5 @@ void QualityBreakdownRow::setScore(int score) {
     m_score = score;
     m_bar->set(score);
     m_number->setText(QString::number(score));
-    setLabelColour(m_number, breakdownColour(score));
+    setLabelColour(m_number, scoreColour(score));
 }

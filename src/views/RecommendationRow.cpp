@@ -1,5 +1,6 @@
 #include "views/RecommendationRow.h"
 
+#include "views/DiagnosticsFormat.h"
 #include "views/ScanDisplayRules.h"
 #include "views/Typography.h"
 
@@ -14,7 +15,7 @@ RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation
     row->setSpacing(8);
 
     m_score = makeBadge(QString::number(recommendation.score), TextStyle::caption,
-                        scoreColourName(recommendation.score), this);
+                        scoreColour(recommendation.score), this);
     QFont bold = m_score->font();
     bold.setWeight(QFont::Bold);
     m_score->setFont(bold);

@@ -13,16 +13,6 @@ std::string_view rssiColourName(int rssi) {
     return "red";
 }
 
-std::string_view scoreColourName(int score) {
-    if (score >= 80)
-        return "green";
-    if (score >= 60)
-        return "yellow";
-    if (score >= 40)
-        return "orange";
-    return "red";
-}
-
 bool isBestScore(int score) {
     return score >= 90;
 }

@@ -14,13 +14,10 @@
 // Signal of a nearby network: green at -50 dBm and above, yellow down to -60, orange down to -70,
 // red below.
 std::string_view rssiColourName(int rssi);
-// A channel score 0-100: green from 80, yellow from 60, orange from 40, red below.
-std::string_view scoreColourName(int score);
 // A recommendation this good is marked "Best".
 bool isBestScore(int score);
 // "SNR 35" for a network with a noise reading; nothing when the driver gave none.
 std::optional<std::string> snrText(const ScannedNetwork& network);
-
 
 // The bands the list can be narrowed to; none stands for every band. 6 GHz is offered only when the
 // scan saw a network there.

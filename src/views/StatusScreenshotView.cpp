@@ -1,11 +1,10 @@
 #include "views/StatusScreenshotView.h"
 
 #include "views/Typography.h"
+#include "views/WidgetSnapshot.h"
 
-#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QVBoxLayout>
 
 StatusScreenshotView::StatusScreenshotView(const std::optional<WiFiInfo>& wifiInfo,
@@ -13,18 +12,7 @@ StatusScreenshotView::StatusScreenshotView(const std::optional<WiFiInfo>& wifiIn
                                            QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("statusScreenshot"));
-    styleBox(this, "windowBackground", 1.0, 0);
-    setFixedWidth(320);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(16, 16, 16, 16);
-    column->setSpacing(12);
-
-    auto* header = new QHBoxLayout;
-    header->addWidget(makeLabel(QStringLiteral("WiFi Status"), TextStyle::headline, {}, this));
-    header->addStretch();
-    header->addWidget(makeLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
-                                TextStyle::caption, "secondary", this));
-    column->addLayout(header);
+    QVBoxLayout* column = makeSnapshotColumn(this, QStringLiteral("WiFi Status"));
 
     auto* card = new QFrame(this);
     card->setObjectName(QStringLiteral("screenshotCard"));

@@ -1,6 +1,12 @@
 #include "views/WidgetSnapshot.h"
 
+#include "views/Typography.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QPainter>
 #include <QWidget>
 
@@ -17,4 +23,19 @@ QImage renderWidget(QWidget& widget, double scale) {
     image.fill(Qt::transparent);
     widget.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     return image;
+}
+
+QVBoxLayout* makeSnapshotColumn(QWidget* view, const QString& title) {
+    styleBox(view, "windowBackground", 1.0, 0);
+    view->setFixedWidth(320);
+    auto* column = new QVBoxLayout(view);
+    column->setContentsMargins(16, 16, 16, 16);
+    column->setSpacing(12);
+    auto* header = new QHBoxLayout;
+    header->addWidget(makeLabel(title, TextStyle::headline, {}, view));
+    header->addStretch();
+    header->addWidget(makeLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
+                                TextStyle::caption, "secondary", view));
+    column->addLayout(header);
+    return column;
 }

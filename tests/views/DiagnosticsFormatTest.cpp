@@ -82,7 +82,7 @@ TEST(DiagnosticsFormat, SignalAndSubScoreColourBoundaries) {
         {100, "green"}, {80, "green"},  {79, "yellow"}, {60, "yellow"},
         {59, "orange"}, {40, "orange"}, {39, "red"},    {0, "red"}};
     for (const auto& [score, colour] : scores)
-        EXPECT_EQ(breakdownColour(score), colour) << score;
+        EXPECT_EQ(scoreColour(score), colour) << score;
 }
 
 TEST(DiagnosticsFormat, SpeedTestRatesSwitchToGigabitsAtOneThousand) {

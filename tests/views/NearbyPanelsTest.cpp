@@ -10,6 +10,7 @@
 #include "views/ChannelChartData.h"
 #include "views/ChannelGraphView.h"
 #include "views/ChannelRecommendationsView.h"
+#include "views/DiagnosticsFormat.h"
 #include "views/NearbyNetworksView.h"
 #include "views/NetworkRow.h"
 #include "views/Palette.h"
@@ -85,13 +86,13 @@ TEST(ScanDisplayRules, ColoursChangeExactlyAtTheirThresholds) {
     EXPECT_EQ(rssiColourName(-70), "orange");
     EXPECT_EQ(rssiColourName(-71), "red");
 
-    EXPECT_EQ(scoreColourName(89), "green");
-    EXPECT_EQ(scoreColourName(80), "green");
-    EXPECT_EQ(scoreColourName(79), "yellow");
-    EXPECT_EQ(scoreColourName(60), "yellow");
-    EXPECT_EQ(scoreColourName(59), "orange");
-    EXPECT_EQ(scoreColourName(40), "orange");
-    EXPECT_EQ(scoreColourName(39), "red");
+    EXPECT_EQ(scoreColour(89), "green");
+    EXPECT_EQ(scoreColour(80), "green");
+    EXPECT_EQ(scoreColour(79), "yellow");
+    EXPECT_EQ(scoreColour(60), "yellow");
+    EXPECT_EQ(scoreColour(59), "orange");
+    EXPECT_EQ(scoreColour(40), "orange");
+    EXPECT_EQ(scoreColour(39), "red");
     EXPECT_TRUE(isBestScore(90));
     EXPECT_FALSE(isBestScore(89));
 
