@@ -85,6 +85,13 @@ bool AppSettings::showMenuBarText() const {
     return readBool(m_store, SettingsKey::showMenuBarText, true);
 }
 
+IconValueMode AppSettings::iconValueMode() const {
+    const auto text = m_store.readText(keyOf(SettingsKey::iconValueMode));
+    if (!text)
+        return IconValueMode::automatic;
+    return iconValueModeFromRawValue(text->toStdString()).value_or(IconValueMode::automatic);
+}
+
 bool AppSettings::launchAtLogin() const {
     return readBool(m_store, SettingsKey::launchAtLogin, false);
 }
@@ -183,6 +190,13 @@ void AppSettings::setShowMenuBarIcon(bool value) {
 void AppSettings::setShowMenuBarText(bool value) {
     m_store.writeBool(keyOf(SettingsKey::showMenuBarText), value);
     emit showMenuBarTextChanged(value);
+}
+
+void AppSettings::setIconValueMode(IconValueMode value) {
+    const std::string_view raw = rawValue(value);
+    m_store.writeText(keyOf(SettingsKey::iconValueMode),
+                      QString::fromUtf8(raw.data(), qsizetype(raw.size())));
+    emit iconValueModeChanged(value);
 }
 
 void AppSettings::setCheckForCaptivePortal(bool value) {

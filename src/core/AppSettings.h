@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/IconValueMode.h"
 #include "core/MenuBarDisplayMode.h"
 
 #include <QByteArray>
@@ -20,6 +21,7 @@ inline constexpr char packetLossCriticalThreshold[] = "packetLossCriticalThresho
 inline constexpr char menuBarDisplayMode[] = "menuBarDisplayMode";
 inline constexpr char showMenuBarIcon[] = "showMenuBarIcon";
 inline constexpr char showMenuBarText[] = "showMenuBarText";
+inline constexpr char iconValueMode[] = "iconValueMode";
 inline constexpr char launchAtLogin[] = "launchAtLogin";
 inline constexpr char checkForCaptivePortal[] = "checkForCaptivePortal";
 inline constexpr char captivePortalCheckInterval[] = "captivePortalCheckInterval";
@@ -62,6 +64,7 @@ public:
     MenuBarDisplayMode menuBarDisplayMode() const;
     bool showMenuBarIcon() const;
     bool showMenuBarText() const;
+    IconValueMode iconValueMode() const;
     bool launchAtLogin() const;
     bool checkForCaptivePortal() const;
     double captivePortalCheckInterval() const;
@@ -86,6 +89,7 @@ public:
     void setMenuBarDisplayMode(MenuBarDisplayMode value);
     void setShowMenuBarIcon(bool value);
     void setShowMenuBarText(bool value);
+    void setIconValueMode(IconValueMode value);
     void setCheckForCaptivePortal(bool value);
     void setCaptivePortalCheckInterval(double value);
     void setShowSparklines(bool value);
@@ -126,6 +130,7 @@ signals:
     void menuBarDisplayModeChanged(MenuBarDisplayMode value);
     void showMenuBarIconChanged(bool value);
     void showMenuBarTextChanged(bool value);
+    void iconValueModeChanged(IconValueMode value);
     void launchAtLoginChanged(bool value);
     void checkForCaptivePortalChanged(bool value);
     void captivePortalCheckIntervalChanged(double value);

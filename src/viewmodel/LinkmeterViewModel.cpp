@@ -188,8 +188,16 @@ std::string LinkmeterViewModel::menuBarIcon() const {
 }
 
 std::optional<std::string> LinkmeterViewModel::menuBarText() const {
-    return ::menuBarText({m_services.settings.showMenuBarText(), m_services.settings.menuBarDisplayMode(),
-                          internetLatency(), m_connectionQuality.score, m_bandwidthSpeed});
+    return ::menuBarText(menuBarTextInput());
+}
+
+std::optional<std::string> LinkmeterViewModel::iconValueText() const {
+    return ::iconValueText(menuBarTextInput());
+}
+
+MenuBarTextInput LinkmeterViewModel::menuBarTextInput() const {
+    return {m_services.settings.showMenuBarText(), m_services.settings.menuBarDisplayMode(),
+            internetLatency(), m_connectionQuality.score, m_bandwidthSpeed};
 }
 
 void LinkmeterViewModel::openCaptivePortalLoginPage() {

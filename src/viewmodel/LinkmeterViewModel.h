@@ -12,6 +12,7 @@
 #include "probes/NetworkInterface.h"
 #include "probes/SpeedTestResult.h"
 #include "probes/SpeedTestState.h"
+#include "viewmodel/MenuBarText.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -111,6 +112,8 @@ public:
     std::string menuBarIcon() const;
     // The label's text for the current settings and state; nothing when it shows none.
     std::optional<std::string> menuBarText() const;
+    // The number the tray icon can carry in place of its symbol, if any.
+    std::optional<std::string> iconValueText() const;
 
     void openCaptivePortalLoginPage();
     void requestLocationPermission();
@@ -151,6 +154,7 @@ signals:
     void isLoadingPublicIPChanged(bool value);
 
 private:
+    MenuBarTextInput menuBarTextInput() const;
     void setUpForwardings();
     void setUpDerivations();
 

@@ -25,6 +25,15 @@ TEST(MenuBarDisplayModeTest, RawValuesRoundTripInSettingsOrder) {
         EXPECT_FALSE(menuBarDisplayModeFromRawValue(other).has_value()) << other;
 }
 
+TEST(IconValueModeTest, AutomaticPutsTheNumberInTheIconWhereThePanelDrawsNoText) {
+    for (const char* desktop : {"GNOME", "ubuntu:GNOME", "Budgie:GNOME", "Unity", "gnome-classic:gnome"})
+        EXPECT_FALSE(showsValueInIcon(IconValueMode::automatic, desktop)) << desktop;
+    for (const char* desktop : {"XFCE", "KDE", "LXQt", "X-Cinnamon", "", ":", "GNOMEish", "MATE:"})
+        EXPECT_TRUE(showsValueInIcon(IconValueMode::automatic, desktop)) << desktop;
+    EXPECT_TRUE(showsValueInIcon(IconValueMode::on, "GNOME"));
+    EXPECT_FALSE(showsValueInIcon(IconValueMode::off, "XFCE"));
+}
+
 TEST_F(AppSettingsTest, FreshStoreReadsEveryDefaultWithoutWriting) {
     EXPECT_EQ(settings.pingInterval(), 2.0);
     EXPECT_EQ(settings.pingTarget(), "1.1.1.1");
@@ -35,6 +44,7 @@ TEST_F(AppSettingsTest, FreshStoreReadsEveryDefaultWithoutWriting) {
     EXPECT_EQ(settings.menuBarDisplayMode(), MenuBarDisplayMode::quality);
     EXPECT_TRUE(settings.showMenuBarIcon());
     EXPECT_TRUE(settings.showMenuBarText());
+    EXPECT_EQ(settings.iconValueMode(), IconValueMode::automatic);
     EXPECT_FALSE(settings.launchAtLogin());
     EXPECT_TRUE(settings.checkForCaptivePortal());
     EXPECT_EQ(settings.captivePortalCheckInterval(), 10.0);
@@ -109,6 +119,16 @@ TEST_F(AppSettingsTest, DisplayModeIsStoredAsRawTextAndUnknownTextReadsAsQuality
     store.writeText("menuBarDisplayMode", "Bandwidth");
     EXPECT_EQ(settings.menuBarDisplayMode(), MenuBarDisplayMode::quality);
     EXPECT_EQ(store.readText("menuBarDisplayMode"), "Bandwidth"); // kept until the next assignment
+}
+
+TEST_F(AppSettingsTest, IconValueModeIsStoredAsRawTextAndUnknownTextReadsAsAutomatic) {
+    QSignalSpy changed(&settings, &AppSettings::iconValueModeChanged);
+    settings.setIconValueMode(IconValueMode::off);
+    EXPECT_EQ(store.readText("iconValueMode"), "off");
+    EXPECT_EQ(settings.iconValueMode(), IconValueMode::off);
+    EXPECT_EQ(changed.count(), 1);
+    store.writeText("iconValueMode", "On");
+    EXPECT_EQ(settings.iconValueMode(), IconValueMode::automatic);
 }
 
 TEST_F(AppSettingsTest, ResetRestoresOnlyTheFourThresholds) {
