@@ -1,6 +1,7 @@
 #include "RenderStates.h"
 
 #include "NetworkPanelStates.h"
+#include "TrayIconStates.h"
 
 #include "core/AppSettings.h"
 #include "core/LocationService.h"
@@ -486,6 +487,7 @@ std::vector<RenderState> makeStates() {
     addNetworkPanelStates(states);
     states.push_back({"history-empty", historyWindow("history-empty", false)});
     states.push_back({"history-outage-day", historyWindow("history-outage-day", true)});
+    addTrayIconStates(states);
     return states;
 }
 

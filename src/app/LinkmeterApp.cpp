@@ -46,12 +46,9 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
     m_tray = std::make_unique<TrayController>(viewModel, services, notifications, std::move(statusItem),
                                               trayAvailable);
     connect(m_tray.get(), &TrayController::popoverShown, this, &LinkmeterApp::popoverShown);
-    connect(m_tray.get(), &TrayController::settingsRequested, m_settingsWindow.get(),
-            &WindowController::show);
-    connect(m_tray.get(), &TrayController::historyRequested, m_historyWindow.get(), &WindowController::show);
-    connect(m_tray.get(), &TrayController::helpRequested, m_helpWindow.get(), &WindowController::show);
-    connect(m_tray.get(), &TrayController::aboutRequested, m_aboutWindow.get(), &WindowController::show);
-    connect(m_tray.get(), &TrayController::quitRequested, this, &LinkmeterApp::quitRequested);
+    connect(m_tray.get(), &TrayController::actionTriggered, this, &LinkmeterApp::perform);
+    // Without a tray the window is the program: closing it ends the program, as with any other.
+    connect(m_tray.get(), &TrayController::windowClosed, this, &LinkmeterApp::quitRequested);
 
     // The tray label is the program's glance value: it has to be live from login on, not from the
     // first click.
@@ -61,6 +58,45 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
 }
 
 LinkmeterApp::~LinkmeterApp() = default;
+
+void LinkmeterApp::perform(AppAction action) {
+    switch (action) {
+    case AppAction::open:
+        m_tray->showPopover();
+        return;
+    case AppAction::diagnostics:
+        m_tray->showDiagnostics();
+        return;
+    case AppAction::history:
+        m_historyWindow->show();
+        return;
+    case AppAction::settings:
+        m_settingsWindow->show();
+        return;
+    case AppAction::help:
+        m_helpWindow->show();
+        return;
+    case AppAction::checkForUpdates:
+        m_services.updates.checkForUpdates(true);
+        return;
+    case AppAction::pauseMonitoring:
+        m_viewModel.stopMonitoring();
+        return;
+    case AppAction::resumeMonitoring:
+        m_viewModel.startMonitoring();
+        return;
+    case AppAction::about:
+        m_aboutWindow->show();
+        return;
+    case AppAction::quit:
+        emit quitRequested();
+        return;
+    }
+}
+
+void LinkmeterApp::activate(const QString& actionName) {
+    perform(appActionNamed(actionName).value_or(AppAction::open));
+}
 
 void LinkmeterApp::finishOnboarding() {
     m_onboardingWindow->dismiss();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "views/AppActions.h"
 #include "views/StatusView.h"
 
 #include <QObject>
@@ -33,6 +34,11 @@ public:
     WindowController& helpWindow() const { return *m_helpWindow; }
     WindowController& aboutWindow() const { return *m_aboutWindow; }
     WindowController& historyWindow() const { return *m_historyWindow; }
+
+    // Carries out an entry of the program's menus.
+    void perform(AppAction action);
+    // What the desktop or a second launch asks by name; an empty or unknown name shows the popover.
+    void activate(const QString& actionName);
 
 signals:
     void quitRequested();

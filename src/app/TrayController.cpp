@@ -5,9 +5,10 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/DiagnosticsContentView.h"
 #include "views/MainPopoverView.h"
-#include "views/MenuBarLabel.h"
+#include "views/SymbolIcon.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -18,15 +19,47 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace {
+
+constexpr int kPopoverGap = 4;
+
+// Wayland tells no program where anything is on screen, so the popover cannot be placed by us.
+bool canPlaceWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// The popover as a small window of its own size: closed, or minimised when it is the program's only
+// way back; never maximised.
+Qt::WindowFlags windowFlags(bool hasTray) {
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (!hasTray)
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+} // namespace
+
+QPoint popoverTopLeft(QRect anchor, QSize popover, QRect area) {
+    QPoint topLeft(anchor.center().x() - popover.width() / 2, anchor.bottom() + kPopoverGap);
+    if (topLeft.y() + popover.height() > area.bottom())
+        topLeft.setY(anchor.top() - popover.height() - kPopoverGap);
+    topLeft.setX(
+        std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - popover.width())));
+    topLeft.setY(
+        std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - popover.height())));
+    return topLeft;
+}
+
 TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices services,
                                NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
-                               bool trayAvailable, QObject* parent)
+                               bool systemTrayAvailable, QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_settings(services.settings),
-      m_statusItem(std::move(statusItem)) {
-    trayAvailable = trayAvailable || m_statusItem;
-
-    m_window = std::make_unique<QWidget>(nullptr, trayAvailable ? Qt::Popup : Qt::Window);
+      m_statusItem(std::move(statusItem)), m_windowFlags(windowFlags(false)),
+      m_currentDesktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP")) {
+    m_window = std::make_unique<QWidget>(nullptr, m_windowFlags);
     m_window->setWindowTitle(QStringLiteral("Linkmeter"));
+    m_window->installEventFilter(this);
     auto* layout = new QVBoxLayout(m_window.get());
     layout->setContentsMargins(0, 0, 0, 0);
     // The window follows its content as banners and tips come and go.
@@ -34,90 +67,119 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices se
     m_view = new MainPopoverView(services, m_window.get());
     layout->addWidget(m_view);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window.get());
-    connect(escape, &QShortcut::activated, m_window.get(), &QWidget::hide);
+    connect(escape, &QShortcut::activated, this, [this] {
+        // The program's only window stays: it is the one way back to it.
+        if (hasTray())
+            m_window->hide();
+    });
 
     StatusView* status = m_view->statusView();
     status->bind(m_viewModel, notifications);
-    connect(status, &StatusView::historyRequested, this, &TrayController::historyRequested);
-    connect(status, &StatusView::settingsRequested, this, &TrayController::settingsRequested);
-    connect(status, &StatusView::helpRequested, this, &TrayController::helpRequested);
-    connect(status, &StatusView::aboutRequested, this, &TrayController::aboutRequested);
-    connect(status, &StatusView::quitRequested, this, &TrayController::quitRequested);
+    connect(status, &StatusView::actionTriggered, this, &TrayController::actionTriggered);
     DiagnosticsContentView* diagnostics = m_view->diagnosticsView();
     diagnostics->bind(m_viewModel);
     diagnostics->addNetworkPanels(m_viewModel, services.scanner, services.networkInfo);
     connect(diagnostics, &DiagnosticsContentView::settingsRequested, this,
-            &TrayController::settingsRequested);
-    connect(diagnostics, &DiagnosticsContentView::quitRequested, this, &TrayController::quitRequested);
+            [this] { emit actionTriggered(AppAction::settings); });
+    connect(diagnostics, &DiagnosticsContentView::quitRequested, this,
+            [this] { emit actionTriggered(AppAction::quit); });
     connect(status, &StatusView::openAddress, this,
             [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); });
 
-    if (!trayAvailable)
-        return;
-
     m_menu = std::make_unique<QMenu>();
-    connect(m_menu->addAction(tr("Show Linkmeter")), &QAction::triggered, this, &TrayController::showPopover);
-    m_menu->addSeparator();
-    m_menu->addActions(status->menu()->actions());
-
     if (m_statusItem) {
-        m_statusItem->activated = [this](QPoint at) {
-            if (m_window->isVisible())
-                m_window->hide();
-            else
-                showPopoverAt(at.isNull() ? QRect() : QRect(at, QSize(1, 1)));
-        };
+        m_statusItem->activated = [this](QPoint at) { togglePopoverAt(at); };
         m_statusItem->contextMenuRequested = [this](QPoint at) {
             m_menu->popup(at.isNull() ? QCursor::pos() : at);
         };
-    } else {
-        m_tray = new QSystemTrayIcon(this);
-        m_tray->setContextMenu(m_menu.get());
-        connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-            if (reason == QSystemTrayIcon::Trigger)
-                togglePopover();
-        });
+        m_statusItem->menuActionTriggered = [this](const QString& name) { triggerNamed(name); };
+        m_statusItem->shownChanged = [this, systemTrayAvailable](bool shown) {
+            // A panel that goes away (a restart) usually comes back, and the item with it.
+            if (shown)
+                setPresence(Presence::panel);
+            else if (m_presence != Presence::panel)
+                setPresence(systemTrayAvailable ? Presence::systemTray : Presence::window);
+        };
     }
+    const bool shownByPanel = m_statusItem && m_statusItem->isShown();
+    setPresence(shownByPanel          ? Presence::panel
+                : systemTrayAvailable ? Presence::systemTray
+                                      : Presence::window);
+
     using VM = LinkmeterViewModel;
     connect(&m_viewModel, &VM::captivePortalStatusChanged, this, &TrayController::updateLabel);
     connect(&m_viewModel, &VM::connectionQualityChanged, this, &TrayController::updateLabel);
     connect(&m_viewModel, &VM::internetPingStatsChanged, this, &TrayController::updateLabel);
     connect(&m_viewModel, &VM::bandwidthSpeedChanged, this, &TrayController::updateLabel);
+    connect(&m_viewModel, &VM::isMonitoringChanged, this, &TrayController::updateMenu);
     connect(&m_settings, &AppSettings::menuBarDisplayModeChanged, this, &TrayController::updateLabel);
     connect(&m_settings, &AppSettings::showMenuBarIconChanged, this, &TrayController::updateLabel);
     connect(&m_settings, &AppSettings::showMenuBarTextChanged, this, &TrayController::updateLabel);
+    connect(&m_settings, &AppSettings::iconValueModeChanged, this, &TrayController::updateLabel);
+    updateMenu();
     updateLabel();
-    if (m_tray)
-        m_tray->show();
 }
 
-TrayController::~TrayController() = default;
+TrayController::~TrayController() {
+    m_window->removeEventFilter(this);
+}
 
 QWidget* TrayController::popover() const {
     return m_window.get();
 }
 
+bool TrayController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_window.get() && event->type() == QEvent::Close && m_presence == Presence::window)
+        emit windowClosed();
+    return QObject::eventFilter(watched, event);
+}
+
+void TrayController::setPresence(Presence presence) {
+    const Presence previous = m_presence;
+    m_presence = presence;
+    if (presence != Presence::systemTray) {
+        m_systemTray.reset();
+    } else if (!m_systemTray) {
+        m_systemTray = std::make_unique<QSystemTrayIcon>();
+        m_systemTray->setContextMenu(m_menu.get());
+        connect(m_systemTray.get(), &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    if (reason == QSystemTrayIcon::Trigger)
+                        togglePopoverAt(QPoint());
+                });
+        m_shownReading.reset();
+        updateLabel();
+        m_systemTray->show();
+    }
+    // A popup closes when the user clicks elsewhere, as a popover should; it needs a place on screen.
+    const Qt::WindowFlags flags = hasTray() && canPlaceWindows() ? Qt::Popup : windowFlags(hasTray());
+    if (flags != m_windowFlags) {
+        const bool wasVisible = m_window->isVisible();
+        m_windowFlags = flags;
+        m_window->setWindowFlags(flags);
+        if (wasVisible && !hasTray())
+            m_window->show();
+    }
+    // The fallback window gives way to the tray.
+    if (previous == Presence::window && hasTray())
+        m_window->hide();
+}
+
 void TrayController::showPopover() {
-    showPopoverAt(m_tray ? m_tray->geometry() : QRect());
+    showPopoverAt(m_systemTray ? m_systemTray->geometry() : QRect());
 }
 
 void TrayController::showPopoverAt(QRect anchor) {
-    if (hasTray()) {
-        // Below the tray item, kept on screen; at the cursor where the item's place is unknown
-        // (Wayland does not tell).
+    if (m_windowFlags == Qt::Popup) {
         m_window->adjustSize();
+        // At the cursor where the item's place is unknown.
         if (!anchor.isValid())
             anchor = QRect(QCursor::pos(), QSize(1, 1));
         const QScreen* screen = QGuiApplication::screenAt(anchor.center());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
         const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-        QPoint topLeft(anchor.center().x() - m_window->width() / 2, anchor.bottom() + 4);
-        if (topLeft.y() + m_window->height() > area.bottom())
-            topLeft.setY(anchor.top() - m_window->height() - 4);
-        topLeft.setX(
-            std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - m_window->width())));
-        topLeft.setY(
-            std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - m_window->height())));
-        m_window->move(topLeft);
+        m_window->move(popoverTopLeft(anchor, m_window->size(), area));
     }
     m_window->show();
     m_window->raise();
@@ -125,28 +187,66 @@ void TrayController::showPopoverAt(QRect anchor) {
     emit popoverShown();
 }
 
-void TrayController::togglePopover() {
+void TrayController::showDiagnostics() {
+    m_view->setShowDiagnostics(true);
+    showPopover();
+}
+
+void TrayController::togglePopoverAt(QPoint at) {
     if (m_window->isVisible())
         m_window->hide();
-    else
+    else if (at.isNull())
         showPopover();
+    else
+        showPopoverAt(QRect(at, QSize(1, 1)));
+}
+
+void TrayController::triggerNamed(const QString& name) {
+    if (const auto action = appActionNamed(name))
+        emit actionTriggered(*action);
+}
+
+void TrayController::updateMenu() {
+    std::vector<StatusMenuEntry> entries;
+    m_menu->clear();
+    for (const std::optional<AppAction>& entry : trayMenu(m_viewModel.isMonitoring())) {
+        if (!entry) {
+            entries.push_back({QString(), QString(), true, true});
+            m_menu->addSeparator();
+            continue;
+        }
+        entries.push_back({actionName(*entry), actionText(*entry), true, false});
+        connect(m_menu->addAction(
+                    symbolIcon(actionSymbol(*entry), m_menu->palette().color(QPalette::WindowText), 16),
+                    actionText(*entry)),
+                &QAction::triggered, this, [this, action = *entry] { emit actionTriggered(action); });
+    }
+    if (m_statusItem)
+        m_statusItem->setMenu(entries);
+}
+
+bool TrayController::valueInIcon() const {
+    return showsValueInIcon(m_settings.iconValueMode(), m_currentDesktop.toStdString());
 }
 
 void TrayController::updateLabel() {
-    const MenuBarLabel label(m_viewModel, m_settings);
-    const QString text = label.text();
-    const QString toolTip =
-        text.isEmpty() ? QStringLiteral("Linkmeter") : QStringLiteral("Linkmeter: %1").arg(text);
+    const MenuBarLabel label(m_viewModel, m_settings, valueInIcon());
+    auto reading = std::make_pair(label.reading(), valueInIcon());
+    if (m_shownReading == reading)
+        return;
+    m_shownReading = std::move(reading);
     if (m_statusItem) {
         std::vector<QImage> icons;
         for (const int size : {16, 22, 24, 32, 48})
             if (const QImage icon = label.icon(size); !icon.isNull())
                 icons.push_back(icon);
-        m_statusItem->setLabel(icons, text, toolTip);
-        return;
+        // The panel shows the item's title above the tooltip's text: the reading alone is enough.
+        m_statusItem->setLabel(icons, label.text(), label.text());
     }
-    // The system tray shows pictures only, so the text goes into the tooltip.
-    const QImage icon = label.icon(64);
-    m_tray->setIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
-    m_tray->setToolTip(toolTip);
+    if (m_systemTray) {
+        // The plain tray shows pictures only, so the text goes into the tooltip.
+        const QImage icon = label.icon(64);
+        m_systemTray->setIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
+        m_systemTray->setToolTip(label.toolTip());
+    }
 }

@@ -1,11 +1,17 @@
 #pragma once
 
+// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include "views/AppActions.h"
+#include "views/MenuBarLabel.h"
 #include "views/StatusView.h"
 
-#include <QObject>
-#include <QRect>
-
 #include <memory>
+#include <optional>
 
 class AppSettings;
 class LinkmeterViewModel;
@@ -16,36 +22,53 @@ class QSystemTrayIcon;
 class QWidget;
 class StatusItem;
 
-// The tray item and its popover. A status item that shows text beside the icon is used when the
-// desktop offers one; else the plain tray icon, with the text in its tooltip; without any tray the
-// popover opens as a small normal window so the program is usable everywhere.
+// Where the popover goes: centred below `anchor`, above it when there is no room below, and kept
+// inside `area`.
+QPoint popoverTopLeft(QRect anchor, QSize popover, QRect area);
+
+// The tray item and its popover. The panel's own item (text beside the icon, a menu the panel draws)
+// is used whenever a panel shows it; else the plain tray icon; without any tray the popover is a small
+// normal window, and closing it ends the program. When a panel appears later, the program moves into
+// it and the window goes.
 class TrayController final : public QObject {
     Q_OBJECT
 
 public:
+    enum class Presence { panel, systemTray, window };
+
     TrayController(LinkmeterViewModel& viewModel, PopoverServices services,
                    NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
-                   bool trayAvailable, QObject* parent = nullptr);
+                   bool systemTrayAvailable, QObject* parent = nullptr);
     ~TrayController() override;
 
-    bool hasTray() const { return m_statusItem || m_tray; }
+    Presence presence() const { return m_presence; }
+    bool hasTray() const { return m_presence != Presence::window; }
     QWidget* popover() const;
     MainPopoverView* popoverView() const { return m_view; }
+    // The menu the tray offers, as the panel or the plain tray icon shows it.
+    QMenu* menu() const { return m_menu.get(); }
     void showPopover();
     // Shows the popover below `anchor`, a point or the tray icon's area on screen.
     void showPopoverAt(QRect anchor);
+    void showDiagnostics();
 
 signals:
     void popoverShown();
-    void historyRequested();
-    void settingsRequested();
-    void helpRequested();
-    void aboutRequested();
-    void quitRequested();
+    // An entry of the tray's menu or of the popover's menus.
+    void actionTriggered(AppAction action);
+    // Without a tray, the user closed the program's only window.
+    void windowClosed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void togglePopover();
+    void togglePopoverAt(QPoint at);
+    void setPresence(Presence presence);
     void updateLabel();
+    void updateMenu();
+    void triggerNamed(const QString& name);
+    bool valueInIcon() const;
 
     LinkmeterViewModel& m_viewModel;
     AppSettings& m_settings;
@@ -53,5 +76,11 @@ private:
     MainPopoverView* m_view = nullptr;
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<StatusItem> m_statusItem;
-    QSystemTrayIcon* m_tray = nullptr;
+    std::unique_ptr<QSystemTrayIcon> m_systemTray;
+    Presence m_presence = Presence::window;
+    // As set by us; Qt adds flags of its own to what the window reports.
+    Qt::WindowFlags m_windowFlags;
+    // What the tray shows now, so an unchanged reading is not drawn and sent again.
+    std::optional<std::pair<MenuBarLabel::Reading, bool>> m_shownReading;
+    QString m_currentDesktop;
 };

@@ -10,6 +10,7 @@
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
 #include "platform/Platform.h"
+#include "platform/ProgramInstance.h"
 #include "platform/SharedInstances.h"
 #include "platform/StatusItem.h"
 #include "probes/BandwidthService.h"
@@ -136,11 +137,25 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("linkmeter"));
     QApplication::setOrganizationName(QStringLiteral("linkmeter"));
     QApplication::setApplicationDisplayName(QStringLiteral("Linkmeter"));
+    // Docks and Wayland compositors match the windows to the menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.linkmeter.Linkmeter"));
     // A tray utility keeps running when its popover closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
     // Services and platform pieces live in here, so they go before the application object does.
     SharedInstances sharedInstances;
+
+    // One running copy per session: a second launch opens the first one's popover and ends.
+    const std::unique_ptr<ProgramInstance> instance = platform::programInstance();
+    switch (instance->claim()) {
+    case ProgramInstance::Claim::forwarded:
+        return 0;
+    case ProgramInstance::Claim::failed:
+        std::puts("Another Linkmeter seems to be running but does not answer; starting anyway.");
+        break;
+    case ProgramInstance::Claim::first:
+        break;
+    }
 
     UnixSignalWatcher signalWatcher({SIGTERM, SIGINT});
     QObject::connect(&signalWatcher, &UnixSignalWatcher::received, &app, [] { QApplication::quit(); });
@@ -155,6 +170,7 @@ int main(int argc, char** argv) {
                        NotificationService::shared(), LocationService::shared(), platform::statusItem(),
                        QSystemTrayIcon::isSystemTrayAvailable(), TimelineStore::shared());
     QObject::connect(&shell, &LinkmeterApp::quitRequested, &app, [] { QApplication::quit(); });
+    instance->activated = [&shell](const QString& action) { shell.activate(action); };
 
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/SharedInstances.h"
+#include "platform/linux/ApplicationInstance.h"
 #include "platform/linux/AutostartLoginItem.h"
 #include "platform/linux/DpkgPackageInspector.h"
 #include "platform/linux/FileManagerRevealer.h"
@@ -29,6 +30,9 @@
 #include "platform/qt/SettingsPreferencesStore.h"
 
 #include <memory>
+#include <optional>
+
+#include <unistd.h>
 
 namespace platform {
 
@@ -36,6 +40,14 @@ namespace {
 // The one instance of an implementation with no constructor arguments.
 template <typename T> T& plain() {
     return SharedInstances::get<T>([] { return std::make_unique<T>(); });
+}
+
+// The session bus, if the session has one. Asking Qt for it without an address would have libdbus
+// start a bus of its own that outlives the program.
+std::optional<QDBusConnection> sessionBus() {
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return std::nullopt;
+    return QDBusConnection::sessionBus();
 }
 } // namespace
 
@@ -152,7 +164,18 @@ Clipboard& clipboard() {
 }
 
 std::unique_ptr<StatusItem> statusItem() {
-    return StatusNotifierItem::create(QDBusConnection::sessionBus());
+    const auto bus = sessionBus();
+    return bus ? StatusNotifierItem::create(*bus) : nullptr;
+}
+
+std::unique_ptr<ProgramInstance> programInstance() {
+    const QString name = QStringLiteral("app.linkmeter.Linkmeter");
+    // Private to the user: the runtime folder where there is one, else a name with the user's id.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString socket = runtime.isEmpty() ? QStringLiteral("%1-%2").arg(name).arg(getuid())
+                                             : QStringLiteral("%1/%2").arg(runtime, name);
+    return std::make_unique<ApplicationInstance>(sessionBus(), name,
+                                                 QStringLiteral("/app/linkmeter/Linkmeter"), socket);
 }
 
 } // namespace platform

@@ -19,6 +19,7 @@ class NotificationCenter;
 class PackageInspector;
 class Pinger;
 class PreferencesStore;
+class ProgramInstance;
 class ResolverSource;
 class StatusItem;
 class UrlOpener;
@@ -50,7 +51,9 @@ PackageInspector& packageInspector();
 FileRevealer& fileRevealer();
 ApplicationControl& applicationControl();
 Clipboard& clipboard();
-// A tray entry that carries text beside its icon, owned by the caller; none when the desktop has no
-// StatusNotifierItem host, and the caller falls back to a plain tray icon.
+// A tray entry that carries text beside its icon, owned by the caller; none without a session bus.
+// It tells when a panel shows it; until one does, the caller falls back to a plain tray icon or a window.
 std::unique_ptr<StatusItem> statusItem();
+// The guard that keeps one running copy of the program per session, owned by the caller.
+std::unique_ptr<ProgramInstance> programInstance();
 } // namespace platform

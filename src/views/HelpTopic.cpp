@@ -20,8 +20,8 @@ constexpr Entry kEntries[] = {
      "Click \"Diagnostics\" for detailed metrics including ping times, packet loss, DNS performance, "
      "bandwidth "
      "usage, and nearby network analysis.\n\n"
-     "**Menu Bar**\n"
-     "The app lives in your menu bar. You can customize what's shown (ping time, quality score, etc.) in "
+     "**Panel**\n"
+     "The app lives in your panel's tray. You can customize what's shown (ping time, quality score, etc.) in "
      "Settings."},
     {HelpTopic::signalStrength, "signalStrength", "Signal Strength", "antenna.radiowaves.left.and.right",
      "Signal strength is measured in dBm (decibels relative to a milliwatt). The closer to 0, the stronger "
@@ -132,7 +132,7 @@ std::string_view content(HelpTopic topic) {
 
 const std::vector<std::string_view>& tips(HelpTopic topic) {
     static const std::vector<std::string_view> overview{
-        "Click the menu bar icon anytime to check your connection",
+        "Click the tray icon anytime to check your connection",
         "Use the Diagnostics view for detailed troubleshooting"};
     static const std::vector<std::string_view> signal{"Position your router in a central location",
                                                       "Keep the router elevated and away from walls",

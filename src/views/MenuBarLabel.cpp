@@ -5,8 +5,26 @@
 #include "views/Palette.h"
 #include "views/SymbolIcon.h"
 
-MenuBarLabel::MenuBarLabel(const LinkmeterViewModel& viewModel, const AppSettings& settings)
-    : m_viewModel(viewModel), m_settings(settings) {}
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+QString fromStd(const std::optional<std::string>& text) {
+    return text ? QString::fromStdString(*text) : QString();
+}
+
+} // namespace
+
+MenuBarLabel::MenuBarLabel(const LinkmeterViewModel& viewModel, const AppSettings& settings, bool valueInIcon)
+    : MenuBarLabel(Reading{viewModel.menuBarText(), viewModel.iconValueText(), viewModel.menuBarIcon(),
+                           colourName(viewModel.captivePortalStatus(), viewModel.connectionQuality().rating),
+                           settings.showMenuBarIcon()},
+                   valueInIcon) {}
+
+MenuBarLabel::MenuBarLabel(Reading reading, bool valueInIcon)
+    : m_reading(std::move(reading)), m_valueInIcon(valueInIcon) {}
 
 std::string_view MenuBarLabel::colourName(const CaptivePortalStatus& portal, QualityRating rating) {
     if (portal.isNoInternet())
@@ -16,27 +34,66 @@ std::string_view MenuBarLabel::colourName(const CaptivePortalStatus& portal, Qua
     return colorName(rating);
 }
 
-bool MenuBarLabel::showsIcon() const {
-    return m_settings.showMenuBarIcon();
-}
-
-QString MenuBarLabel::iconName() const {
-    return QString::fromStdString(m_viewModel.menuBarIcon());
+QString MenuBarLabel::iconValue() const {
+    return m_valueInIcon ? fromStd(m_reading.iconValue) : QString();
 }
 
 QString MenuBarLabel::text() const {
-    const auto text = m_viewModel.menuBarText();
-    return text ? QString::fromStdString(*text) : QString();
+    return fromStd(m_reading.text);
+}
+
+QString MenuBarLabel::toolTip() const {
+    const QString text = fromStd(m_reading.text);
+    return text.isEmpty() ? QStringLiteral("Linkmeter") : QStringLiteral("Linkmeter: %1").arg(text);
 }
 
 QColor MenuBarLabel::colour() const {
-    return Palette::colour(
-        colourName(m_viewModel.captivePortalStatus(), m_viewModel.connectionQuality().rating));
+    return Palette::colour(m_reading.colourName);
 }
 
 QImage MenuBarLabel::icon(int size) const {
+    if (const QString value = iconValue(); !value.isEmpty()) {
+        // The bright variant of the colour, whatever the window theme: the outline carries it on
+        // light panels.
+        QPalette dark;
+        dark.setColor(QPalette::Window, Qt::black);
+        return valueIcon(value, Palette::colour(m_reading.colourName, dark), size);
+    }
     if (!showsIcon())
         return {};
     QImage image = symbolPixmap(iconName(), colour(), size, 1.0).toImage();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage valueIcon(const QString& value, const QColor& colour, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(100);
+    QPainterPath path;
+    path.addText(0, 0, font, value);
+    const QRectF glyphs = path.boundingRect();
+    if (glyphs.isEmpty())
+        return image.convertToFormat(QImage::Format_ARGB32);
+    // The panel's colour is unknown: bright digits with a thin dark outline read on a light and a
+    // dark panel alike.
+    const double outline = std::max(1.0, size / 16.0);
+    const double room = size - 2 * outline;
+    // As tall as the square allows; wide numbers are narrowed rather than shrunk, but never to less
+    // than 55 % of their width, which keeps them legible.
+    const double scaleY = std::min(room / glyphs.height(), room / glyphs.width() / 0.55);
+    const double scaleX = std::min(scaleY, room / glyphs.width());
+    QTransform fit;
+    fit.translate(size / 2.0, size / 2.0);
+    fit.scale(scaleX, scaleY);
+    fit.translate(-glyphs.center().x(), -glyphs.center().y());
+    const QPainterPath placed = fit.map(path);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.strokePath(placed,
+                       QPen(QColor(0, 0, 0, 140), 1.6 * outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(placed, colour);
+    painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }

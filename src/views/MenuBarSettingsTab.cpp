@@ -8,6 +8,7 @@
 #include "views/Typography.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -24,7 +25,7 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
     QVBoxLayout* form = makeForm(this);
 
     QVBoxLayout* display =
-        addFormSection(form, QStringLiteral("Menu Bar Display"), QStringLiteral("menubar.rectangle"));
+        addFormSection(form, QStringLiteral("Panel Display"), QStringLiteral("menubar.rectangle"));
     display->addWidget(
         makeSymbolTextLabel(QStringLiteral("Display Mode"), QStringLiteral("textformat.size")));
     m_modes = new QButtonGroup(this);
@@ -63,6 +64,23 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
     addFormRow(appearance, makeSymbolTextLabel(QStringLiteral("Show Text"), QStringLiteral("textformat")),
                makeBoundSwitch(settings, SettingsKey::showMenuBarText, &AppSettings::showMenuBarText,
                                &AppSettings::setShowMenuBarText, &AppSettings::showMenuBarTextChanged, this));
+    // Some panels (Xfce, KDE Plasma) draw no text beside a tray icon; the number can go into it.
+    m_iconValue = new QComboBox(this);
+    m_iconValue->setObjectName(QString::fromLatin1(SettingsKey::iconValueMode));
+    for (const IconValueMode mode : allIconValueModes)
+        m_iconValue->addItem(text(title(mode)), int(mode));
+    const auto showIconValueMode = [this](IconValueMode mode) {
+        const QSignalBlocker blocker(m_iconValue);
+        m_iconValue->setCurrentIndex(m_iconValue->findData(int(mode)));
+    };
+    showIconValueMode(settings.iconValueMode());
+    connect(m_iconValue, &QComboBox::activated, this, [this](int index) {
+        m_settings.setIconValueMode(IconValueMode(m_iconValue->itemData(index).toInt()));
+    });
+    connect(&settings, &AppSettings::iconValueModeChanged, this, showIconValueMode);
+    addFormRow(appearance,
+               makeSymbolTextLabel(QStringLiteral("Show the value in the icon"), QStringLiteral("number")),
+               m_iconValue);
 
     QVBoxLayout* popover =
         addFormSection(form, QStringLiteral("Popover"), QStringLiteral("rectangle.portrait"),

@@ -5,6 +5,7 @@
 class AppSettings;
 class MenuBarPreview;
 class QButtonGroup;
+class QComboBox;
 
 // What the tray item shows, and how the popover is laid out, with a live preview.
 class MenuBarSettingsTab final : public QWidget {
@@ -19,4 +20,5 @@ private:
     AppSettings& m_settings;
     QButtonGroup* m_modes = nullptr;
     MenuBarPreview* m_preview = nullptr;
+    QComboBox* m_iconValue = nullptr;
 };

@@ -39,7 +39,7 @@ SettingsView::SettingsView(AppSettings& settings, NotificationService& notificat
     m_tabs->addTab(scrolling(m_general), symbolIcon(QStringLiteral("gear"), symbolColour, 16),
                    QStringLiteral("General"));
     m_tabs->addTab(scrolling(m_menuBar), symbolIcon(QStringLiteral("menubar.rectangle"), symbolColour, 16),
-                   QStringLiteral("Menu Bar"));
+                   QStringLiteral("Panel"));
     m_tabs->addTab(scrolling(m_thresholds),
                    symbolIcon(QStringLiteral("slider.horizontal.3"), symbolColour, 16),
                    QStringLiteral("Thresholds"));

@@ -1,5 +1,7 @@
 #include "views/StatusView.h"
 
+#include "views/AppActions.h"
+
 #include "core/AppSettings.h"
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/NotificationService.h"
@@ -121,23 +123,14 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
     bar->addWidget(m_shareButton);
 
     m_menu = new QMenu(this);
-    connect(m_menu->addAction(buttonSymbol(QStringLiteral("chart.bar"), this), QStringLiteral("History...")),
-            &QAction::triggered, this, &StatusView::historyRequested);
-    connect(m_menu->addAction(buttonSymbol(QStringLiteral("gear"), this), QStringLiteral("Settings...")),
-            &QAction::triggered, this, &StatusView::settingsRequested);
-    connect(
-        m_menu->addAction(buttonSymbol(QStringLiteral("questionmark.circle"), this), QStringLiteral("Help")),
-        &QAction::triggered, this, &StatusView::helpRequested);
-    connect(m_menu->addAction(buttonSymbol(QStringLiteral("arrow.triangle.2.circlepath"), this),
-                              QStringLiteral("Check for Updates...")),
-            &QAction::triggered, this, [this] { m_services.updates.checkForUpdates(true); });
-    m_menu->addSeparator();
-    connect(m_menu->addAction(buttonSymbol(QStringLiteral("info.circle"), this),
-                              QStringLiteral("About Linkmeter")),
-            &QAction::triggered, this, &StatusView::aboutRequested);
-    m_menu->addSeparator();
-    connect(m_menu->addAction(buttonSymbol(QStringLiteral("power"), this), QStringLiteral("Quit")),
-            &QAction::triggered, this, &StatusView::quitRequested);
+    for (const std::optional<AppAction>& entry : statusMenu()) {
+        if (!entry) {
+            m_menu->addSeparator();
+            continue;
+        }
+        connect(m_menu->addAction(buttonSymbol(actionSymbol(*entry), this), actionText(*entry)),
+                &QAction::triggered, this, [this, action = *entry] { emit actionTriggered(action); });
+    }
     auto* menuButton = new QToolButton(this);
     menuButton->setObjectName(QStringLiteral("menuButton"));
     menuButton->setAutoRaise(true);

@@ -9,6 +9,7 @@
 #include "diagnosis/RouterBrand.h"
 #include "diagnosis/Tip.h"
 #include "probes/CaptivePortalStatus.h"
+#include "views/AppActions.h"
 #include "views/PopoverServices.h"
 
 #include <optional>
@@ -73,11 +74,8 @@ public:
 
 signals:
     void showDiagnostics();
-    void historyRequested();
-    void settingsRequested();
-    void helpRequested();
-    void aboutRequested();
-    void quitRequested();
+    // An entry of the menu: history, settings, help, update check, about or quit.
+    void actionTriggered(AppAction action);
     void requestLocation();
     void requestNotifications();
     void openLoginPage();

@@ -41,7 +41,7 @@ TEST(HelpView, OpensOnOverviewWithTheSixTopicsInOrder) {
     EXPECT_EQ(view.sidebar()->item(5)->text(), "Troubleshooting");
     EXPECT_FALSE(view.sidebar()->item(5)->icon().isNull());
     EXPECT_EQ(boldPassages(view.contentLabel()->text()),
-              (QStringList{"Status View", "Diagnostics View", "Menu Bar"}));
+              (QStringList{"Status View", "Diagnostics View", "Panel"}));
     EXPECT_EQ(view.shownTips().size(), 2);
 }
 

@@ -45,7 +45,7 @@ protected:
 TEST_F(SettingsViewTest, TabsComeInOrderAtTheFixedSize) {
     ASSERT_EQ(view.tabs()->count(), 4);
     EXPECT_EQ(view.tabs()->tabText(0), "General");
-    EXPECT_EQ(view.tabs()->tabText(1), "Menu Bar");
+    EXPECT_EQ(view.tabs()->tabText(1), "Panel");
     EXPECT_EQ(view.tabs()->tabText(2), "Thresholds");
     EXPECT_EQ(view.tabs()->tabText(3), "Notifications");
     EXPECT_EQ(view.size(), QSize(450, 380));
@@ -122,6 +122,17 @@ TEST_F(SettingsViewTest, PreviewFollowsTheAppearanceAndTheMode) {
     EXPECT_EQ(preview->text(), "");
     EXPECT_GT(preview->sizeHint().width(), 0);
     EXPECT_GT(preview->sizeHint().height(), 0);
+}
+
+TEST_F(SettingsViewTest, TheIconValueChoiceIsBoundBothWays) {
+    auto* choice = control<QComboBox>(SettingsKey::iconValueMode);
+    ASSERT_EQ(choice->count(), 3);
+    EXPECT_EQ(choice->currentText(), "Automatic");
+    choice->setCurrentIndex(choice->findText("Off"));
+    emit choice->activated(choice->currentIndex());
+    EXPECT_EQ(f.settings.iconValueMode(), IconValueMode::off);
+    f.settings.setIconValueMode(IconValueMode::on);
+    EXPECT_EQ(choice->currentText(), "On");
 }
 
 TEST_F(SettingsViewTest, ResetRestoresTheFourThresholdsAndNothingElse) {

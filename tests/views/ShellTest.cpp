@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -183,4 +184,61 @@ TEST_F(ShellTest, HistoryEntryOfTheMenuOpensTheHistoryWindow) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Linkmeter History");
     EXPECT_NE(window->findChild<HistoryView*>(), nullptr);
+}
+
+TEST_F(ShellTest, TheDesktopAndTheMenusReachEveryActionByName) {
+    f.settings.setHasCompletedOnboarding(true);
+    auto app = launch();
+    QWidget* popover = app->tray().popover();
+
+    app->activate(QStringLiteral("diagnostics"));
+    EXPECT_TRUE(popover->isVisible());
+    EXPECT_TRUE(app->tray().popoverView()->showDiagnostics());
+    popover->hide();
+
+    const auto trayMenuTexts = [&] {
+        QStringList texts;
+        for (const QAction* action : app->tray().menu()->actions())
+            texts << action->text();
+        return texts;
+    };
+    app->activate(QStringLiteral("pause-monitoring"));
+    EXPECT_FALSE(viewModel.isMonitoring());
+    EXPECT_TRUE(trayMenuTexts().contains("Resume Monitoring"));
+    EXPECT_FALSE(trayMenuTexts().contains("Pause Monitoring"));
+    app->activate(QStringLiteral("resume-monitoring"));
+    EXPECT_TRUE(viewModel.isMonitoring());
+
+    app->activate(QStringLiteral("about"));
+    ASSERT_NE(app->aboutWindow().window(), nullptr);
+    EXPECT_TRUE(app->aboutWindow().window()->isVisible());
+
+    // A plain launch, or a name this version does not know, opens the popover.
+    app->activate(QStringLiteral("no-such-action"));
+    EXPECT_TRUE(popover->isVisible());
+
+    QSignalSpy quit(app.get(), &LinkmeterApp::quitRequested);
+    app->activate(QStringLiteral("quit"));
+    EXPECT_EQ(quit.count(), 1);
+}
+
+TEST_F(ShellTest, WithoutATrayClosingTheWindowEndsTheProgramAndEscapeKeepsIt) {
+    auto app = launch(false);
+    QWidget* window = app->tray().popover();
+    ASSERT_TRUE(window->isVisible());
+    QSignalSpy quit(app.get(), &LinkmeterApp::quitRequested);
+    // The only way back to the program stays on screen.
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+    window->close();
+    EXPECT_EQ(quit.count(), 1);
+}
+
+TEST_F(ShellTest, WithATrayClosingThePopoverKeepsTheProgram) {
+    auto app = launch(true);
+    app->tray().showPopover();
+    QSignalSpy quit(app.get(), &LinkmeterApp::quitRequested);
+    app->tray().popover()->close();
+    EXPECT_FALSE(app->tray().popover()->isVisible());
+    EXPECT_EQ(quit.count(), 0);
 }

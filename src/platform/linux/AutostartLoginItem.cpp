@@ -84,7 +84,7 @@ std::optional<QString> AutostartLoginItem::registerItem() {
     const QString contents = QStringLiteral("[Desktop Entry]\n"
                                             "Type=Application\n"
                                             "Name=Linkmeter\n"
-                                            "Comment=Wi-Fi connection health in the menu bar\n"
+                                            "Comment=Wi-Fi connection health in the panel\n"
                                             "Exec=%1\n"
                                             "Terminal=false\n"
                                             "X-GNOME-Autostart-enabled=true\n")

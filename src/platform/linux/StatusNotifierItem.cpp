@@ -4,13 +4,13 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
 #include <QtEndian>
 
 #include <atomic>
 
 namespace {
 
-const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
 
 StatusNotifierPixmap toPixmap(const QImage& image) {
@@ -29,7 +29,7 @@ StatusNotifierPixmap toPixmap(const QImage& image) {
 } // namespace
 
 std::unique_ptr<StatusNotifierItem> StatusNotifierItem::create(QDBusConnection bus) {
-    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kWatcherService))
+    if (!bus.isConnected())
         return nullptr;
     qDBusRegisterMetaType<StatusNotifierPixmap>();
     qDBusRegisterMetaType<StatusNotifierPixmaps>();
@@ -46,30 +46,78 @@ std::unique_ptr<StatusNotifierItem> StatusNotifierItem::create(QDBusConnection b
                                 QDBusConnection::ExportAllSignals) ||
         !bus.registerService(name))
         return nullptr;
-    QDBusMessage call = QDBusMessage::createMethodCall(kWatcherService, kWatcherPath, kWatcherService,
-                                                       QStringLiteral("RegisterStatusNotifierItem"));
-    call << name;
-    const QDBusMessage reply = bus.call(call, QDBus::Block, 2000);
-    if (reply.type() == QDBusMessage::ErrorMessage)
-        return nullptr;
+    // The first time blocks briefly, so the program knows at once whether it lives in a panel.
+    if (bus.interface()->isServiceRegistered(QLatin1String(watcherService)))
+        item->m_shown =
+            bus.call(item->registrationCall(), QDBus::Block, 2000).type() == QDBusMessage::ReplyMessage;
     return item;
 }
 
 StatusNotifierItem::StatusNotifierItem(QDBusConnection bus, QString serviceName)
-    : m_bus(std::move(bus)), m_serviceName(std::move(serviceName)) {}
+    : m_bus(std::move(bus)), m_serviceName(std::move(serviceName)),
+      m_menu(m_bus,
+             [this](const QString& action) {
+                 if (menuActionTriggered)
+                     menuActionTriggered(action);
+             }),
+      m_watcher(QLatin1String(watcherService), m_bus, QDBusServiceWatcher::WatchForOwnerChange) {
+    // A new owner is a new watcher (a restarted panel) that knows nothing of us yet.
+    connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& newOwner) {
+                if (newOwner.isEmpty())
+                    setShown(false);
+                else
+                    registerWithWatcher();
+            });
+}
 
 StatusNotifierItem::~StatusNotifierItem() {
     m_bus.unregisterObject(QLatin1String(objectPath));
     m_bus.unregisterService(m_serviceName);
 }
 
+QDBusObjectPath StatusNotifierItem::menu() const {
+    // The protocol's word for "no menu", which hosts then treat as missing.
+    return QDBusObjectPath(m_menu.isExported() ? QLatin1String(DBusMenuExporter::objectPath)
+                                               : QLatin1String("/NO_DBUSMENU"));
+}
+
+QDBusMessage StatusNotifierItem::registrationCall() const {
+    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(watcherService), kWatcherPath,
+                                                       QLatin1String(watcherService),
+                                                       QStringLiteral("RegisterStatusNotifierItem"));
+    call << m_serviceName;
+    return call;
+}
+
+void StatusNotifierItem::registerWithWatcher() {
+    // Not blocking: the watcher is often the panel itself, busy starting up.
+    auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(registrationCall(), 5000), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
+        finished->deleteLater();
+        setShown(!finished->isError());
+    });
+}
+
+void StatusNotifierItem::setShown(bool shown) {
+    if (shown == m_shown)
+        return;
+    m_shown = shown;
+    if (shownChanged)
+        shownChanged(shown);
+}
+
 void StatusNotifierItem::setLabel(const std::vector<QImage>& icons, const QString& text,
                                   const QString& toolTip) {
-    m_pixmaps.clear();
+    StatusNotifierPixmaps pixmaps;
     for (const QImage& icon : icons)
         if (!icon.isNull())
-            m_pixmaps.append(toPixmap(icon));
-    emit NewIcon();
+            pixmaps.append(toPixmap(icon));
+    // Each signal makes the panel fetch every property again, pixmaps included.
+    if (pixmaps != m_pixmaps) {
+        m_pixmaps = std::move(pixmaps);
+        emit NewIcon();
+    }
     if (text != m_label) {
         m_label = text;
         emit XAyatanaNewLabel(m_label, m_label);
@@ -78,6 +126,10 @@ void StatusNotifierItem::setLabel(const std::vector<QImage>& icons, const QStrin
         m_toolTip = toolTip;
         emit NewToolTip();
     }
+}
+
+void StatusNotifierItem::setMenu(const std::vector<StatusMenuEntry>& entries) {
+    m_menu.setEntries(entries);
 }
 
 void StatusNotifierItem::Activate(int x, int y) {

@@ -11,6 +11,8 @@ struct StatusNotifierPixmap {
     int width = 0;
     int height = 0;
     QByteArray pixels;
+
+    bool operator==(const StatusNotifierPixmap&) const = default;
 };
 using StatusNotifierPixmaps = QList<StatusNotifierPixmap>;
 

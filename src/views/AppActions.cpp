@@ -1,0 +1,73 @@
+#include "views/AppActions.h"
+
+#include <array>
+
+namespace {
+
+struct ActionTexts {
+    AppAction action;
+    const char* name;
+    const char* text;
+    const char* symbol;
+};
+
+constexpr std::array<ActionTexts, 10> kActions{{
+    {AppAction::open, "open", "Open Linkmeter", "globe"},
+    {AppAction::diagnostics, "diagnostics", "Diagnostics", "waveform.path.ecg"},
+    {AppAction::history, "history", "History...", "chart.bar"},
+    {AppAction::settings, "settings", "Settings...", "gear"},
+    {AppAction::help, "help", "Help", "questionmark.circle"},
+    {AppAction::checkForUpdates, "check-for-updates", "Check for Updates...", "arrow.triangle.2.circlepath"},
+    {AppAction::pauseMonitoring, "pause-monitoring", "Pause Monitoring", "pause.circle"},
+    {AppAction::resumeMonitoring, "resume-monitoring", "Resume Monitoring", "play.circle"},
+    {AppAction::about, "about", "About Linkmeter", "info.circle"},
+    {AppAction::quit, "quit", "Quit", "power"},
+}};
+
+const ActionTexts& textsOf(AppAction action) {
+    for (const ActionTexts& row : kActions)
+        if (row.action == action)
+            return row;
+    return kActions.front();
+}
+
+} // namespace
+
+QString actionName(AppAction action) {
+    return QString::fromLatin1(textsOf(action).name);
+}
+
+std::optional<AppAction> appActionNamed(const QString& name) {
+    for (const ActionTexts& row : kActions)
+        if (name == QLatin1String(row.name))
+            return row.action;
+    return std::nullopt;
+}
+
+QString actionText(AppAction action) {
+    return QString::fromUtf8(textsOf(action).text);
+}
+
+QString actionSymbol(AppAction action) {
+    return QString::fromLatin1(textsOf(action).symbol);
+}
+
+AppMenu statusMenu() {
+    return {AppAction::history, AppAction::settings, AppAction::help, AppAction::checkForUpdates,
+            std::nullopt,       AppAction::about,    std::nullopt,    AppAction::quit};
+}
+
+AppMenu trayMenu(bool monitoring) {
+    return {AppAction::open,
+            AppAction::diagnostics,
+            std::nullopt,
+            AppAction::history,
+            AppAction::settings,
+            AppAction::help,
+            AppAction::checkForUpdates,
+            std::nullopt,
+            monitoring ? AppAction::pauseMonitoring : AppAction::resumeMonitoring,
+            std::nullopt,
+            AppAction::about,
+            AppAction::quit};
+}
