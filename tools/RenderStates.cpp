@@ -9,6 +9,7 @@
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
 #include "platform/Clock.h"
+#include "platform/LocationAuthorization.h"
 #include "probes/NetworkInfoService.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
@@ -313,12 +314,25 @@ std::function<std::unique_ptr<QWidget>()> fullTab(std::function<void()> prepare 
     };
 }
 
+// A location permission the user could refuse, as on desktops that have one.
+class RefusableLocation final : public LocationAuthorization {
+public:
+    int authorizationStatus() const override { return location_status::notDetermined; }
+    void requestWhenInUseAuthorization() override {}
+    void setChangeHandler(std::function<void()>) override {}
+};
+
 // Onboarding on `page`; the permission pages show the state asked for rather than the machine's.
-std::function<std::unique_ptr<QWidget>()> onboarding(int page,
-                                                     std::optional<bool> authorized = std::nullopt) {
-    return [page, authorized]() -> std::unique_ptr<QWidget> {
-        auto view =
-            std::make_unique<OnboardingView>(LocationService::shared(), NotificationService::shared());
+// `tray`: the tray page's tray found or not, on `desktop`; without it, the location page.
+std::function<std::unique_ptr<QWidget>()> onboarding(int page, std::optional<bool> authorized = std::nullopt,
+                                                     std::optional<bool> tray = std::nullopt,
+                                                     const char* desktop = "GNOME") {
+    return [page, authorized, tray, desktop]() -> std::unique_ptr<QWidget> {
+        static RefusableLocation refusable;
+        static LocationService askingLocation(refusable);
+        auto view = std::make_unique<OnboardingView>(tray ? LocationService::shared() : askingLocation,
+                                                     NotificationService::shared(), tray.value_or(true),
+                                                     QString::fromLatin1(desktop));
         view->setCurrentPage(page);
         if (auto* permission = qobject_cast<PermissionPage*>(view->page(page)); permission && authorized)
             permission->setAuthorized(*authorized);
@@ -473,6 +487,9 @@ std::vector<RenderState> makeStates() {
     states.push_back({"onboarding-welcome", onboarding(0)});
     states.push_back({"onboarding-location", onboarding(1, false)});
     states.push_back({"onboarding-location-granted", onboarding(1, true)});
+    states.push_back({"onboarding-tray-found", onboarding(1, std::nullopt, true)});
+    states.push_back({"onboarding-tray-missing-gnome", onboarding(1, std::nullopt, false, "ubuntu:GNOME")});
+    states.push_back({"onboarding-tray-missing-elsewhere", onboarding(1, std::nullopt, false, "XFCE")});
     states.push_back({"onboarding-notifications", onboarding(2, false)});
     states.push_back({"onboarding-notifications-granted", onboarding(2, true)});
     states.push_back({"onboarding-ready", onboarding(3)});

@@ -13,6 +13,7 @@
 #include "views/HelpView.h"
 #include "views/OnboardingView.h"
 #include "views/SettingsView.h"
+#include "views/TrayPage.h"
 
 #include <QWidget>
 
@@ -30,7 +31,13 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
         [&settings](const QByteArray& frame) { settings.setSettingsWindowFrame(frame); });
     m_onboardingWindow = std::make_unique<WindowController>(
         QStringLiteral("Welcome to Linkmeter"), false, [this, &location, &notifications] {
-            auto view = std::make_unique<OnboardingView>(location, notifications);
+            auto view = std::make_unique<OnboardingView>(location, notifications, m_tray->hasTray(),
+                                                         qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+            if (TrayPage* page = view->trayPage())
+                connect(m_tray.get(), &TrayController::presenceChanged, page,
+                        [page](TrayController::Presence presence) {
+                            page->setTrayShown(presence != TrayController::Presence::window);
+                        });
             connect(view.get(), &OnboardingView::finished, this, &LinkmeterApp::finishOnboarding);
             return view;
         });

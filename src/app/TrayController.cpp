@@ -163,6 +163,8 @@ void TrayController::setPresence(Presence presence) {
     // The fallback window gives way to the tray.
     if (previous == Presence::window && hasTray())
         m_window->hide();
+    if (presence != previous)
+        emit presenceChanged(presence);
 }
 
 void TrayController::showPopover() {

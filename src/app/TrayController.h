@@ -58,6 +58,7 @@ signals:
     void actionTriggered(AppAction action);
     // Without a tray, the user closed the program's only window.
     void windowClosed();
+    void presenceChanged(TrayController::Presence presence);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

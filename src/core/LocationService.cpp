@@ -18,6 +18,10 @@ LocationService::LocationService(LocationAuthorization& authorization, QObject* 
     storeStatus(m_authorization.authorizationStatus());
 }
 
+bool LocationService::canBeDenied() const {
+    return m_authorization.canBeDenied();
+}
+
 void LocationService::requestWhenInUseAuthorization() {
     m_authorization.requestWhenInUseAuthorization();
 }

@@ -18,6 +18,8 @@ public:
 
     int authorizationStatus() const { return m_authorizationStatus; }
     bool isAuthorized() const { return m_isAuthorized; }
+    // False where the platform has no such permission, so nothing needs asking.
+    bool canBeDenied() const;
 
     void requestWhenInUseAuthorization();
 

@@ -21,4 +21,6 @@ public:
     virtual void requestWhenInUseAuthorization() = 0;
     // Called on the main thread whenever the status may have changed.
     virtual void setChangeHandler(std::function<void()> handler) = 0;
+    // Whether the user can refuse the permission at all; where not, there is nothing to ask for.
+    virtual bool canBeDenied() const { return true; }
 };

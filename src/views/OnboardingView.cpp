@@ -6,6 +6,7 @@
 #include "views/NotificationPermissionPage.h"
 #include "views/Palette.h"
 #include "views/ReadyPage.h"
+#include "views/TrayPage.h"
 #include "views/Typography.h"
 #include "views/WelcomePage.h"
 
@@ -17,7 +18,8 @@
 
 #include <algorithm>
 
-OnboardingView::OnboardingView(LocationService& location, NotificationService& notifications, QWidget* parent)
+OnboardingView::OnboardingView(LocationService& location, NotificationService& notifications, bool trayShown,
+                               const QString& currentDesktop, QWidget* parent)
     : QWidget(parent) {
     setFixedSize(400, 450);
     auto* column = new QVBoxLayout(this);
@@ -26,11 +28,17 @@ OnboardingView::OnboardingView(LocationService& location, NotificationService& n
 
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(new WelcomePage);
-    auto* locationPage = new LocationPermissionPage(location.isAuthorized());
-    connect(&location, &LocationService::isAuthorizedChanged, locationPage, &PermissionPage::setAuthorized);
-    connect(locationPage, &PermissionPage::requested, &location,
-            &LocationService::requestWhenInUseAuthorization);
-    m_pages->addWidget(locationPage);
+    if (location.canBeDenied()) {
+        auto* locationPage = new LocationPermissionPage(location.isAuthorized());
+        connect(&location, &LocationService::isAuthorizedChanged, locationPage,
+                &PermissionPage::setAuthorized);
+        connect(locationPage, &PermissionPage::requested, &location,
+                &LocationService::requestWhenInUseAuthorization);
+        m_pages->addWidget(locationPage);
+    } else {
+        m_trayPage = new TrayPage(trayShown, currentDesktop);
+        m_pages->addWidget(m_trayPage);
+    }
     auto* notificationPage = new NotificationPermissionPage(notifications.isAuthorized());
     connect(&notifications, &NotificationService::isAuthorizedChanged, notificationPage,
             &PermissionPage::setAuthorized);

@@ -163,8 +163,10 @@ public:
     int authorizationStatus() const override { return status; }
     void requestWhenInUseAuthorization() override { ++requests; }
     void setChangeHandler(std::function<void()> handler) override { changed = std::move(handler); }
+    bool canBeDenied() const override { return refusable; }
 
     int status;
+    bool refusable = true;
     int requests = 0;
     std::function<void()> changed;
 };

@@ -4,9 +4,11 @@
 #include "views/LocationPermissionPage.h"
 #include "views/NotificationPermissionPage.h"
 #include "views/ReadyPage.h"
+#include "views/TrayPage.h"
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -15,7 +17,7 @@ namespace {
 class OnboardingViewTest : public ::testing::Test {
 protected:
     SettingsFixture f;
-    OnboardingView view{f.location, f.notifications};
+    OnboardingView view{f.location, f.notifications, true, QString()};
 
     PermissionPage* permissionPage(int index) { return qobject_cast<PermissionPage*>(view.page(index)); }
 };
@@ -71,4 +73,34 @@ TEST_F(OnboardingViewTest, NotificationRequestFromThePageFollowsTheAnswer) {
     EXPECT_EQ(f.center.requests, 1);
     EXPECT_TRUE(page->requestButton()->isHidden());
     EXPECT_EQ(view.currentPage(), 2);
+}
+
+TEST(OnboardingTrayPage, WhereLocationNeedsNoAskingThePageSaysWhatTheTrayNeeds) {
+    SettingsFixture f;
+    f.authorization.refusable = false;
+    OnboardingView gnome(f.location, f.notifications, false, QStringLiteral("ubuntu:GNOME"));
+    ASSERT_EQ(qobject_cast<LocationPermissionPage*>(gnome.page(1)), nullptr);
+    TrayPage* page = gnome.trayPage();
+    ASSERT_EQ(gnome.page(1), page);
+    EXPECT_EQ(page->advice(), TrayPage::Advice::gnomeExtension);
+    const auto shownTexts = [&] {
+        QStringList texts;
+        for (const QLabel* label : page->findChildren<QLabel*>())
+            if (label->isVisibleTo(page))
+                texts << label->text();
+        return texts.join(QLatin1Char('\n'));
+    };
+    EXPECT_TRUE(shownTexts().contains("gnome-extensions enable ubuntu-appindicators@ubuntu.com"));
+    EXPECT_FALSE(shownTexts().contains("Tray found"));
+
+    // A tray that appears while the page is on screen.
+    page->setTrayShown(true);
+    EXPECT_EQ(page->advice(), TrayPage::Advice::shown);
+    EXPECT_TRUE(shownTexts().contains("Tray found"));
+    EXPECT_FALSE(shownTexts().contains("gnome-extensions"));
+
+    OnboardingView xfce(f.location, f.notifications, false, QStringLiteral("XFCE"));
+    EXPECT_EQ(xfce.trayPage()->advice(), TrayPage::Advice::panelNeedsTray);
+    OnboardingView found(f.location, f.notifications, true, QStringLiteral("GNOME"));
+    EXPECT_EQ(found.trayPage()->advice(), TrayPage::Advice::shown);
 }

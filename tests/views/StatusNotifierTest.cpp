@@ -7,6 +7,7 @@
 #include "support/StatusFixture.h"
 #include "support/TestUtil.h"
 #include "views/MainPopoverView.h"
+#include "views/TrayPage.h"
 
 #include <gtest/gtest.h>
 
@@ -266,6 +267,10 @@ TEST_F(StatusNotifierTest, ThePanelDrawsOurMenuAndItsClicksReachTheProgram) {
 }
 
 TEST_F(StatusNotifierTest, WithoutAPanelTheProgramIsAWindowAndMovesIntoThePanelWhenOneStarts) {
+    // A first run on a desktop with no location permission to ask for: onboarding shows the tray page.
+    f.settings.setHasCompletedOnboarding(false);
+    f.authorization.refusable = false;
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
     auto item = StatusNotifierItem::create(*program);
     ASSERT_NE(item, nullptr);
     EXPECT_FALSE(item->isShown());
@@ -273,12 +278,18 @@ TEST_F(StatusNotifierTest, WithoutAPanelTheProgramIsAWindowAndMovesIntoThePanelW
     auto app = launch(std::move(item));
     EXPECT_EQ(app->tray().presence(), TrayController::Presence::window);
     EXPECT_TRUE(app->tray().popover()->isVisible());
+    ASSERT_NE(app->onboardingWindow().window(), nullptr);
+    auto* trayPage = app->onboardingWindow().window()->findChild<TrayPage*>();
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    ASSERT_NE(trayPage, nullptr);
+    EXPECT_EQ(trayPage->advice(), TrayPage::Advice::gnomeExtension);
 
     // Started after the program, as autostart often has it.
     ASSERT_TRUE(panel->startWatcher());
     ASSERT_TRUE(waitUntil([&] { return panel->registered() == QStringList{service}; }));
     ASSERT_TRUE(waitUntil([&] { return app->tray().presence() == TrayController::Presence::panel; }));
     EXPECT_FALSE(app->tray().popover()->isVisible());
+    EXPECT_EQ(trayPage->advice(), TrayPage::Advice::shown);
 
     // A panel restart: the old watcher goes, a new one (another process) comes and hears of the item again.
     ASSERT_TRUE(panel->stopWatcher());

@@ -9,4 +9,5 @@ public:
     int authorizationStatus() const override { return location_status::authorizedWhenInUse; }
     void requestWhenInUseAuthorization() override {}
     void setChangeHandler(std::function<void()>) override {}
+    bool canBeDenied() const override { return false; }
 };
