@@ -23,6 +23,8 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include <vector>
+
 namespace {
 
 class ShellTest : public ::testing::Test {
@@ -142,7 +144,7 @@ TEST_F(ShellTest, OneSettingsWindowComesBackWithItsFrame) {
     app->settingsWindow().show();
     QWidget* first = app->settingsWindow().window();
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->windowTitle(), "Linkmeter Settings");
+    EXPECT_EQ(first->windowTitle(), "Settings");
     app->settingsWindow().show();
     EXPECT_EQ(app->settingsWindow().window(), first);
 
@@ -181,6 +183,29 @@ TEST_F(ShellTest, HistoryEntryOfTheMenuOpensTheHistoryWindow) {
     QWidget* window = app->historyWindow().window();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), "Linkmeter History");
+    EXPECT_EQ(window->windowTitle(), "History");
     EXPECT_NE(window->findChild<HistoryView*>(), nullptr);
+}
+
+// Qt adds the application's display name to a window title unless the title already ends with it,
+// so each title names the program at most once on the desktop.
+TEST_F(ShellTest, WindowTitlesNameTheProgramOnceOnTheDesktop) {
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Linkmeter"));
+    auto app = launch();
+    app->tray().showPopover();
+    const std::vector<std::pair<WindowController*, QString>> windows{
+        {&app->settingsWindow(), "Settings"},
+        {&app->historyWindow(), "History"},
+        {&app->helpWindow(), "Help"},
+        {&app->aboutWindow(), "About Linkmeter"},
+        {&app->onboardingWindow(), "Welcome to Linkmeter"}};
+    for (const auto& [controller, expected] : windows) {
+        controller->show();
+        const QString title = controller->window()->windowTitle();
+        EXPECT_EQ(title, expected);
+        const QString name = QGuiApplication::applicationDisplayName();
+        const QString shown = title.endsWith(name) ? title : title + QStringLiteral(" — ") + name;
+        EXPECT_EQ(shown.count(name), 1) << shown.toStdString();
+    }
+    QGuiApplication::setApplicationDisplayName(QString());
 }
