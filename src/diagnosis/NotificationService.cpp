@@ -24,7 +24,7 @@ void NotificationService::runNotificationStep(const PingStatistics& internet,
                                               const std::optional<WiFiInfo>& wifi,
                                               const std::optional<std::string>& publicIP,
                                               const CaptivePortalStatus& portal) {
-    if (!m_settings.notificationsEnabled() || !m_isAuthorized)
+    if (!m_settings.notificationsEnabled() || !mayNotify())
         return;
     const auto reachability = portal.isCaptivePortal() ? ReachabilityAlert::captivePortal
                               : portal.isNoInternet()  ? ReachabilityAlert::offline
@@ -49,16 +49,21 @@ void NotificationService::sendNotification(NotificationType type, const std::str
 void NotificationService::checkAndNotify(std::optional<double> latency, std::optional<double> packetLoss,
                                          std::optional<int> rssi,
                                          const std::optional<std::string>& publicIP) {
-    if (!m_isAuthorized)
+    if (!mayNotify())
         return;
     apply(evaluateMeasurements(m_rules, {latency, packetLoss, rssi, publicIP}, thresholds(), m_clock.now(),
                                switches()));
 }
 
 void NotificationService::notifyCaptivePortal() {
-    if (!m_isAuthorized)
+    if (!mayNotify())
         return;
     apply(evaluateCaptivePortal(m_rules, m_clock.now()));
+}
+
+bool NotificationService::mayNotify() const {
+    // Alerts start once the user has been through the introduction, not while it is still open.
+    return m_isAuthorized && m_settings.hasCompletedOnboarding();
 }
 
 AlertSwitches NotificationService::switches() const {

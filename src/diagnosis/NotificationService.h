@@ -37,15 +37,16 @@ public:
     void requestAuthorization();
 
     // The notification step, run whenever the monitored values settle: nothing at all while
-    // notifications are switched off or not allowed; otherwise the portal or offline alert, then the
-    // measurement rules. Latency and loss count only when the window holds samples.
+    // notifications are switched off or not allowed, or before onboarding has been finished;
+    // otherwise the portal or offline alert, then the measurement rules. Latency and loss count only
+    // when the window holds samples.
     void runNotificationStep(const PingStatistics& internet, const std::optional<WiFiInfo>& wifi,
                              const std::optional<std::string>& publicIP, const CaptivePortalStatus& portal);
 
     // Rate-limited delivery of one notification. Does not look at isAuthorized; callers do.
     void sendNotification(NotificationType type, const std::string& title, const std::string& body,
                           bool sound);
-    // The measurement rules alone, when allowed.
+    // The measurement rules alone, when allowed and onboarding is finished.
     void checkAndNotify(std::optional<double> latency, std::optional<double> packetLoss,
                         std::optional<int> rssi, const std::optional<std::string>& publicIP);
     void notifyCaptivePortal();
@@ -54,6 +55,7 @@ signals:
     void isAuthorizedChanged(bool isAuthorized);
 
 private:
+    bool mayNotify() const;
     NotificationThresholds thresholds() const;
     AlertSwitches switches() const;
     void apply(NotificationRuleOutcome outcome);

@@ -72,6 +72,7 @@ protected:
         serverBus = QDBusConnection::connectToBus(bus.address, "server" + suffix);
         ASSERT_TRUE(client.isConnected() && serverBus.isConnected());
         center = std::make_unique<FreedesktopNotificationCenter>(client);
+        settings.setHasCompletedOnboarding(true);
     }
     void TearDown() override {
         service.reset();
@@ -165,6 +166,23 @@ TEST_F(NotificationServiceTest, SwitchedOffLeavesEverythingUntouched) {
     step(internet(40), signal(-50));
     EXPECT_EQ(service->ruleState().previousLatency, 40.0);
     EXPECT_EQ(service->ruleState().previousRSSI, -50);
+}
+
+// A first start must not greet the user with alerts while the introduction is still open.
+TEST_F(NotificationServiceTest, NothingIsSentBeforeOnboardingIsFinished) {
+    settings.setHasCompletedOnboarding(false);
+    startServer();
+    createService();
+    ASSERT_TRUE(service->isAuthorized());
+    step(internet(150, 100), signal(-90), CaptivePortalStatus::noInternet("The request timed out."));
+    spinFor(200ms);
+    EXPECT_TRUE(server.received.empty());
+    EXPECT_EQ(service->ruleState(), NotificationRuleState{});
+
+    settings.setHasCompletedOnboarding(true);
+    step(internet(150, 100), signal(-90), CaptivePortalStatus::noInternet("The request timed out."));
+    ASSERT_TRUE(waitUntil([&] { return !server.received.empty(); }, 3s));
+    EXPECT_EQ(server.received[0].summary, "You're Offline");
 }
 
 TEST_F(NotificationServiceTest, AlertSwitchesComeFromTheSettings) {
