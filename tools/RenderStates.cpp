@@ -8,6 +8,10 @@
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
 #include "platform/Clock.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Platform.h"
+#include "platform/linux/FreedesktopNotificationCenter.h"
+#include "platform/linux/NotificationServerHint.h"
 #include "probes/NetworkInfoService.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
@@ -36,6 +40,7 @@
 #include "views/TipView.h"
 #include "views/TipsSection.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -325,6 +330,42 @@ std::function<std::unique_ptr<QWidget>()> onboarding(int page,
     };
 }
 
+// What a refused notification request says on a desktop without a notification server; MATE's
+// advice is the longest.
+QString noNotificationServer() {
+    return QString::fromLatin1(FreedesktopNotificationCenter::noServerText) + u' ' +
+           QString::fromStdString(notificationServerHint("MATE"));
+}
+
+// A notification centre that no server answers, owned by the view it serves.
+class AbsentNotificationCenter final : public QObject, public NotificationCenter {
+public:
+    using QObject::QObject;
+    QFuture<bool> authorizationStatus() override { return QtFuture::makeReadyFuture(false); }
+    QFuture<NotificationAuthorization> requestAuthorization() override {
+        return QtFuture::makeReadyFuture(
+            NotificationAuthorization{false, QStringLiteral("no server"), noNotificationServer()});
+    }
+    QFuture<std::optional<QString>> add(const NotificationRequest&) override {
+        return QtFuture::makeReadyFuture(std::optional<QString>(QStringLiteral("no server")));
+    }
+};
+
+// The notifications tab after "Request" found no notification server.
+std::unique_ptr<QWidget> notificationsWithoutServer() {
+    auto tab = std::make_unique<QWidget>();
+    auto* center = new AbsentNotificationCenter(tab.get());
+    auto* notifications =
+        new NotificationService(*center, AppSettings::shared(), platform::clock(), tab.get());
+    auto* content = new NotificationsSettingsTab(AppSettings::shared(), *notifications, tab.get());
+    (new QVBoxLayout(tab.get()))->addWidget(content);
+    tab->layout()->setContentsMargins(0, 0, 0, 0);
+    tab->setFixedWidth(434);
+    notifications->requestAuthorization();
+    QCoreApplication::processEvents();
+    return tab;
+}
+
 std::vector<RenderState> makeStates() {
     std::vector<RenderState> states;
     states.push_back(
@@ -464,6 +505,7 @@ std::vector<RenderState> makeStates() {
     states.push_back({"settings-notifications-off", fullTab<NotificationsSettingsTab>([] {
                           AppSettings::shared().setNotificationsEnabled(false);
                       })});
+    states.push_back({"settings-notifications-no-service", notificationsWithoutServer});
     states.push_back({"settings-notifications-granted", [] {
                           auto tab = fullTab<NotificationsSettingsTab>()();
                           static_cast<NotificationsSettingsTab*>(tab.get())->showPermission(true);
@@ -474,6 +516,12 @@ std::vector<RenderState> makeStates() {
     states.push_back({"onboarding-location-granted", onboarding(1, true)});
     states.push_back({"onboarding-notifications", onboarding(2, false)});
     states.push_back({"onboarding-notifications-granted", onboarding(2, true)});
+    states.push_back({"onboarding-notifications-no-service", [] {
+                          auto view = onboarding(2, false)();
+                          qobject_cast<PermissionPage*>(static_cast<OnboardingView*>(view.get())->page(2))
+                              ->setProblem(noNotificationServer());
+                          return view;
+                      }});
     states.push_back({"onboarding-ready", onboarding(3)});
     states.push_back({"help-overview", [] { return std::make_unique<HelpView>(); }});
     states.push_back({"help-troubleshooting", [] {

@@ -6,6 +6,10 @@
 #include "platform/NotificationCenter.h"
 #include "platform/qt/ContinueOn.h"
 
+namespace {
+const QString kNotAllowed = QStringLiteral("Notifications were not allowed.");
+} // namespace
+
 NotificationService::NotificationService(NotificationCenter& center, AppSettings& settings, Clock& clock,
                                          QObject* parent)
     : QObject(parent), m_center(center), m_settings(settings), m_clock(clock) {
@@ -17,6 +21,8 @@ void NotificationService::requestAuthorization() {
         setAuthorized(answer.granted);
         if (answer.error)
             logFailure("Notification authorization error: ", answer.error->toStdString());
+        if (!answer.granted)
+            setRequestProblem(answer.advice.value_or(kNotAllowed));
     });
 }
 
@@ -95,4 +101,11 @@ void NotificationService::apply(NotificationRuleOutcome outcome) {
 void NotificationService::setAuthorized(bool authorized) {
     m_isAuthorized = authorized;
     emit isAuthorizedChanged(m_isAuthorized);
+    if (authorized && m_requestProblem)
+        setRequestProblem(std::nullopt);
+}
+
+void NotificationService::setRequestProblem(std::optional<QString> problem) {
+    m_requestProblem = std::move(problem);
+    emit requestProblemChanged(m_requestProblem);
 }

@@ -30,6 +30,9 @@ public:
     static NotificationService& shared();
 
     bool isAuthorized() const { return m_isAuthorized; }
+    // What came of the last request when it was not granted, in plain words; none before the first
+    // request and once notifications are allowed.
+    const std::optional<QString>& requestProblem() const { return m_requestProblem; }
     // Remembered values and per-kind send times.
     const NotificationRuleState& ruleState() const { return m_rules; }
 
@@ -53,6 +56,7 @@ public:
 
 signals:
     void isAuthorizedChanged(bool isAuthorized);
+    void requestProblemChanged(const std::optional<QString>& problem);
 
 private:
     bool mayNotify() const;
@@ -60,10 +64,12 @@ private:
     AlertSwitches switches() const;
     void apply(NotificationRuleOutcome outcome);
     void setAuthorized(bool authorized);
+    void setRequestProblem(std::optional<QString> problem);
 
     NotificationCenter& m_center;
     AppSettings& m_settings;
     Clock& m_clock;
     bool m_isAuthorized = false;
+    std::optional<QString> m_requestProblem;
     NotificationRuleState m_rules;
 };
