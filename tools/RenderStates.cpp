@@ -13,6 +13,7 @@
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/NotificationServerHint.h"
 #include "probes/NetworkInfoService.h"
+#include "probes/TransportFailureText.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
 #include "reports/TimelineRules.h"
@@ -402,7 +403,8 @@ std::vector<RenderState> makeStates() {
                       })});
     states.push_back({"status-no-internet", status([] {
                           auto s = connected("Home Network", -48, 22);
-                          s.captivePortalStatus = CaptivePortalStatus::noInternet("The request timed out.");
+                          s.captivePortalStatus = CaptivePortalStatus::noInternet(
+                              std::string(transportFailureText(HttpFailure::hostNotFound)));
                           s.currentIssue = ConnectionIssue::noInternet;
                           return s;
                       })});
@@ -456,7 +458,8 @@ std::vector<RenderState> makeStates() {
                           DiagnosticsState s = monitoring();
                           s.wifiInfo.reset();
                           s.locationAuthorized = false;
-                          s.captivePortalStatus = CaptivePortalStatus::noInternet("The request timed out.");
+                          s.captivePortalStatus = CaptivePortalStatus::noInternet(
+                              std::string(transportFailureText(HttpFailure::hostNotFound)));
                           return s;
                       })});
     states.push_back({"diagnostics-unknown-network", diagnostics([] {
