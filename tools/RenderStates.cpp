@@ -162,6 +162,7 @@ DiagnosticsState monitoring() {
     DNSResult dns;
     dns.server = "192.168.1.1";
     dns.lookupTime = 19.6;
+    dns.resolvedIP = "104.16.132.229";
     s.dnsResult = dns;
     s.dnsHistory = history(22, 6);
     s.bandwidthSpeed = {1'500'000, 15'400};
@@ -480,6 +481,18 @@ std::vector<RenderState> makeStates() {
                           s.isMonitoring = false;
                           return s;
                       })});
+    // Every name lookup failing: the banner and the DNS card say so.
+    states.push_back({"diagnostics-names-failing",
+                      diagnostics(
+                          [] {
+                              DiagnosticsState s = monitoring();
+                              s.dnsResult->resolvedIP.reset();
+                              s.dnsResult->lookupTime = 1.3;
+                              s.captivePortalStatus = CaptivePortalStatus::noInternet(
+                                  std::string(transportFailureText(HttpFailure::hostNotFound)));
+                              return s;
+                          },
+                          1500)});
     states.push_back({"speed-test-states", speedTestStates});
     states.push_back(
         {"diagnostics-screenshot", [] { return std::make_unique<DiagnosticsScreenshotView>(monitoring()); }});
