@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ccache pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libqt6sql6-sqlite
-  libnl-3-dev libnl-genl-3-dev nlohmann-json3-dev
+  libnl-3-dev libnl-genl-3-dev nlohmann-json3-dev libssl-dev
   libgtest-dev libgmock-dev
   iputils-ping iproute2 dbus xvfb xauth fonts-dejavu-core
   dpkg-dev file gzip desktop-file-utils appstream lintian

@@ -546,7 +546,8 @@ std::vector<RenderState> makeStates() {
                           view->resize(view->sizeHint());
                           return view;
                       }});
-    states.push_back({"about", [] { return std::make_unique<AboutView>(); }});
+    states.push_back({"about", [] { return std::make_unique<AboutView>(false); }});
+    states.push_back({"about-self-updating", [] { return std::make_unique<AboutView>(true); }});
     addNetworkPanelStates(states);
     states.push_back({"history-empty", historyWindow("history-empty", false)});
     states.push_back({"history-outage-day", historyWindow("history-outage-day", true)});

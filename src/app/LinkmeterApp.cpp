@@ -37,8 +37,9 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
         });
     m_helpWindow = std::make_unique<WindowController>(QStringLiteral("Help"), true,
                                                       [] { return std::make_unique<HelpView>(); });
-    m_aboutWindow = std::make_unique<WindowController>(QStringLiteral("About Linkmeter"), false,
-                                                       [] { return std::make_unique<AboutView>(); });
+    m_aboutWindow = std::make_unique<WindowController>(
+        QStringLiteral("About Linkmeter"), false,
+        [&updates = services.updates] { return std::make_unique<AboutView>(updates.checksForUpdates()); });
     m_historyWindow = std::make_unique<WindowController>(
         QStringLiteral("History"), true, [&timeline, &exporter = services.exporter] {
             return std::make_unique<HistoryView>(timeline, exporter, timeline.clock());

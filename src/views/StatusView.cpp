@@ -128,9 +128,11 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
     connect(
         m_menu->addAction(buttonSymbol(QStringLiteral("questionmark.circle"), this), QStringLiteral("Help")),
         &QAction::triggered, this, &StatusView::helpRequested);
-    connect(m_menu->addAction(buttonSymbol(QStringLiteral("arrow.triangle.2.circlepath"), this),
-                              QStringLiteral("Check for Updates...")),
-            &QAction::triggered, this, [this] { m_services.updates.checkForUpdates(true); });
+    // A build without an update feed leaves updates to the package manager.
+    if (m_services.updates.checksForUpdates())
+        connect(m_menu->addAction(buttonSymbol(QStringLiteral("arrow.triangle.2.circlepath"), this),
+                                  QStringLiteral("Check for Updates...")),
+                &QAction::triggered, this, [this] { m_services.updates.checkForUpdates(true); });
     m_menu->addSeparator();
     connect(m_menu->addAction(buttonSymbol(QStringLiteral("info.circle"), this),
                               QStringLiteral("About Linkmeter")),

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -208,4 +209,29 @@ TEST_F(ShellTest, WindowTitlesNameTheProgramOnceOnTheDesktop) {
         EXPECT_EQ(shown.count(name), 1) << shown.toStdString();
     }
     QGuiApplication::setApplicationDisplayName(QString());
+}
+
+// Without an update feed nothing offers a check, and About says where updates come from.
+TEST_F(ShellTest, WithoutAnUpdateFeedUpdatesAreThePackageManagers) {
+    UpdateService::Setup setup = f.updateSetup();
+    setup.versionURL = QUrl();
+    UpdateService packaged(f.updateHttp, f.store, f.clock, f.inspector, f.revealer, f.application, setup);
+    const PopoverServices services{f.settings, f.memory,         f.brands,     packaged,
+                                   f.exporter, f.scannerService, f.networkInfo};
+    LinkmeterApp app(viewModel, services, f.notifications, f.location, nullptr, true, f.timeline);
+    app.tray().showPopover();
+    for (QAction* action : app.tray().popoverView()->statusView()->menu()->actions())
+        EXPECT_NE(action->text(), "Check for Updates...");
+    EXPECT_EQ(f.manifestRequests, 0);
+    app.aboutWindow().show();
+    const auto* updates = app.aboutWindow().window()->findChild<QLabel*>(QStringLiteral("updates"));
+    ASSERT_NE(updates, nullptr);
+    EXPECT_EQ(updates->text(), "Updates come with your package manager");
+
+    // With a feed the menu offers the check.
+    auto withFeed = launch();
+    bool offered = false;
+    for (QAction* action : withFeed->tray().popoverView()->statusView()->menu()->actions())
+        offered = offered || action->text() == "Check for Updates...";
+    EXPECT_TRUE(offered);
 }
