@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QRegularExpression>
+
 namespace {
 
 QStringList line(std::initializer_list<const char*> arguments) {
@@ -105,4 +108,24 @@ TEST(CommandLine, HelpNamesTheProgramNotItsPath) {
     for (const QString& text : {help, all})
         for (const QString& row : text.split('\n'))
             EXPECT_LE(row.size(), 100) << row.toStdString();
+}
+
+// The manual page is where the options are looked up; an option added to the program belongs there.
+TEST(CommandLine, TheManualPageDocumentsEveryOption) {
+    QFile page(QStringLiteral(LINKMETER_SOURCE_DIR "/../packaging/linkmeter.1"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString manual =
+        QString::fromUtf8(page.readAll()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    const QRegularExpression option(QStringLiteral("(?:^|[ ,])(--?[a-z][a-z-]*)"));
+    auto matches = option.globalMatch(CommandLine::helpText(QStringLiteral("linkmeter"), false));
+    int found = 0;
+    while (matches.hasNext()) {
+        const QString name = matches.next().captured(1);
+        EXPECT_TRUE(manual.contains(name)) << name.toStdString();
+        ++found;
+    }
+    EXPECT_GE(found, 8);
+    for (const char* section :
+         {".SH EXIT STATUS", ".SH FILES", ".SH ENVIRONMENT", "history.sqlite", "linkmeter.conf"})
+        EXPECT_TRUE(manual.contains(section)) << section;
 }
