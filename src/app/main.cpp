@@ -4,7 +4,6 @@
 #include "app/StartupChecks.h"
 #include "app/UnixSignalWatcher.h"
 #include "core/AppSettings.h"
-#include "core/BuildInfo.h"
 #include "core/LocationService.h"
 #include "core/PingService.h"
 #include "core/WiFiService.h"
