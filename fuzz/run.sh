@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${SECONDS_EACH:-60}
 build=build-fuzz
-bash scripts/deps.sh
+bash scripts/deps.sh test
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null

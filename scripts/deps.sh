@@ -1,18 +1,36 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, skipping what is present.
+# Installs the Debian packages that building and running Linkmeter need, skipping what is present.
+#   bash scripts/deps.sh        what scripts/run.sh needs: compilers, libraries, the tools it runs
+#   bash scripts/deps.sh test   that, and what the tests, the package check and fuzzing need
 set -euo pipefail
 
 packages=(
   build-essential cmake ccache pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libqt6sql6-sqlite
-  libnl-3-dev libnl-genl-3-dev nlohmann-json3-dev
-  libgtest-dev libgmock-dev
-  iputils-ping iproute2 dbus xvfb xauth fonts-dejavu-core
-  dpkg-dev file gzip desktop-file-utils appstream lintian
-  clang
-  # Tests only: the DNS switch runs against a real NetworkManager in a namespace of its own.
-  network-manager
+  libnl-3-dev libnl-genl-3-dev nlohmann-json3-dev libssl-dev
+  # Tools the program runs, and a virtual display for machines without one.
+  iputils-ping iproute2 xvfb xauth fonts-dejavu-core
 )
+case "${1:-}" in
+  "") ;;
+  test)
+    packages+=(
+      libgtest-dev libgmock-dev
+      # Private session buses for the D-Bus tests.
+      dbus
+      # Building and checking the Debian package.
+      dpkg-dev file gzip desktop-file-utils appstream lintian
+      # The fuzz harnesses.
+      clang
+    )
+    # The DNS switch's test against a real NetworkManager is not set up here: it brings a system
+    # service with it. .ci/run installs network-manager; the test says how when it is missing.
+    ;;
+  *)
+    echo "usage: deps.sh [test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

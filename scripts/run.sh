@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Linkmeter and starts it.
+# Installs what building and running need (nothing only the tests use), builds Linkmeter and starts it.
 # LINKMETER_RUN_SECONDS=N stops it with SIGTERM after N seconds (used by CI to prove it starts).
 set -euo pipefail
 cd "$(dirname "$0")/.."

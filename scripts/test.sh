@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test through CTest.
+# Installs what building and the tests need, builds everything and runs every test through CTest.
 # BUILD_DIR and extra CMake options (CMAKE_OPTIONS) let CI run the same suite in other builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh test
 build=${BUILD_DIR:-build}
 # Let ccache share results between checkouts in different folders.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1

@@ -10,7 +10,12 @@
 #include "diagnosis/RouterBrandService.h"
 #include "platform/Clock.h"
 #include "platform/LocationAuthorization.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Platform.h"
+#include "platform/linux/FreedesktopNotificationCenter.h"
+#include "platform/linux/NotificationServerHint.h"
 #include "probes/NetworkInfoService.h"
+#include "probes/TransportFailureText.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
 #include "reports/TimelineRules.h"
@@ -38,6 +43,7 @@
 #include "views/TipView.h"
 #include "views/TipsSection.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -158,6 +164,7 @@ DiagnosticsState monitoring() {
     DNSResult dns;
     dns.server = "192.168.1.1";
     dns.lookupTime = 19.6;
+    dns.resolvedIP = "104.16.132.229";
     s.dnsResult = dns;
     s.dnsHistory = history(22, 6);
     s.bandwidthSpeed = {1'500'000, 15'400};
@@ -340,6 +347,42 @@ std::function<std::unique_ptr<QWidget>()> onboarding(int page, std::optional<boo
     };
 }
 
+// What a refused notification request says on a desktop without a notification server; MATE's
+// advice is the longest.
+QString noNotificationServer() {
+    return QString::fromLatin1(FreedesktopNotificationCenter::noServerText) + u' ' +
+           QString::fromStdString(notificationServerHint("MATE"));
+}
+
+// A notification centre that no server answers, owned by the view it serves.
+class AbsentNotificationCenter final : public QObject, public NotificationCenter {
+public:
+    using QObject::QObject;
+    QFuture<bool> authorizationStatus() override { return QtFuture::makeReadyFuture(false); }
+    QFuture<NotificationAuthorization> requestAuthorization() override {
+        return QtFuture::makeReadyFuture(
+            NotificationAuthorization{false, QStringLiteral("no server"), noNotificationServer()});
+    }
+    QFuture<std::optional<QString>> add(const NotificationRequest&) override {
+        return QtFuture::makeReadyFuture(std::optional<QString>(QStringLiteral("no server")));
+    }
+};
+
+// The notifications tab after "Request" found no notification server.
+std::unique_ptr<QWidget> notificationsWithoutServer() {
+    auto tab = std::make_unique<QWidget>();
+    auto* center = new AbsentNotificationCenter(tab.get());
+    auto* notifications =
+        new NotificationService(*center, AppSettings::shared(), platform::clock(), tab.get());
+    auto* content = new NotificationsSettingsTab(AppSettings::shared(), *notifications, tab.get());
+    (new QVBoxLayout(tab.get()))->addWidget(content);
+    tab->layout()->setContentsMargins(0, 0, 0, 0);
+    tab->setFixedWidth(434);
+    notifications->requestAuthorization();
+    QCoreApplication::processEvents();
+    return tab;
+}
+
 std::vector<RenderState> makeStates() {
     std::vector<RenderState> states;
     states.push_back(
@@ -376,7 +419,8 @@ std::vector<RenderState> makeStates() {
                       })});
     states.push_back({"status-no-internet", status([] {
                           auto s = connected("Home Network", -48, 22);
-                          s.captivePortalStatus = CaptivePortalStatus::noInternet("The request timed out.");
+                          s.captivePortalStatus = CaptivePortalStatus::noInternet(
+                              std::string(transportFailureText(HttpFailure::hostNotFound)));
                           s.currentIssue = ConnectionIssue::noInternet;
                           return s;
                       })});
@@ -430,7 +474,8 @@ std::vector<RenderState> makeStates() {
                           DiagnosticsState s = monitoring();
                           s.wifiInfo.reset();
                           s.locationAuthorized = false;
-                          s.captivePortalStatus = CaptivePortalStatus::noInternet("The request timed out.");
+                          s.captivePortalStatus = CaptivePortalStatus::noInternet(
+                              std::string(transportFailureText(HttpFailure::hostNotFound)));
                           return s;
                       })});
     states.push_back({"diagnostics-unknown-network", diagnostics([] {
@@ -451,6 +496,18 @@ std::vector<RenderState> makeStates() {
                           s.isMonitoring = false;
                           return s;
                       })});
+    // Every name lookup failing: the banner and the DNS card say so.
+    states.push_back({"diagnostics-names-failing",
+                      diagnostics(
+                          [] {
+                              DiagnosticsState s = monitoring();
+                              s.dnsResult->resolvedIP.reset();
+                              s.dnsResult->lookupTime = 1.3;
+                              s.captivePortalStatus = CaptivePortalStatus::noInternet(
+                                  std::string(transportFailureText(HttpFailure::hostNotFound)));
+                              return s;
+                          },
+                          1500)});
     states.push_back({"speed-test-states", speedTestStates});
     states.push_back(
         {"diagnostics-screenshot", [] { return std::make_unique<DiagnosticsScreenshotView>(monitoring()); }});
@@ -479,6 +536,7 @@ std::vector<RenderState> makeStates() {
     states.push_back({"settings-notifications-off", fullTab<NotificationsSettingsTab>([] {
                           AppSettings::shared().setNotificationsEnabled(false);
                       })});
+    states.push_back({"settings-notifications-no-service", notificationsWithoutServer});
     states.push_back({"settings-notifications-granted", [] {
                           auto tab = fullTab<NotificationsSettingsTab>()();
                           static_cast<NotificationsSettingsTab*>(tab.get())->showPermission(true);
@@ -492,6 +550,12 @@ std::vector<RenderState> makeStates() {
     states.push_back({"onboarding-tray-missing-elsewhere", onboarding(1, std::nullopt, false, "XFCE")});
     states.push_back({"onboarding-notifications", onboarding(2, false)});
     states.push_back({"onboarding-notifications-granted", onboarding(2, true)});
+    states.push_back({"onboarding-notifications-no-service", [] {
+                          auto view = onboarding(2, false)();
+                          qobject_cast<PermissionPage*>(static_cast<OnboardingView*>(view.get())->page(2))
+                              ->setProblem(noNotificationServer());
+                          return view;
+                      }});
     states.push_back({"onboarding-ready", onboarding(3)});
     states.push_back({"help-overview", [] { return std::make_unique<HelpView>(); }});
     states.push_back({"help-troubleshooting", [] {
@@ -500,7 +564,8 @@ std::vector<RenderState> makeStates() {
                           view->resize(view->sizeHint());
                           return view;
                       }});
-    states.push_back({"about", [] { return std::make_unique<AboutView>(); }});
+    states.push_back({"about", [] { return std::make_unique<AboutView>(false); }});
+    states.push_back({"about-self-updating", [] { return std::make_unique<AboutView>(true); }});
     addNetworkPanelStates(states);
     states.push_back({"history-empty", historyWindow("history-empty", false)});
     states.push_back({"history-outage-day", historyWindow("history-outage-day", true)});

@@ -23,9 +23,10 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
                            TimelineStore& timeline, QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_services(services) {
     AppSettings& settings = services.settings;
-    m_settingsWindow = std::make_unique<WindowController>(
-        QStringLiteral("Linkmeter Settings"), false,
-        [&settings, &notifications] { return std::make_unique<SettingsView>(settings, notifications); });
+    m_settingsWindow =
+        std::make_unique<WindowController>(QStringLiteral("Settings"), false, [&settings, &notifications] {
+            return std::make_unique<SettingsView>(settings, notifications);
+        });
     m_settingsWindow->setFrameStorage(
         [&settings] { return settings.settingsWindowFrame(); },
         [&settings](const QByteArray& frame) { settings.setSettingsWindowFrame(frame); });
@@ -41,12 +42,13 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
             connect(view.get(), &OnboardingView::finished, this, &LinkmeterApp::finishOnboarding);
             return view;
         });
-    m_helpWindow = std::make_unique<WindowController>(QStringLiteral("Linkmeter Help"), true,
+    m_helpWindow = std::make_unique<WindowController>(QStringLiteral("Help"), true,
                                                       [] { return std::make_unique<HelpView>(); });
-    m_aboutWindow = std::make_unique<WindowController>(QStringLiteral("About Linkmeter"), false,
-                                                       [] { return std::make_unique<AboutView>(); });
+    m_aboutWindow = std::make_unique<WindowController>(
+        QStringLiteral("About Linkmeter"), false,
+        [&updates = services.updates] { return std::make_unique<AboutView>(updates.checksForUpdates()); });
     m_historyWindow = std::make_unique<WindowController>(
-        QStringLiteral("Linkmeter History"), true, [&timeline, &exporter = services.exporter] {
+        QStringLiteral("History"), true, [&timeline, &exporter = services.exporter] {
             return std::make_unique<HistoryView>(timeline, exporter, timeline.clock());
         });
 

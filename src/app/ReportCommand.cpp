@@ -14,40 +14,6 @@ namespace {
 constexpr double kPingInterval = 1.0;
 } // namespace
 
-std::variant<ReportCommand::Options, QString> ReportCommand::parse(const QStringList& arguments) {
-    Options options;
-    bool report = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QStringLiteral("--report")) {
-            report = true;
-        } else if (argument == QStringLiteral("--json")) {
-            options.json = true;
-        } else if (argument == QStringLiteral("--seconds") ||
-                   argument.startsWith(QStringLiteral("--seconds="))) {
-            QString value;
-            if (argument.contains(u'='))
-                value = argument.section(u'=', 1);
-            else if (i + 1 < arguments.size())
-                value = arguments[++i];
-            else
-                return QStringLiteral("--seconds needs a number");
-            bool ok = false;
-            const int seconds = value.toInt(&ok);
-            if (!ok || seconds < 1 || seconds > maximumSeconds)
-                return QStringLiteral("--seconds takes a whole number from 1 to %1, not \"%2\"")
-                    .arg(maximumSeconds)
-                    .arg(value);
-            options.seconds = seconds;
-        } else {
-            return QStringLiteral("Unknown argument with --report: %1").arg(argument);
-        }
-    }
-    if (!report)
-        return QStringLiteral("--seconds and --json go with --report");
-    return options;
-}
-
 ReportCommand::ReportCommand(Services services, Options options, QObject* parent)
     : QObject(parent), m_services(services), m_options(options) {
     m_timer.setSingleShot(true);

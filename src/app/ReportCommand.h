@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
+#include <QString>
 #include <QTimer>
 
 #include <chrono>
 #include <optional>
 #include <string>
-#include <variant>
 
 class BandwidthService;
 class Clock;
@@ -24,10 +23,12 @@ public:
         int seconds = 10;
         bool json = false;
     };
-    // Exit statuses: the internet answered, it did not, the command line was wrong.
+    // Exit statuses: the internet answered, it did not, the command line was wrong, the report could
+    // not be written.
     static constexpr int answered = 0;
     static constexpr int notAnswered = 1;
     static constexpr int usageError = 2;
+    static constexpr int notWritten = 3;
     static constexpr int maximumSeconds = 3600;
 
     struct Services {
@@ -37,10 +38,6 @@ public:
         BandwidthService& bandwidth;
         const Clock& clock;
     };
-
-    // The options after --report, or the reason they are wrong. `arguments` holds the whole command
-    // line, program name first.
-    static std::variant<Options, QString> parse(const QStringList& arguments);
 
     ReportCommand(Services services, Options options, QObject* parent = nullptr);
 

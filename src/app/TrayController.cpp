@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "platform/StatusItem.h"
+#include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/DiagnosticsContentView.h"
 #include "views/MainPopoverView.h"
@@ -54,7 +55,7 @@ QPoint popoverTopLeft(QRect anchor, QSize popover, QRect area) {
 TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices services,
                                NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
                                bool systemTrayAvailable, QObject* parent)
-    : QObject(parent), m_viewModel(viewModel), m_settings(services.settings),
+    : QObject(parent), m_viewModel(viewModel), m_settings(services.settings), m_updates(services.updates),
       m_statusItem(std::move(statusItem)), m_windowFlags(windowFlags(false)),
       m_currentDesktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP")) {
     m_window = std::make_unique<QWidget>(nullptr, m_windowFlags);
@@ -211,7 +212,8 @@ void TrayController::triggerNamed(const QString& name) {
 void TrayController::updateMenu() {
     std::vector<StatusMenuEntry> entries;
     m_menu->clear();
-    for (const std::optional<AppAction>& entry : trayMenu(m_viewModel.isMonitoring())) {
+    for (const std::optional<AppAction>& entry :
+         trayMenu(m_viewModel.isMonitoring(), m_updates.checksForUpdates())) {
         if (!entry) {
             entries.push_back({QString(), QString(), true, true});
             m_menu->addSeparator();

@@ -21,6 +21,7 @@ class QMenu;
 class QSystemTrayIcon;
 class QWidget;
 class StatusItem;
+class UpdateService;
 
 // Where the popover goes: centred below `anchor`, above it when there is no room below, and kept
 // inside `area`.
@@ -73,6 +74,7 @@ private:
 
     LinkmeterViewModel& m_viewModel;
     AppSettings& m_settings;
+    UpdateService& m_updates;
     std::unique_ptr<QWidget> m_window;
     MainPopoverView* m_view = nullptr;
     std::unique_ptr<QMenu> m_menu;

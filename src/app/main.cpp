@@ -1,8 +1,9 @@
+#include "app/CommandLine.h"
 #include "app/LinkmeterApp.h"
 #include "app/ReportCommand.h"
+#include "app/StartupChecks.h"
 #include "app/UnixSignalWatcher.h"
 #include "core/AppSettings.h"
-#include "core/BuildInfo.h"
 #include "core/LocationService.h"
 #include "core/PingService.h"
 #include "core/WiFiService.h"
@@ -24,51 +25,37 @@
 #include "viewmodel/TimelineRecorder.h"
 
 #include <QApplication>
-#include <QCommandLineOption>
-#include <QCommandLineParser>
 #include <QSystemTrayIcon>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <string_view>
+#include <cstring>
 #include <unistd.h>
-#include <variant>
 
 namespace {
 
-void describeOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Watches the Wi-Fi connection from the system tray and explains its health."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("report"),
-        QStringLiteral("Measure the connection without a window, print the diagnostic report and exit: "
-                       "status 0 when the internet answered, 1 when it did not, 2 on a usage error.")));
-    parser.addOption(QCommandLineOption(QStringLiteral("seconds"),
-                                        QStringLiteral("How long --report measures (1 to 3600, default 10)."),
-                                        QStringLiteral("N")));
-    parser.addOption(
-        QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print the --report data as JSON.")));
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
-bool wantsReport(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--report" || argument == "--json" || argument.starts_with("--seconds"))
-            return true;
+// Prints `text` on standard output; a failed write is said on standard error and ends the program
+// with its own status, so a script never takes a missing answer for one.
+int printOrFail(const QString& program, const QString& text, int status) {
+    if (const int error = startup::writeAll(STDOUT_FILENO, text.toStdString())) {
+        std::fprintf(stderr, "%s: could not write to standard output: %s\n", qPrintable(program),
+                     std::strerror(error));
+        return CommandLine::outputFailed;
     }
-    return false;
+    return status;
 }
 
 // `linkmeter --report`: no window system at all, only the services that measure.
-int runReport(int argc, char** argv) {
+int runReport(int argc, char** argv, const QString& program, ReportCommand::Options options) {
     QCoreApplication app(argc, argv);
-    const auto parsed = ReportCommand::parse(QCoreApplication::arguments());
-    if (const auto* error = std::get_if<QString>(&parsed)) {
-        std::fprintf(stderr, "%s\nTry 'linkmeter --help' for the options.\n", qPrintable(*error));
-        return ReportCommand::usageError;
-    }
     QCoreApplication::setApplicationName(QStringLiteral("linkmeter"));
     QCoreApplication::setOrganizationName(QStringLiteral("linkmeter"));
 
@@ -76,64 +63,64 @@ int runReport(int argc, char** argv) {
     // the report alone and a script can read it as it is.
     std::fflush(stdout);
     const int reportOutput = dup(STDOUT_FILENO);
-    dup2(STDERR_FILENO, STDOUT_FILENO);
+    if (reportOutput < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) {
+        std::fprintf(stderr, "%s: could not set standard output aside: %s\n", qPrintable(program),
+                     std::strerror(errno));
+        return ReportCommand::notWritten;
+    }
 
     SharedInstances sharedInstances;
     ReportCommand command({WiFiService::shared(), PingService::shared(), DNSService::shared(),
                            BandwidthService::shared(), platform::clock()},
-                          std::get<ReportCommand::Options>(parsed));
-    QObject::connect(&command, &ReportCommand::finished, &app, [&command, reportOutput](int status) {
+                          options);
+    QObject::connect(&command, &ReportCommand::finished, &app, [&command, reportOutput, program](int status) {
         std::fflush(stdout);
+        int error = startup::writeAll(reportOutput, command.output());
         dup2(reportOutput, STDOUT_FILENO);
-        close(reportOutput);
-        std::fwrite(command.output().data(), 1, command.output().size(), stdout);
-        std::fflush(stdout);
+        if (close(reportOutput) != 0 && error == 0)
+            error = errno;
+        if (error != 0) {
+            std::fprintf(stderr, "%s: could not write the report: %s\n", qPrintable(program),
+                         std::strerror(error));
+            status = ReportCommand::notWritten;
+        }
         QCoreApplication::exit(status);
     });
     command.start();
     return QCoreApplication::exec();
 }
 
-// Answers --help and --version before any window system is needed, so both work on a console
-// without a display. Everything else waits for the application object, which takes Qt's own
-// options (-platform, -display, ...) first. Returns the exit status when the program should end.
-std::optional<int> answerInformationOptions(int argc, char** argv) {
-    // A plain core application for the help text's program name; gone before the real one is made.
-    QCoreApplication console(argc, argv);
-    QCommandLineParser parser;
-    describeOptions(parser);
-    parser.parse(QCoreApplication::arguments());
-    if (parser.isSet(QStringLiteral("version"))) {
-        std::printf("Linkmeter %s (build %s)\n", build_info::version, build_info::buildNumber);
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const auto status = answerInformationOptions(argc, argv))
-        return *status;
-    if (wantsReport(argc, argv))
-        return runReport(argc, argv);
+    startup::ensureStandardDescriptors();
+    const QStringList arguments = argumentsOf(argc, argv);
+    const QString program = CommandLine::programName(arguments);
+    const CommandLine::Parsed command = CommandLine::parse(arguments);
+    switch (command.action) {
+    case CommandLine::Action::help:
+    case CommandLine::Action::helpAll:
+        return printOrFail(program,
+                           CommandLine::helpText(program, command.action == CommandLine::Action::helpAll),
+                           CommandLine::success);
+    case CommandLine::Action::version:
+        return printOrFail(program, CommandLine::versionText(), CommandLine::success);
+    case CommandLine::Action::usageError:
+        std::fputs(qPrintable(CommandLine::usageErrorLine(program, command.error)), stderr);
+        return CommandLine::usageError;
+    case CommandLine::Action::report:
+        return runReport(argc, argv, program, command.report);
+    case CommandLine::Action::runGui:
+        break;
+    }
+
+    if (!startup::hasGraphicalSession(startup::currentDisplayEnvironment(arguments))) {
+        std::fprintf(stderr, "%s\n", startup::noGraphicalSessionMessage);
+        return 1;
+    }
+    const bool sessionBus = startup::prepareSessionBus();
 
     QApplication app(argc, argv);
-    {
-        // Refuses unknown options and stray arguments with a message and status 1.
-        QCommandLineParser parser;
-        describeOptions(parser);
-        parser.process(app);
-        if (!parser.positionalArguments().isEmpty()) {
-            std::fprintf(stderr, "Unexpected argument: %s\n",
-                         qPrintable(parser.positionalArguments().first()));
-            return 1;
-        }
-    }
     QApplication::setApplicationName(QStringLiteral("linkmeter"));
     QApplication::setOrganizationName(QStringLiteral("linkmeter"));
     QApplication::setApplicationDisplayName(QStringLiteral("Linkmeter"));
@@ -167,8 +154,9 @@ int main(int argc, char** argv) {
                        {AppSettings::shared(), NetworkMemoryService::shared(), RouterBrandService::shared(),
                         UpdateService::shared(), ExportService::shared(), WiFiScannerService::shared(),
                         NetworkInfoService::shared()},
-                       NotificationService::shared(), LocationService::shared(), platform::statusItem(),
-                       QSystemTrayIcon::isSystemTrayAvailable(), TimelineStore::shared());
+                       NotificationService::shared(), LocationService::shared(),
+                       sessionBus ? platform::statusItem() : nullptr,
+                       sessionBus && QSystemTrayIcon::isSystemTrayAvailable(), TimelineStore::shared());
     QObject::connect(&shell, &LinkmeterApp::quitRequested, &app, [] { QApplication::quit(); });
     instance->activated = [&shell](const QString& action) { shell.activate(action); };
 

@@ -6,6 +6,10 @@
 #include "platform/NotificationCenter.h"
 #include "platform/qt/ContinueOn.h"
 
+namespace {
+const QString kNotAllowed = QStringLiteral("Notifications were not allowed.");
+} // namespace
+
 NotificationService::NotificationService(NotificationCenter& center, AppSettings& settings, Clock& clock,
                                          QObject* parent)
     : QObject(parent), m_center(center), m_settings(settings), m_clock(clock) {
@@ -17,6 +21,8 @@ void NotificationService::requestAuthorization() {
         setAuthorized(answer.granted);
         if (answer.error)
             logFailure("Notification authorization error: ", answer.error->toStdString());
+        if (!answer.granted)
+            setRequestProblem(answer.advice.value_or(kNotAllowed));
     });
 }
 
@@ -24,7 +30,7 @@ void NotificationService::runNotificationStep(const PingStatistics& internet,
                                               const std::optional<WiFiInfo>& wifi,
                                               const std::optional<std::string>& publicIP,
                                               const CaptivePortalStatus& portal) {
-    if (!m_settings.notificationsEnabled() || !m_isAuthorized)
+    if (!m_settings.notificationsEnabled() || !mayNotify())
         return;
     const auto reachability = portal.isCaptivePortal() ? ReachabilityAlert::captivePortal
                               : portal.isNoInternet()  ? ReachabilityAlert::offline
@@ -49,16 +55,21 @@ void NotificationService::sendNotification(NotificationType type, const std::str
 void NotificationService::checkAndNotify(std::optional<double> latency, std::optional<double> packetLoss,
                                          std::optional<int> rssi,
                                          const std::optional<std::string>& publicIP) {
-    if (!m_isAuthorized)
+    if (!mayNotify())
         return;
     apply(evaluateMeasurements(m_rules, {latency, packetLoss, rssi, publicIP}, thresholds(), m_clock.now(),
                                switches()));
 }
 
 void NotificationService::notifyCaptivePortal() {
-    if (!m_isAuthorized)
+    if (!mayNotify())
         return;
     apply(evaluateCaptivePortal(m_rules, m_clock.now()));
+}
+
+bool NotificationService::mayNotify() const {
+    // Alerts start once the user has been through the introduction, not while it is still open.
+    return m_isAuthorized && m_settings.hasCompletedOnboarding();
 }
 
 AlertSwitches NotificationService::switches() const {
@@ -90,4 +101,11 @@ void NotificationService::apply(NotificationRuleOutcome outcome) {
 void NotificationService::setAuthorized(bool authorized) {
     m_isAuthorized = authorized;
     emit isAuthorizedChanged(m_isAuthorized);
+    if (authorized && m_requestProblem)
+        setRequestProblem(std::nullopt);
+}
+
+void NotificationService::setRequestProblem(std::optional<QString> problem) {
+    m_requestProblem = std::move(problem);
+    emit requestProblemChanged(m_requestProblem);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/HttpFailure.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QFuture>
@@ -23,6 +25,7 @@ struct HttpResult {
     std::optional<HttpResponse> response;
     QByteArray body;              // empty for streamed downloads: the bytes went to the chunk callback
     std::optional<QString> error; // transport failure (refused, timed out, cancelled), human-readable
+    HttpFailure failure = HttpFailure::none; // its kind, when there is one
 };
 
 // Which connection pool a streamed transfer uses.

@@ -16,7 +16,8 @@ struct NotificationRequest {
 
 struct NotificationAuthorization {
     bool granted = false;
-    std::optional<QString> error; // why the answer could not be had
+    std::optional<QString> error;  // why the answer could not be had, for the log
+    std::optional<QString> advice; // when not granted: what happened and what the user can do
 };
 
 // The desktop's notification facility. Futures complete on the main thread.

@@ -3,8 +3,10 @@
 #include "core/Defaults.h"
 #include "core/TimerInterval.h"
 #include "platform/HttpClient.h"
+#include "platform/Log.h"
 #include "platform/UrlOpener.h"
 #include "platform/qt/ContinueOn.h"
+#include "probes/TransportFailureText.h"
 
 #include <QStringDecoder>
 
@@ -14,6 +16,7 @@ const QUrl
 namespace {
 const QString kNoResponse = QStringLiteral("No response");
 const QString kSuccessMarker = QStringLiteral("Success");
+constexpr std::string_view kCheckFailedPrefix = "Internet check failed: ";
 
 // Decodes strictly: a body that is not UTF-8 means the page did not come back at all.
 std::optional<QString> decodeUtf8(const QByteArray& body) {
@@ -61,7 +64,11 @@ void CaptivePortalService::checkNow() {
 
 void CaptivePortalService::evaluate(const HttpResult& result) {
     if (result.error) {
-        publish(CaptivePortalStatus::noInternet(result.error->toStdString()), std::nullopt);
+        // The user reads what it means; the client's own words go to the log, once per change.
+        auto status = CaptivePortalStatus::noInternet(std::string(transportFailureText(result.failure)));
+        if (status != m_status)
+            logFailure(kCheckFailedPrefix, result.error->toStdString());
+        publish(std::move(status), std::nullopt);
         return;
     }
     if (result.response && !result.body.isEmpty()) {

@@ -11,6 +11,7 @@
 #include "platform/PreferencesStore.h"
 #include "platform/ProgramLocation.h"
 #include "platform/qt/ContinueOn.h"
+#include "reports/Sha256.h"
 #include "reports/UpdateError.h"
 #include "reports/VersionComparison.h"
 
@@ -29,6 +30,9 @@
 namespace {
 
 const QString kUpdateInformationNotAvailable = QStringLiteral("Update information not available");
+const QString kDigestMismatch = QStringLiteral("The download does not match the signed update manifest");
+constexpr std::string_view kUnsigned = "The update manifest is not signed.";
+constexpr std::string_view kBadSignature = "The update manifest's signature does not match the release key.";
 constexpr std::string_view kCheckFailedPrefix = "Update check failed: ";
 constexpr std::string_view kRelaunchFailedPrefix = "Failed to relaunch: ";
 constexpr auto kQuitDelay = std::chrono::milliseconds(500);
@@ -67,6 +71,7 @@ QString fileNameSafe(const std::string& text) {
 // One download in progress: its temporary file and what has arrived.
 struct DownloadState {
     QFile file;
+    Sha256 digest;
     qint64 expected = -1;
     qint64 received = 0;
     std::optional<QString> failure;
@@ -93,8 +98,8 @@ UpdateService::UpdateService(HttpClient& http, PreferencesStore& store, const Cl
                              ApplicationControl& application, Setup setup, QObject* parent)
     : QObject(parent), m_http(http), m_store(store), m_clock(clock), m_inspector(inspector),
       m_revealer(revealer), m_application(application), m_setup(std::move(setup)),
-      m_versionURL(m_setup.versionURL.isEmpty() ? QUrl(QString::fromLatin1(build_info::updateManifestURL))
-                                                : m_setup.versionURL) {
+      m_versionURL(m_setup.versionURL.value_or(QUrl(QString::fromLatin1(build_info::updateManifestURL)))),
+      m_releaseKey(releaseKeyFromHex(m_setup.releaseKey.value_or(build_info::updatePublicKey))) {
     if (m_setup.runningVersion.empty())
         m_setup.runningVersion = build_info::version;
     if (m_setup.runningBuild.empty())
@@ -109,7 +114,15 @@ UpdateService::~UpdateService() {
     m_pool.waitForDone();
 }
 
+QUrl UpdateService::signatureURL() const {
+    QUrl url = m_versionURL;
+    url.setPath(url.path() + QStringLiteral(".sig"));
+    return url;
+}
+
 QFuture<void> UpdateService::checkForUpdates(bool force) {
+    if (!checksForUpdates())
+        return QtFuture::makeReadyFuture();
     if (!force) {
         if (const auto last = m_store.readDate(QString::fromLatin1(lastCheckKey))) {
             const double elapsedSeconds =
@@ -118,18 +131,41 @@ QFuture<void> UpdateService::checkForUpdates(bool force) {
                 return QtFuture::makeReadyFuture();
         }
     }
-    return continueOn(this, m_http.get(m_versionURL),
-                      [this](const HttpResult& result) { evaluateManifest(result); });
+    // Finished when the outcome is published; dropped steps (the service gone) cancel it.
+    auto done = std::make_shared<QPromise<void>>();
+    done->start();
+    QFuture<void> check = done->future();
+    continueOn(this, m_http.get(m_versionURL), [this, done](const HttpResult& manifest) {
+        if (manifest.error) {
+            logFailure(kCheckFailedPrefix, manifest.error->toStdString());
+            done->finish();
+            return;
+        }
+        continueOn(this, m_http.get(signatureURL()), [this, done, manifest](const HttpResult& signature) {
+            evaluateManifest(manifest, signature);
+            done->finish();
+        });
+    });
+    return check;
 }
 
-void UpdateService::evaluateManifest(const HttpResult& result) {
-    if (result.error) {
-        logFailure(kCheckFailedPrefix, result.error->toStdString());
+void UpdateService::evaluateManifest(const HttpResult& manifest, const HttpResult& signature) {
+    const std::string_view bytes(manifest.body.constData(), std::size_t(manifest.body.size()));
+    // Nothing of the manifest is read before it is known to come from whoever holds the release key:
+    // anyone who can answer for the feed's address could otherwise point every copy at their package.
+    if (signature.error || signature.body.size() != qsizetype(manifestSignatureSize)) {
+        logFailure(kCheckFailedPrefix, kUnsigned);
+        return;
+    }
+    if (!m_releaseKey ||
+        !isSignedByReleaseKey(bytes, std::string_view(signature.body.constData(), manifestSignatureSize),
+                              *m_releaseKey)) {
+        logFailure(kCheckFailedPrefix, kBadSignature);
         return;
     }
     VersionInfo info;
     try {
-        info = decodeVersionInfo(std::string_view(result.body.constData(), std::size_t(result.body.size())));
+        info = decodeVersionInfo(bytes);
     } catch (const std::exception& error) {
         logFailure(kCheckFailedPrefix, error.what());
         return;
@@ -242,6 +278,7 @@ QFuture<UpdateService::Download> UpdateService::downloadWithProgress(const QUrl&
             state->stop(state->file.errorString());
             return;
         }
+        state->digest.add(std::string_view(chunk.data(), std::size_t(chunk.size())));
         state->received += chunk.size();
         if (state->expected >= 1) {
             const int percent = int(state->received * 100 / state->expected);
@@ -254,11 +291,15 @@ QFuture<UpdateService::Download> UpdateService::downloadWithProgress(const QUrl&
 
     return continueOn(
         this, std::move(transfer.result),
-        [state](const HttpResult& result) {
+        [state, expectedDigest = m_latestVersionInfo ? m_latestVersionInfo->sha256
+                                                     : std::string()](const HttpResult& result) {
             if (!state->failure && result.error)
                 state->failure = *result.error;
             if (!state->failure && !state->file.flush())
                 state->failure = state->file.errorString();
+            // A package other than the one the signed manifest names is not kept anywhere.
+            if (!state->failure && state->digest.hexDigest() != expectedDigest)
+                state->failure = kDigestMismatch;
             state->file.close();
             if (state->failure) {
                 state->file.remove();

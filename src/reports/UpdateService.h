@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/ManifestSignature.h"
 #include "reports/VersionInfo.h"
 
 #include <QFuture>
@@ -21,19 +22,23 @@ class PreferencesStore;
 
 // Keeps the program current: reads the update server's manifest, and on request downloads the newer
 // release's Debian package, checks it, shows it in the file manager and later restarts the program.
-// All state is written on the main thread.
+// Only a manifest signed with the release key counts, and only a package with the SHA-256 it names
+// is kept. All state is written on the main thread.
 class UpdateService final : public QObject {
     Q_OBJECT
 
 public:
     // What the service needs to know about the world; the program uses the defaults, tests their own.
     struct Setup {
-        QUrl versionURL;            // empty: the built-in manifest address
-        std::string runningVersion; // empty: this build's version
-        std::string runningBuild;   // empty: this build's number (text, as a release would carry it)
-        QString installedProgram;   // empty: where the package installs the program
-        QString runningProgram;     // empty: this process's executable
-        QString downloadFolder;     // empty: the user's Downloads folder, else the home folder
+        // None: the build's feed address. An empty address (the default build's) means no checks at
+        // all: updates come with the package manager.
+        std::optional<QUrl> versionURL;
+        std::optional<std::string> releaseKey; // hexadecimal Ed25519 public key; none: the build's
+        std::string runningVersion;            // empty: this build's version
+        std::string runningBuild; // empty: this build's number (text, as a release would carry it)
+        QString installedProgram; // empty: where the package installs the program
+        QString runningProgram;   // empty: this process's executable
+        QString downloadFolder;   // empty: the user's Downloads folder, else the home folder
         qint64 maxPackageBytes = 512LL * 1024 * 1024;
     };
 
@@ -58,13 +63,17 @@ public:
     const std::optional<QString>& downloadError() const { return m_downloadError; }
     bool updateReady() const { return m_updateReady; }
     const QUrl& versionURL() const { return m_versionURL; }
+    // Where the manifest's signature is: the manifest's address with ".sig" added.
+    QUrl signatureURL() const;
+    // Whether this build has an update feed at all.
+    bool checksForUpdates() const { return !m_versionURL.isEmpty(); }
     const std::optional<VersionInfo>& latestVersionInfo() const { return m_latestVersionInfo; }
 
     // Dismissing the offer sets this to false; the next check that finds the release offers it again.
     void setUpdateAvailable(bool available);
 
-    // Fetches the manifest unless `force` is false and the last successful check is less than 24 hours
-    // old. Completes when the outcome is published.
+    // Fetches the manifest and its signature unless `force` is false and the last successful check is
+    // less than 24 hours old, or the build has no feed. Completes when the outcome is published.
     QFuture<void> checkForUpdates(bool force);
     // Downloads, checks and shows the newer release's package. Completes when the sequence ends,
     // with `updateReady` or `downloadError` set.
@@ -73,8 +82,9 @@ public:
     void relaunchApp();
 
     // The sequence's steps. The download is written to a file in the temporary folder as it arrives;
-    // its result is that file, or why there is none. The two package steps block and may run on any
-    // thread; they throw UpdateError, or std::runtime_error when the packaging tool cannot be started.
+    // its result is that file, or why there is none (a digest other than the offered release's too). The two
+    // package steps block and may run on any thread; they throw UpdateError, or std::runtime_error when the
+    // packaging tool cannot be started.
     struct Download {
         std::optional<QString> file;
         QString error;
@@ -96,7 +106,7 @@ signals:
     void updateReadyChanged(bool ready);
 
 private:
-    void evaluateManifest(const HttpResult& result);
+    void evaluateManifest(const HttpResult& manifest, const HttpResult& signature);
     void fail(const QString& description);
     void setDownloadProgress(double progress, int percent);
     void setIsDownloading(bool downloading);
@@ -119,6 +129,7 @@ private:
     std::optional<QString> m_downloadError;
     bool m_updateReady = false;
     const QUrl m_versionURL;
+    std::optional<ReleaseKey> m_releaseKey;
     std::optional<VersionInfo> m_latestVersionInfo;
 
     // The whole percentage last published, kept as a number: 0.29 * 100 truncates to 28.

@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <limits>
 #include <stdexcept>
 
@@ -54,11 +56,20 @@ VersionInfo decodeVersionInfo(std::string_view text) {
     info.version = textMember(root, "version");
     info.build = integerMember(root, "build");
     info.dmgURL = textMember(root, "dmgURL");
+    info.sha256 = textMember(root, "sha256");
     info.releaseNotes = textMember(root, "releaseNotes");
     info.minOS = textMember(root, "minOS");
     // A version without any number would compare equal to everything, and the download would be named
     // after whatever it holds.
     if (versionNumbers(info.version).empty())
         fail("The update manifest's \"version\" has no number.");
+    const bool hex =
+        info.sha256.size() == 64 && std::all_of(info.sha256.begin(), info.sha256.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        });
+    if (!hex)
+        fail("The update manifest's \"sha256\" is not a SHA-256 digest.");
+    std::transform(info.sha256.begin(), info.sha256.end(), info.sha256.begin(),
+                   [](char c) { return char(std::tolower(static_cast<unsigned char>(c))); });
     return info;
 }

@@ -37,7 +37,7 @@ QString AboutView::versionLine(std::string_view version, std::string_view build)
              build.empty() ? QStringLiteral("1") : qText(build));
 }
 
-AboutView::AboutView(QWidget* parent) : QWidget(parent) {
+AboutView::AboutView(bool selfUpdating, QWidget* parent) : QWidget(parent) {
     setFixedWidth(340);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 28, 24, 22);
@@ -69,6 +69,12 @@ AboutView::AboutView(QWidget* parent) : QWidget(parent) {
                               "secondary", this);
     version->setObjectName(QStringLiteral("version"));
     column->addWidget(version, 0, Qt::AlignHCenter);
+    if (!selfUpdating) {
+        auto* updates =
+            makeLabel(QString::fromLatin1(packageManagerUpdates), TextStyle::caption, "secondary", this);
+        updates->setObjectName(QStringLiteral("updates"));
+        column->addWidget(updates, 0, Qt::AlignHCenter);
+    }
 
     column->addSpacing(4);
     column->addWidget(divider(this));

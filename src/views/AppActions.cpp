@@ -52,22 +52,21 @@ QString actionSymbol(AppAction action) {
     return QString::fromLatin1(textsOf(action).symbol);
 }
 
-AppMenu statusMenu() {
-    return {AppAction::history, AppAction::settings, AppAction::help, AppAction::checkForUpdates,
-            std::nullopt,       AppAction::about,    std::nullopt,    AppAction::quit};
+AppMenu statusMenu(bool checksForUpdates) {
+    AppMenu menu{AppAction::history, AppAction::settings, AppAction::help};
+    if (checksForUpdates)
+        menu.push_back(AppAction::checkForUpdates);
+    menu.insert(menu.end(), {std::nullopt, AppAction::about, std::nullopt, AppAction::quit});
+    return menu;
 }
 
-AppMenu trayMenu(bool monitoring) {
-    return {AppAction::open,
-            AppAction::diagnostics,
-            std::nullopt,
-            AppAction::history,
-            AppAction::settings,
-            AppAction::help,
-            AppAction::checkForUpdates,
-            std::nullopt,
-            monitoring ? AppAction::pauseMonitoring : AppAction::resumeMonitoring,
-            std::nullopt,
-            AppAction::about,
-            AppAction::quit};
+AppMenu trayMenu(bool monitoring, bool checksForUpdates) {
+    AppMenu menu{AppAction::open,    AppAction::diagnostics, std::nullopt,
+                 AppAction::history, AppAction::settings,    AppAction::help};
+    if (checksForUpdates)
+        menu.push_back(AppAction::checkForUpdates);
+    menu.insert(menu.end(),
+                {std::nullopt, monitoring ? AppAction::pauseMonitoring : AppAction::resumeMonitoring,
+                 std::nullopt, AppAction::about, AppAction::quit});
+    return menu;
 }

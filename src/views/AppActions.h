@@ -26,8 +26,9 @@ std::optional<AppAction> appActionNamed(const QString& name);
 QString actionText(AppAction action);
 QString actionSymbol(AppAction action);
 
-// A menu from top to bottom; an empty entry is a divider.
+// A menu from top to bottom; an empty entry is a divider. The update check is offered only by builds
+// that check for updates themselves.
 using AppMenu = std::vector<std::optional<AppAction>>;
-AppMenu statusMenu();
+AppMenu statusMenu(bool checksForUpdates);
 // The tray's menu: opening the program comes first, as a left click on GNOME opens this menu.
-AppMenu trayMenu(bool monitoring);
+AppMenu trayMenu(bool monitoring, bool checksForUpdates);

@@ -45,7 +45,9 @@ void DNSView::setData(const std::optional<DNSResult>& result, const std::vector<
     m_server->setVisible(result.has_value());
     m_sparkline->setVisible(!history.empty());
     m_sparkline->setData(history);
-    const auto note = result ? dnsLookupNote(result->lookupTime) : std::nullopt;
+    // A lookup that found no address failed, however quickly it did so.
+    const bool failed = result && !result->resolvedIP;
+    const auto note = result && !failed ? dnsLookupNote(result->lookupTime) : std::nullopt;
     m_note->setVisible(note.has_value());
     if (note) {
         m_note->setText(QString::fromUtf8(note->text.data(), static_cast<qsizetype>(note->text.size())));
@@ -57,6 +59,11 @@ void DNSView::setData(const std::optional<DNSResult>& result, const std::vector<
         return;
     }
     m_server->setText(QString::fromStdString(result->server));
+    if (failed) {
+        m_time->setText(QStringLiteral("Failed"));
+        setLabelColour(m_time, "red");
+        return;
+    }
     m_time->setText(QString::fromStdString(wholeMilliseconds(result->lookupTime)));
     setLabelColour(m_time, dnsLookupColour(result->lookupTime));
 }

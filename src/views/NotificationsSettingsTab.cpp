@@ -68,8 +68,11 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
     cardRow->addWidget(m_request);
     status->addWidget(card);
     connect(m_request, &QPushButton::clicked, this, [this] { m_notifications.requestAuthorization(); });
+    m_permissionDetail->setWordWrap(true);
     connect(&notifications, &NotificationService::isAuthorizedChanged, this,
             &NotificationsSettingsTab::showPermission);
+    connect(&notifications, &NotificationService::requestProblemChanged, this,
+            [this] { showPermission(m_notifications.isAuthorized()); });
     showPermission(notifications.isAuthorized());
 
     QVBoxLayout* alerts =
@@ -111,6 +114,10 @@ QString NotificationsSettingsTab::permissionTitle() const {
     return m_permissionTitle->text();
 }
 
+QString NotificationsSettingsTab::permissionDetail() const {
+    return m_permissionDetail->text();
+}
+
 void NotificationsSettingsTab::showPermission(bool authorized) {
     if (authorized) {
         setSymbol(m_permissionIcon, QStringLiteral("checkmark.circle.fill"), "green", 22);
@@ -120,8 +127,9 @@ void NotificationsSettingsTab::showPermission(bool authorized) {
         setSymbol(m_permissionIcon, QStringLiteral("exclamationmark.triangle.fill"), "orange", 22);
         m_permissionTitle->setText(QStringLiteral("Permission Required"));
         // Allowed here means a notification service answers on the session bus; there is no
-        // per-program switch to point at.
-        m_permissionDetail->setText(QStringLiteral("Start your desktop's notification service"));
+        // per-program switch to point at. After a refused request, what happened and what to do.
+        m_permissionDetail->setText(m_notifications.requestProblem().value_or(
+            QStringLiteral("Start your desktop's notification service")));
     }
     m_request->setVisible(!authorized);
 }

@@ -21,6 +21,8 @@ public:
     const std::vector<NotificationToggleRow*>& alertRows() const { return m_rows; }
     // The card's headline: "Notifications Enabled" or "Permission Required".
     QString permissionTitle() const;
+    // The line below it: what to do, or what came of the last request.
+    QString permissionDetail() const;
     QPushButton* requestButton() const { return m_request; }
     // Draws the card for `authorized`; the service's changes call it.
     void showPermission(bool authorized);

@@ -44,6 +44,9 @@ OnboardingView::OnboardingView(LocationService& location, NotificationService& n
             &PermissionPage::setAuthorized);
     connect(notificationPage, &PermissionPage::requested, &notifications,
             &NotificationService::requestAuthorization);
+    notificationPage->setProblem(notifications.requestProblem());
+    connect(&notifications, &NotificationService::requestProblemChanged, notificationPage,
+            &PermissionPage::setProblem);
     m_pages->addWidget(notificationPage);
     auto* readyPage = new ReadyPage;
     connect(readyPage, &ReadyPage::getStarted, this, &OnboardingView::finished);

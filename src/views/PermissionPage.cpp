@@ -26,6 +26,12 @@ PermissionPage::PermissionPage(Texts texts, bool isAuthorized, QWidget* parent)
     m_request->setDefault(true);
     column->addWidget(m_request, 0, Qt::AlignHCenter);
     connect(m_request, &QPushButton::clicked, this, &PermissionPage::requested);
+    m_problem = makeLabel(QString(), TextStyle::caption, "orange", this);
+    m_problem->setObjectName(QStringLiteral("problem"));
+    m_problem->setWordWrap(true);
+    m_problem->setAlignment(Qt::AlignHCenter);
+    m_problem->hide();
+    column->addWidget(m_problem);
 
     m_confirmation = new QWidget(this);
     auto* confirmationRow = new QHBoxLayout(m_confirmation);
@@ -51,4 +57,10 @@ void PermissionPage::setAuthorized(bool authorized) {
         setSymbol(m_symbol, m_texts.missingSymbol, m_texts.missingColour, 56);
     m_request->setVisible(!authorized);
     m_confirmation->setVisible(authorized);
+    m_problem->setVisible(!authorized && !m_problem->text().isEmpty());
+}
+
+void PermissionPage::setProblem(const std::optional<QString>& problem) {
+    m_problem->setText(problem.value_or(QString()));
+    m_problem->setVisible(!m_isAuthorized && problem.has_value());
 }

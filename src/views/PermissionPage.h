@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <string_view>
 
 class QLabel;
@@ -28,6 +29,9 @@ public:
 
     bool isAuthorized() const { return m_isAuthorized; }
     void setAuthorized(bool authorized);
+    // What came of the last request when it was refused; shown under the button until granted.
+    void setProblem(const std::optional<QString>& problem);
+    const QLabel* problemLabel() const { return m_problem; }
     QPushButton* requestButton() const { return m_request; }
     // The confirmation shown once granted.
     QWidget* confirmation() const { return m_confirmation; }
@@ -42,4 +46,5 @@ private:
     QLabel* m_symbol = nullptr;
     QPushButton* m_request = nullptr;
     QWidget* m_confirmation = nullptr;
+    QLabel* m_problem = nullptr;
 };

@@ -123,7 +123,8 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
     bar->addWidget(m_shareButton);
 
     m_menu = new QMenu(this);
-    for (const std::optional<AppAction>& entry : statusMenu()) {
+    // A build without an update feed leaves updates to the package manager.
+    for (const std::optional<AppAction>& entry : statusMenu(m_services.updates.checksForUpdates())) {
         if (!entry) {
             m_menu->addSeparator();
             continue;

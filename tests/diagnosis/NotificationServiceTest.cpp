@@ -71,7 +71,8 @@ protected:
         client = QDBusConnection::connectToBus(bus.address, "client" + suffix);
         serverBus = QDBusConnection::connectToBus(bus.address, "server" + suffix);
         ASSERT_TRUE(client.isConnected() && serverBus.isConnected());
-        center = std::make_unique<FreedesktopNotificationCenter>(client);
+        center = std::make_unique<FreedesktopNotificationCenter>(client, QStringLiteral("XFCE"));
+        settings.setHasCompletedOnboarding(true);
     }
     void TearDown() override {
         service.reset();
@@ -167,6 +168,23 @@ TEST_F(NotificationServiceTest, SwitchedOffLeavesEverythingUntouched) {
     EXPECT_EQ(service->ruleState().previousRSSI, -50);
 }
 
+// A first start must not greet the user with alerts while the introduction is still open.
+TEST_F(NotificationServiceTest, NothingIsSentBeforeOnboardingIsFinished) {
+    settings.setHasCompletedOnboarding(false);
+    startServer();
+    createService();
+    ASSERT_TRUE(service->isAuthorized());
+    step(internet(150, 100), signal(-90), CaptivePortalStatus::noInternet("The request timed out."));
+    spinFor(200ms);
+    EXPECT_TRUE(server.received.empty());
+    EXPECT_EQ(service->ruleState(), NotificationRuleState{});
+
+    settings.setHasCompletedOnboarding(true);
+    step(internet(150, 100), signal(-90), CaptivePortalStatus::noInternet("The request timed out."));
+    ASSERT_TRUE(waitUntil([&] { return !server.received.empty(); }, 3s));
+    EXPECT_EQ(server.received[0].summary, "You're Offline");
+}
+
 TEST_F(NotificationServiceTest, AlertSwitchesComeFromTheSettings) {
     startServer();
     createService();
@@ -187,6 +205,7 @@ TEST_F(NotificationServiceTest, AlertSwitchesComeFromTheSettings) {
 TEST_F(NotificationServiceTest, WithoutServerNothingIsAllowedUntilAskedAgain) {
     createService();
     EXPECT_FALSE(service->isAuthorized());
+    EXPECT_EQ(service->requestProblem(), std::nullopt) << "nothing was asked yet";
     step(internet(150), signal(-90));
     EXPECT_EQ(service->ruleState(), NotificationRuleState{});
 
@@ -196,10 +215,14 @@ TEST_F(NotificationServiceTest, WithoutServerNothingIsAllowedUntilAskedAgain) {
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_EQ(log.rfind("Notification authorization error: ", 0), 0u) << log;
     EXPECT_FALSE(service->isAuthorized());
+    // The user who asked hears what happened and what to do, in words of the desktop at hand.
+    EXPECT_EQ(service->requestProblem(), "No notification service is running. Install the xfce4-notifyd "
+                                         "package; Xfce starts it when needed.");
 
     startServer();
     service->requestAuthorization();
     ASSERT_TRUE(waitUntil([&] { return service->isAuthorized(); }));
+    EXPECT_EQ(service->requestProblem(), std::nullopt);
     step(internet(150));
     EXPECT_TRUE(receivedCount(1));
 }

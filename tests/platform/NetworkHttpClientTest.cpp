@@ -191,6 +191,7 @@ TEST_F(NetworkHttpClientTest, SilentServerTimesTheProbeOut) {
     EXPECT_LT(elapsed.elapsed(), 2900);
     EXPECT_GE(elapsed.elapsed(), 250);
     EXPECT_EQ(result.error, "The request timed out.");
+    EXPECT_EQ(result.failure, HttpFailure::timedOut);
     EXPECT_FALSE(result.response);
     // Nothing may be read from the aborted reply.
     EXPECT_EQ(qtMessages.text(), "");
@@ -206,6 +207,20 @@ TEST_F(NetworkHttpClientTest, RefusedConnectionIsATransportError) {
     EXPECT_FALSE(result.response);
     ASSERT_TRUE(result.error);
     EXPECT_TRUE(result.error->contains("refused", Qt::CaseInsensitive)) << result.error->toStdString();
+    EXPECT_EQ(result.failure, HttpFailure::refused);
+}
+
+// Each transport error is named for what it means; an answer with an error status is none.
+TEST(NetworkHttpClientFailures, QtErrorsByKind) {
+    EXPECT_EQ(NetworkHttpClient::failureOf(QNetworkReply::HostNotFoundError), HttpFailure::hostNotFound);
+    EXPECT_EQ(NetworkHttpClient::failureOf(QNetworkReply::TimeoutError), HttpFailure::timedOut);
+    EXPECT_EQ(NetworkHttpClient::failureOf(QNetworkReply::ConnectionRefusedError), HttpFailure::refused);
+    for (auto unreachable : {QNetworkReply::UnknownNetworkError, QNetworkReply::NetworkSessionFailedError,
+                             QNetworkReply::TemporaryNetworkFailureError})
+        EXPECT_EQ(NetworkHttpClient::failureOf(unreachable), HttpFailure::unreachable) << unreachable;
+    for (auto other : {QNetworkReply::RemoteHostClosedError, QNetworkReply::SslHandshakeFailedError,
+                       QNetworkReply::ProxyConnectionRefusedError})
+        EXPECT_EQ(NetworkHttpClient::failureOf(other), HttpFailure::other) << other;
 }
 
 TEST_F(NetworkHttpClientTest, DownloadStreamsTheBodyAfterTheResponse) {
@@ -259,6 +274,7 @@ TEST_F(NetworkHttpClientTest, CancelledDownloadStopsDeliveringAndEndsWithAnError
 
     const HttpResult result = resultOf(transfer.result);
     EXPECT_EQ(result.error, "The request was cancelled.");
+    EXPECT_EQ(result.failure, HttpFailure::cancelled);
     const qint64 atCancel = record.received;
     EXPECT_LT(atCancel, 1'000'000);
     spinFor(100ms);

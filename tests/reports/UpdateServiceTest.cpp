@@ -9,9 +9,11 @@
 #include "support/MemoryPreferencesStore.h"
 #include "support/PlatformFakes.h"
 #include "support/PrivateBus.h"
+#include "support/TestReleaseKey.h"
 #include "support/TestUtil.h"
 #include "support/UpdateFakes.h"
 
+#include <QCryptographicHash>
 #include <QDBusConnection>
 #include <QDir>
 #include <QFile>
@@ -38,10 +40,18 @@ public slots:
     void ShowItems(const QStringList& uris, const QString&) { shown.push_back(uris); }
 };
 
-QByteArray manifest(const std::string& version, int build, const QUrl& package, bool withMinOS = true) {
+const std::string kAnyDigest(64, '0');
+
+std::string sha256Of(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
+}
+
+QByteArray manifest(const std::string& version, int build, const QUrl& package, bool withMinOS = true,
+                    const std::string& sha256 = kAnyDigest) {
     nlohmann::json json{{"version", version},
                         {"build", build},
                         {"dmgURL", package.toString().toStdString()},
+                        {"sha256", sha256},
                         {"releaseNotes", "Steadier pings"}};
     if (withMinOS)
         json["minOS"] = "12";
@@ -125,6 +135,7 @@ protected:
     void makeService(std::string runningBuild = "7", qint64 maxPackageBytes = 512LL * 1024 * 1024) {
         UpdateService::Setup setup;
         setup.versionURL = server.url("/version.json");
+        setup.releaseKey = releaseKey.publicHex();
         setup.runningVersion = "1.2.0";
         setup.runningBuild = std::move(runningBuild);
         setup.downloadFolder = downloads.path();
@@ -134,8 +145,14 @@ protected:
         QObject::connect(service.get(), &UpdateService::downloadProgressChanged, service.get(),
                          [this](double p) { progress.push_back(p); });
     }
+    // Serves `bytes` as the manifest with the release key's signature beside it.
+    void publish(const QByteArray& bytes, const TestReleaseKey& signer) {
+        server.route("/version.json", Reply::answer(200, bytes));
+        server.route("/version.json.sig", Reply::answer(200, signer.sign(bytes)));
+    }
+    void publish(const QByteArray& bytes) { publish(bytes, releaseKey); }
     void offer(const QByteArray& package, bool withLength = true) {
-        server.route("/version.json", Reply::answer(200, manifest("1.2.1", 8, server.url("/Linkmeter.deb"))));
+        publish(manifest("1.2.1", 8, server.url("/Linkmeter.deb"), true, sha256Of(package)));
         Reply reply = Reply::answer(200, package);
         reply.omitContentLength = !withLength;
         server.route("/Linkmeter.deb", reply);
@@ -145,6 +162,7 @@ protected:
     QString destination() const { return downloads.filePath("Linkmeter-1.2.1.deb"); }
     QStringList temporaryFiles() const { return QDir(temporary.path()).entryList(QDir::Files); }
 
+    TestReleaseKey releaseKey;
     PrivateBus bus;
     QDBusConnection client{QString()};
     QDBusConnection serverBus{QString()};
@@ -169,7 +187,7 @@ protected:
 } // namespace
 
 TEST_F(UpdateServiceTest, UnforcedChecksWaitADayAfterTheLastSuccess) {
-    server.route("/version.json", Reply::answer(200, manifest("1.2.1", 8, server.url("/Linkmeter.deb"))));
+    publish(manifest("1.2.1", 8, server.url("/Linkmeter.deb")));
     std::vector<std::string> published;
     QObject::connect(service.get(), &UpdateService::latestVersionChanged, service.get(),
                      [&](const QString& v) { published.push_back("version " + v.toStdString()); });
@@ -195,10 +213,10 @@ TEST_F(UpdateServiceTest, UnforcedChecksWaitADayAfterTheLastSuccess) {
 }
 
 TEST_F(UpdateServiceTest, FailedChecksChangeNothingAndStoreNoDate) {
-    server.route("/version.json", Reply::answer(200, manifest("9.0", 99, server.url("/x.deb"), false)));
+    publish(manifest("9.0", 99, server.url("/x.deb"), false));
     testing::internal::CaptureStdout();
     waitFor(service->checkForUpdates(false));
-    server.route("/version.json", Reply::answer(404, "<html>Not Found</html>"));
+    publish("<html>Not Found</html>");
     waitFor(service->checkForUpdates(false));
     const std::string printed = testing::internal::GetCapturedStdout();
 
@@ -221,7 +239,7 @@ TEST_F(UpdateServiceTest, ABuildDecidesBeforeTheVersion) {
     for (const Case& c : {Case{"1.2.0", 8, "7", true}, Case{"1.10", 7, "7", true}, Case{"1.2", 7, "7", false},
                           Case{"2.0-beta", 7, "7", true}, Case{"1.2", 1, "1.2", true}}) {
         makeService(c.runningBuild);
-        server.route("/version.json", Reply::answer(200, manifest(c.version, c.build, server.url("/x.deb"))));
+        publish(manifest(c.version, c.build, server.url("/x.deb")));
         waitFor(service->checkForUpdates(true));
         EXPECT_EQ(service->updateAvailable(), c.newer) << c.version << " build " << c.build;
         EXPECT_EQ(service->latestVersion().toStdString(), c.newer ? c.version : "");
@@ -275,7 +293,10 @@ TEST_F(UpdateServiceTest, WhatIsNotOurPackageEndsWithTheReason) {
 }
 
 TEST_F(UpdateServiceTest, ThePackageIsWrittenAsItArrives) {
-    server.route("/version.json", Reply::answer(200, manifest("1.2.1", 8, server.url("/Linkmeter.deb"))));
+    QByteArray generated(2 * 1024 * 1024, '\0');
+    for (qsizetype i = 0; i < generated.size(); ++i)
+        generated[i] = LocalHttpServer::generatedByte(i);
+    publish(manifest("1.2.1", 8, server.url("/Linkmeter.deb"), true, sha256Of(generated)));
     Reply slow = Reply::generated(2 * 1024 * 1024);
     slow.pieceDelay = 20ms;
     server.route("/Linkmeter.deb", slow);
@@ -302,7 +323,7 @@ TEST_F(UpdateServiceTest, ThePackageIsWrittenAsItArrives) {
 }
 
 TEST_F(UpdateServiceTest, RefusesPackagesLargerThanTheLimit) {
-    server.route("/version.json", Reply::answer(200, manifest("1.2.1", 8, server.url("/Linkmeter.deb"))));
+    publish(manifest("1.2.1", 8, server.url("/Linkmeter.deb")));
     server.route("/Linkmeter.deb", Reply::generated(600LL * 1024 * 1024));
     waitFor(service->checkForUpdates(true));
     waitFor(service->downloadUpdate());
@@ -345,6 +366,93 @@ TEST_F(UpdateServiceTest, RelaunchStartsTheInstalledProgramElseItself) {
     EXPECT_EQ(application.quitCalls, 2);
 }
 
+// Whoever answers for the feed's address must also hold the release key, and the package must be
+// the one the signed manifest names; otherwise nothing is offered and nothing is kept.
+TEST_F(UpdateServiceTest, OnlyAManifestSignedWithTheReleaseKeyIsOffered) {
+    const QByteArray offered = manifest("1.2.1", 8, server.url("/Linkmeter.deb"));
+    const TestReleaseKey stranger;
+    QByteArray damaged = releaseKey.sign(offered);
+    damaged[0] = char(damaged[0] ^ 0x40);
+    struct Case {
+        const char* name;
+        std::function<void()> serve;
+        const char* log;
+    };
+    const char* const mismatch =
+        "Update check failed: The update manifest's signature does not match the release key.\n";
+    const char* const unsigned_ = "Update check failed: The update manifest is not signed.\n";
+    for (const Case& c : {
+             Case{"wrong key", [&] { publish(offered, stranger); }, mismatch},
+             Case{"damaged signature",
+                  [&] {
+                      server.route("/version.json", Reply::answer(200, offered));
+                      server.route("/version.json.sig", Reply::answer(200, damaged));
+                  },
+                  mismatch},
+             Case{"signature of other bytes",
+                  [&] {
+                      server.route("/version.json", Reply::answer(200, offered));
+                      server.route("/version.json.sig",
+                                   Reply::answer(
+                                       200, releaseKey.sign(manifest("1.2.1", 8, server.url("/other.deb")))));
+                  },
+                  mismatch},
+             Case{"unsigned",
+                  [&] {
+                      server.route("/version.json", Reply::answer(200, offered));
+                      server.route("/version.json.sig", Reply::answer(404, "<html>Not Found</html>"));
+                  },
+                  unsigned_},
+         }) {
+        c.serve();
+        testing::internal::CaptureStdout();
+        waitFor(service->checkForUpdates(true));
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.log) << c.name;
+        EXPECT_FALSE(service->updateAvailable()) << c.name;
+        EXPECT_FALSE(service->latestVersionInfo()) << c.name;
+        EXPECT_FALSE(store.contains("lastUpdateCheck")) << c.name;
+    }
+
+    publish(offered);
+    waitFor(service->checkForUpdates(true));
+    EXPECT_TRUE(service->updateAvailable());
+    EXPECT_EQ(server.requests("/version.json.sig").size(), 5);
+}
+
+TEST_F(UpdateServiceTest, APackageOtherThanTheSignedOneIsNotKept) {
+    const QByteArray package = buildPackage(work.path(), true);
+    offer(package);
+    QByteArray swapped = package;
+    swapped[swapped.size() - 1] = char(swapped[swapped.size() - 1] ^ 0x01);
+    server.route("/Linkmeter.deb", Reply::answer(200, swapped));
+
+    waitFor(service->downloadUpdate());
+    EXPECT_EQ(service->downloadError(), "The download does not match the signed update manifest");
+    EXPECT_FALSE(service->updateReady());
+    EXPECT_FALSE(QFile::exists(destination()));
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+    EXPECT_TRUE(fileManager.shown.empty());
+}
+
+TEST(UpdateServiceFeed, WithoutAFeedThereIsNoCheckAtAll) {
+    FakeHttpClient http;
+    MemoryPreferencesStore store;
+    ManualClock clock;
+    FakePackageInspector inspector;
+    RecordingFileRevealer revealer;
+    FakeApplicationControl application;
+    UpdateService::Setup setup;
+    setup.versionURL = QUrl();
+    UpdateService service(http, store, clock, inspector, revealer, application, setup);
+    EXPECT_FALSE(service.checksForUpdates());
+    testing::internal::CaptureStdout();
+    waitFor(service.checkForUpdates(true));
+    waitFor(service.checkForUpdates(false));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_TRUE(http.fetched.empty());
+    EXPECT_FALSE(store.contains("lastUpdateCheck"));
+}
+
 // Only a release fetched over HTTPS (or from this machine) is offered for download.
 TEST(UpdateServiceDownloadRule, PackagesComeOverHttpsOnly) {
     FakeHttpClient http;
@@ -354,11 +462,15 @@ TEST(UpdateServiceDownloadRule, PackagesComeOverHttpsOnly) {
     RecordingFileRevealer revealer;
     FakeApplicationControl application;
     QTemporaryDir downloads;
+    TestReleaseKey key;
     UpdateService::Setup setup;
     setup.versionURL = QUrl("https://updates.example.test/version.json");
+    setup.releaseKey = key.publicHex();
     setup.runningVersion = "1.0";
     setup.downloadFolder = downloads.path();
     UpdateService service(http, store, clock, inspector, revealer, application, setup);
+    // The downloads below end without a byte.
+    const std::string emptyDigest = sha256Of({});
 
     waitFor(service.downloadUpdate());
     EXPECT_EQ(service.downloadError(), "Update information not available") << "nothing was offered yet";
@@ -366,7 +478,7 @@ TEST(UpdateServiceDownloadRule, PackagesComeOverHttpsOnly) {
     for (const char* refused :
          {"http://updates.example.test/Linkmeter.deb", "ftp://updates.example.test/a.deb",
           "file:///tmp/Linkmeter.deb", "https://", "not a url"}) {
-        http.onGet = [&](const QUrl&) { return FakeHttpClient::answer(manifest("2.0", 9, QUrl(refused))); };
+        http.onGet = key.feed([&] { return manifest("2.0", 9, QUrl(refused)); });
         waitFor(service.checkForUpdates(true));
         ASSERT_TRUE(service.updateAvailable());
         waitFor(service.downloadUpdate());
@@ -377,7 +489,7 @@ TEST(UpdateServiceDownloadRule, PackagesComeOverHttpsOnly) {
 
     for (const char* accepted : {"https://updates.example.test/Linkmeter.deb", "http://localhost:8080/a.deb",
                                  "http://[::1]:8080/a.deb", "http://127.0.0.2/a.deb"}) {
-        http.onGet = [&](const QUrl&) { return FakeHttpClient::answer(manifest("2.0", 9, QUrl(accepted))); };
+        http.onGet = key.feed([&] { return manifest("2.0", 9, QUrl(accepted), true, emptyDigest); });
         waitFor(service.checkForUpdates(true));
         QFuture<void> sequence = service.downloadUpdate();
         ASSERT_FALSE(http.downloads.empty()) << accepted;

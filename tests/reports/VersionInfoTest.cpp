@@ -13,6 +13,7 @@ nlohmann::json manifest() {
     return {{"version", "1.4.2"},
             {"build", 42},
             {"dmgURL", "https://updates.example.test/Linkmeter-1.4.2.deb"},
+            {"sha256", "9F86D081884C7D659A2FEAA0C55AD015A3BF4F1B2B0B822CD15D6C15B0F00A08"},
             {"releaseNotes", "Faster scans"},
             {"minOS", "12"}};
 }
@@ -28,14 +29,15 @@ std::string decodingError(const nlohmann::json& json) {
 
 } // namespace
 
-TEST(VersionInfo, DecodesTheFiveKeys) {
+TEST(VersionInfo, DecodesTheSixKeys) {
     const VersionInfo info = decodeVersionInfo(manifest().dump());
     EXPECT_EQ(info, (VersionInfo{"1.4.2", 42, "https://updates.example.test/Linkmeter-1.4.2.deb",
+                                 "9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08",
                                  "Faster scans", "12"}));
 }
 
 TEST(VersionInfo, EveryKeyIsRequiredWithItsType) {
-    for (const char* key : {"version", "build", "dmgURL", "releaseNotes", "minOS"}) {
+    for (const char* key : {"version", "build", "dmgURL", "sha256", "releaseNotes", "minOS"}) {
         auto missing = manifest();
         missing.erase(key);
         EXPECT_EQ(decodingError(missing), std::string("The update manifest has no \"") + key + "\".");
@@ -46,6 +48,14 @@ TEST(VersionInfo, EveryKeyIsRequiredWithItsType) {
     auto fractionalBuild = manifest();
     fractionalBuild["build"] = 4.5;
     EXPECT_NE(decodingError(fractionalBuild), "decoded");
+    for (const char* digest :
+         {"", "9f86d0", "9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a0g",
+          "9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a0800"}) {
+        auto wrongDigest = manifest();
+        wrongDigest["sha256"] = digest;
+        EXPECT_EQ(decodingError(wrongDigest), "The update manifest's \"sha256\" is not a SHA-256 digest.")
+            << digest;
+    }
     auto numericVersion = manifest();
     numericVersion["version"] = 2;
     EXPECT_EQ(decodingError(numericVersion), "The update manifest's \"version\" is not text.");

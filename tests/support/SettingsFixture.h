@@ -16,13 +16,15 @@ public:
     QFuture<NotificationAuthorization> requestAuthorization() override {
         ++requests;
         allowed = allowed || grantOnRequest;
-        return QtFuture::makeReadyFuture(NotificationAuthorization{allowed, std::nullopt});
+        return QtFuture::makeReadyFuture(NotificationAuthorization{
+            allowed, std::nullopt, allowed ? std::nullopt : std::optional(refusal)});
     }
     QFuture<std::optional<QString>> add(const NotificationRequest&) override {
         return QtFuture::makeReadyFuture(std::optional<QString>());
     }
     bool allowed = false;
     bool grantOnRequest = true;
+    QString refusal = QStringLiteral("No notification service is running. Start one.");
     int requests = 0;
 };
 

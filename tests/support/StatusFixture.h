@@ -6,6 +6,7 @@
 #include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "support/FakeHttpClient.h"
+#include "support/TestReleaseKey.h"
 #include "support/UpdateFakes.h"
 #include "support/ViewModelFixture.h"
 #include "views/StatusView.h"
@@ -18,6 +19,7 @@ struct StatusFixture : ViewModelFixture {
     MemoryPreferencesStore memoryStore;
     NetworkMemoryService memory{memoryStore, clock};
     RouterBrandService brands;
+    TestReleaseKey releaseKey;
     FakeHttpClient updateHttp;
     int manifestRequests = 0;
     FakePackageInspector inspector;
@@ -31,16 +33,22 @@ struct StatusFixture : ViewModelFixture {
     TimelineStore timeline{data.filePath("history.sqlite"), clock};
 
     StatusFixture() {
-        updateHttp.onGet = [this](const QUrl&) {
-            ++manifestRequests;
-            return FakeHttpClient::answer(R"({"version": "1.0", "build": 1, "releaseNotes": "",
-                "dmgURL": "https://updates.example.test/Linkmeter-1.0.deb", "minOS": "12"})");
+        const auto feed = releaseKey.feed([] {
+            return QByteArray(R"({"version": "1.0", "build": 1, "releaseNotes": "", "minOS": "12",
+                "dmgURL": "https://updates.example.test/Linkmeter-1.0.deb", "sha256": ")" +
+                              QByteArray(64, '0') + "\"}");
+        });
+        updateHttp.onGet = [this, feed](const QUrl& url) {
+            if (!url.path().endsWith(".sig"))
+                ++manifestRequests;
+            return feed(url);
         };
     }
 
     UpdateService::Setup updateSetup() {
         UpdateService::Setup setup;
         setup.versionURL = QUrl("https://updates.example.test/version.json");
+        setup.releaseKey = releaseKey.publicHex();
         setup.runningVersion = "1.0";
         setup.runningBuild = "1";
         setup.downloadFolder = downloads.path();

@@ -26,7 +26,7 @@ class RecordingNotificationCenter final : public NotificationCenter {
 public:
     QFuture<bool> authorizationStatus() override { return QtFuture::makeReadyFuture(true); }
     QFuture<NotificationAuthorization> requestAuthorization() override {
-        return QtFuture::makeReadyFuture(NotificationAuthorization{true, std::nullopt});
+        return QtFuture::makeReadyFuture(NotificationAuthorization{true, std::nullopt, std::nullopt});
     }
     QFuture<std::optional<QString>> add(const NotificationRequest& request) override {
         sent.push_back(request);

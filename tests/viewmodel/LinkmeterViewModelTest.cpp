@@ -211,6 +211,7 @@ TEST(LinkmeterViewModel, MonitoringMeasuresDnsAtOnceAndProbesForAPortal) {
 
 TEST(LinkmeterViewModel, OfflineRaisesOneNotificationAndTipsFollowTheMeasurements) {
     Fixture f;
+    f.settings.setHasCompletedOnboarding(true);
     f.internetLatency = -1.0;
     // Nothing listens behind the probe address: the check fails like an unreachable internet.
     CaptivePortalService unreachable{f.http, f.opener, QUrl("http://127.0.0.1:9/hotspot-detect.html")};

@@ -108,6 +108,7 @@ DiagnosticsState measured() {
     DNSResult dns;
     dns.server = "192.168.1.1";
     dns.lookupTime = 31;
+    dns.resolvedIP = "104.16.132.229";
     state.dnsResult = dns;
     state.dnsHistory = {30, 31};
     state.bandwidthSpeed = {1'500'000, 20'000};
@@ -174,6 +175,7 @@ TEST(DNSCard, LookupTimeNoteAndColour) {
         DNSResult result;
         result.server = "9.9.9.9";
         result.lookupTime = time;
+        result.resolvedIP = "104.16.132.229";
         card.setData(result, {time});
         EXPECT_EQ(card.timeLabel()->text(), text);
         EXPECT_EQ(colourOf(card.timeLabel()), Palette::colour(colour)) << time;
@@ -181,6 +183,24 @@ TEST(DNSCard, LookupTimeNoteAndColour) {
         EXPECT_EQ(card.noteLabel()->text(), note);
         EXPECT_TRUE(showsText(card, "9.9.9.9"));
     }
+}
+
+// A lookup that came back without an address is a failure, not a fast answer.
+TEST(DNSCard, AFailedLookupReadsFailedInRed) {
+    DNSView card;
+    DNSResult failed;
+    failed.server = "9.9.9.9";
+    failed.lookupTime = 1.2;
+    card.setData(failed, {1.2});
+    EXPECT_EQ(card.timeLabel()->text(), "Failed");
+    EXPECT_EQ(colourOf(card.timeLabel()), Palette::colour("red"));
+    EXPECT_FALSE(shows(card.noteLabel(), card));
+    EXPECT_TRUE(showsText(card, "9.9.9.9"));
+
+    failed.resolvedIP = "104.16.132.229";
+    card.setData(failed, {1.2});
+    EXPECT_EQ(card.timeLabel()->text(), "1ms");
+    EXPECT_EQ(card.noteLabel()->text(), "fast");
 }
 
 TEST(BandwidthCard, RatesInDecimalUnits) {

@@ -67,11 +67,19 @@ TEST(HelpView, RichTextKeepsEverythingButThePairedMarkers) {
 }
 
 TEST(AboutView, ShowsTheBuildsVersionAndFallsBackWhenItHasNone) {
-    AboutView view;
+    AboutView view(true);
     auto* version = view.findChild<QLabel*>(QStringLiteral("version"));
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(),
               QStringLiteral("Version %1 (%2)").arg(build_info::version, build_info::buildNumber));
     EXPECT_EQ(AboutView::versionLine("", ""), "Version 1.0 (1)");
     EXPECT_EQ(AboutView::versionLine("2.3", ""), "Version 2.3 (1)");
+}
+
+TEST(AboutView, ABuildWithoutAnUpdateFeedPointsAtThePackageManager) {
+    const AboutView packaged(false);
+    const auto* updates = packaged.findChild<QLabel*>(QStringLiteral("updates"));
+    ASSERT_NE(updates, nullptr);
+    EXPECT_EQ(updates->text(), "Updates come with your package manager");
+    EXPECT_EQ(AboutView(true).findChild<QLabel*>(QStringLiteral("updates")), nullptr);
 }

@@ -68,10 +68,20 @@ TEST_F(OnboardingViewTest, NotificationRequestFromThePageFollowsTheAnswer) {
     ASSERT_NE(qobject_cast<NotificationPermissionPage*>(page), nullptr);
     EXPECT_FALSE(page->isAuthorized());
 
+    // Refused: the page says why instead of staying as it was.
+    f.center.grantOnRequest = false;
+    page->requestButton()->click();
+    ASSERT_TRUE(waitUntil([&] { return !page->problemLabel()->isHidden(); }));
+    EXPECT_EQ(page->problemLabel()->text(), "No notification service is running. Start one.");
+    EXPECT_FALSE(page->isAuthorized());
+
+    f.center.grantOnRequest = true;
+
     page->requestButton()->click();
     ASSERT_TRUE(waitUntil([&] { return page->isAuthorized(); }));
-    EXPECT_EQ(f.center.requests, 1);
+    EXPECT_EQ(f.center.requests, 2);
     EXPECT_TRUE(page->requestButton()->isHidden());
+    EXPECT_TRUE(page->problemLabel()->isHidden());
     EXPECT_EQ(view.currentPage(), 2);
 }
 

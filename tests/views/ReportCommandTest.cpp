@@ -19,13 +19,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-QStringList line(std::initializer_list<const char*> arguments) {
-    QStringList list{"linkmeter"};
-    for (const char* a : arguments)
-        list << a;
-    return list;
-}
-
 struct ReportRun {
     FakeWiFiReader reader;
     FakeGatewaySource gateway;
@@ -55,28 +48,6 @@ struct ReportRun {
 };
 
 } // namespace
-
-TEST(ReportCommand, CommandLine) {
-    auto defaults = ReportCommand::parse(line({"--report"}));
-    ASSERT_TRUE(std::holds_alternative<ReportCommand::Options>(defaults));
-    EXPECT_EQ(std::get<ReportCommand::Options>(defaults).seconds, 10);
-    EXPECT_FALSE(std::get<ReportCommand::Options>(defaults).json);
-
-    auto set = ReportCommand::parse(line({"--json", "--seconds", "3", "--report"}));
-    ASSERT_TRUE(std::holds_alternative<ReportCommand::Options>(set));
-    EXPECT_EQ(std::get<ReportCommand::Options>(set).seconds, 3);
-    EXPECT_TRUE(std::get<ReportCommand::Options>(set).json);
-    auto joined = ReportCommand::parse(line({"--report", "--seconds=3600"}));
-    ASSERT_TRUE(std::holds_alternative<ReportCommand::Options>(joined));
-    EXPECT_EQ(std::get<ReportCommand::Options>(joined).seconds, 3600);
-
-    for (const auto& wrong : {line({"--report", "--seconds"}), line({"--report", "--seconds", "0"}),
-                              line({"--report", "--seconds", "3601"}), line({"--report", "--seconds", "2.5"}),
-                              line({"--report", "--seconds", "-1"}), line({"--report", "extra"}),
-                              line({"--report", "--verbose"}), line({"--json"}), line({"--seconds", "5"})})
-        EXPECT_TRUE(std::holds_alternative<QString>(ReportCommand::parse(wrong)))
-            << wrong.join(' ').toStdString();
-}
 
 TEST(ReportCommand, PrintsTheReportAndTellsWhetherTheInternetAnswered) {
     ReportRun answered;

@@ -231,11 +231,14 @@ TEST_F(SettingsViewTest, PermissionCardFollowsTheServiceLive) {
     EXPECT_FALSE(tab->requestButton()->isHidden());
 
     // Refused: the card stays.
+    EXPECT_EQ(tab->permissionDetail(), "Start your desktop's notification service");
     f.center.grantOnRequest = false;
     tab->requestButton()->click();
     ASSERT_TRUE(waitUntil([&] { return f.center.requests == 1; }));
     spinFor(std::chrono::milliseconds(20));
     EXPECT_EQ(tab->permissionTitle(), "Permission Required");
+    // The request is answered on the card: what happened and what to do.
+    EXPECT_EQ(tab->permissionDetail(), "No notification service is running. Start one.");
 
     f.center.grantOnRequest = true;
     tab->requestButton()->click();

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -23,6 +24,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QWidget>
+
+#include <vector>
 
 namespace {
 
@@ -143,7 +146,7 @@ TEST_F(ShellTest, OneSettingsWindowComesBackWithItsFrame) {
     app->settingsWindow().show();
     QWidget* first = app->settingsWindow().window();
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->windowTitle(), "Linkmeter Settings");
+    EXPECT_EQ(first->windowTitle(), "Settings");
     app->settingsWindow().show();
     EXPECT_EQ(app->settingsWindow().window(), first);
 
@@ -182,7 +185,7 @@ TEST_F(ShellTest, HistoryEntryOfTheMenuOpensTheHistoryWindow) {
     QWidget* window = app->historyWindow().window();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), "Linkmeter History");
+    EXPECT_EQ(window->windowTitle(), "History");
     EXPECT_NE(window->findChild<HistoryView*>(), nullptr);
 }
 
@@ -241,4 +244,54 @@ TEST_F(ShellTest, WithATrayClosingThePopoverKeepsTheProgram) {
     app->tray().popover()->close();
     EXPECT_FALSE(app->tray().popover()->isVisible());
     EXPECT_EQ(quit.count(), 0);
+}
+
+// Qt adds the application's display name to a window title unless the title already ends with it,
+// so each title names the program at most once on the desktop.
+TEST_F(ShellTest, WindowTitlesNameTheProgramOnceOnTheDesktop) {
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Linkmeter"));
+    auto app = launch();
+    app->tray().showPopover();
+    const std::vector<std::pair<WindowController*, QString>> windows{
+        {&app->settingsWindow(), "Settings"},
+        {&app->historyWindow(), "History"},
+        {&app->helpWindow(), "Help"},
+        {&app->aboutWindow(), "About Linkmeter"},
+        {&app->onboardingWindow(), "Welcome to Linkmeter"}};
+    for (const auto& [controller, expected] : windows) {
+        controller->show();
+        const QString title = controller->window()->windowTitle();
+        EXPECT_EQ(title, expected);
+        const QString name = QGuiApplication::applicationDisplayName();
+        const QString shown = title.endsWith(name) ? title : title + QStringLiteral(" — ") + name;
+        EXPECT_EQ(shown.count(name), 1) << shown.toStdString();
+    }
+    QGuiApplication::setApplicationDisplayName(QString());
+}
+
+// Without an update feed nothing offers a check, and About says where updates come from.
+TEST_F(ShellTest, WithoutAnUpdateFeedUpdatesAreThePackageManagers) {
+    UpdateService::Setup setup = f.updateSetup();
+    setup.versionURL = QUrl();
+    UpdateService packaged(f.updateHttp, f.store, f.clock, f.inspector, f.revealer, f.application, setup);
+    const PopoverServices services{f.settings, f.memory,         f.brands,     packaged,
+                                   f.exporter, f.scannerService, f.networkInfo};
+    LinkmeterApp app(viewModel, services, f.notifications, f.location, nullptr, true, f.timeline);
+    app.tray().showPopover();
+    for (QAction* action : app.tray().popoverView()->statusView()->menu()->actions())
+        EXPECT_NE(action->text(), "Check for Updates...");
+    for (QAction* action : app.tray().menu()->actions())
+        EXPECT_NE(action->text(), "Check for Updates...");
+    EXPECT_EQ(f.manifestRequests, 0);
+    app.aboutWindow().show();
+    const auto* updates = app.aboutWindow().window()->findChild<QLabel*>(QStringLiteral("updates"));
+    ASSERT_NE(updates, nullptr);
+    EXPECT_EQ(updates->text(), "Updates come with your package manager");
+
+    // With a feed the menu offers the check.
+    auto withFeed = launch();
+    bool offered = false;
+    for (QAction* action : withFeed->tray().popoverView()->statusView()->menu()->actions())
+        offered = offered || action->text() == "Check for Updates...";
+    EXPECT_TRUE(offered);
 }

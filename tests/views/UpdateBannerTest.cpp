@@ -3,10 +3,12 @@
 #include "support/FakeHttpClient.h"
 #include "support/ManualClock.h"
 #include "support/MemoryPreferencesStore.h"
+#include "support/TestReleaseKey.h"
 #include "support/TestUtil.h"
 #include "support/UpdateFakes.h"
 #include "views/ActivityIndicator.h"
 
+#include <QCryptographicHash>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,12 +22,17 @@ namespace {
 class UpdateBannerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        http.onGet = [](const QUrl&) {
-            return FakeHttpClient::answer(R"({"version": "1.4.2", "build": 9, "releaseNotes": "Faster scans",
-                "dmgURL": "https://updates.example.test/Linkmeter-1.4.2.deb", "minOS": "12"})");
-        };
+        // The download below sends 1000 bytes of 'x'.
+        const QByteArray digest =
+            QCryptographicHash::hash(QByteArray(1000, 'x'), QCryptographicHash::Sha256).toHex();
+        http.onGet = releaseKey.feed([digest] {
+            return R"({"version": "1.4.2", "build": 9, "releaseNotes": "Faster scans", "minOS": "12",
+                "dmgURL": "https://updates.example.test/Linkmeter-1.4.2.deb", "sha256": ")" +
+                   digest + "\"}";
+        });
         UpdateService::Setup setup;
         setup.versionURL = QUrl("https://updates.example.test/version.json");
+        setup.releaseKey = releaseKey.publicHex();
         setup.runningVersion = "1.0";
         setup.runningBuild = "1";
         setup.downloadFolder = downloads.path();
@@ -50,6 +57,7 @@ protected:
         return nullptr;
     }
 
+    TestReleaseKey releaseKey;
     FakeHttpClient http;
     MemoryPreferencesStore store;
     ManualClock clock;

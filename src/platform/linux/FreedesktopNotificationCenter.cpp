@@ -1,5 +1,6 @@
 #include "platform/linux/FreedesktopNotificationCenter.h"
 
+#include "platform/linux/NotificationServerHint.h"
 #include "platform/qt/ContinueOn.h"
 
 #include <QDBusMessage>
@@ -20,8 +21,14 @@ QString describe(const QDBusError& error) {
 }
 } // namespace
 
-FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection connection, QObject* parent)
-    : QObject(parent), m_connection(std::move(connection)) {}
+FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection connection, QString desktop,
+                                                             QObject* parent)
+    : QObject(parent), m_connection(std::move(connection)) {
+    if (desktop.isEmpty())
+        desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    m_advice = QString::fromLatin1(noServerText) + u' ' +
+               QString::fromStdString(notificationServerHint(desktop.toStdString()));
+}
 
 template <typename T, typename Convert>
 QFuture<T> FreedesktopNotificationCenter::call(const QDBusMessage& message, Convert convert) {
@@ -43,10 +50,10 @@ QFuture<T> FreedesktopNotificationCenter::call(const QDBusMessage& message, Conv
 QFuture<NotificationAuthorization> FreedesktopNotificationCenter::askServer() {
     const auto message = QDBusMessage::createMethodCall(serviceName, objectPath, kInterface,
                                                         QStringLiteral("GetServerInformation"));
-    return call<NotificationAuthorization>(message, [](const QDBusPendingCall& reply) {
+    return call<NotificationAuthorization>(message, [advice = m_advice](const QDBusPendingCall& reply) {
         if (reply.isError())
-            return NotificationAuthorization{false, describe(reply.error())};
-        return NotificationAuthorization{true, std::nullopt};
+            return NotificationAuthorization{false, describe(reply.error()), advice};
+        return NotificationAuthorization{true, std::nullopt, std::nullopt};
     });
 }
 

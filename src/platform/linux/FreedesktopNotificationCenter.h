@@ -10,7 +10,7 @@ class QDBusPendingCallWatcher;
 
 // Desktop notifications through the org.freedesktop.Notifications service on the session bus. There
 // is no per-program permission there: notifications count as allowed when a notification server
-// answers on the bus.
+// answers on the bus, and a refusal says how to get one on the current desktop.
 class FreedesktopNotificationCenter final : public QObject, public NotificationCenter {
     Q_OBJECT
 
@@ -22,8 +22,11 @@ public:
     // Vendor hint carrying the request identifier, so servers and tests can tell requests apart.
     static constexpr char identifierHint[] = "x-linkmeter-identifier";
 
+    static constexpr char noServerText[] = "No notification service is running.";
+
+    // `desktop` is XDG_CURRENT_DESKTOP's value, read when empty.
     explicit FreedesktopNotificationCenter(QDBusConnection connection = QDBusConnection::sessionBus(),
-                                           QObject* parent = nullptr);
+                                           QString desktop = {}, QObject* parent = nullptr);
 
     QFuture<bool> authorizationStatus() override;
     QFuture<NotificationAuthorization> requestAuthorization() override;
@@ -34,4 +37,5 @@ private:
     QFuture<NotificationAuthorization> askServer();
 
     QDBusConnection m_connection;
+    QString m_advice;
 };

@@ -151,15 +151,20 @@ private:
         HttpResult result;
         result.response = responseOf(*m_reply);
         const QNetworkReply::NetworkError error = m_reply->error();
-        if (m_cancelled)
+        if (m_cancelled) {
             result.error = cancelledDescription;
-        else if (m_timedOut)
+            result.failure = HttpFailure::cancelled;
+        } else if (m_timedOut) {
             result.error = timedOutDescription;
-        else if (!result.response)
+            result.failure = HttpFailure::timedOut;
+        } else if (!result.response) {
             result.error =
                 error != QNetworkReply::NoError ? m_reply->errorString() : QStringLiteral("No response");
-        else if (error != QNetworkReply::NoError && !comesFromStatus(error))
+            result.failure = NetworkHttpClient::failureOf(error);
+        } else if (error != QNetworkReply::NoError && !comesFromStatus(error)) {
             result.error = m_reply->errorString();
+            result.failure = NetworkHttpClient::failureOf(error);
+        }
         if (!m_streamed && !aborted)
             result.body = m_reply->readAll();
         m_promise.addResult(std::move(result));
@@ -201,6 +206,30 @@ NetworkHttpClient::NetworkHttpClient(HttpTimeouts timeouts, QObject* parent)
         manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
     }
     m_ephemeral.setCookieJar(new NoCookieJar(&m_ephemeral));
+}
+
+HttpFailure NetworkHttpClient::failureOf(QNetworkReply::NetworkError error) {
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+        return HttpFailure::hostNotFound;
+    case QNetworkReply::TimeoutError:
+        return HttpFailure::timedOut;
+    case QNetworkReply::ConnectionRefusedError:
+        return HttpFailure::refused;
+    // Qt files "network unreachable" and "no route to host" from the socket under unknown
+    // network errors; the others mean no network to send on at all.
+    case QNetworkReply::UnknownNetworkError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::BackgroundRequestNotAllowedError:
+        return HttpFailure::unreachable;
+    case QNetworkReply::OperationCanceledError:
+        return HttpFailure::cancelled;
+    case QNetworkReply::NoError:
+        return HttpFailure::none;
+    default:
+        return HttpFailure::other;
+    }
 }
 
 void NetworkHttpClient::setSharedCache(QAbstractNetworkCache* cache) {

@@ -3,6 +3,7 @@
 #include "platform/HttpClient.h"
 
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QObject>
 
 #include <chrono>
@@ -37,6 +38,9 @@ public:
     HttpTransfer download(const QUrl& url, HttpSession session, QObject* context,
                           HttpStreamHandlers handlers) override;
     HttpTransfer upload(const QUrl& url, const QByteArray& body) override;
+
+    // The kind of a reply's transport error.
+    static HttpFailure failureOf(QNetworkReply::NetworkError error);
 
 private:
     struct Call;
