@@ -10,6 +10,8 @@ packages=(
   libnl-3-dev libnl-genl-3-dev nlohmann-json3-dev libssl-dev
   # Tools the program runs, and a virtual display for machines without one.
   iputils-ping iproute2 xvfb xauth fonts-dejavu-core
+  # Qt's window-system plugin for Wayland sessions (GNOME's and Plasma's default).
+  qt6-wayland
 )
 case "${1:-}" in
   "") ;;
