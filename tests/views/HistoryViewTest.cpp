@@ -115,3 +115,12 @@ TEST_F(HistoryViewTest, ExportWritesTheShownRangeRowByRow) {
     dialog.answer.reset();
     EXPECT_FALSE(view.exportShownRange());
 }
+
+TEST_F(HistoryViewTest, RowsWrittenAheadOfAClockSetBackStillShow) {
+    rowAt(clock.now() - 1h, 70, 20.0);
+    rowAt(clock.now() + 50min, 71, 20.0); // the clock went back an hour since
+    rowAt(clock.now() + 72h, 72, 20.0);   // from a clock that was days wrong
+    HistoryView view(store, exporter, clock);
+    ASSERT_EQ(view.chart().samples().size(), 2u);
+    EXPECT_EQ(view.chart().samples().back().score, 71);
+}
