@@ -5,6 +5,7 @@
 #include "platform/LoginItemService.h"
 #include "platform/PreferencesStore.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -28,6 +29,10 @@ template <typename T> T withinOr(T value, const T (&range)[2], T fallback) {
     return value >= range[0] && value <= range[1] ? value : fallback;
 }
 
+double clamped(double value, const double (&range)[2]) {
+    return std::clamp(value, range[0], range[1]);
+}
+
 bool readBool(const PreferencesStore& store, const char* key, bool fallback) {
     return store.readBool(keyOf(key)).value_or(fallback);
 }
@@ -38,7 +43,8 @@ AppSettings::AppSettings(PreferencesStore& store, LoginItemService& loginItems, 
     : QObject(parent), m_store(store), m_loginItems(loginItems) {}
 
 double AppSettings::pingInterval() const {
-    return readDouble(m_store, SettingsKey::pingInterval, defaults::pingIntervalSeconds);
+    return clamped(readDouble(m_store, SettingsKey::pingInterval, defaults::pingIntervalSeconds),
+                   pingIntervalRange);
 }
 
 QString AppSettings::pingTarget() const {
@@ -101,8 +107,9 @@ bool AppSettings::checkForCaptivePortal() const {
 }
 
 double AppSettings::captivePortalCheckInterval() const {
-    return readDouble(m_store, SettingsKey::captivePortalCheckInterval,
-                      defaults::captivePortalCheckIntervalSeconds);
+    return clamped(readDouble(m_store, SettingsKey::captivePortalCheckInterval,
+                              defaults::captivePortalCheckIntervalSeconds),
+                   captivePortalCheckIntervalRange);
 }
 
 bool AppSettings::showSparklines() const {

@@ -54,6 +54,10 @@ public:
     // default.
     static constexpr int latencyThresholdRange[2] = {1, 10'000};
     static constexpr double packetLossThresholdRange[2] = {0.0, 100.0};
+    // What the settings window offers for the two intervals, in seconds; a hand-edited value outside
+    // reads as the nearest end, so a tiny one cannot make a loop spin.
+    static constexpr double pingIntervalRange[2] = {1.0, 10.0};
+    static constexpr double captivePortalCheckIntervalRange[2] = {5.0, 60.0};
 
     double pingInterval() const;
     QString pingTarget() const;

@@ -3,6 +3,7 @@
 #include "core/EnumTable.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace timeline {
 
@@ -20,6 +21,12 @@ constexpr std::array<EnumText<TimelineEventKind>, 7> kStoredNames{{
 
 std::string optionalField(const std::optional<double>& value, int decimals) {
     return value ? fixedDecimal(*value, decimals) : std::string();
+}
+
+template <typename T> std::optional<T> within(std::optional<T> value, double lowest, double highest) {
+    if (value && (!std::isfinite(static_cast<double>(*value)) || *value < lowest || *value > highest))
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -88,20 +95,54 @@ TimelineEvent plainEvent(TimelineEventKind kind, TimePoint now, std::string ssid
     return event;
 }
 
-TimePoint pruneCutoff(TimePoint now) {
-    return now - retention;
-}
-
 bool pruneDue(std::optional<TimePoint> lastPrune, TimePoint now) {
     return !lastPrune || now < *lastPrune || now - *lastPrune >= pruneInterval;
+}
+
+PruneBounds pruneBounds(TimePoint now, std::optional<TimePoint> lastPrune,
+                        std::optional<TimePoint> newestRow) {
+    TimePoint believed = now;
+    if (newestRow)
+        believed = std::min(believed, *newestRow);
+    if (lastPrune)
+        believed = std::min(believed, *lastPrune + pruneInterval);
+    PruneBounds bounds{believed - retention, std::nullopt};
+    if (lastPrune && *lastPrune <= now)
+        bounds.keepUntil = now + clockSlack;
+    return bounds;
+}
+
+TimePoint rowTime(TimePoint now, std::optional<TimePoint> previous, std::chrono::nanoseconds sincePrevious) {
+    if (!previous)
+        return now;
+    const TimePoint carried = *previous + std::chrono::duration_cast<TimePoint::duration>(sincePrevious);
+    if (now >= carried || carried - now > clockSlack)
+        return now;
+    return carried;
+}
+
+TimePoint timelineEnd(TimePoint now, std::optional<TimePoint> newestRow) {
+    if (newestRow && *newestRow > now && *newestRow - now <= clockSlack)
+        return *newestRow;
+    return now;
+}
+
+TimelineSample plottable(TimelineSample sample) {
+    sample.routerLatency = within(sample.routerLatency, 0.0, longestPlausibleMilliseconds);
+    sample.internetLatency = within(sample.internetLatency, 0.0, longestPlausibleMilliseconds);
+    sample.dnsTime = within(sample.dnsTime, 0.0, longestPlausibleMilliseconds);
+    sample.internetLoss = within(sample.internetLoss, 0.0, 100.0);
+    sample.rssi = within(sample.rssi, -127.0, 0.0);
+    return sample;
 }
 
 std::chrono::seconds bucketWidth(std::chrono::seconds range) {
     const auto width = std::max(sampleInterval, range / chartPoints);
     if (width <= sampleInterval)
         return width;
-    // Wider spans are whole ten-minute slots, which the store keeps summed.
-    return std::chrono::ceil<std::chrono::minutes>(width / 10) * 10;
+    // Wider spans are whole slots, which the store keeps summed.
+    const auto slots = (width + slotLength - std::chrono::seconds(1)) / slotLength;
+    return slots * slotLength;
 }
 
 std::string_view eventTitle(TimelineEventKind kind) {

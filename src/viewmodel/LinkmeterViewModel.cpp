@@ -7,6 +7,7 @@
 #include "core/WiFiService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/TipGenerator.h"
+#include "platform/Clock.h"
 #include "probes/BandwidthService.h"
 #include "probes/CaptivePortalService.h"
 #include "probes/DNSService.h"
@@ -143,10 +144,15 @@ void LinkmeterViewModel::setUpForwardings() {
             });
 }
 
+const Clock& LinkmeterViewModel::clock() const {
+    static const SystemClock system;
+    return m_timing.clock ? *m_timing.clock : system;
+}
+
 void LinkmeterViewModel::setUpDerivations() {
     // Quality: signal and the internet summary; the router summary only restarts the quiet time.
     auto* quality = new Debouncer(
-        m_timing.qualityQuietTime,
+        m_timing.qualityQuietTime, m_timing.maximumWait, clock(),
         [this] {
             publish(m_connectionQuality,
                     ConnectionQuality(m_wifiInfo ? std::optional(m_wifiInfo->rssi) : std::nullopt,
@@ -159,7 +165,7 @@ void LinkmeterViewModel::setUpDerivations() {
     connect(this, &LinkmeterViewModel::routerPingStatsChanged, quality, &Debouncer::trigger);
 
     auto* tips = new Debouncer(
-        m_timing.tipsQuietTime,
+        m_timing.tipsQuietTime, m_timing.maximumWait, clock(),
         [this] {
             publish(m_tips, generateTips(m_wifiInfo, m_routerPingStats, m_internetPingStats, m_dnsResult),
                     &LinkmeterViewModel::tipsChanged);
@@ -171,7 +177,7 @@ void LinkmeterViewModel::setUpDerivations() {
     connect(this, &LinkmeterViewModel::dnsResultChanged, tips, &Debouncer::trigger);
 
     auto* notificationStep = new Debouncer(
-        m_timing.notificationQuietTime,
+        m_timing.notificationQuietTime, m_timing.maximumWait, clock(),
         [this] {
             m_services.notifications.runNotificationStep(m_internetPingStats, m_wifiInfo, m_publicIP,
                                                          m_captivePortalStatus);

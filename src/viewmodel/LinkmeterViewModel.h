@@ -28,6 +28,7 @@
 
 class AppSettings;
 class BandwidthService;
+class Clock;
 class CaptivePortalService;
 class DNSService;
 class ExportService;
@@ -69,6 +70,10 @@ public:
         std::chrono::milliseconds qualityQuietTime{300};
         std::chrono::milliseconds tipsQuietTime{500};
         std::chrono::milliseconds notificationQuietTime{1000};
+        // A derivation whose inputs never fall quiet still runs this long after its first change.
+        std::chrono::milliseconds maximumWait{2000};
+        // Measures the maximum wait; the system's clock when none is given.
+        const Clock* clock = nullptr;
     };
 
     explicit LinkmeterViewModel(LinkmeterServices services, QObject* parent = nullptr);
@@ -157,6 +162,7 @@ private:
     MenuBarTextInput menuBarTextInput() const;
     void setUpForwardings();
     void setUpDerivations();
+    const Clock& clock() const;
 
     // Assigns and notifies, even when the value did not change.
     template <typename T, typename Signal> void publish(T& field, T value, Signal changed) {

@@ -15,13 +15,13 @@ TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore&
     connect(&viewModel, &LinkmeterViewModel::wifiInfoChanged, this,
             [this](const std::optional<WiFiInfo>& wifi) {
                 if (const auto roam = detectRoaming(m_lastWiFi, wifi))
-                    m_store.append(timeline::roamingEvent(*roam, m_clock.now()));
+                    m_store.append(timeline::roamingEvent(*roam, stamp()));
                 m_lastWiFi = wifi;
             });
     connect(&viewModel, &LinkmeterViewModel::captivePortalStatusChanged, this,
             [this](const CaptivePortalStatus& status) {
                 if (const auto kind = timeline::reachabilityEvent(m_lastPortal, status))
-                    m_store.append(timeline::plainEvent(*kind, m_clock.now(), currentSSID()));
+                    m_store.append(timeline::plainEvent(*kind, stamp(), currentSSID()));
                 // An undecided check keeps the last decided state, so a flap through it is no event.
                 if (status.kind() != CaptivePortalStatus::Kind::unknown)
                     m_lastPortal = status;
@@ -29,8 +29,8 @@ TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore&
     connect(&viewModel, &LinkmeterViewModel::dnsServersChanged, this,
             [this](const std::vector<DNSServer>& servers) {
                 if (timeline::dnsServersChanged(m_lastDNSServers, servers))
-                    m_store.append(timeline::plainEvent(TimelineEventKind::dnsServersChanged, m_clock.now(),
-                                                        currentSSID()));
+                    m_store.append(
+                        timeline::plainEvent(TimelineEventKind::dnsServersChanged, stamp(), currentSSID()));
                 if (!servers.empty())
                     m_lastDNSServers = servers;
             });
@@ -41,7 +41,7 @@ TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore&
 
 TimelineRecorder::~TimelineRecorder() {
     if (m_monitoring)
-        m_store.append(timeline::plainEvent(TimelineEventKind::monitoringStopped, m_clock.now()));
+        m_store.append(timeline::plainEvent(TimelineEventKind::monitoringStopped, stamp()));
 }
 
 void TimelineRecorder::monitoringChanged(bool monitoring) {
@@ -49,13 +49,19 @@ void TimelineRecorder::monitoringChanged(bool monitoring) {
     if (monitoring == m_monitoring)
         return;
     m_monitoring = monitoring;
-    m_store.append(timeline::plainEvent(monitoring ? TimelineEventKind::monitoringStarted
-                                                   : TimelineEventKind::monitoringStopped,
-                                        m_clock.now()));
+    m_store.append(timeline::plainEvent(
+        monitoring ? TimelineEventKind::monitoringStarted : TimelineEventKind::monitoringStopped, stamp()));
     if (monitoring)
         m_timer.start();
     else
         m_timer.stop();
+}
+
+TimePoint TimelineRecorder::stamp() {
+    const auto steady = m_clock.steadyNow();
+    m_lastStamp = timeline::rowTime(m_clock.now(), m_lastStamp, steady - m_lastStampSteady);
+    m_lastStampSteady = steady;
+    return *m_lastStamp;
 }
 
 std::string TimelineRecorder::currentSSID() const {
@@ -70,5 +76,5 @@ void TimelineRecorder::recordSample() {
                                       m_viewModel.connectionQuality(),
                                       m_viewModel.bandwidthSpeed().downloadBytesPerSecond,
                                       m_viewModel.bandwidthSpeed().uploadBytesPerSecond};
-    m_store.append(timeline::sampleFromState(state, m_clock.now()));
+    m_store.append(timeline::sampleFromState(state, stamp()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/TimePoint.h"
 #include "core/WiFiInfo.h"
 #include "probes/CaptivePortalStatus.h"
 #include "probes/DNSServer.h"
@@ -34,11 +35,15 @@ public:
 private:
     void monitoringChanged(bool monitoring);
     std::string currentSSID() const;
+    // The time for the next row: never before the previous row of this run, whatever the clock does.
+    TimePoint stamp();
 
     LinkmeterViewModel& m_viewModel;
     TimelineStore& m_store;
     const Clock& m_clock;
     QTimer m_timer;
+    std::optional<TimePoint> m_lastStamp;
+    std::chrono::steady_clock::time_point m_lastStampSteady{};
     bool m_monitoring = false;
     std::optional<WiFiInfo> m_lastWiFi;
     CaptivePortalStatus m_lastPortal;

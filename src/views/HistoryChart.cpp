@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -81,11 +82,13 @@ void HistoryChart::setData(TimePoint from, TimePoint to, std::chrono::seconds bu
     m_from = from;
     m_to = std::max(to, from + std::chrono::seconds(1));
     m_bucket = std::max(bucket, std::chrono::seconds(1));
-    m_samples = std::move(samples);
+    // A damaged stored reading would stretch the scale past every real one.
+    m_samples.clear();
+    std::transform(samples.begin(), samples.end(), std::back_inserter(m_samples), timeline::plottable);
     m_events = std::move(events);
     double highest = 0.0;
     for (const TimelineSample& s : m_samples)
-        if (s.internetLatency && std::isfinite(*s.internetLatency))
+        if (s.internetLatency)
             highest = std::max(highest, *s.internetLatency);
     m_latencyScale = niceCeiling(std::max(40.0, highest));
     // A new row arriving under a resting pointer keeps the hover on the same moment.
@@ -313,7 +316,7 @@ void HistoryChart::paintSeries(QPainter& painter, const QRectF& plot) const {
     };
     line(
         [this](const TimelineSample& s) -> std::optional<double> {
-            if (!s.internetLatency || !std::isfinite(*s.internetLatency))
+            if (!s.internetLatency)
                 return std::nullopt;
             return *s.internetLatency / m_latencyScale;
         },

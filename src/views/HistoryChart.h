@@ -19,6 +19,7 @@ public:
     explicit HistoryChart(QWidget* parent = nullptr);
 
     // `bucket` is the span each sample stands for; a gap wider than two of them breaks the lines.
+    // Readings no connection could give (a damaged file) are left out.
     void setData(TimePoint from, TimePoint to, std::chrono::seconds bucket,
                  std::vector<TimelineSample> samples, std::vector<TimelineEvent> events);
 

@@ -123,7 +123,9 @@ void HistoryView::setRange(Range range) {
 
 void HistoryView::reload() {
     // The range ends at the end of the current minute, so the row just written is inside it.
-    m_to = std::chrono::ceil<std::chrono::minutes>(m_clock.now() + std::chrono::seconds(1));
+    const TimePoint now = m_clock.now();
+    const TimePoint end = timeline::timelineEnd(now, m_store.newestTime(now + timeline::clockSlack));
+    m_to = std::chrono::ceil<std::chrono::minutes>(end + std::chrono::seconds(1));
     m_from = m_to - span(m_range);
     const auto bucket = timeline::bucketWidth(span(m_range));
     m_chart->setData(m_from, m_to, bucket, m_store.samples(m_from, m_to, bucket),

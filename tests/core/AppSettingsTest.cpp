@@ -62,6 +62,29 @@ TEST_F(AppSettingsTest, FreshStoreReadsEveryDefaultWithoutWriting) {
     EXPECT_EQ(store.writeCount(), 0);
 }
 
+TEST_F(AppSettingsTest, HandEditedIntervalsReadWithinWhatTheSettingsOffer) {
+    const auto pingInterval = [this](double stored) {
+        store.writeDouble(SettingsKey::pingInterval, stored);
+        return settings.pingInterval();
+    };
+    EXPECT_EQ(pingInterval(0.0001), 1.0);
+    EXPECT_EQ(pingInterval(-3.0), 1.0);
+    EXPECT_EQ(pingInterval(1.0), 1.0);
+    EXPECT_EQ(pingInterval(7.5), 7.5);
+    EXPECT_EQ(pingInterval(10.0), 10.0);
+    EXPECT_EQ(pingInterval(86400.0), 10.0);
+
+    const auto portalInterval = [this](double stored) {
+        store.writeDouble(SettingsKey::captivePortalCheckInterval, stored);
+        return settings.captivePortalCheckInterval();
+    };
+    EXPECT_EQ(portalInterval(0.0001), 5.0);
+    EXPECT_EQ(portalInterval(5.0), 5.0);
+    EXPECT_EQ(portalInterval(30.0), 30.0);
+    EXPECT_EQ(portalInterval(60.0), 60.0);
+    EXPECT_EQ(portalInterval(1e9), 60.0);
+}
+
 TEST_F(AppSettingsTest, SettersWriteUnderThePropertyNameAndNotify) {
     QSignalSpy interval(&settings, &AppSettings::pingIntervalChanged);
     QSignalSpy compact(&settings, &AppSettings::compactModeChanged);

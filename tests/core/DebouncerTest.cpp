@@ -1,5 +1,6 @@
 #include "core/Debouncer.h"
 
+#include "support/ManualClock.h"
 #include "support/TestUtil.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +14,17 @@ TEST(Debouncer, ABurstOfTriggersRunsTheActionOnceAfterTheQuietTime) {
     int runs = 0;
     qint64 ranAt = -1;
     qint64 lastTriggerAt = -1;
-    QElapsedTimer clock;
-    clock.start();
-    Debouncer debouncer(300ms, [&] {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const SystemClock clock;
+    Debouncer debouncer(300ms, 1h, clock, [&] {
         ++runs;
-        ranAt = clock.elapsed();
+        ranAt = elapsed.elapsed();
     });
     const auto trigger = [&] {
         // Runs after the quiet time only count if they follow the last trigger.
         if (runs == 0)
-            lastTriggerAt = clock.elapsed();
+            lastTriggerAt = elapsed.elapsed();
         debouncer.trigger();
     };
 
@@ -41,9 +43,33 @@ TEST(Debouncer, ABurstOfTriggersRunsTheActionOnceAfterTheQuietTime) {
 
 TEST(Debouncer, TriggersFurtherApartThanTheQuietTimeRunEachTime) {
     int runs = 0;
-    Debouncer debouncer(50ms, [&] { ++runs; });
+    const SystemClock clock;
+    Debouncer debouncer(50ms, 1h, clock, [&] { ++runs; });
     debouncer.trigger();
     ASSERT_TRUE(waitUntil([&] { return runs == 1; }, 1s));
     debouncer.trigger();
+    ASSERT_TRUE(waitUntil([&] { return runs == 2; }, 1s));
+}
+
+TEST(Debouncer, AStreamThatNeverFallsQuietStillRunsOnceTheMaximumWaitHasPassed) {
+    ManualClock clock;
+    int runs = 0;
+    // A quiet time that never passes here: only the maximum wait can run the action.
+    Debouncer debouncer(1h, 2s, clock, [&] { ++runs; });
+    const auto stream = [&](int triggers) {
+        for (int i = 0; i < triggers; ++i) {
+            debouncer.trigger();
+            clock.advance(100ms);
+        }
+        spinFor(20ms);
+    };
+    stream(20); // the last one 1.9 s after the first
+    EXPECT_EQ(runs, 0);
+    stream(1);
+    ASSERT_TRUE(waitUntil([&] { return runs == 1; }, 1s));
+    // Running ends the stream: the next one waits its own maximum.
+    stream(20);
+    EXPECT_EQ(runs, 1);
+    stream(1);
     ASSERT_TRUE(waitUntil([&] { return runs == 2; }, 1s));
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/SettingsPreferencesStore.h"
 
+#include "support/FilePermissions.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -136,14 +138,41 @@ TEST_F(SettingsPreferencesStoreTest, UnreadableFileIsNeverReplaced) {
 TEST_F(SettingsPreferencesStoreTest, FileWithoutReadPermissionIsNeverReplaced) {
     writeFile("[General]\npingTarget=8.8.4.4\n");
     QFile::setPermissions(path, QFileDevice::WriteOwner);
-    if (QFile file(path); file.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "permissions do not apply to this user";
-    SettingsPreferencesStore store(path);
-    testing::internal::CaptureStdout();
-    store.writeBool("compactMode", true);
-    testing::internal::GetCapturedStdout();
+    {
+        const FilePermissionsBind bind;
+        SettingsPreferencesStore store(path);
+        testing::internal::CaptureStdout();
+        store.writeBool("compactMode", true);
+        EXPECT_FALSE(testing::internal::GetCapturedStdout().empty());
+    }
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(fileContents(path), "[General]\npingTarget=8.8.4.4\n");
+}
+
+TEST_F(SettingsPreferencesStoreTest, EachSaveIsJudgedOnItsOwn) {
+    writeFile("[General]\npingTarget=8.8.4.4\n");
+    SettingsPreferencesStore store(path);
+    const auto savedLines = [&](auto write) {
+        testing::internal::CaptureStdout();
+        write();
+        const std::string output = testing::internal::GetCapturedStdout();
+        return std::count(output.begin(), output.end(), '\n');
+    };
+    // The folder cannot take the new file for a while.
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    {
+        const FilePermissionsBind bind;
+        EXPECT_EQ(savedLines([&] { store.writeBool("compactMode", true); }), 1);
+    }
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(savedLines([&] { store.writeBool("showTips", false); }), 0);
+    EXPECT_EQ(savedLines([&] { store.writeText("pingTarget", "9.9.9.9"); }), 0);
+
+    SettingsPreferencesStore reread(path);
+    EXPECT_EQ(reread.readBool("compactMode"), true);
+    EXPECT_EQ(reread.readBool("showTips"), false);
+    EXPECT_EQ(reread.readText("pingTarget"), "9.9.9.9");
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -63,8 +65,7 @@ TEST(TimelineRules, DnsChangeNeedsTwoKnownListsWithDifferentAddresses) {
     EXPECT_TRUE(timeline::dnsServersChanged(servers({"1.1.1.1"}), servers({"8.8.8.8"})));
 }
 
-TEST(TimelineRules, PruningAndBuckets) {
-    EXPECT_EQ(timeline::pruneCutoff(kNow), kNow - 720h);
+TEST(TimelineRules, PruningIsDueDailyAndBucketsAreWholeSlots) {
     EXPECT_TRUE(timeline::pruneDue(std::nullopt, kNow));
     EXPECT_FALSE(timeline::pruneDue(kNow - 23h - 59min, kNow));
     EXPECT_TRUE(timeline::pruneDue(kNow - 24h, kNow));
@@ -74,6 +75,77 @@ TEST(TimelineRules, PruningAndBuckets) {
     EXPECT_EQ(timeline::bucketWidth(7 * 24h), 600s); // 420 s, rounded up to a whole slot
     EXPECT_EQ(timeline::bucketWidth(30 * 24h), 1800s);
     EXPECT_EQ(timeline::bucketWidth(1h), 60s);
+}
+
+TEST(TimelineRules, APruneBelievesTheClockOnlyOnceItHasKeptItsTimeForADay) {
+    using timeline::PruneBounds;
+    const auto bounds = [](TimePoint now, std::optional<TimePoint> last, std::optional<TimePoint> newest) {
+        return timeline::pruneBounds(now, last, newest);
+    };
+    // A new file: everything past the 30 days before now.
+    EXPECT_EQ(bounds(kNow, std::nullopt, std::nullopt), (PruneBounds{kNow - 720h, std::nullopt}));
+    // The daily prune of a running program.
+    EXPECT_EQ(bounds(kNow, kNow - 24h, kNow), (PruneBounds{kNow - 720h, kNow + 24h}));
+    // Back after a week away: the 30 days before the newest row stay one more day.
+    EXPECT_EQ(bounds(kNow, kNow - 8 * 24h, kNow - 7 * 24h).keepFrom, kNow - 7 * 24h - 720h);
+
+    // The clock jumps years ahead: only rows a day past what the last prune would have taken go.
+    const TimePoint later = kNow + 24h * 365 * 12;
+    EXPECT_EQ(bounds(later, kNow, kNow + 5min).keepFrom, kNow + 5min - 720h);
+    EXPECT_EQ(bounds(later, kNow - 12h, kNow + 20h).keepFrom, kNow + 12h - 720h);
+    // A day later, and with rows written on the new clock, it is believed.
+    EXPECT_EQ(bounds(later + 24h, later, later + 24h).keepFrom, later + 24h - 720h);
+
+    // Rows ahead of the clock go only when the clock moved forward since the last prune.
+    EXPECT_EQ(bounds(kNow, kNow, kNow).keepUntil, kNow + 24h);
+    EXPECT_EQ(bounds(kNow, kNow + 1s, kNow + 3h).keepUntil, std::nullopt);
+    EXPECT_EQ(bounds(kNow, kNow + 1s, kNow + 3h).keepFrom, kNow - 720h);
+}
+
+TEST(TimelineRules, RowsOfARunStayInOrderWhenTheClockIsSetBackByUpToADay) {
+    using timeline::rowTime;
+    EXPECT_EQ(rowTime(kNow, std::nullopt, 0s), kNow);
+    EXPECT_EQ(rowTime(kNow, kNow - 60s, 60s), kNow);
+    EXPECT_EQ(rowTime(kNow + 2h, kNow - 60s, 60s), kNow + 2h); // set forward: believed at once
+    // Set back an hour: the row follows the previous one by the minute that passed.
+    EXPECT_EQ(rowTime(kNow - 1h, kNow - 60s, 60s), kNow);
+    EXPECT_EQ(rowTime(kNow - 24h, kNow - 60s, 60s), kNow);
+    EXPECT_EQ(rowTime(kNow - 24h - 1s, kNow - 60s, 60s), kNow - 24h - 1s);
+
+    // Readers follow such rows as far as a day ahead of the clock.
+    EXPECT_EQ(timeline::timelineEnd(kNow, std::nullopt), kNow);
+    EXPECT_EQ(timeline::timelineEnd(kNow, kNow - 1h), kNow);
+    EXPECT_EQ(timeline::timelineEnd(kNow, kNow + 24h), kNow + 24h);
+    EXPECT_EQ(timeline::timelineEnd(kNow, kNow + 24h + 1s), kNow);
+}
+
+TEST(TimelineRules, ChartsLeaveOutReadingsNoConnectionGives) {
+    TimelineSample s;
+    s.internetLatency = 60'000.0;
+    s.routerLatency = 0.0;
+    s.dnsTime = 12.5;
+    s.internetLoss = 100.0;
+    s.rssi = -127;
+    EXPECT_EQ(timeline::plottable(s), s);
+
+    for (const double bad : {60'000.1, -0.1, 1e308, std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN()}) {
+        TimelineSample damaged = s;
+        damaged.internetLatency = bad;
+        damaged.routerLatency = bad;
+        damaged.dnsTime = bad;
+        const TimelineSample shown = timeline::plottable(damaged);
+        EXPECT_FALSE(shown.internetLatency) << bad;
+        EXPECT_FALSE(shown.routerLatency) << bad;
+        EXPECT_FALSE(shown.dnsTime) << bad;
+        EXPECT_EQ(shown.internetLoss, 100.0);
+    }
+    s.internetLoss = 100.1;
+    s.rssi = 1;
+    EXPECT_FALSE(timeline::plottable(s).internetLoss);
+    EXPECT_FALSE(timeline::plottable(s).rssi);
+    s.rssi = -128;
+    EXPECT_FALSE(timeline::plottable(s).rssi);
 }
 
 TEST(TimelineRules, EventNamesRoundTripAndRoamsDescribeBothEnds) {

@@ -150,6 +150,34 @@ TEST(LinkmeterViewModel, QualityIsComputedOnceAfterABurstFromTheInternetSummaryA
     EXPECT_EQ(viewModel.internetLatency(), viewModel.internetPingStats().averageLatency);
 }
 
+TEST(LinkmeterViewModel, ASteadyStreamOfResultsStillUpdatesTheDerivedValues) {
+    Fixture f;
+    LinkmeterViewModel::Timing timing;
+    // Quiet times that never pass here: only the maximum wait, on the manual clock, can publish.
+    timing.qualityQuietTime = 1h;
+    timing.tipsQuietTime = 1h;
+    timing.notificationQuietTime = 1h;
+    timing.maximumWait = 2s;
+    timing.clock = &f.clock;
+    LinkmeterViewModel viewModel(f.services(), timing);
+    QSignalSpy quality(&viewModel, &LinkmeterViewModel::connectionQualityChanged);
+    QSignalSpy tips(&viewModel, &LinkmeterViewModel::tipsChanged);
+
+    // A result every 100 ms, far closer together than any quiet time.
+    for (int pass = 1; pass <= 25; ++pass) {
+        measure(f.ping);
+        ASSERT_TRUE(waitUntil([&] { return viewModel.internetPingStats().samplesCount == pass; }));
+        if (pass == 19) {
+            EXPECT_EQ(quality.count(), 0); // 1.8 s into the stream
+        }
+        f.clock.advance(100ms);
+    }
+    ASSERT_TRUE(waitUntil([&] { return quality.count() >= 1 && tips.count() >= 1; }, 2s));
+    EXPECT_LE(quality.count(), 2);
+    // Measured, not the neutral score of nothing measured.
+    EXPECT_GT(viewModel.connectionQuality().score, 67);
+}
+
 TEST(LinkmeterViewModel, MirrorsThroughputAndNetworkInformation) {
     Fixture f;
     f.server.route("/ip", LocalHttpServer::Reply::answer(200, "203.0.113.9"));

@@ -75,3 +75,29 @@ TEST(TimelineRecorder, RecordsMonitoringRoamsAndMinuteRows) {
                            TimelineEventKind::monitoringStopped, TimelineEventKind::monitoringStarted,
                            TimelineEventKind::monitoringStopped}));
 }
+
+TEST(TimelineRecorder, AClockSetBackKeepsRowsInTheOrderTheyHappened) {
+    RecorderFixture f;
+    f.settings.setCheckForCaptivePortal(false);
+    LinkmeterViewModel viewModel(f.services());
+    // Rows are taken by hand here; the recorder's own minute never comes during the test.
+    TimelineRecorder recorder(viewModel, f.store, f.clock, 1h);
+    viewModel.startMonitoring();
+    f.clock.advance(1min);
+    recorder.recordSample();
+    f.clock.set(f.clock.now() - 1h);
+    f.clock.advance(1min);
+    recorder.recordSample();
+    f.clock.advance(1min);
+    viewModel.stopMonitoring();
+
+    const auto events = f.store.events(TimePoint{}, f.clock.now() + 2h);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].kind, TimelineEventKind::monitoringStarted);
+    EXPECT_EQ(events[1].kind, TimelineEventKind::monitoringStopped);
+    EXPECT_EQ(events[1].time - events[0].time, 3min);
+    const auto rows = f.store.samples(TimePoint{}, f.clock.now() + 2h, 60s);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].time - events[0].time, 1min);
+    EXPECT_EQ(rows[1].time - rows[0].time, 1min);
+}

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <limits>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -114,4 +116,29 @@ TEST_F(HistoryViewTest, ExportWritesTheShownRangeRowByRow) {
 
     dialog.answer.reset();
     EXPECT_FALSE(view.exportShownRange());
+}
+
+TEST_F(HistoryViewTest, ReadingsNoConnectionCouldGiveAreLeftOutOfTheChart) {
+    rowAt(clock.now() - 4h, 80, 30.0);
+    rowAt(clock.now() - 3h, 81, 1e308);
+    rowAt(clock.now() - 2h, 82, std::numeric_limits<double>::infinity());
+    rowAt(clock.now() - 1h, 83, -4.0);
+    HistoryView view(store, exporter, clock);
+    HistoryChart& chart = view.chart();
+    ASSERT_EQ(chart.samples().size(), 4u);
+    EXPECT_EQ(chart.latencyScale(), 40.0);
+    for (std::size_t i = 1; i < 4; ++i) {
+        EXPECT_TRUE(chart.sampleDescription(i).contains("Internet: –")) << i;
+        EXPECT_TRUE(chart.sampleDescription(i).contains(QStringLiteral("Score: %1").arg(80 + i))) << i;
+    }
+    EXPECT_TRUE(chart.sampleDescription(0).contains("Internet: 30.0 ms"));
+}
+
+TEST_F(HistoryViewTest, RowsWrittenAheadOfAClockSetBackStillShow) {
+    rowAt(clock.now() - 1h, 70, 20.0);
+    rowAt(clock.now() + 50min, 71, 20.0); // the clock went back an hour since
+    rowAt(clock.now() + 72h, 72, 20.0);   // from a clock that was days wrong
+    HistoryView view(store, exporter, clock);
+    ASSERT_EQ(view.chart().samples().size(), 2u);
+    EXPECT_EQ(view.chart().samples().back().score, 71);
 }

@@ -188,8 +188,17 @@ void SettingsPreferencesStore::write(const QString& key, const QVariant& value) 
     }
     m_backupPending = false;
     m_unsaved.remove(key);
+    if (m_failedBefore) {
+        // QSettings reports its first error for good, so this save is judged by a fresh object. It
+        // is made before the old one goes: both share the file's unsaved changes, which this save
+        // writes along.
+        m_settings = std::make_unique<QSettings>(path, m_settings->format());
+        m_failedBefore = false;
+    }
     m_settings->setValue(key, value);
     m_settings->sync();
-    if (m_settings->status() == QSettings::AccessError)
+    if (m_settings->status() == QSettings::AccessError) {
         logFailure("Failed to save preferences: ", "could not write " + path.toStdString());
+        m_failedBefore = true;
+    }
 }

@@ -19,9 +19,11 @@
 // - text: any plain value, so a number written by one reader reads back as its text.
 // Anything else reads as absent.
 //
-// Every write is saved to disk at once. A file that cannot be read is never overwritten: writes then
-// stay in memory for this run and a failure line is printed. A file that cannot be parsed is copied
-// to "<file>.corrupt" before the first write replaces it, so nothing the user had is lost.
+// Every write is saved to disk at once, and each save is judged on its own: one that fails prints a
+// failure line, one that succeeds after it prints none. A file that cannot be read is never
+// overwritten: writes then stay in memory for this run and a failure line is printed. A file that
+// cannot be parsed is copied to "<file>.corrupt" before the first write replaces it, so nothing the
+// user had is lost.
 class SettingsPreferencesStore final : public PreferencesStore {
 public:
     // The standard per-user location: $XDG_CONFIG_HOME/linkmeter/linkmeter.conf.
@@ -56,5 +58,6 @@ private:
     std::unique_ptr<QSettings> m_settings;
     bool m_fileUnreadable = false;
     bool m_backupPending = false;
-    QVariantMap m_unsaved; // writes that could not go to an unreadable file
+    bool m_failedBefore = false; // the last save failed
+    QVariantMap m_unsaved;       // writes that could not go to an unreadable file
 };
