@@ -20,6 +20,8 @@ namespace {
 class PostedClickItem final : public StatusItem {
 public:
     void setLabel(const std::vector<QImage>&, const QString&, const QString&) override {}
+    void setMenu(const std::vector<StatusMenuEntry>&) override {}
+    bool isShown() const override { return true; }
 };
 
 // Notes the last paint event of the watched widgets since it was armed: the popover's first

@@ -2,9 +2,10 @@
 // rate in Mbit/s and the process CPU seconds the run took: "<mbit/s> <cpu seconds>". One unprinted
 // run comes first: the network stack's one-time start-up in a fresh process (threads, proxy
 // settings) is not throughput, and a running program has long paid it.
+#include "core/SystemClock.h"
 #include "platform/Clock.h"
-#include "platform/qt/NetworkHttpClient.h"
 #include "probes/SpeedTestService.h"
+#include "system/qt/NetworkHttpClient.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,8 +1,8 @@
 // 802.11 information elements from any access point in range: element walk, SSID, RSN/WPA and the
 // width from the operation elements.
 #include "FuzzInput.h"
-#include "platform/linux/InformationElements.h"
-#include "platform/linux/WiFiCodeMapping.h"
+#include "system/linux/InformationElements.h"
+#include "system/linux/WiFiCodeMapping.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto bytes = bytesOf(data, size);

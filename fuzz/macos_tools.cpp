@@ -1,11 +1,11 @@
 // The macOS tools' outputs (netstat, scutil, networksetup, osascript, hdiutil) and the escaping of
 // texts into an AppleScript string.
 #include "FuzzInput.h"
-#include "platform/macos/HdiutilAttach.h"
-#include "platform/macos/NetstatGateway.h"
-#include "platform/macos/NetworkSetupServiceName.h"
-#include "platform/macos/OsascriptDnsChange.h"
-#include "platform/macos/ScutilDnsServer.h"
+#include "system/macos/HdiutilAttach.h"
+#include "system/macos/NetstatGateway.h"
+#include "system/macos/NetworkSetupServiceName.h"
+#include "system/macos/OsascriptDnsChange.h"
+#include "system/macos/ScutilDnsServer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto text = textOf(data, size);

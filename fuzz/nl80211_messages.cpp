@@ -1,8 +1,8 @@
 // nl80211 attribute streams as the kernel sends them, decoded as every message kind we read, and
 // mapped onto the link's codes.
 #include "FuzzInput.h"
-#include "platform/linux/Nl80211Messages.h"
-#include "platform/linux/WiFiCodeMapping.h"
+#include "system/linux/Nl80211Messages.h"
+#include "system/linux/WiFiCodeMapping.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto bytes = bytesOf(data, size);

@@ -1,6 +1,6 @@
 // Whatever the ping tool prints.
 #include "FuzzInput.h"
-#include "platform/PingOutput.h"
+#include "system/PingOutput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (const auto time = parsePingTime(textOf(data, size)))

@@ -1,7 +1,7 @@
 // The preferences file, which the user or another program may have written anything into: every
 // kind of read of every key the program uses.
 #include "FuzzInput.h"
-#include "platform/qt/SettingsPreferencesStore.h"
+#include "system/qt/SettingsPreferencesStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

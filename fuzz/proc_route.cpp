@@ -1,6 +1,6 @@
 // The kernel's routing table as /proc/net/route prints it.
 #include "FuzzInput.h"
-#include "platform/linux/ProcRouteGatewaySource.h"
+#include "system/linux/ProcRouteGatewaySource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto text = textOf(data, size);

@@ -1,6 +1,6 @@
 // A resolver configuration file (resolv.conf or systemd-resolved's upstream list).
 #include "FuzzInput.h"
-#include "platform/linux/ResolvConfResolverSource.h"
+#include "system/linux/ResolvConfResolverSource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     for (const auto& server : parseResolvConfNameservers(textOf(data, size)))

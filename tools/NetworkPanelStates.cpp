@@ -1,5 +1,8 @@
 #include "NetworkPanelStates.h"
 
+#include "RenderStates.h"
+#include "app/AppContext.h"
+
 #include "core/AppSettings.h"
 #include "core/LocationService.h"
 #include "core/PingService.h"
@@ -273,10 +276,11 @@ struct InfoScene {
     Switcher switcher{resolver};
     EchoClient http;
     NetworkInfoService service{interfaces, resolver, routes, connections, switcher, http};
-    LinkmeterViewModel viewModel{LinkmeterServices{
-        WiFiService::shared(), LocationService::shared(), AppSettings::shared(), PingService::shared(),
-        DNSService::shared(), SpeedTestService::shared(), CaptivePortalService::shared(),
-        BandwidthService::shared(), service, NotificationService::shared(), ExportService::shared()}};
+    LinkmeterViewModel viewModel{
+        LinkmeterServices{renderContext().wifi(), renderContext().location(), renderContext().settings(),
+                          renderContext().ping(), renderContext().dns(), renderContext().speedTest(),
+                          renderContext().captivePortal(), renderContext().bandwidth(), service,
+                          renderContext().notifications(), renderContext().exporter()}};
 };
 
 enum class Info { noPublicIP, loadingPublicIP, publicIP, picker, changing, changed };

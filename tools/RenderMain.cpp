@@ -3,7 +3,7 @@
 // room than its view gives it, so cut-off text fails the tests.
 #include "RenderStates.h"
 
-#include "platform/SharedInstances.h"
+#include "app/AppContext.h"
 #include "views/WidgetSnapshot.h"
 
 #include <QApplication>
@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("linkmeter-render"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    SharedInstances sharedInstances;
+    AppContext context;
+    setRenderContext(context);
 
     const QStringList args = QApplication::arguments().mid(1);
     if (args == QStringList{QStringLiteral("--list")}) {

@@ -1,5 +1,7 @@
 #include "RenderStates.h"
 
+#include "app/AppContext.h"
+
 #include "NetworkPanelStates.h"
 #include "TrayIconStates.h"
 
@@ -11,9 +13,6 @@
 #include "platform/Clock.h"
 #include "platform/LocationAuthorization.h"
 #include "platform/NotificationCenter.h"
-#include "platform/Platform.h"
-#include "platform/linux/FreedesktopNotificationCenter.h"
-#include "platform/linux/NotificationServerHint.h"
 #include "probes/NetworkInfoService.h"
 #include "probes/TransportFailureText.h"
 #include "probes/WiFiScannerService.h"
@@ -21,6 +20,8 @@
 #include "reports/TimelineRules.h"
 #include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
+#include "system/linux/FreedesktopNotificationCenter.h"
+#include "system/linux/NotificationServerHint.h"
 #include "views/AboutView.h"
 #include "views/ActionableTipView.h"
 #include "views/AdditionalInfoRow.h"
@@ -55,10 +56,10 @@
 
 namespace {
 
+AppContext* context = nullptr;
+
 PopoverServices services() {
-    return {AppSettings::shared(),       NetworkMemoryService::shared(), RouterBrandService::shared(),
-            UpdateService::shared(),     ExportService::shared(),        WiFiScannerService::shared(),
-            NetworkInfoService::shared()};
+    return renderContext().popoverServices();
 }
 
 WiFiInfo link(const char* ssid, int rssi, WiFiBand band) {
@@ -106,7 +107,7 @@ StatusView::State connected(const char* ssid, int rssi, int score) {
 std::function<std::unique_ptr<QWidget>()> status(std::function<StatusView::State()> make,
                                                  bool expandTip = false, bool compact = false) {
     return [make = std::move(make), expandTip, compact]() -> std::unique_ptr<QWidget> {
-        AppSettings::shared().setCompactMode(compact);
+        renderContext().settings().setCompactMode(compact);
         auto view = std::make_unique<StatusView>(services());
         view->setState(make());
         if (auto* tipView = view->findChild<ActionableTipView*>(); tipView && expandTip)
@@ -185,7 +186,7 @@ DiagnosticsState monitoring() {
 std::function<std::unique_ptr<QWidget>()> diagnostics(std::function<DiagnosticsState()> make, int height = 0,
                                                       bool unfold = false) {
     return [make = std::move(make), height, unfold]() -> std::unique_ptr<QWidget> {
-        auto page = std::make_unique<DiagnosticsContentView>(ExportService::shared());
+        auto page = std::make_unique<DiagnosticsContentView>(renderContext().exporter());
         page->setState(make());
         if (height > 0)
             page->setFixedHeight(height);
@@ -258,7 +259,7 @@ std::function<std::unique_ptr<QWidget>()> historyWindow(const char* name, bool w
             fillOutageDay(*store, clock->now());
         auto* layout = new QVBoxLayout(page.get());
         layout->setContentsMargins(0, 0, 0, 0);
-        auto* view = new HistoryView(*store, ExportService::shared(), *clock, page.get());
+        auto* view = new HistoryView(*store, renderContext().exporter(), *clock, page.get());
         layout->addWidget(view);
         page->setFixedSize(760, 400);
         page->layout()->activate();
@@ -299,7 +300,8 @@ std::function<std::unique_ptr<QWidget>()> settingsOn(SettingsView::Tab tab,
     return [tab, prepare = std::move(prepare)]() -> std::unique_ptr<QWidget> {
         if (prepare)
             prepare();
-        auto view = std::make_unique<SettingsView>(AppSettings::shared(), NotificationService::shared());
+        auto view =
+            std::make_unique<SettingsView>(renderContext().settings(), renderContext().notifications());
         view->tabs()->setCurrentIndex(tab);
         return view;
     };
@@ -313,9 +315,9 @@ std::function<std::unique_ptr<QWidget>()> fullTab(std::function<void()> prepare 
             prepare();
         std::unique_ptr<QWidget> tab;
         if constexpr (std::is_same_v<Tab, NotificationsSettingsTab>)
-            tab = std::make_unique<Tab>(AppSettings::shared(), NotificationService::shared());
+            tab = std::make_unique<Tab>(renderContext().settings(), renderContext().notifications());
         else
-            tab = std::make_unique<Tab>(AppSettings::shared());
+            tab = std::make_unique<Tab>(renderContext().settings());
         tab->setFixedWidth(434);
         return tab;
     };
@@ -337,8 +339,8 @@ std::function<std::unique_ptr<QWidget>()> onboarding(int page, std::optional<boo
     return [page, authorized, tray, desktop]() -> std::unique_ptr<QWidget> {
         static RefusableLocation refusable;
         static LocationService askingLocation(refusable);
-        auto view = std::make_unique<OnboardingView>(tray ? LocationService::shared() : askingLocation,
-                                                     NotificationService::shared(), tray.value_or(true),
+        auto view = std::make_unique<OnboardingView>(tray ? renderContext().location() : askingLocation,
+                                                     renderContext().notifications(), tray.value_or(true),
                                                      QString::fromLatin1(desktop));
         view->setCurrentPage(page);
         if (auto* permission = qobject_cast<PermissionPage*>(view->page(page)); permission && authorized)
@@ -373,8 +375,8 @@ std::unique_ptr<QWidget> notificationsWithoutServer() {
     auto tab = std::make_unique<QWidget>();
     auto* center = new AbsentNotificationCenter(tab.get());
     auto* notifications =
-        new NotificationService(*center, AppSettings::shared(), platform::clock(), tab.get());
-    auto* content = new NotificationsSettingsTab(AppSettings::shared(), *notifications, tab.get());
+        new NotificationService(*center, renderContext().settings(), renderContext().clock(), tab.get());
+    auto* content = new NotificationsSettingsTab(renderContext().settings(), *notifications, tab.get());
     (new QVBoxLayout(tab.get()))->addWidget(content);
     tab->layout()->setContentsMargins(0, 0, 0, 0);
     tab->setFixedWidth(434);
@@ -389,7 +391,7 @@ std::vector<RenderState> makeStates() {
         {"status-connected-excellent", status([] { return connected("Home Network", -45, 96); })});
     states.push_back({"status-connected-good-insight", status([] {
                           // The network usually scores 60; today is much better.
-                          NetworkMemoryService& memory = NetworkMemoryService::shared();
+                          NetworkMemoryService& memory = renderContext().networkMemory();
                           while (!memory.memories().contains("Office") ||
                                  memory.memories().at("Office").measurementCount < 11)
                               memory.record("Office", 60, 25.0);
@@ -513,11 +515,12 @@ std::vector<RenderState> makeStates() {
         {"diagnostics-screenshot", [] { return std::make_unique<DiagnosticsScreenshotView>(monitoring()); }});
     states.push_back({"settings-general", settingsOn(SettingsView::general)});
     states.push_back({"settings-general-no-portal-check", settingsOn(SettingsView::general, [] {
-                          AppSettings::shared().setCheckForCaptivePortal(false);
+                          renderContext().settings().setCheckForCaptivePortal(false);
                       })});
     states.push_back({"settings-menu-bar", settingsOn(SettingsView::menuBar)});
     states.push_back({"settings-menu-bar-full", fullTab<MenuBarSettingsTab>([] {
-                          AppSettings::shared().setMenuBarDisplayMode(MenuBarDisplayMode::pingAndQuality);
+                          renderContext().settings().setMenuBarDisplayMode(
+                              MenuBarDisplayMode::pingAndQuality);
                       })});
     states.push_back({"settings-thresholds", settingsOn(SettingsView::thresholds)});
     states.push_back({"settings-thresholds-refused", [] {
@@ -534,7 +537,7 @@ std::vector<RenderState> makeStates() {
     states.push_back({"settings-notifications", settingsOn(SettingsView::notifications)});
     states.push_back({"settings-notifications-full", fullTab<NotificationsSettingsTab>()});
     states.push_back({"settings-notifications-off", fullTab<NotificationsSettingsTab>([] {
-                          AppSettings::shared().setNotificationsEnabled(false);
+                          renderContext().settings().setNotificationsEnabled(false);
                       })});
     states.push_back({"settings-notifications-no-service", notificationsWithoutServer});
     states.push_back({"settings-notifications-granted", [] {
@@ -574,6 +577,14 @@ std::vector<RenderState> makeStates() {
 }
 
 } // namespace
+
+void setRenderContext(AppContext& renderingContext) {
+    context = &renderingContext;
+}
+
+AppContext& renderContext() {
+    return *context;
+}
 
 const std::vector<RenderState>& renderStates() {
     static const std::vector<RenderState> states = makeStates();

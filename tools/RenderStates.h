@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+class AppContext;
 class QWidget;
 
 // One named view in one fixed state. `build` is called after the palette is set.
@@ -15,3 +16,7 @@ struct RenderState {
 };
 
 const std::vector<RenderState>& renderStates();
+
+// The program's parts the states are drawn with; set once by the tool's main().
+void setRenderContext(AppContext& context);
+AppContext& renderContext();

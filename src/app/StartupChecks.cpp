@@ -1,6 +1,6 @@
 #include "app/StartupChecks.h"
 
-#include "platform/Log.h"
+#include "core/Log.h"
 
 #include <QFileInfo>
 

@@ -20,6 +20,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace {
 
 constexpr int kPopoverGap = 4;
@@ -56,8 +58,8 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices se
                                NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
                                bool systemTrayAvailable, QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_settings(services.settings), m_updates(services.updates),
-      m_statusItem(std::move(statusItem)), m_windowFlags(windowFlags(false)),
-      m_currentDesktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP")) {
+      m_statusItem(std::move(statusItem)), m_systemTrayAvailable(systemTrayAvailable),
+      m_windowFlags(windowFlags(false)), m_currentDesktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP")) {
     m_window = std::make_unique<QWidget>(nullptr, m_windowFlags);
     m_window->setWindowTitle(QStringLiteral("Linkmeter"));
     m_window->installEventFilter(this);
@@ -94,18 +96,9 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices se
             m_menu->popup(at.isNull() ? QCursor::pos() : at);
         };
         m_statusItem->menuActionTriggered = [this](const QString& name) { triggerNamed(name); };
-        m_statusItem->shownChanged = [this, systemTrayAvailable](bool shown) {
-            // A panel that goes away (a restart) usually comes back, and the item with it.
-            if (shown)
-                setPresence(Presence::panel);
-            else if (m_presence != Presence::panel)
-                setPresence(systemTrayAvailable ? Presence::systemTray : Presence::window);
-        };
+        m_statusItem->shownChanged = [this](bool) { setPresence(choosePresence()); };
     }
-    const bool shownByPanel = m_statusItem && m_statusItem->isShown();
-    setPresence(shownByPanel          ? Presence::panel
-                : systemTrayAvailable ? Presence::systemTray
-                                      : Presence::window);
+    setPresence(choosePresence());
 
     using VM = LinkmeterViewModel;
     connect(&m_viewModel, &VM::captivePortalStatusChanged, this, &TrayController::updateLabel);
@@ -133,6 +126,20 @@ bool TrayController::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_window.get() && event->type() == QEvent::Close && m_presence == Presence::window)
         emit windowClosed();
     return QObject::eventFilter(watched, event);
+}
+
+TrayController::Presence TrayController::choosePresence() const {
+    // Best first; the first that can serve here wins. A panel that goes away (a restart) usually
+    // comes back, and the item with it, so the panel keeps the program meanwhile.
+    const std::array<std::pair<Presence, bool>, 3> ways{{
+        {Presence::panel, m_statusItem && (m_statusItem->isShown() || m_presence == Presence::panel)},
+        {Presence::systemTray, m_systemTrayAvailable},
+        {Presence::window, true},
+    }};
+    for (const auto& [presence, serves] : ways)
+        if (serves)
+            return presence;
+    return Presence::window;
 }
 
 void TrayController::setPresence(Presence presence) {

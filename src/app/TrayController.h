@@ -66,6 +66,7 @@ protected:
 
 private:
     void togglePopoverAt(QPoint at);
+    Presence choosePresence() const;
     void setPresence(Presence presence);
     void updateLabel();
     void updateMenu();
@@ -80,6 +81,7 @@ private:
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<StatusItem> m_statusItem;
     std::unique_ptr<QSystemTrayIcon> m_systemTray;
+    bool m_systemTrayAvailable;
     Presence m_presence = Presence::window;
     // As set by us; Qt adds flags of its own to what the window reports.
     Qt::WindowFlags m_windowFlags;

@@ -1,26 +1,12 @@
+#include "app/AppContext.h"
 #include "app/CommandLine.h"
 #include "app/LinkmeterApp.h"
 #include "app/ReportCommand.h"
 #include "app/StartupChecks.h"
 #include "app/UnixSignalWatcher.h"
-#include "core/AppSettings.h"
-#include "core/LocationService.h"
-#include "core/PingService.h"
-#include "core/WiFiService.h"
-#include "diagnosis/NetworkMemoryService.h"
-#include "diagnosis/NotificationService.h"
-#include "diagnosis/RouterBrandService.h"
-#include "platform/Platform.h"
 #include "platform/ProgramInstance.h"
-#include "platform/SharedInstances.h"
 #include "platform/StatusItem.h"
-#include "probes/BandwidthService.h"
-#include "probes/DNSService.h"
-#include "probes/NetworkInfoService.h"
-#include "probes/WiFiScannerService.h"
-#include "reports/ExportService.h"
 #include "reports/TimelineStore.h"
-#include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "viewmodel/TimelineRecorder.h"
 
@@ -69,10 +55,9 @@ int runReport(int argc, char** argv, const QString& program, ReportCommand::Opti
         return ReportCommand::notWritten;
     }
 
-    SharedInstances sharedInstances;
-    ReportCommand command({WiFiService::shared(), PingService::shared(), DNSService::shared(),
-                           BandwidthService::shared(), platform::clock()},
-                          options);
+    AppContext context({.sessionBus = false});
+    ReportCommand command(
+        {context.wifi(), context.ping(), context.dns(), context.bandwidth(), context.clock()}, options);
     QObject::connect(&command, &ReportCommand::finished, &app, [&command, reportOutput, program](int status) {
         std::fflush(stdout);
         int error = startup::writeAll(reportOutput, command.output());
@@ -130,10 +115,10 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     // Services and platform pieces live in here, so they go before the application object does.
-    SharedInstances sharedInstances;
+    AppContext context({.sessionBus = sessionBus});
 
     // One running copy per session: a second launch opens the first one's popover and ends.
-    const std::unique_ptr<ProgramInstance> instance = platform::programInstance();
+    const std::unique_ptr<ProgramInstance> instance = context.programInstance();
     switch (instance->claim()) {
     case ProgramInstance::Claim::forwarded:
         return 0;
@@ -147,16 +132,12 @@ int main(int argc, char** argv) {
     UnixSignalWatcher signalWatcher({SIGTERM, SIGINT});
     QObject::connect(&signalWatcher, &UnixSignalWatcher::received, &app, [] { QApplication::quit(); });
 
-    LinkmeterViewModel viewModel(LinkmeterServices::shared());
+    LinkmeterViewModel viewModel(context.viewModelServices());
     // Made before the shell, which starts monitoring, so the start is on the timeline too.
-    TimelineRecorder recorder(viewModel, TimelineStore::shared(), platform::clock());
-    LinkmeterApp shell(viewModel,
-                       {AppSettings::shared(), NetworkMemoryService::shared(), RouterBrandService::shared(),
-                        UpdateService::shared(), ExportService::shared(), WiFiScannerService::shared(),
-                        NetworkInfoService::shared()},
-                       NotificationService::shared(), LocationService::shared(),
-                       sessionBus ? platform::statusItem() : nullptr,
-                       sessionBus && QSystemTrayIcon::isSystemTrayAvailable(), TimelineStore::shared());
+    TimelineRecorder recorder(viewModel, context.timeline(), context.clock());
+    LinkmeterApp shell(viewModel, context.popoverServices(), context.notifications(), context.location(),
+                       context.statusItem(), sessionBus && QSystemTrayIcon::isSystemTrayAvailable(),
+                       context.timeline());
     QObject::connect(&shell, &LinkmeterApp::quitRequested, &app, [] { QApplication::quit(); });
     instance->activated = [&shell](const QString& action) { shell.activate(action); };
 

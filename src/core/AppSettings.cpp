@@ -1,7 +1,7 @@
 #include "core/AppSettings.h"
 
 #include "core/Defaults.h"
-#include "platform/Log.h"
+#include "core/Log.h"
 #include "platform/LoginItemService.h"
 #include "platform/PreferencesStore.h"
 

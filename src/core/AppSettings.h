@@ -48,8 +48,6 @@ class AppSettings final : public QObject {
 public:
     AppSettings(PreferencesStore& store, LoginItemService& loginItems, QObject* parent = nullptr);
 
-    static AppSettings& shared();
-
     // The ranges a threshold may take; a stored value outside them (a damaged file) reads as the
     // default.
     static constexpr int latencyThresholdRange[2] = {1, 10'000};

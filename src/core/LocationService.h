@@ -14,8 +14,6 @@ class LocationService final : public QObject {
 public:
     explicit LocationService(LocationAuthorization& authorization, QObject* parent = nullptr);
 
-    static LocationService& shared();
-
     int authorizationStatus() const { return m_authorizationStatus; }
     bool isAuthorized() const { return m_isAuthorized; }
     // False where the platform has no such permission, so nothing needs asking.

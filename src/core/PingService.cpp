@@ -1,11 +1,11 @@
 #include "core/PingService.h"
 
 #include "core/BoundedHistory.h"
+#include "core/ContinueOn.h"
 #include "core/TimerInterval.h"
 #include "platform/Clock.h"
 #include "platform/GatewaySource.h"
 #include "platform/Pinger.h"
-#include "platform/qt/ContinueOn.h"
 
 #include <QList>
 #include <QtConcurrent>

@@ -35,8 +35,6 @@ public:
                 QObject* parent = nullptr);
     ~PingService() override;
 
-    static PingService& shared();
-
     const std::vector<PingResult>& routerPingHistory() const { return m_routerPingHistory; }
     const std::vector<PingResult>& internetPingHistory() const { return m_internetPingHistory; }
     const PingStatistics& routerStats() const { return m_routerStats; }

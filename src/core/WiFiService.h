@@ -16,8 +16,6 @@ public:
     // Performs one refresh, so the first snapshot is there before anyone reads it.
     explicit WiFiService(WiFiInterfaceReader& reader, QObject* parent = nullptr);
 
-    static WiFiService& shared();
-
     const std::optional<WiFiInfo>& currentInfo() const { return m_currentInfo; }
     bool isConnected() const { return m_isConnected; }
     bool needsLocationPermission() const { return m_needsLocationPermission; }

@@ -22,8 +22,6 @@ public:
     // Loads the stored memory; missing or unreadable data leaves it empty and is not rewritten.
     NetworkMemoryService(PreferencesStore& userDefaults, const Clock& clock);
 
-    static NetworkMemoryService& shared();
-
     // Adds one measurement of the network and saves the whole memory.
     void record(const std::string& ssid, int score, double latency);
     std::optional<NetworkInsight> insight(const std::string& ssid, int currentScore) const;

@@ -1,10 +1,10 @@
 #include "diagnosis/NotificationService.h"
 
 #include "core/AppSettings.h"
+#include "core/ContinueOn.h"
+#include "core/Log.h"
 #include "platform/Clock.h"
-#include "platform/Log.h"
 #include "platform/NotificationCenter.h"
-#include "platform/qt/ContinueOn.h"
 
 namespace {
 const QString kNotAllowed = QStringLiteral("Notifications were not allowed.");

@@ -27,8 +27,6 @@ public:
     NotificationService(NotificationCenter& center, AppSettings& settings, Clock& clock,
                         QObject* parent = nullptr);
 
-    static NotificationService& shared();
-
     bool isAuthorized() const { return m_isAuthorized; }
     // What came of the last request when it was not granted, in plain words; none before the first
     // request and once notifications are allowed.

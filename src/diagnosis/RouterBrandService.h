@@ -14,8 +14,6 @@ class RouterBrandService final {
 public:
     RouterBrandService();
 
-    static RouterBrandService& shared();
-
     // Vendor prefix ("00:14:6C": three upper-case bytes joined by colons) to brand.
     const std::unordered_map<std::string, RouterBrand>& ouiDatabase() const { return m_ouiDatabase; }
 

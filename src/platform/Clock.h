@@ -13,8 +13,3 @@ public:
         return std::chrono::steady_clock::now();
     }
 };
-
-class SystemClock final : public Clock {
-public:
-    TimePoint now() const override { return std::chrono::system_clock::now(); }
-};

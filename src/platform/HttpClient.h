@@ -50,7 +50,7 @@ struct HttpStreamHandlers {
 };
 
 // HTTP(S) for the whole program. Every future completes on the main thread; callers come back to
-// themselves with `continueOn(this, ...)` (platform/qt/ContinueOn.h).
+// themselves with `continueOn(this, ...)` (core/ContinueOn.h).
 class HttpClient {
 public:
     virtual ~HttpClient() = default;

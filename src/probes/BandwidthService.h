@@ -24,8 +24,6 @@ public:
     BandwidthService(const InterfaceCounterSource& counters, const Clock& clock, QObject* parent = nullptr);
     ~BandwidthService() override;
 
-    static BandwidthService& shared();
-
     const BandwidthSpeed& currentSpeed() const { return m_currentSpeed; }
     const std::vector<double>& downloadHistory() const { return m_downloadHistory; }
     const std::vector<double>& uploadHistory() const { return m_uploadHistory; }

@@ -1,11 +1,11 @@
 #include "probes/CaptivePortalService.h"
 
+#include "core/ContinueOn.h"
 #include "core/Defaults.h"
+#include "core/Log.h"
 #include "core/TimerInterval.h"
 #include "platform/HttpClient.h"
-#include "platform/Log.h"
 #include "platform/UrlOpener.h"
-#include "platform/qt/ContinueOn.h"
 #include "probes/TransportFailureText.h"
 
 #include <QStringDecoder>

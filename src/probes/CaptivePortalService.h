@@ -26,8 +26,6 @@ public:
     // For tests: probe another page.
     CaptivePortalService(HttpClient& http, UrlOpener& opener, QUrl testURL, QObject* parent = nullptr);
 
-    static CaptivePortalService& shared();
-
     const QUrl& testURL() const { return m_testURL; }
     const CaptivePortalStatus& status() const { return m_status; }
     const std::optional<QUrl>& loginURL() const { return m_loginURL; }

@@ -1,9 +1,9 @@
 #include "probes/DNSService.h"
 
 #include "core/BoundedHistory.h"
+#include "core/ContinueOn.h"
 #include "platform/Clock.h"
 #include "platform/ResolverSource.h"
-#include "platform/qt/ContinueOn.h"
 
 #include <QtConcurrent>
 

@@ -29,8 +29,6 @@ public:
                QObject* parent = nullptr);
     ~DNSService() override;
 
-    static DNSService& shared();
-
     const std::optional<DNSResult>& lastResult() const { return m_lastResult; }
     const std::vector<DNSResult>& dnsHistory() const { return m_dnsHistory; }
 

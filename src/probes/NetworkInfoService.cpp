@@ -1,5 +1,6 @@
 #include "probes/NetworkInfoService.h"
 
+#include "core/ContinueOn.h"
 #include "core/TimerInterval.h"
 #include "platform/ConnectionNameSource.h"
 #include "platform/DNSSwitcher.h"
@@ -7,7 +8,6 @@
 #include "platform/HttpClient.h"
 #include "platform/InterfaceSource.h"
 #include "platform/ResolverSource.h"
-#include "platform/qt/ContinueOn.h"
 
 #include <QStringDecoder>
 #include <QtConcurrent>

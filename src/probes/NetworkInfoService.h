@@ -52,8 +52,6 @@ public:
                        QObject* parent = nullptr);
     ~NetworkInfoService() override;
 
-    static NetworkInfoService& shared();
-
     const std::vector<NetworkInterface>& interfaces() const { return m_interfaces; }
     const std::vector<DNSServer>& dnsServers() const { return m_dnsServers; }
     const std::optional<std::string>& publicIP() const { return m_publicIP; }

@@ -1,9 +1,9 @@
 #include "probes/SpeedTestService.h"
 
+#include "core/ContinueOn.h"
+#include "core/Log.h"
 #include "platform/Clock.h"
 #include "platform/HttpClient.h"
-#include "platform/Log.h"
-#include "platform/qt/ContinueOn.h"
 
 #include <QRandomGenerator>
 #include <QtConcurrent>

@@ -39,8 +39,6 @@ public:
                      QObject* parent = nullptr);
     ~SpeedTestService() override;
 
-    static SpeedTestService& shared();
-
     const SpeedTestState& state() const { return m_state; }
     const std::optional<SpeedTestResult>& lastResult() const { return m_lastResult; }
 

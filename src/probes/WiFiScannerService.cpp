@@ -1,8 +1,8 @@
 #include "probes/WiFiScannerService.h"
 
+#include "core/ContinueOn.h"
 #include "platform/Clock.h"
 #include "platform/WiFiScanner.h"
-#include "platform/qt/ContinueOn.h"
 #include "probes/NearbyNetworks.h"
 #include "probes/ScanError.h"
 

@@ -26,8 +26,6 @@ public:
     WiFiScannerService(WiFiScanner& scanner, const Clock& clock, QObject* parent = nullptr);
     ~WiFiScannerService() override;
 
-    static WiFiScannerService& shared();
-
     const std::vector<ScannedNetwork>& networks() const { return m_networks; }
     bool isScanning() const { return m_isScanning; }
     const std::optional<TimePoint>& lastScanTime() const { return m_lastScanTime; }

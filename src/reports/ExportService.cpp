@@ -1,8 +1,8 @@
 #include "reports/ExportService.h"
 
+#include "core/Log.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
-#include "platform/Log.h"
 #include "platform/SaveDialog.h"
 
 #include <QSaveFile>

@@ -29,8 +29,6 @@ public:
 
     ExportService(SaveDialog& dialog, Clipboard& clipboard, const Clock& clock, QObject* parent = nullptr);
 
-    static ExportService& shared();
-
     // The file the last successful save wrote.
     const std::optional<QString>& lastExportURL() const { return m_lastExportURL; }
 

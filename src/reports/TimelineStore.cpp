@@ -1,7 +1,7 @@
 #include "reports/TimelineStore.h"
 
+#include "core/Log.h"
 #include "platform/Clock.h"
-#include "platform/Log.h"
 #include "reports/TimelineRules.h"
 
 #include <QDir>

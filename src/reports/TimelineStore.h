@@ -36,7 +36,6 @@ public:
     TimelineStore(QString path, const Clock& clock, QObject* parent = nullptr);
     ~TimelineStore() override;
 
-    static TimelineStore& shared();
     // history.sqlite in the user's data folder (~/.local/share/linkmeter/).
     static QString defaultPath();
 

@@ -53,8 +53,6 @@ public:
                   Setup setup, QObject* parent = nullptr);
     ~UpdateService() override;
 
-    static UpdateService& shared();
-
     bool updateAvailable() const { return m_updateAvailable; }
     const QString& latestVersion() const { return m_latestVersion; }
     const QString& releaseNotes() const { return m_releaseNotes; }

@@ -4,6 +4,7 @@
 #include "core/Debouncer.h"
 #include "core/LocationService.h"
 #include "core/PingService.h"
+#include "core/SystemClock.h"
 #include "core/WiFiService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/TipGenerator.h"

@@ -39,7 +39,7 @@ class PingService;
 class SpeedTestService;
 class WiFiService;
 
-// The services the view model mirrors. Tests build them with fake platforms; the app uses shared().
+// The services the view model mirrors. Tests build them with fake platforms; the app from its context.
 struct LinkmeterServices {
     WiFiService& wifi;
     LocationService& location;
@@ -52,8 +52,6 @@ struct LinkmeterServices {
     NetworkInfoService& networkInfo;
     NotificationService& notifications;
     ExportService& exporter;
-
-    static LinkmeterServices shared();
 };
 
 // The one object the interface observes: mirrors what the services publish (always delivered on a

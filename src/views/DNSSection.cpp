@@ -1,6 +1,6 @@
 #include "views/DNSSection.h"
 
-#include "platform/qt/ContinueOn.h"
+#include "core/ContinueOn.h"
 #include "probes/NetworkInfoService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/ActivityIndicator.h"

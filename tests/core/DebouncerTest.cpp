@@ -1,5 +1,6 @@
 #include "core/Debouncer.h"
 
+#include "core/SystemClock.h"
 #include "support/ManualClock.h"
 #include "support/TestUtil.h"
 

@@ -1,11 +1,11 @@
 #include "diagnosis/NotificationService.h"
 #include "core/AppSettings.h"
-#include "platform/linux/FreedesktopNotificationCenter.h"
 #include "support/ManualClock.h"
 #include "support/MemoryPreferencesStore.h"
 #include "support/PlatformFakes.h"
 #include "support/PrivateBus.h"
 #include "support/TestUtil.h"
+#include "system/linux/FreedesktopNotificationCenter.h"
 
 #include <gtest/gtest.h>
 

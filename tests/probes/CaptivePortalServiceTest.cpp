@@ -1,8 +1,8 @@
 #include "probes/CaptivePortalService.h"
-#include "platform/qt/NetworkHttpClient.h"
 #include "support/LocalHttpServer.h"
 #include "support/PlatformFakes.h"
 #include "support/TestUtil.h"
+#include "system/qt/NetworkHttpClient.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "probes/SpeedTestService.h"
 
-#include "platform/qt/NetworkHttpClient.h"
 #include "support/LocalHttpServer.h"
 #include "support/ManualClock.h"
 #include "support/TestUtil.h"
+#include "system/qt/NetworkHttpClient.h"
 
 #include <gtest/gtest.h>
 

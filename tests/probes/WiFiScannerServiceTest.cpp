@@ -1,10 +1,10 @@
 #include "probes/WiFiScannerService.h"
 #include "platform/WiFiScanner.h"
-#include "platform/linux/LinuxWiFiScanner.h"
-#include "platform/linux/NetworkManagerScanTrigger.h"
-#include "platform/linux/Nl80211ScanSource.h"
 #include "support/ManualClock.h"
 #include "support/TestUtil.h"
+#include "system/linux/LinuxWiFiScanner.h"
+#include "system/linux/NetworkManagerScanTrigger.h"
+#include "system/linux/Nl80211ScanSource.h"
 
 #include <gtest/gtest.h>
 

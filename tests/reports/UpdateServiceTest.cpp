@@ -1,8 +1,4 @@
 #include "reports/UpdateService.h"
-#include "platform/linux/DpkgPackageInspector.h"
-#include "platform/linux/FileManagerRevealer.h"
-#include "platform/qt/NetworkHttpClient.h"
-#include "platform/qt/ProcessCommandRunner.h"
 #include "support/FakeHttpClient.h"
 #include "support/LocalHttpServer.h"
 #include "support/ManualClock.h"
@@ -12,6 +8,10 @@
 #include "support/TestReleaseKey.h"
 #include "support/TestUtil.h"
 #include "support/UpdateFakes.h"
+#include "system/linux/DpkgPackageInspector.h"
+#include "system/linux/FileManagerRevealer.h"
+#include "system/qt/NetworkHttpClient.h"
+#include "system/qt/ProcessCommandRunner.h"
 
 #include <QCryptographicHash>
 #include <QDBusConnection>

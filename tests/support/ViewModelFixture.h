@@ -6,7 +6,6 @@
 #include "core/WiFiService.h"
 #include "diagnosis/NotificationService.h"
 #include "platform/NotificationCenter.h"
-#include "platform/qt/NetworkHttpClient.h"
 #include "probes/BandwidthService.h"
 #include "probes/CaptivePortalService.h"
 #include "probes/DNSService.h"
@@ -17,6 +16,7 @@
 #include "support/ManualClock.h"
 #include "support/MemoryPreferencesStore.h"
 #include "support/PlatformFakes.h"
+#include "system/qt/NetworkHttpClient.h"
 #include "viewmodel/LinkmeterViewModel.h"
 
 #include <atomic>

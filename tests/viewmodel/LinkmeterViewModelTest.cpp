@@ -6,7 +6,6 @@
 #include "core/WiFiService.h"
 #include "diagnosis/NotificationService.h"
 #include "platform/NotificationCenter.h"
-#include "platform/qt/NetworkHttpClient.h"
 #include "probes/BandwidthService.h"
 #include "probes/CaptivePortalService.h"
 #include "probes/DNSService.h"
@@ -19,6 +18,7 @@
 #include "support/PlatformFakes.h"
 #include "support/TestUtil.h"
 #include "support/ViewModelFixture.h"
+#include "system/qt/NetworkHttpClient.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "platform/qt/GuiClipboard.h"
 #include "reports/ExportService.h"
 #include "support/ManualClock.h"
 #include "support/PlatformFakes.h"
+#include "system/qt/GuiClipboard.h"
 #include "views/WidgetSnapshot.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,0 @@
-#include "platform/qt/DesktopUrlOpener.h"
-
-#include <QDesktopServices>
-
-bool DesktopUrlOpener::open(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
-}

@@ -1,0 +1,7 @@
+#include "system/qt/DesktopUrlOpener.h"
+
+#include <QDesktopServices>
+
+bool DesktopUrlOpener::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
