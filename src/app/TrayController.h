@@ -1,14 +1,13 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include "views/AppActions.h"
+#include "views/MenuBarLabel.h"
+#include "views/StatusView.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
-#include "views/AppActions.h"
-#include "views/MenuBarLabel.h"
-#include "views/StatusView.h"
 
 #include <memory>
 #include <optional>

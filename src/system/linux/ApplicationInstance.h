@@ -1,14 +1,13 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include "platform/ProgramInstance.h"
+
 #include <QDBusConnection>
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
 #include <QVariantList>
 #include <QVariantMap>
-
-#include "platform/ProgramInstance.h"
 
 #include <memory>
 #include <optional>

@@ -1,12 +1,11 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include "platform/StatusItem.h"
+#include "system/linux/DBusMenuTypes.h"
+
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QObject>
-
-#include "platform/StatusItem.h"
-#include "system/linux/DBusMenuTypes.h"
 
 #include <functional>
 #include <vector>

@@ -1,15 +1,14 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include "platform/StatusItem.h"
+#include "system/linux/DBusMenuExporter.h"
+#include "system/linux/StatusNotifierTypes.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusServiceWatcher>
 #include <QObject>
-
-#include "platform/StatusItem.h"
-#include "system/linux/DBusMenuExporter.h"
-#include "system/linux/StatusNotifierTypes.h"
 
 #include <memory>
 
