@@ -79,7 +79,7 @@ NetworkInfoService& NetworkInfoService::shared() {
 }
 
 SpeedTestService& SpeedTestService::shared() {
-    return sharedOf<SpeedTestService>(platform::http(), platform::clock());
+    return sharedOf<SpeedTestService>(platform::http(), platform::pinger(), platform::clock());
 }
 
 WiFiScannerService& WiFiScannerService::shared() {
