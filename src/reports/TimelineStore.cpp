@@ -93,6 +93,10 @@ const std::vector<QStringList>& migrationSteps() {
                 "COUNT(internet_ms), TOTAL(loss), COUNT(loss), TOTAL(dns_ms), COUNT(dns_ms), "
                 "SUM(download), SUM(upload) FROM samples GROUP BY time / 600"),
         },
+        {
+            // The figures of events that carry some, such as a speed test's.
+            QStringLiteral("ALTER TABLE events ADD COLUMN note TEXT"),
+        },
     };
     return steps;
 }
@@ -292,7 +296,7 @@ bool TimelineStore::append(const TimelineEvent& event) {
     if (!m_open)
         return false;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(QStringLiteral("INSERT INTO events VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    query.prepare(QStringLiteral("INSERT INTO events VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(seconds(event.time));
     query.addBindValue(QString::fromUtf8(timeline::storedName(event.kind)));
     query.addBindValue(QString::fromStdString(event.ssid));
@@ -300,6 +304,7 @@ bool TimelineStore::append(const TimelineEvent& event) {
     query.addBindValue(nullable(event.toBSSID));
     query.addBindValue(nullable(event.rssiBefore));
     query.addBindValue(nullable(event.rssiAfter));
+    query.addBindValue(QString::fromStdString(event.note));
     if (!query.exec()) {
         reportWriteFailure(query.lastError().text());
         return false;
@@ -365,8 +370,9 @@ std::vector<TimelineEvent> TimelineStore::events(TimePoint from, TimePoint to) c
         return out;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT time, kind, ssid, from_bssid, to_bssid, rssi_before, rssi_after "
-                                 "FROM events WHERE time >= ? AND time < ? ORDER BY time, rowid"));
+    query.prepare(
+        QStringLiteral("SELECT time, kind, ssid, from_bssid, to_bssid, rssi_before, rssi_after, note "
+                       "FROM events WHERE time >= ? AND time < ? ORDER BY time, rowid"));
     query.addBindValue(seconds(from));
     query.addBindValue(seconds(to));
     if (!query.exec()) {
@@ -381,7 +387,7 @@ std::vector<TimelineEvent> TimelineStore::events(TimePoint from, TimePoint to) c
         out.push_back(TimelineEvent{timeOf(query.value(0).toLongLong()), *kind,
                                     query.value(2).toString().toStdString(), optionalText(query.value(3)),
                                     optionalText(query.value(4)), optionalInt(query.value(5)),
-                                    optionalInt(query.value(6))});
+                                    optionalInt(query.value(6)), query.value(7).toString().toStdString()});
     }
     return out;
 }

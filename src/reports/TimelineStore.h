@@ -19,7 +19,7 @@ class TimelineStore final : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int schemaVersion = 2;
+    static constexpr int schemaVersion = 3;
 
     TimelineStore(QString path, const Clock& clock, QObject* parent = nullptr);
     ~TimelineStore() override;

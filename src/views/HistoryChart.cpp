@@ -48,6 +48,8 @@ std::string_view eventColour(TimelineEventKind kind) {
         return "orange";
     case TimelineEventKind::roaming:
         return "blue";
+    case TimelineEventKind::speedTest:
+        return "purple";
     case TimelineEventKind::dnsServersChanged:
     case TimelineEventKind::monitoringStarted:
     case TimelineEventKind::monitoringStopped:

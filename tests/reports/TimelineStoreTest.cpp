@@ -227,7 +227,7 @@ TEST_F(TimelineStoreTest, FirstLayoutGainsTheTenMinuteSumsFromItsRows) {
             store.append(sampleAt(base + i * 1min, 50 + i));
     }
     // As the first release left it: rows, no sums.
-    onFile(path(), {"DROP TABLE rollup", "PRAGMA user_version = 1"});
+    onFile(path(), {"DROP TABLE rollup", "ALTER TABLE events DROP COLUMN note", "PRAGMA user_version = 1"});
     TimelineStore store(path(), clock);
     ASSERT_TRUE(store.isOpen());
     const auto halfHours = store.samples(base, base + 1h, 1800s);
