@@ -135,6 +135,7 @@ SpeedTestResult speedResult() {
     result.uploadSpeed = 48.3;
     result.serverName = "Cloudflare";
     result.timestamp = std::chrono::system_clock::now() - std::chrono::minutes(5);
+    result.loadedLatency = {{15.2, 10, 0}, {53.6, 42, 1}, {40.1, 35, 0}};
     return result;
 }
 
@@ -275,9 +276,16 @@ std::unique_ptr<QWidget> speedTestStates() {
     column->setFixedWidth(320);
     auto* layout = new QVBoxLayout(column.get());
     const SpeedTestResult result = speedResult();
+    // A link whose queue fills under load, and one whose pings went unanswered.
+    SpeedTestResult bloated = result;
+    bloated.loadedLatency.upload.median = 642.0;
+    SpeedTestResult unanswered = result;
+    unanswered.loadedLatency.idle = {std::nullopt, 10, 10};
     for (const SpeedTestState& state :
          {SpeedTestState::idle(), SpeedTestState::testing(SpeedTestPhase::download, 0.35),
-          SpeedTestState::completed(result), SpeedTestState::failed("The server did not answer in time.")}) {
+          SpeedTestState::completed(result), SpeedTestState::completed(bloated),
+          SpeedTestState::completed(unanswered),
+          SpeedTestState::failed("The server did not answer in time.")}) {
         auto* card = new SpeedTestView(column.get());
         card->setData(state,
                       state.kind() == SpeedTestState::Kind::idle ? std::nullopt : std::optional(result));
