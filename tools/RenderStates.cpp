@@ -466,6 +466,19 @@ std::vector<RenderState> makeStates() {
     states.push_back({"settings-general-no-portal-check", settingsOn(SettingsView::general, [] {
                           AppSettings::shared().setCheckForCaptivePortal(false);
                       })});
+    states.push_back({"settings-general-metrics",
+                      fullTab<GeneralSettingsTab>([] { AppSettings::shared().setServeMetrics(true); })});
+    states.push_back({"settings-general-metrics-refused", [] {
+                          auto tab = fullTab<GeneralSettingsTab>([] {
+                              AppSettings::shared().setServeMetrics(true);
+                              AppSettings::shared().setMetricsAddress(QStringLiteral("0.0.0.0:9469"));
+                          })();
+                          QLineEdit* field =
+                              static_cast<GeneralSettingsTab*>(tab.get())->metricsAddressField();
+                          field->setText(QStringLiteral("example.com:9469"));
+                          emit field->editingFinished();
+                          return tab;
+                      }});
     states.push_back({"settings-menu-bar", settingsOn(SettingsView::menuBar)});
     states.push_back({"settings-menu-bar-full", fullTab<MenuBarSettingsTab>([] {
                           AppSettings::shared().setMenuBarDisplayMode(MenuBarDisplayMode::pingAndQuality);

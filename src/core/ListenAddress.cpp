@@ -47,6 +47,16 @@ bool ListenAddress::isLoopback() const {
     return inet_pton(AF_INET, host.c_str(), bytes.data()) == 1 && bytes[0] == 127;
 }
 
+std::string metricsURL(const ListenAddress& address) {
+    return "http://" + address.text() + "/metrics";
+}
+
+std::string metricsAddressNote(const ListenAddress& address) {
+    if (address.isLoopback())
+        return "Prometheus on this computer can scrape the figures at:";
+    return "Other computers on the network can read the figures, too, at:";
+}
+
 std::variant<ListenAddress, std::string> parseListenAddress(std::string_view input,
                                                             ListenAddressRules rules) {
     const std::string text = trimmed(input);

@@ -19,6 +19,11 @@ struct ListenAddress {
     bool operator==(const ListenAddress&) const = default;
 };
 
+// Where a scraper finds the metrics served on `address`: "http://127.0.0.1:9469/metrics".
+std::string metricsURL(const ListenAddress& address);
+// The line under the settings' address, above its URL: who can read the metrics.
+std::string metricsAddressNote(const ListenAddress& address);
+
 struct ListenAddressRules {
     // A bare port means this machine only (127.0.0.1).
     bool hostOptional = false;

@@ -55,3 +55,11 @@ TEST(ListenAddress, LoopbackIsThisMachineOnly) {
     EXPECT_FALSE((ListenAddress{"::", 1}).isLoopback());
     EXPECT_FALSE((ListenAddress{"128.0.0.1", 1}).isLoopback());
 }
+
+TEST(ListenAddress, NoteSaysWhoCanReadAndTheUrlWhere) {
+    EXPECT_EQ(metricsAddressNote({"127.0.0.1", 9469}),
+              "Prometheus on this computer can scrape the figures at:");
+    EXPECT_EQ(metricsAddressNote({"::", 9100}),
+              "Other computers on the network can read the figures, too, at:");
+    EXPECT_EQ(metricsURL({"::", 9100}), "http://[::]:9100/metrics");
+}
