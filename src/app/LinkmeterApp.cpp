@@ -7,6 +7,7 @@
 #include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/MetricsPublisher.h"
 #include "views/HistoryView.h"
 
 #include "views/AboutView.h"
@@ -56,6 +57,10 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
     connect(m_tray.get(), &TrayController::actionTriggered, this, &LinkmeterApp::perform);
     // Without a tray the window is the program: closing it ends the program, as with any other.
     connect(m_tray.get(), &TrayController::windowClosed, this, &LinkmeterApp::quitRequested);
+
+    // Serves Prometheus while "Serve Metrics" is on, from the figures the tray already has.
+    m_metrics = std::make_unique<MetricsPublisher>(viewModel);
+    m_metrics->follow(settings);
 
     // The tray label is the program's glance value: it has to be live from login on, not from the
     // first click.
