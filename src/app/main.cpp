@@ -1,4 +1,5 @@
 #include "app/LinkmeterApp.h"
+#include "app/MetricsCommand.h"
 #include "app/ReportCommand.h"
 #include "app/UnixSignalWatcher.h"
 #include "core/AppSettings.h"
@@ -50,6 +51,11 @@ void describeOptions(QCommandLineParser& parser) {
                                         QStringLiteral("N")));
     parser.addOption(
         QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print the --report data as JSON.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("serve-metrics"),
+        QStringLiteral("Monitor without a window, tray or display and serve the figures to Prometheus at "
+                       "http://HOST:PORT/metrics (HOST 127.0.0.1 unless given) until stopped."),
+        QStringLiteral("[HOST:]PORT")));
 }
 
 bool wantsReport(int argc, char** argv) {
@@ -121,6 +127,8 @@ int main(int argc, char** argv) {
         return *status;
     if (wantsReport(argc, argv))
         return runReport(argc, argv);
+    if (wantsMetricsServer(argc, argv))
+        return runMetricsServer(argc, argv);
 
     QApplication app(argc, argv);
     {
