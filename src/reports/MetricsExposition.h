@@ -34,6 +34,3 @@ std::string metricsExposition(const MetricsInput& input);
 // A label value as the format wants it: valid UTF-8 (anything else becomes U+FFFD), with backslash,
 // double quote and line feed escaped.
 std::string labelValue(std::string_view raw);
-
-// The media type of the exposition.
-inline constexpr char metricsContentType[] = "text/plain; version=0.0.4; charset=utf-8";
