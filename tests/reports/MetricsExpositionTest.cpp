@@ -134,7 +134,8 @@ TEST(MetricsExposition, LabelValuesAreEscapedAndAlwaysValidUtf8) {
 
 TEST(MetricsExposition, PromtoolAcceptsAHostileNetworkName) {
     MetricsInput input = monitoring();
-    input.wifi->ssid = std::string("\"quoted\" \\back\nline\r\t\xFF\xC0\0end", 29);
+    static constexpr char hostile[] = "\"quoted\" \\back\nline\r\t\xFF\xC0\0end";
+    input.wifi->ssid = std::string(hostile, sizeof hostile - 1); // the NUL inside included
     input.wifi->bssid.reset();
     input.wifi->securityType = "\xE2\x80\xAE reversed";
     SpeedTestResult test;
