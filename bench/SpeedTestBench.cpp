@@ -1,11 +1,18 @@
 // Runs the speed test's download against the given URL a number of times and prints, per run, the
-// rate in Mbit/s and the process CPU seconds the run took: "<mbit/s> <cpu seconds>". One unprinted
-// run comes first: the network stack's one-time start-up in a fresh process (threads, proxy
-// settings) is not throughput, and a running program has long paid it.
+// rate in Mbit/s, the process CPU seconds the run took, and the median ping to the server's host
+// before and during the download in milliseconds ("-" when none came back):
+// "<mbit/s> <cpu seconds> <idle ms> <loaded ms>". The pings go out as the program sends them (its
+// ICMP socket where the kernel allows one, else the ping tool). One unprinted run comes first: the
+// network stack's one-time start-up in a fresh process (threads, proxy settings) is not throughput,
+// and a running program has long paid it.
+#include "app/AppContext.h"
 #include "core/SystemClock.h"
 #include "platform/Clock.h"
-#include "probes/SpeedTestService.h"
+#include "system/linux/IcmpSocketPinger.h"
+#include "system/linux/IputilsPinger.h"
 #include "system/qt/NetworkHttpClient.h"
+#include "system/qt/ProcessCommandRunner.h"
+#include "probes/SpeedTestService.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -14,6 +21,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -22,6 +31,14 @@ double cpuSeconds() {
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+std::string milliseconds(const std::optional<double>& value) {
+    if (!value)
+        return "-";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", *value);
+    return text;
 }
 
 } // namespace
@@ -35,8 +52,13 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::atoi(argv[2]) : 1;
     SystemClock clock;
     NetworkHttpClient http;
+    IcmpSocketPinger socketPinger;
+    ProcessCommandRunner runner;
+    IputilsPinger toolPinger(runner);
+    const Pinger& pinger = choosePinger(socketPinger, [&]() -> Pinger& { return toolPinger; });
+    const QUrl url(QString::fromLocal8Bit(argv[1]));
     // No upload address: only the download is measured.
-    SpeedTestService service(http, clock, QUrl(QString::fromLocal8Bit(argv[1])), QUrl());
+    SpeedTestService service(http, pinger, clock, {url, QUrl(), url.host().toStdString()});
 
     int done = -1;
     double cpuAtStart = 0.0;
@@ -53,7 +75,10 @@ int main(int argc, char** argv) {
             return;
         }
         if (done >= 0) {
-            std::printf("%.1f %.3f\n", state.result().downloadSpeed, cpuSeconds() - cpuAtStart);
+            const LoadedLatency& latency = state.result().loadedLatency;
+            std::printf("%.1f %.3f %s %s\n", state.result().downloadSpeed, cpuSeconds() - cpuAtStart,
+                        milliseconds(latency.idle.median).c_str(),
+                        milliseconds(latency.download.median).c_str());
             std::fflush(stdout);
         }
         if (++done == runs)

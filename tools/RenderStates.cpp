@@ -142,6 +142,7 @@ SpeedTestResult speedResult() {
     result.uploadSpeed = 48.3;
     result.serverName = "Cloudflare";
     result.timestamp = std::chrono::system_clock::now() - std::chrono::minutes(5);
+    result.loadedLatency = {{15.2, 10, 0}, {53.6, 42, 1}, {40.1, 35, 0}};
     return result;
 }
 
@@ -283,9 +284,16 @@ std::unique_ptr<QWidget> speedTestStates() {
     column->setFixedWidth(320);
     auto* layout = new QVBoxLayout(column.get());
     const SpeedTestResult result = speedResult();
+    // A link whose queue fills under load, and one whose pings went unanswered.
+    SpeedTestResult bloated = result;
+    bloated.loadedLatency.upload.median = 642.0;
+    SpeedTestResult unanswered = result;
+    unanswered.loadedLatency.idle = {std::nullopt, 10, 10};
     for (const SpeedTestState& state :
          {SpeedTestState::idle(), SpeedTestState::testing(SpeedTestPhase::download, 0.35),
-          SpeedTestState::completed(result), SpeedTestState::failed("The server did not answer in time.")}) {
+          SpeedTestState::completed(result), SpeedTestState::completed(bloated),
+          SpeedTestState::completed(unanswered),
+          SpeedTestState::failed("The server did not answer in time.")}) {
         auto* card = new SpeedTestView(column.get());
         card->setData(state,
                       state.kind() == SpeedTestState::Kind::idle ? std::nullopt : std::optional(result));
@@ -517,6 +525,19 @@ std::vector<RenderState> makeStates() {
     states.push_back({"settings-general-no-portal-check", settingsOn(SettingsView::general, [] {
                           renderContext().settings().setCheckForCaptivePortal(false);
                       })});
+    states.push_back({"settings-general-metrics",
+                      fullTab<GeneralSettingsTab>([] { renderContext().settings().setServeMetrics(true); })});
+    states.push_back({"settings-general-metrics-refused", [] {
+                          auto tab = fullTab<GeneralSettingsTab>([] {
+                              renderContext().settings().setServeMetrics(true);
+                              renderContext().settings().setMetricsAddress(QStringLiteral("0.0.0.0:9469"));
+                          })();
+                          QLineEdit* field =
+                              static_cast<GeneralSettingsTab*>(tab.get())->metricsAddressField();
+                          field->setText(QStringLiteral("example.com:9469"));
+                          emit field->editingFinished();
+                          return tab;
+                      }});
     states.push_back({"settings-menu-bar", settingsOn(SettingsView::menuBar)});
     states.push_back({"settings-menu-bar-full", fullTab<MenuBarSettingsTab>([] {
                           renderContext().settings().setMenuBarDisplayMode(

@@ -266,8 +266,10 @@ NetworkInfoService& AppContext::networkInfo() {
 
 SpeedTestService& AppContext::speedTest() {
     HttpClient& client = http();
+    Pinger& loadPinger = pinger();
     Clock& time = clock();
-    return m_parts.get<SpeedTestService>([&] { return std::make_unique<SpeedTestService>(client, time); });
+    return m_parts.get<SpeedTestService>(
+        [&] { return std::make_unique<SpeedTestService>(client, loadPinger, time); });
 }
 
 WiFiScannerService& AppContext::scanner() {

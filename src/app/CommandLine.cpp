@@ -8,6 +8,7 @@
 #include <array>
 #include <numeric>
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -25,12 +26,15 @@ const std::array kOwnOptions{
     OwnOption{"--report", "", "Measure without a window, print the diagnostic report and exit."},
     OwnOption{"--seconds", "<N>", "How long --report measures: 1 to 3600 seconds, 10 by default."},
     OwnOption{"--json", "", "Print the report as JSON."},
+    OwnOption{"--serve-metrics", "<[HOST:]PORT>",
+              "Monitor without a window, serve the figures to Prometheus."},
 };
 
 // The long names a mistyped option is compared with.
-const std::array<QLatin1StringView, 6> kLongNames{
-    QLatin1StringView("--help"),   QLatin1StringView("--help-all"), QLatin1StringView("--version"),
-    QLatin1StringView("--report"), QLatin1StringView("--seconds"),  QLatin1StringView("--json")};
+const std::array<QLatin1StringView, 7> kLongNames{
+    QLatin1StringView("--help"),         QLatin1StringView("--help-all"), QLatin1StringView("--version"),
+    QLatin1StringView("--report"),       QLatin1StringView("--seconds"),  QLatin1StringView("--json"),
+    QLatin1StringView("--serve-metrics")};
 
 // Options the application object takes out of the command line itself (QGuiApplication and
 // QApplication). Qt accepts them with one dash or two.
@@ -149,6 +153,7 @@ CommandLine::Parsed CommandLine::parse(const QStringList& arguments) {
     bool report = false;
     bool reportOptions = false;
     ReportCommand::Options options;
+    std::optional<ListenAddress> metrics;
 
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -173,6 +178,18 @@ CommandLine::Parsed CommandLine::parse(const QStringList& arguments) {
             if (auto error = readSeconds(argument.section(u'=', 1), &options.seconds))
                 return wrongCommandLine(*error);
             reportOptions = true;
+        } else if (argument == QLatin1String("--serve-metrics") ||
+                   argument.startsWith(QLatin1String("--serve-metrics="))) {
+            const bool joined = argument.contains(u'=');
+            if (!joined && (i + 1 >= arguments.size() || arguments[i + 1].startsWith(u'-')))
+                return wrongCommandLine(QStringLiteral("--serve-metrics needs an address: [HOST:]PORT, for "
+                                                       "example 9469 or 127.0.0.1:9469"));
+            const QString value = joined ? argument.section(u'=', 1) : arguments[++i];
+            const auto address = parseListenAddress(value.toStdString(), {true, true});
+            if (const auto* refusal = std::get_if<std::string>(&address))
+                return wrongCommandLine(
+                    QStringLiteral("--serve-metrics %1: %2").arg(value, QString::fromStdString(*refusal)));
+            metrics = std::get<ListenAddress>(address);
         } else if (bool joined = false;
                    const WindowSystemOption* qt = windowSystemOption(argument, &joined)) {
             if (*qt->value && !joined) {
@@ -194,11 +211,19 @@ CommandLine::Parsed CommandLine::parse(const QStringList& arguments) {
         parsed.action = Action::help;
     else if (version)
         parsed.action = Action::version;
+    else if (report && metrics)
+        return wrongCommandLine(
+            QStringLiteral("--report and --serve-metrics are two ways to run: choose one"));
     else if (report)
         parsed.action = Action::report;
-    else if (reportOptions)
+    else if (metrics)
+        parsed.action = Action::serveMetrics;
+    if (reportOptions && parsed.action != Action::report && parsed.action != Action::help &&
+        parsed.action != Action::helpAll && parsed.action != Action::version)
         return wrongCommandLine(QStringLiteral("--seconds and --json go with --report"));
     parsed.report = options;
+    if (metrics)
+        parsed.metrics = *metrics;
     return parsed;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ReportCommand.h"
+#include "core/ListenAddress.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,12 +16,14 @@ public:
         helpAll,    // print the options and the window system's own
         version,    // print the version
         report,     // measure and print the report, no window
+        serveMetrics, // monitor without a window and serve the figures to Prometheus
         usageError, // the command line is wrong: print `error` and stop
     };
 
     struct Parsed {
         Action action = Action::runGui;
         ReportCommand::Options report; // for Action::report
+        ListenAddress metrics;         // for Action::serveMetrics
         QString error;                 // for Action::usageError: what is wrong, in one line
     };
 

@@ -6,7 +6,9 @@
 #include "platform/StatusItem.h"
 #include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
+#include "system/qt/MetricsHttpServer.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/MetricsPublisher.h"
 #include "views/HistoryView.h"
 
 #include "views/AboutView.h"
@@ -58,6 +60,11 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
     connect(m_tray.get(), &TrayController::actionTriggered, this, &LinkmeterApp::perform);
     // Without a tray the window is the program: closing it ends the program, as with any other.
     connect(m_tray.get(), &TrayController::windowClosed, this, &LinkmeterApp::quitRequested);
+
+    // Serves Prometheus while "Serve Metrics" is on, from the figures the tray already has.
+    m_metricsServer = std::make_unique<MetricsHttpServer>();
+    m_metrics = std::make_unique<MetricsPublisher>(viewModel, *m_metricsServer);
+    m_metrics->follow(settings);
 
     // The tray label is the program's glance value: it has to be live from login on, not from the
     // first click.

@@ -9,6 +9,8 @@
 
 class LinkmeterViewModel;
 class LocationService;
+class MetricsHttpServer;
+class MetricsPublisher;
 class NotificationService;
 class StatusItem;
 class TimelineStore;
@@ -34,6 +36,7 @@ public:
     WindowController& helpWindow() const { return *m_helpWindow; }
     WindowController& aboutWindow() const { return *m_aboutWindow; }
     WindowController& historyWindow() const { return *m_historyWindow; }
+    MetricsPublisher& metrics() const { return *m_metrics; }
 
     // Carries out an entry of the program's menus.
     void perform(AppAction action);
@@ -57,4 +60,6 @@ private:
     std::unique_ptr<WindowController> m_helpWindow;
     std::unique_ptr<WindowController> m_aboutWindow;
     std::unique_ptr<WindowController> m_historyWindow;
+    std::unique_ptr<MetricsHttpServer> m_metricsServer;
+    std::unique_ptr<MetricsPublisher> m_metrics;
 };

@@ -35,13 +35,11 @@ void ReportCommand::finish() {
     const PingStatistics& internet = m_services.ping.internetStats();
     const BandwidthSpeed& speed = m_services.bandwidth.currentSpeed();
     const DiagnosticReportInput input{
-        wifi,
-        m_services.ping.routerStats(),
-        internet,
-        m_services.dns.lastResult(),
+        wifi, m_services.ping.routerStats(), internet, m_services.dns.lastResult(),
         ConnectionQuality(wifi ? std::optional(wifi->rssi) : std::nullopt, internet),
-        speed.downloadBytesPerSecond,
-        speed.uploadBytesPerSecond};
+        speed.downloadBytesPerSecond, speed.uploadBytesPerSecond,
+        // No speed test runs here: it would load the link the report is meant to describe.
+        std::nullopt};
     const TimePoint now = m_services.clock.now();
     m_output = m_options.json ? diagnosticReportJson(input, now) : diagnosticReportText(input, now);
     emit finished(internetAnswered(internet) ? answered : notAnswered);

@@ -1,6 +1,7 @@
 #include "app/AppContext.h"
 #include "app/CommandLine.h"
 #include "app/LinkmeterApp.h"
+#include "app/MetricsCommand.h"
 #include "app/ReportCommand.h"
 #include "app/StartupChecks.h"
 #include "app/UnixSignalWatcher.h"
@@ -95,6 +96,8 @@ int main(int argc, char** argv) {
         return CommandLine::usageError;
     case CommandLine::Action::report:
         return runReport(argc, argv, program, command.report);
+    case CommandLine::Action::serveMetrics:
+        return runMetricsServer(argc, argv, command.metrics);
     case CommandLine::Action::runGui:
         break;
     }

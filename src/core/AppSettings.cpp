@@ -1,6 +1,7 @@
 #include "core/AppSettings.h"
 
 #include "core/Defaults.h"
+#include "core/ListenAddress.h"
 #include "core/Log.h"
 #include "platform/LoginItemService.h"
 #include "platform/PreferencesStore.h"
@@ -152,6 +153,17 @@ bool AppSettings::notifyOnRoaming() const {
     return readBool(m_store, SettingsKey::notifyOnRoaming, false);
 }
 
+bool AppSettings::serveMetrics() const {
+    return readBool(m_store, SettingsKey::serveMetrics, false);
+}
+
+QString AppSettings::metricsAddress() const {
+    const auto stored = m_store.readText(keyOf(SettingsKey::metricsAddress));
+    if (stored && std::holds_alternative<ListenAddress>(parseListenAddress(stored->toStdString())))
+        return *stored;
+    return QString::fromLatin1(defaults::metricsAddress);
+}
+
 void AppSettings::setPingInterval(double value) {
     m_store.writeDouble(keyOf(SettingsKey::pingInterval), value);
     emit pingIntervalChanged(value);
@@ -264,6 +276,16 @@ void AppSettings::setNotifyOnConnectionLost(bool value) {
 void AppSettings::setNotifyOnRoaming(bool value) {
     m_store.writeBool(keyOf(SettingsKey::notifyOnRoaming), value);
     emit notifyOnRoamingChanged(value);
+}
+
+void AppSettings::setServeMetrics(bool value) {
+    m_store.writeBool(keyOf(SettingsKey::serveMetrics), value);
+    emit serveMetricsChanged(value);
+}
+
+void AppSettings::setMetricsAddress(const QString& value) {
+    m_store.writeText(keyOf(SettingsKey::metricsAddress), value);
+    emit metricsAddressChanged(value);
 }
 
 void AppSettings::resetToDefaults() {

@@ -35,6 +35,8 @@ inline constexpr char notifyOnWeakSignal[] = "notifyOnWeakSignal";
 inline constexpr char notifyOnIPChange[] = "notifyOnIPChange";
 inline constexpr char notifyOnConnectionLost[] = "notifyOnConnectionLost";
 inline constexpr char notifyOnRoaming[] = "notifyOnRoaming";
+inline constexpr char serveMetrics[] = "serveMetrics";
+inline constexpr char metricsAddress[] = "metricsAddress";
 inline constexpr char hasCompletedOnboarding[] = "hasCompletedOnboarding";
 inline constexpr char settingsWindowFrame[] = "settingsWindowFrame";
 } // namespace SettingsKey
@@ -81,6 +83,11 @@ public:
     bool notifyOnConnectionLost() const;
     // Moving to another access point of the same network is routine, so it is announced only on request.
     bool notifyOnRoaming() const;
+    // Serving the measurements to Prometheus is off until the user turns it on.
+    bool serveMetrics() const;
+    // HOST:PORT to serve them on; a stored text that does not read as one (a damaged file) gives the
+    // default, this machine only.
+    QString metricsAddress() const;
 
     void setPingInterval(double value);
     void setPingTarget(const QString& value);
@@ -104,6 +111,9 @@ public:
     void setNotifyOnIPChange(bool value);
     void setNotifyOnConnectionLost(bool value);
     void setNotifyOnRoaming(bool value);
+    void setServeMetrics(bool value);
+    // Callers store only addresses that parse; the settings window refuses the others.
+    void setMetricsAddress(const QString& value);
 
     // Restores the four alert thresholds; every other key keeps its value.
     void resetToDefaults();
@@ -146,6 +156,8 @@ signals:
     void notifyOnIPChangeChanged(bool value);
     void notifyOnConnectionLostChanged(bool value);
     void notifyOnRoamingChanged(bool value);
+    void serveMetricsChanged(bool value);
+    void metricsAddressChanged(const QString& value);
 
 private:
     PreferencesStore& m_store;

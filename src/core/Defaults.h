@@ -10,4 +10,6 @@ inline constexpr int latencyCriticalThreshold = 100;
 inline constexpr double packetLossWarningThreshold = 1.0;
 inline constexpr double packetLossCriticalThreshold = 5.0;
 inline constexpr double captivePortalCheckIntervalSeconds = 10.0;
+// Where the metrics for Prometheus are served: this machine only, on the port set aside for them.
+inline constexpr char metricsAddress[] = "127.0.0.1:9469";
 } // namespace defaults

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/TimePoint.h"
+#include "probes/LoadedLatency.h"
 
 #include <string>
 
@@ -11,6 +12,8 @@ struct SpeedTestResult {
     // When the test finished.
     TimePoint timestamp{};
     std::string serverName;
+    // Pings just before and during the transfers.
+    LoadedLatency loadedLatency;
 
     bool operator==(const SpeedTestResult&) const = default;
 };

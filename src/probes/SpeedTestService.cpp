@@ -1,6 +1,7 @@
 #include "probes/SpeedTestService.h"
 
 #include "core/ContinueOn.h"
+#include "core/Defaults.h"
 #include "core/Log.h"
 #include "platform/Clock.h"
 #include "platform/HttpClient.h"
@@ -39,13 +40,15 @@ double megabitsPerSecond(std::int64_t bytes, double seconds) {
     return static_cast<double>(bytes) * 8.0 / 1'000'000.0 / seconds;
 }
 
-SpeedTestService::SpeedTestService(HttpClient& http, const Clock& clock, QObject* parent)
-    : SpeedTestService(http, clock, downloadURL, uploadURL, parent) {}
-
-SpeedTestService::SpeedTestService(HttpClient& http, const Clock& clock, QUrl downloadURL, QUrl uploadURL,
+SpeedTestService::SpeedTestService(HttpClient& http, const Pinger& pinger, const Clock& clock,
                                    QObject* parent)
-    : QObject(parent), m_http(http), m_clock(clock), m_downloadURL(std::move(downloadURL)),
-      m_uploadURL(std::move(uploadURL)) {
+    : SpeedTestService(http, pinger, clock, Endpoints{downloadURL, uploadURL, defaults::internetHost},
+                       parent) {}
+
+SpeedTestService::SpeedTestService(HttpClient& http, const Pinger& pinger, const Clock& clock,
+                                   Endpoints endpoints, QObject* parent)
+    : QObject(parent), m_http(http), m_clock(clock), m_downloadURL(std::move(endpoints.download)),
+      m_uploadURL(std::move(endpoints.upload)), m_latency(pinger, std::move(endpoints.pingHost)) {
     m_pool.setMaxThreadCount(1);
 }
 
@@ -61,7 +64,7 @@ void SpeedTestService::startTest() {
     ++m_test;
     m_testing = true;
     setState(SpeedTestState::testing(SpeedTestPhase::download, 0.0));
-    measureDownload(m_test);
+    measureIdleLatency(m_test);
 }
 
 void SpeedTestService::cancelTest() {
@@ -69,6 +72,7 @@ void SpeedTestService::cancelTest() {
     m_testing = false;
     if (auto cancel = std::exchange(m_cancelTransfer, {}))
         cancel();
+    m_latency.cancel();
     setState(SpeedTestState::idle());
     // Progress of the abandoned transfer may still be queued; idle must be the last word.
     QMetaObject::invokeMethod(
@@ -78,6 +82,13 @@ void SpeedTestService::cancelTest() {
                 setState(SpeedTestState::idle());
         },
         Qt::QueuedConnection);
+}
+
+void SpeedTestService::measureIdleLatency(std::uint64_t test) {
+    m_latency.measureIdle([this, test] {
+        if (isCurrent(test))
+            measureDownload(test);
+    });
 }
 
 void SpeedTestService::measureDownload(std::uint64_t test) {
@@ -111,10 +122,13 @@ void SpeedTestService::measureDownload(std::uint64_t test) {
                                              std::min(double(mark) / double(downloadSize), 1.0)));
     };
 
+    m_latency.startLoaded(LoadedLatencyProbe::Phase::download);
     HttpTransfer transfer = m_http.download(m_downloadURL, HttpSession::ephemeral, this, std::move(handlers));
     m_cancelTransfer = transfer.cancel;
     continueOn(this, transfer.result, [this, progress, test, started](const HttpResult& result) {
         const double seconds = secondsSince(started);
+        if (isCurrent(test))
+            m_latency.pause();
         Rate rate;
         if (progress->status && *progress->status != 200) {
             // Refused by the server: no rate, and nothing to report.
@@ -133,18 +147,24 @@ void SpeedTestService::measureDownload(std::uint64_t test) {
 
 void SpeedTestService::measureUpload(std::uint64_t test, Rate download) {
     if (!m_uploadURL.isValid()) {
-        finish(download, std::nullopt);
+        m_latency.whenSettled([this, test, download] {
+            if (isCurrent(test))
+                finish(download, std::nullopt);
+        });
         return;
     }
     continueOn(
         this, QtConcurrent::run(&m_pool, randomPayload), [this, test, download](const QByteArray& payload) {
             if (!isCurrent(test))
                 return;
+            m_latency.startLoaded(LoadedLatencyProbe::Phase::upload);
             const auto started = Stopwatch::now();
             HttpTransfer transfer = m_http.upload(m_uploadURL, payload);
             m_cancelTransfer = transfer.cancel;
             continueOn(this, transfer.result, [this, test, download, started](const HttpResult& result) {
                 const double seconds = secondsSince(started);
+                if (isCurrent(test))
+                    m_latency.pause();
                 Rate rate;
                 if (result.error)
                     logFailure("Upload test failed: ", result.error->toStdString());
@@ -154,7 +174,11 @@ void SpeedTestService::measureUpload(std::uint64_t test, Rate download) {
                 if (!isCurrent(test))
                     return;
                 m_cancelTransfer = {};
-                finish(download, rate);
+                // Echoes sent near the end of the upload still belong to it.
+                m_latency.whenSettled([this, test, download, rate] {
+                    if (isCurrent(test))
+                        finish(download, rate);
+                });
             });
         });
 }
@@ -166,7 +190,8 @@ void SpeedTestService::finish(Rate download, Rate upload) {
         setState(SpeedTestState::failed(unreachableMessage));
         return;
     }
-    m_lastResult = SpeedTestResult{download.value_or(0.0), upload.value_or(0.0), m_clock.now(), serverName};
+    m_lastResult = SpeedTestResult{download.value_or(0.0), upload.value_or(0.0), m_clock.now(), serverName,
+                                   m_latency.result()};
     emit lastResultChanged(m_lastResult);
     setState(SpeedTestState::completed(*m_lastResult));
 }

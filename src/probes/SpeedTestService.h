@@ -1,5 +1,6 @@
 #pragma once
 
+#include "probes/LoadedLatencyProbe.h"
 #include "probes/SpeedTestResult.h"
 #include "probes/SpeedTestState.h"
 
@@ -10,16 +11,19 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 class Clock;
 class HttpClient;
+class Pinger;
 
 // Rate of `bytes` moved in `seconds`, in megabits per second; 0 when no time passed.
 double megabitsPerSecond(std::int64_t bytes, double seconds);
 
 // Measures download and upload throughput on request: a fixed download, then an upload of random
-// bytes, each timed on a monotonic clock. One test at a time; published state changes on the main
-// thread only.
+// bytes, each timed on a monotonic clock. Pings to the internet host just before and during the
+// transfers tell how much the load slows the link down. One test at a time; published state changes
+// on the main thread only.
 class SpeedTestService final : public QObject {
     Q_OBJECT
 
@@ -33,9 +37,17 @@ public:
     static const QUrl downloadURL;
     static const QUrl uploadURL;
 
-    SpeedTestService(HttpClient& http, const Clock& clock, QObject* parent = nullptr);
-    // Another server, for tests and benchmarks on this machine.
-    SpeedTestService(HttpClient& http, const Clock& clock, QUrl downloadURL, QUrl uploadURL,
+    // Where a test goes: the transfers' addresses and the host pinged meanwhile.
+    struct Endpoints {
+        QUrl download = downloadURL;
+        QUrl upload = uploadURL;
+        std::string pingHost;
+    };
+
+    // The public speed-test service, pinging the monitor's internet host.
+    SpeedTestService(HttpClient& http, const Pinger& pinger, const Clock& clock, QObject* parent = nullptr);
+    // Other addresses, for tests and benchmarks on this machine.
+    SpeedTestService(HttpClient& http, const Pinger& pinger, const Clock& clock, Endpoints endpoints,
                      QObject* parent = nullptr);
     ~SpeedTestService() override;
 
@@ -55,6 +67,7 @@ private:
     // A rate, or nothing when the transfer gave none (transport failure, refused by the server).
     using Rate = std::optional<double>;
 
+    void measureIdleLatency(std::uint64_t test);
     void measureDownload(std::uint64_t test);
     void measureUpload(std::uint64_t test, Rate download);
     void finish(Rate download, Rate upload);
@@ -73,6 +86,7 @@ private:
     std::uint64_t m_test = 0;
     bool m_testing = false;
     std::function<void()> m_cancelTransfer;
+    LoadedLatencyProbe m_latency;
 
     // Own pool for building the upload payload; declared last so it is waited for first.
     QThreadPool m_pool;

@@ -10,6 +10,25 @@ nlohmann::json pingJson(const PingStatistics& stats) {
             {"packetLoss", stats.packetLoss},         {"samples", stats.samplesCount}};
 }
 
+nlohmann::json optionalNumber(const std::optional<double>& value) {
+    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
+}
+
+nlohmann::json phaseJson(const PhaseLatency& phase) {
+    return {{"median", optionalNumber(phase.median)}, {"sent", phase.sent}, {"lost", phase.lost}};
+}
+
+nlohmann::json loadedLatencyJson(const SpeedTestResult& test) {
+    const LoadedLatency& latency = test.loadedLatency;
+    const auto grade = latency.grade();
+    return {{"tested", iso8601(test.timestamp)},
+            {"idle", phaseJson(latency.idle)},
+            {"download", phaseJson(latency.download)},
+            {"upload", phaseJson(latency.upload)},
+            {"added", optionalNumber(latency.addedLatency())},
+            {"grade", grade ? nlohmann::json(rawValue(*grade)) : nlohmann::json(nullptr)}};
+}
+
 } // namespace
 
 bool internetAnswered(const PingStatistics& internet) {
@@ -47,6 +66,8 @@ std::string diagnosticReportJson(const DiagnosticReportInput& input, TimePoint e
         report["dns"] = nullptr;
     report["bandwidth"] = {{"downloadBytesPerSecond", input.downloadBytesPerSecond},
                            {"uploadBytesPerSecond", input.uploadBytesPerSecond}};
+    report["latencyUnderLoad"] =
+        input.speedTest ? loadedLatencyJson(*input.speedTest) : nlohmann::json(nullptr);
     // Replacement keeps a stray non-UTF-8 SSID from throwing.
     return report.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }

@@ -51,6 +51,31 @@ void wifiSection(std::string& out, const std::optional<WiFiInfo>& wifi) {
     out += "Link Speed," + shortestDecimal(wifi->transmitRate) + " Mbps\n";
 }
 
+std::string milliseconds(const std::optional<double>& value) {
+    return value ? fixed(*value, 1) + " ms" : "N/A";
+}
+
+// Only after a speed test: the section reports what the test saw, and there is nothing to say before.
+void loadedLatencySection(std::string& out, const SpeedTestResult& test) {
+    const LoadedLatency& latency = test.loadedLatency;
+    const auto grade = latency.grade();
+    const PhaseLatency* phases[] = {&latency.idle, &latency.download, &latency.upload};
+    int sent = 0;
+    int lost = 0;
+    for (const PhaseLatency* phase : phases) {
+        sent += phase->sent;
+        lost += phase->lost;
+    }
+    out += "\nLatency Under Load\nField,Value\n";
+    out += "Tested," + iso8601(test.timestamp) + "\n";
+    out += "Idle," + milliseconds(latency.idle.median) + "\n";
+    out += "During Download," + milliseconds(latency.download.median) + "\n";
+    out += "During Upload," + milliseconds(latency.upload.median) + "\n";
+    out += "Added," + milliseconds(latency.addedLatency()) + "\n";
+    out += "Grade," + quotedField(grade ? rawValue(*grade) : "N/A") + "\n";
+    out += "Pings Lost," + std::to_string(lost) + " of " + std::to_string(sent) + "\n";
+}
+
 // Element `index` of `values` in the given format, or an empty field past its end.
 std::string field(const std::vector<double>& values, std::size_t index, int decimals) {
     std::string text = ",";
@@ -148,6 +173,8 @@ std::string diagnosticReportText(const DiagnosticReportInput& input, TimePoint e
     out += "Current Bandwidth\nField,Value\n";
     out += "Download," + quotedField(formatSpeed(input.downloadBytesPerSecond)) + "\n";
     out += "Upload," + quotedField(formatSpeed(input.uploadBytesPerSecond)) + "\n";
+    if (input.speedTest)
+        loadedLatencySection(out, *input.speedTest);
     return out;
 }
 
@@ -183,5 +210,7 @@ std::string summaryText(const SummaryInput& input) {
     out += "Router Ping: " + fixed(input.routerAverage, 1) + " ms\n";
     out += "Internet Ping: " + fixed(input.internetAverage, 1) + " ms\n";
     out += "Packet Loss: " + fixed(input.internetLoss, 1) + "%\n";
+    if (input.loadedLatency)
+        out += underLoadText(*input.loadedLatency) + "\n";
     return out;
 }

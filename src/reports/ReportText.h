@@ -5,6 +5,7 @@
 #include "core/TimePoint.h"
 #include "core/WiFiInfo.h"
 #include "probes/DNSResult.h"
+#include "probes/SpeedTestResult.h"
 
 #include <optional>
 #include <string>
@@ -20,6 +21,8 @@ struct DiagnosticReportInput {
     ConnectionQuality quality;
     double downloadBytesPerSecond = 0.0;
     double uploadBytesPerSecond = 0.0;
+    // The last speed test, for its latency under load; none before the first.
+    std::optional<SpeedTestResult> speedTest;
 };
 
 // The recent histories, oldest first; the lists may differ in length.
@@ -38,6 +41,8 @@ struct SummaryInput {
     double routerAverage = 0.0;
     double internetAverage = 0.0;
     double internetLoss = 0.0;
+    // From the last speed test, if one ran.
+    std::optional<LoadedLatency> loadedLatency;
 };
 
 // The report and history files (comma-separated) and the clipboard summary, byte for byte.

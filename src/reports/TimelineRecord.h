@@ -31,9 +31,11 @@ enum class TimelineEventKind {
     dnsServersChanged,
     monitoringStarted,
     monitoringStopped,
+    speedTest,
 };
 
-// Something that happened at one moment. The access-point fields are filled for a roam only.
+// Something that happened at one moment. The access-point fields are filled for a roam only; `note`
+// carries the figures of an event that has some (a speed test's rates and latency under load).
 struct TimelineEvent {
     TimePoint time{};
     TimelineEventKind kind = TimelineEventKind::offline;
@@ -42,6 +44,7 @@ struct TimelineEvent {
     std::optional<std::string> toBSSID;
     std::optional<int> rssiBefore;
     std::optional<int> rssiAfter;
+    std::string note;
 
     bool operator==(const TimelineEvent&) const = default;
 };

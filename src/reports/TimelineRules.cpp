@@ -9,7 +9,7 @@ namespace timeline {
 
 namespace {
 
-constexpr std::array<EnumText<TimelineEventKind>, 7> kStoredNames{{
+constexpr std::array<EnumText<TimelineEventKind>, 8> kStoredNames{{
     {TimelineEventKind::offline, "offline"},
     {TimelineEventKind::online, "online"},
     {TimelineEventKind::captivePortal, "captive_portal"},
@@ -17,6 +17,7 @@ constexpr std::array<EnumText<TimelineEventKind>, 7> kStoredNames{{
     {TimelineEventKind::dnsServersChanged, "dns_changed"},
     {TimelineEventKind::monitoringStarted, "monitoring_started"},
     {TimelineEventKind::monitoringStopped, "monitoring_stopped"},
+    {TimelineEventKind::speedTest, "speed_test"},
 }};
 
 std::string optionalField(const std::optional<double>& value, int decimals) {
@@ -82,9 +83,21 @@ bool dnsServersChanged(const std::vector<DNSServer>& before, const std::vector<D
 }
 
 TimelineEvent roamingEvent(const RoamingEvent& roam, TimePoint now) {
-    return TimelineEvent{
-        now,           TimelineEventKind::roaming, roam.ssid, roam.fromBSSID, roam.toBSSID, roam.rssiBefore,
-        roam.rssiAfter};
+    return TimelineEvent{now,
+                         TimelineEventKind::roaming,
+                         roam.ssid,
+                         roam.fromBSSID,
+                         roam.toBSSID,
+                         roam.rssiBefore,
+                         roam.rssiAfter,
+                         {}};
+}
+
+TimelineEvent speedTestEvent(const SpeedTestResult& result, std::string ssid) {
+    TimelineEvent event = plainEvent(TimelineEventKind::speedTest, result.timestamp, std::move(ssid));
+    event.note = fixedDecimal(result.downloadSpeed, 1) + " Mbps down, " +
+                 fixedDecimal(result.uploadSpeed, 1) + " Mbps up. " + underLoadText(result.loadedLatency);
+    return event;
 }
 
 TimelineEvent plainEvent(TimelineEventKind kind, TimePoint now, std::string ssid) {
@@ -161,11 +174,15 @@ std::string_view eventTitle(TimelineEventKind kind) {
         return "Monitoring started";
     case TimelineEventKind::monitoringStopped:
         return "Monitoring stopped";
+    case TimelineEventKind::speedTest:
+        return "Speed test";
     }
     return {};
 }
 
 std::string eventDetails(const TimelineEvent& event) {
+    if (!event.note.empty())
+        return event.note;
     if (event.kind != TimelineEventKind::roaming)
         return event.ssid;
     std::string text = event.fromBSSID.value_or("?") + " \u2192 " + event.toBSSID.value_or("?");

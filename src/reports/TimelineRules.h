@@ -3,6 +3,7 @@
 #include "diagnosis/Roaming.h"
 #include "probes/CaptivePortalStatus.h"
 #include "probes/DNSServer.h"
+#include "probes/SpeedTestResult.h"
 #include "reports/ReportText.h"
 #include "reports/TimelineRecord.h"
 
@@ -42,6 +43,8 @@ std::optional<TimelineEventKind> reachabilityEvent(const CaptivePortalStatus& be
 bool dnsServersChanged(const std::vector<DNSServer>& before, const std::vector<DNSServer>& after);
 
 TimelineEvent roamingEvent(const RoamingEvent& roam, TimePoint now);
+// A finished speed test: its rates and what the load did to latency, in the event's note.
+TimelineEvent speedTestEvent(const SpeedTestResult& result, std::string ssid);
 // An event without access-point details.
 TimelineEvent plainEvent(TimelineEventKind kind, TimePoint now, std::string ssid = {});
 

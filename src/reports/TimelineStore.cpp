@@ -100,6 +100,10 @@ const std::vector<QStringList>& migrationSteps() {
                 "SUM(download), SUM(upload) FROM samples GROUP BY time / %1")
                 .arg(slotSeconds),
         },
+        {
+            // The figures of events that carry some, such as a speed test's.
+            QStringLiteral("ALTER TABLE events ADD COLUMN note TEXT"),
+        },
     };
     return steps;
 }
@@ -379,7 +383,7 @@ bool insert(QSqlQuery& query, const TimelineSample& sample) {
 }
 
 bool insert(QSqlQuery& query, const TimelineEvent& event) {
-    query.prepare(QStringLiteral("INSERT INTO events VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    query.prepare(QStringLiteral("INSERT INTO events VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(seconds(event.time));
     query.addBindValue(QString::fromUtf8(timeline::storedName(event.kind)));
     query.addBindValue(QString::fromStdString(event.ssid));
@@ -387,6 +391,7 @@ bool insert(QSqlQuery& query, const TimelineEvent& event) {
     query.addBindValue(nullable(event.toBSSID));
     query.addBindValue(nullable(event.rssiBefore));
     query.addBindValue(nullable(event.rssiAfter));
+    query.addBindValue(QString::fromStdString(event.note));
     return query.exec();
 }
 
@@ -489,8 +494,9 @@ std::vector<TimelineEvent> TimelineStore::events(TimePoint from, TimePoint to) c
         return out;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT time, kind, ssid, from_bssid, to_bssid, rssi_before, rssi_after "
-                                 "FROM events WHERE time >= ? AND time < ? ORDER BY time, rowid"));
+    query.prepare(
+        QStringLiteral("SELECT time, kind, ssid, from_bssid, to_bssid, rssi_before, rssi_after, note "
+                       "FROM events WHERE time >= ? AND time < ? ORDER BY time, rowid"));
     query.addBindValue(seconds(from));
     query.addBindValue(seconds(to));
     if (!query.exec()) {
@@ -505,7 +511,7 @@ std::vector<TimelineEvent> TimelineStore::events(TimePoint from, TimePoint to) c
         out.push_back(TimelineEvent{timeOf(query.value(0).toLongLong()), *kind,
                                     query.value(2).toString().toStdString(), optionalText(query.value(3)),
                                     optionalText(query.value(4)), optionalInt(query.value(5)),
-                                    optionalInt(query.value(6))});
+                                    optionalInt(query.value(6)), query.value(7).toString().toStdString()});
     }
     return out;
 }

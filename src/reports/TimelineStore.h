@@ -25,7 +25,7 @@ class TimelineStore final : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int schemaVersion = 2;
+    static constexpr int schemaVersion = 3;
     // How long a statement waits for another program's lock before the row waits in memory.
     static constexpr std::chrono::milliseconds busyTimeout{2000};
     // How often opening is tried again after a lock or a full disk stopped it.

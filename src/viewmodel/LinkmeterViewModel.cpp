@@ -226,7 +226,8 @@ void LinkmeterViewModel::cancelSpeedTest() {
 std::optional<QString> LinkmeterViewModel::exportReport() {
     return m_services.exporter.exportDiagnosticReport(
         {m_wifiInfo, m_routerPingStats, m_internetPingStats, m_dnsResult, m_connectionQuality,
-         m_bandwidthSpeed.downloadBytesPerSecond, m_bandwidthSpeed.uploadBytesPerSecond});
+         m_bandwidthSpeed.downloadBytesPerSecond, m_bandwidthSpeed.uploadBytesPerSecond,
+         m_lastSpeedTestResult});
 }
 
 std::optional<QString> LinkmeterViewModel::exportHistory() {
@@ -237,7 +238,8 @@ std::optional<QString> LinkmeterViewModel::exportHistory() {
 void LinkmeterViewModel::copySummary() {
     m_services.exporter.copySummaryToClipboard(
         {m_wifiInfo, m_connectionQuality.score, m_connectionQuality.rating, m_routerPingStats.averageLatency,
-         m_internetPingStats.averageLatency, m_internetPingStats.packetLoss});
+         m_internetPingStats.averageLatency, m_internetPingStats.packetLoss,
+         m_lastSpeedTestResult ? std::optional(m_lastSpeedTestResult->loadedLatency) : std::nullopt});
 }
 
 void LinkmeterViewModel::measureDNS() {

@@ -35,7 +35,16 @@ TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore&
                     m_lastDNSServers = servers;
             });
 
+    connect(&viewModel, &LinkmeterViewModel::lastSpeedTestResultChanged, this,
+            [this](const std::optional<SpeedTestResult>& result) {
+                // The result is published again with every mirror; a new test has a new one.
+                if (result && result != m_lastSpeedTest)
+                    m_store.append(timeline::speedTestEvent(*result, currentSSID()));
+                m_lastSpeedTest = result;
+            });
+
     m_lastWiFi = viewModel.wifiInfo();
+    m_lastSpeedTest = viewModel.lastSpeedTestResult();
     monitoringChanged(viewModel.isMonitoring());
 }
 
@@ -75,6 +84,7 @@ void TimelineRecorder::recordSample() {
                                       m_viewModel.dnsResult(),
                                       m_viewModel.connectionQuality(),
                                       m_viewModel.bandwidthSpeed().downloadBytesPerSecond,
-                                      m_viewModel.bandwidthSpeed().uploadBytesPerSecond};
+                                      m_viewModel.bandwidthSpeed().uploadBytesPerSecond,
+                                      m_viewModel.lastSpeedTestResult()};
     m_store.append(timeline::sampleFromState(state, stamp()));
 }

@@ -4,6 +4,7 @@
 #include "core/WiFiInfo.h"
 #include "probes/CaptivePortalStatus.h"
 #include "probes/DNSServer.h"
+#include "probes/SpeedTestResult.h"
 
 #include <QObject>
 #include <QTimer>
@@ -18,7 +19,7 @@ class TimelineStore;
 
 // Writes the timeline from what the view model publishes: one row a minute while monitoring, and an
 // event row when the internet goes or comes back, a sign-in page appears, the link roams, the DNS
-// servers change, or monitoring starts or stops.
+// servers change, a speed test finishes, or monitoring starts or stops.
 class TimelineRecorder final : public QObject {
     Q_OBJECT
 
@@ -48,4 +49,5 @@ private:
     std::optional<WiFiInfo> m_lastWiFi;
     CaptivePortalStatus m_lastPortal;
     std::vector<DNSServer> m_lastDNSServers;
+    std::optional<SpeedTestResult> m_lastSpeedTest;
 };

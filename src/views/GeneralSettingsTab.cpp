@@ -1,10 +1,13 @@
 #include "views/GeneralSettingsTab.h"
 
 #include "core/AppSettings.h"
+#include "core/ListenAddress.h"
 #include "views/SettingsForm.h"
+#include "views/Typography.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -78,7 +81,72 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, QWidget* parent)
         m_checkIntervalRow->setVisible(on);
     });
 
+    QVBoxLayout* metrics = addFormSection(form, QStringLiteral("Metrics"), QStringLiteral("chart.bar"));
+    addFormRow(metrics,
+               makeSymbolTextLabel(QStringLiteral("Serve Metrics"),
+                                   QStringLiteral("antenna.radiowaves.left.and.right")),
+               makeBoundSwitch(settings, SettingsKey::serveMetrics, &AppSettings::serveMetrics,
+                               &AppSettings::setServeMetrics, &AppSettings::serveMetricsChanged, this));
+    m_metricsAddress = new QLineEdit(this);
+    m_metricsAddress->setObjectName(QString::fromLatin1(SettingsKey::metricsAddress));
+    m_metricsAddress->setFixedWidth(160);
+    m_metricsAddressRow = addFormRow(
+        metrics, makeSymbolTextLabel(QStringLiteral("Address"), QStringLiteral("network")), m_metricsAddress);
+    m_metricsHint = makeLabel(QString(), TextStyle::caption, "red", this);
+    m_metricsHint->setWordWrap(true);
+    m_metricsHint->hide();
+    metrics->addWidget(m_metricsHint);
+    m_metricsNote = makeLabel(QString(), TextStyle::caption, "secondary", this);
+    m_metricsNote->setWordWrap(true);
+    m_metricsNote->setContentsMargins(4, 2, 4, 0);
+    form->addWidget(m_metricsNote);
+    // On a line of its own, so it never breaks, and selectable, so it can be copied into a config.
+    m_metricsURL = makeLabel(QString(), TextStyle::caption, "secondary", this);
+    m_metricsURL->setFont(monospacedFont(TextStyle::caption, m_metricsURL->font()));
+    m_metricsURL->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_metricsURL->setContentsMargins(4, 0, 4, 0);
+    form->addWidget(m_metricsURL);
+    connect(m_metricsAddress, &QLineEdit::editingFinished, this, &GeneralSettingsTab::commitMetricsAddress);
+    connect(&settings, &AppSettings::metricsAddressChanged, this, [this] {
+        m_metricsHint->hide();
+        showMetricsAddress();
+    });
+    connect(&settings, &AppSettings::serveMetricsChanged, this, [this] { showMetricsAddress(); });
+    showMetricsAddress();
+
     form->addStretch();
+}
+
+void GeneralSettingsTab::commitMetricsAddress() {
+    const QString text = m_metricsAddress->text().trimmed();
+    if (text == m_settings.metricsAddress())
+        return;
+    const auto parsed = parseListenAddress(text.toStdString());
+    if (const auto* refusal = std::get_if<std::string>(&parsed)) {
+        m_metricsHint->setText(QString::fromStdString(*refusal));
+        m_metricsHint->show();
+        showMetricsAddress();
+        return;
+    }
+    m_metricsHint->hide();
+    // Stored as the program writes it back, so "127.0.0.1:09469" and "127.0.0.1:9469" are one address.
+    m_settings.setMetricsAddress(QString::fromStdString(std::get<ListenAddress>(parsed).text()));
+}
+
+void GeneralSettingsTab::showMetricsAddress() {
+    const bool serving = m_settings.serveMetrics();
+    m_metricsAddressRow->setVisible(serving);
+    m_metricsNote->setVisible(serving);
+    m_metricsURL->setVisible(serving);
+    if (!serving)
+        m_metricsHint->hide();
+    const QString stored = m_settings.metricsAddress();
+    m_metricsAddress->setText(stored);
+    const auto parsed = parseListenAddress(stored.toStdString());
+    if (const auto* address = std::get_if<ListenAddress>(&parsed)) {
+        m_metricsNote->setText(QString::fromStdString(::metricsAddressNote(*address)));
+        m_metricsURL->setText(QString::fromStdString(::metricsURL(*address)));
+    }
 }
 
 void GeneralSettingsTab::showEvent(QShowEvent* event) {

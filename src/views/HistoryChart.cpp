@@ -49,6 +49,8 @@ std::string_view eventColour(TimelineEventKind kind) {
         return "orange";
     case TimelineEventKind::roaming:
         return "blue";
+    case TimelineEventKind::speedTest:
+        return "purple";
     case TimelineEventKind::dnsServersChanged:
     case TimelineEventKind::monitoringStarted:
     case TimelineEventKind::monitoringStopped:

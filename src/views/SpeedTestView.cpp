@@ -92,6 +92,9 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     metrics->addWidget(m_upload);
     metrics->addStretch();
     completedColumn->addLayout(metrics);
+    m_underLoad = makeLabel(QString(), TextStyle::callout, {}, completed);
+    m_underLoad->setTextFormat(Qt::RichText);
+    completedColumn->addWidget(m_underLoad, 0, Qt::AlignHCenter);
     m_lastTested = makeLabel(QString(), TextStyle::caption2, "secondary", completed);
     completedColumn->addWidget(m_lastTested, 0, Qt::AlignHCenter);
     auto* again = makeButton(QStringLiteral("arrow.clockwise"), QStringLiteral("Run Again"), completed);
@@ -166,6 +169,7 @@ void SpeedTestView::setData(const SpeedTestState& state, const std::optional<Spe
         m_server->setText(QString::fromStdString(state.result().serverName));
         m_download->setValue(state.result().downloadSpeed);
         m_upload->setValue(state.result().uploadSpeed);
+        showUnderLoad(state.result().loadedLatency);
         break;
     case SpeedTestState::Kind::failed:
         showPage(failedPage);
@@ -177,6 +181,22 @@ void SpeedTestView::setData(const SpeedTestState& state, const std::optional<Spe
         m_clockTick->start();
     else
         m_clockTick->stop();
+}
+
+void SpeedTestView::showUnderLoad(const LoadedLatency& latency) {
+    const QString line = QString::fromStdString(underLoadText(latency));
+    m_underLoad->setAccessibleName(line);
+    const auto grade = latency.grade();
+    const qsizetype split = line.lastIndexOf(QStringLiteral(" \u00b7 "));
+    if (!grade || split < 0) {
+        m_underLoad->setText(line.toHtmlEscaped());
+        return;
+    }
+    // The grade stands out in its colour; the figure before it reads as plain text.
+    const QString gradeText = line.mid(split + 3);
+    m_underLoad->setText(QStringLiteral("%1 \u00b7 <b style=\"color:%2\">%3</b>")
+                             .arg(line.left(split).toHtmlEscaped(), Palette::colour(colorName(*grade)).name(),
+                                  gradeText.toHtmlEscaped()));
 }
 
 void SpeedTestView::updateLastTested() {

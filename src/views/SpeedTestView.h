@@ -29,6 +29,8 @@ public:
     QPushButton* runButton() const { return m_run; }
     QPushButton* cancelButton() const { return m_cancel; }
     const QLabel* lastTestedLabel() const { return m_lastTested; }
+    // The latency-under-load line; its accessible name is the line as plain text.
+    const QLabel* underLoadLabel() const { return m_underLoad; }
     const SpeedMetric* downloadMetric() const { return m_download; }
 
 signals:
@@ -38,6 +40,7 @@ signals:
 private:
     void showPage(int index);
     void updateLastTested();
+    void showUnderLoad(const LoadedLatency& latency);
 
     QLabel* m_server = nullptr;
     QVBoxLayout* m_pages = nullptr;
@@ -49,6 +52,7 @@ private:
     QPushButton* m_cancel = nullptr;
     SpeedMetric* m_download = nullptr;
     SpeedMetric* m_upload = nullptr;
+    QLabel* m_underLoad = nullptr;
     QLabel* m_lastTested = nullptr;
     QLabel* m_error = nullptr;
     QTimer* m_clockTick = nullptr;

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 QStringList line(std::initializer_list<const char*> arguments) {
@@ -41,6 +44,16 @@ TEST(CommandLine, EachActionAndItsOptions) {
     const auto joined = CommandLine::parse(line({"--report", "--seconds=3600"}));
     ASSERT_EQ(joined.action, Action::report);
     EXPECT_EQ(joined.report.seconds, 3600);
+
+    // A bare port is on loopback; port 0 lets the system pick.
+    for (const auto& [arguments, address] : std::vector<std::pair<QStringList, ListenAddress>>{
+             {line({"--serve-metrics", "9469"}), {"127.0.0.1", 9469}},
+             {line({"--serve-metrics=0.0.0.0:9100"}), {"0.0.0.0", 9100}},
+             {line({"--serve-metrics", "[::1]:0"}), {"::1", 0}}}) {
+        const auto metrics = CommandLine::parse(arguments);
+        ASSERT_EQ(metrics.action, Action::serveMetrics) << arguments.join(' ').toStdString();
+        EXPECT_EQ(metrics.metrics, address);
+    }
 }
 
 // What QApplication takes for itself must not be refused before it gets the chance.
@@ -81,6 +94,16 @@ TEST(CommandLine, AWrongCommandLineSaysWhatIsWrongInOneLine) {
              Case{line({"--seconds", "5"}), "--seconds and --json go with --report"},
              Case{line({"-platform"}), "-platform needs a value"},
              Case{line({"--help", "--bogus"}), "unknown option '--bogus'"},
+             Case{line({"--serve-metrics"}),
+                  "--serve-metrics needs an address: [HOST:]PORT, for example 9469 or 127.0.0.1:9469"},
+             Case{line({"--serve-metrics", "--json"}),
+                  "--serve-metrics needs an address: [HOST:]PORT, for example 9469 or 127.0.0.1:9469"},
+             Case{line({"--serve-metrics", "9469", "--json"}), "--seconds and --json go with --report"},
+             Case{
+                 line({"--serve-metrics=70000"}),
+                 "--serve-metrics 70000: Enter a port from 0 to 65535 after the colon (0 picks a free one)."},
+             Case{line({"--serve-metrics", "9469", "--report"}),
+                  "--report and --serve-metrics are two ways to run: choose one"},
          }) {
         const auto parsed = CommandLine::parse(c.arguments);
         EXPECT_EQ(parsed.action, Action::usageError) << c.arguments.join(' ').toStdString();

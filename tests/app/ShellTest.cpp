@@ -3,8 +3,10 @@
 #include "app/TrayController.h"
 #include "app/WindowController.h"
 #include "platform/StatusItem.h"
+#include "support/RawHttp.h"
 #include "support/StatusFixture.h"
 #include "support/TestUtil.h"
+#include "viewmodel/MetricsPublisher.h"
 #include "views/HistoryView.h"
 #include "views/MainPopoverView.h"
 #include "views/MenuBarLabel.h"
@@ -23,6 +25,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTcpServer>
 #include <QWidget>
 
 #include <vector>
@@ -294,4 +297,20 @@ TEST_F(ShellTest, WithoutAnUpdateFeedUpdatesAreThePackageManagers) {
     for (QAction* action : withFeed->tray().popoverView()->statusView()->menu()->actions())
         offered = offered || action->text() == "Check for Updates...";
     EXPECT_TRUE(offered);
+}
+
+TEST_F(ShellTest, TheSettingServesTheTraysFiguresFromLaunchOn) {
+    QTcpServer probe; // a free port for the address
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    f.settings.setMetricsAddress(QStringLiteral("127.0.0.1:%1").arg(port));
+    f.settings.setServeMetrics(true);
+
+    auto app = launch();
+    const RawReply reply = scrape(port);
+    EXPECT_EQ(reply.status, 200);
+    EXPECT_TRUE(reply.body.contains("linkmeter_build_info"));
+    f.settings.setServeMetrics(false);
+    EXPECT_EQ(scrape(port).status, 0);
 }

@@ -154,6 +154,20 @@ TEST_F(AppSettingsTest, IconValueModeIsStoredAsRawTextAndUnknownTextReadsAsAutom
     EXPECT_EQ(settings.iconValueMode(), IconValueMode::automatic);
 }
 
+TEST_F(AppSettingsTest, MetricsAreOffAndOnLoopbackUntilTheUserSaysOtherwise) {
+    EXPECT_FALSE(settings.serveMetrics());
+    EXPECT_EQ(settings.metricsAddress(), "127.0.0.1:9469");
+    QSignalSpy changed(&settings, &AppSettings::metricsAddressChanged);
+    settings.setMetricsAddress("0.0.0.0:9100");
+    EXPECT_EQ(settings.metricsAddress(), "0.0.0.0:9100");
+    EXPECT_EQ(changed.count(), 1);
+    // An edited file with an address that does not parse falls back to this machine only.
+    for (const char* damaged : {"0.0.0.0", "everywhere:9469", "0.0.0.0:0"}) {
+        store.writeText("metricsAddress", damaged);
+        EXPECT_EQ(settings.metricsAddress(), "127.0.0.1:9469") << damaged;
+    }
+}
+
 TEST_F(AppSettingsTest, ResetRestoresOnlyTheFourThresholds) {
     settings.setLatencyWarningThreshold(10);
     settings.setLatencyCriticalThreshold(20);

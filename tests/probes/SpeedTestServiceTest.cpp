@@ -2,6 +2,7 @@
 
 #include "support/LocalHttpServer.h"
 #include "support/ManualClock.h"
+#include "support/PlatformFakes.h"
 #include "support/TestUtil.h"
 #include "system/qt/NetworkHttpClient.h"
 
@@ -43,7 +44,9 @@ protected:
     LocalHttpServer server;
     NetworkHttpClient http;
     ManualClock clock;
-    SpeedTestService service{http, clock, server.url("/__down?bytes=25000000"), server.url("/__up")};
+    FakePinger pinger{[](const std::string&) { return std::optional(10.0); }};
+    SpeedTestService service{
+        http, pinger, clock, {server.url("/__down?bytes=25000000"), server.url("/__up"), "127.0.0.1"}};
 };
 
 TEST_F(SpeedTestServiceTest, DownloadsThenUploadsAndPublishesBothRates) {
@@ -98,8 +101,9 @@ TEST_F(SpeedTestServiceTest, ARefusedDirectionCountsZeroAndTheTestStillCompletes
 
 TEST_F(SpeedTestServiceTest, NeitherDirectionWorkingIsAFailureNotAResult) {
     // Nothing listens on the discard port.
-    SpeedTestService unreachable(http, clock, QUrl("http://127.0.0.1:9/__down?bytes=25000000"),
-                                 QUrl("http://127.0.0.1:9/__up"));
+    SpeedTestService unreachable(
+        http, pinger, clock,
+        {QUrl("http://127.0.0.1:9/__down?bytes=25000000"), QUrl("http://127.0.0.1:9/__up"), "127.0.0.1"});
     unreachable.startTest();
     ASSERT_TRUE(waitUntil([&] { return !unreachable.state().isTesting(); }, 30s));
     EXPECT_EQ(unreachable.state(), SpeedTestState::failed("Could not reach the speed test server"));
@@ -131,4 +135,77 @@ TEST_F(SpeedTestServiceTest, CancelDuringTheDownloadGoesBackToIdleAndKeepsTheLas
     ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(service.state().kind(), SpeedTestState::Kind::completed);
     EXPECT_EQ(service.lastResult()->timestamp, clock.now());
+}
+
+// The server holds each transfer open for a while, and the pinger answers as a link with a filling
+// queue would: quick before the test, slow (and now and then lost) while the download runs, a little
+// slow while the upload runs.
+class LoadedLatencyTest : public SpeedTestServiceTest {
+protected:
+    void SetUp() override {
+        Reply download = Reply::generated(1'000'000);
+        download.delay = 1s;
+        server.route("/__down", download);
+        Reply upload = Reply::answer(200);
+        upload.delay = 1s;
+        server.route("/__up", upload);
+        QObject::connect(&service, &SpeedTestService::stateChanged, &service,
+                         [this](const SpeedTestState& state) {
+                             if (state.isTesting() && state.phase() == SpeedTestPhase::upload)
+                                 uploading = true;
+                         });
+        pinger.setHandler([this](const std::string& host) -> std::optional<double> {
+            EXPECT_EQ(host, "127.0.0.1");
+            const int call = calls++;
+            if (call < LoadedLatencyProbe::idlePingCount)
+                return idle;
+            if (uploading)
+                return 40.0;
+            return call % 2 == 0 ? std::optional(53.0) : std::nullopt;
+        });
+    }
+
+    std::atomic<int> calls{0};
+    std::atomic<bool> uploading{false};
+    std::optional<double> idle = 15.0;
+};
+
+TEST_F(LoadedLatencyTest, ComparesPingsUnderLoadWithThePingsJustBefore) {
+    service.startTest();
+    ASSERT_TRUE(waitForEnd());
+    ASSERT_EQ(service.state().kind(), SpeedTestState::Kind::completed);
+    const LoadedLatency& latency = service.lastResult()->loadedLatency;
+
+    EXPECT_EQ(latency.idle, (PhaseLatency{15.0, 10, 0}));
+    // Lost echoes are counted as lost: as zeros they would pull the median far down.
+    EXPECT_EQ(latency.download.median, 53.0);
+    EXPECT_GT(latency.download.lost, 0);
+    EXPECT_GT(latency.download.sent, latency.download.lost);
+    EXPECT_EQ(latency.upload.median, 40.0);
+    EXPECT_EQ(latency.download.sent + latency.upload.sent + latency.idle.sent, calls.load());
+
+    EXPECT_EQ(latency.addedLatency(), 38.0);
+    EXPECT_EQ(latency.grade(), LatencyGrade::b);
+    EXPECT_EQ(underLoadText(latency), "Under load: +38 ms \u00b7 B");
+}
+
+TEST_F(LoadedLatencyTest, NoGradeWhenTheIdlePingsWentUnanswered) {
+    idle = std::nullopt;
+    service.startTest();
+    ASSERT_TRUE(waitForEnd());
+    const LoadedLatency& latency = service.lastResult()->loadedLatency;
+    EXPECT_EQ(latency.idle, (PhaseLatency{std::nullopt, 10, 10}));
+    EXPECT_TRUE(latency.download.median);
+    EXPECT_EQ(latency.grade(), std::nullopt);
+    EXPECT_EQ(underLoadText(latency), "Under load: no answer to the pings");
+}
+
+TEST_F(LoadedLatencyTest, CancellingBeforeTheDownloadStartsNoTransfer) {
+    service.startTest();
+    service.cancelTest();
+    // Long enough for the idle pings to have come back and, were they still heeded, to start the
+    // download.
+    spinFor(1500ms);
+    EXPECT_EQ(service.state(), SpeedTestState::idle());
+    EXPECT_TRUE(server.requests("/__down").isEmpty());
 }

@@ -1,6 +1,9 @@
 #include "reports/ReportText.h"
+#include "reports/ReportJson.h"
 
 #include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
 
 #include <cstdlib>
 
@@ -198,6 +201,48 @@ TEST(Summary, LinkLinesOnlyWithALinkAndSignalLabelsAtTheirEdges) {
                                                   {-61, "Fair"},      {-80, "Weak"}, {-81, "Poor"}};
     for (const auto& [rssi, label] : labels)
         EXPECT_EQ(signalLabel(rssi), label) << rssi;
+}
+
+TEST(DiagnosticReport, LatencyUnderLoadAfterASpeedTestOnly) {
+    DiagnosticReportInput input = reportInput();
+    const std::string before = diagnosticReportText(input, kExported);
+    EXPECT_EQ(before.find("Latency Under Load"), std::string::npos);
+    EXPECT_TRUE(nlohmann::json::parse(diagnosticReportJson(input, kExported))["latencyUnderLoad"].is_null());
+
+    SpeedTestResult test;
+    test.timestamp = kExported - 5min;
+    test.loadedLatency = {{15.04, 10, 0}, {53.1, 30, 2}, {std::nullopt, 40, 40}};
+    input.speedTest = test;
+    EXPECT_EQ(diagnosticReportText(input, kExported), before + "\n"
+                                                               "Latency Under Load\n"
+                                                               "Field,Value\n"
+                                                               "Tested,2025-03-01T12:29:56Z\n"
+                                                               "Idle,15.0 ms\n"
+                                                               "During Download,53.1 ms\n"
+                                                               "During Upload,N/A\n"
+                                                               "Added,38.1 ms\n"
+                                                               "Grade,\"B\"\n"
+                                                               "Pings Lost,42 of 80\n");
+
+    const auto json = nlohmann::json::parse(diagnosticReportJson(input, kExported))["latencyUnderLoad"];
+    EXPECT_EQ(json["tested"], "2025-03-01T12:29:56Z");
+    EXPECT_EQ(json["idle"], nlohmann::json({{"median", 15.04}, {"sent", 10}, {"lost", 0}}));
+    EXPECT_TRUE(json["upload"]["median"].is_null());
+    EXPECT_EQ(json["upload"]["lost"], 40);
+    EXPECT_NEAR(json["added"].get<double>(), 38.06, 1e-9);
+    EXPECT_EQ(json["grade"], "B");
+
+    // Without an idle figure there is no grade to give.
+    input.speedTest->loadedLatency.idle = {std::nullopt, 10, 10};
+    const std::string text = diagnosticReportText(input, kExported);
+    EXPECT_NE(text.find("Idle,N/A\n"), std::string::npos);
+    EXPECT_NE(text.find("Added,N/A\nGrade,\"N/A\"\n"), std::string::npos);
+    EXPECT_TRUE(
+        nlohmann::json::parse(diagnosticReportJson(input, kExported))["latencyUnderLoad"]["grade"].is_null());
+
+    SummaryInput summary;
+    summary.loadedLatency = test.loadedLatency;
+    EXPECT_TRUE(summaryText(summary).ends_with("Packet Loss: 0.0%\nUnder load: +38 ms \u00b7 B\n"));
 }
 
 TEST(ReportFormats, FileNameUsesLocalTimeAndNumbersReadBack) {

@@ -274,7 +274,7 @@ TEST_F(TimelineStoreTest, FirstLayoutGainsTheTenMinuteSumsFromItsRows) {
             store.append(sampleAt(base + i * 1min, 50 + i));
     }
     // As the first release left it: rows, no sums.
-    onFile(path(), {"DROP TABLE rollup", "PRAGMA user_version = 1"});
+    onFile(path(), {"DROP TABLE rollup", "ALTER TABLE events DROP COLUMN note", "PRAGMA user_version = 1"});
     TimelineStore store(path(), clock);
     ASSERT_TRUE(store.isOpen());
     const auto halfHours = store.samples(base, base + 1h, 1800s);
@@ -341,7 +341,8 @@ TEST_F(TimelineStoreTest, EveryDamagedCopyIsKept) {
 TEST_F(TimelineStoreTest, NewerLayoutIsNotTouchedAtAll) {
     fill(2);
     // As a later version might leave it: rollback journal, a higher layout number.
-    onFile(path(), {"PRAGMA journal_mode = DELETE", "PRAGMA user_version = 3"});
+    onFile(path(), {"PRAGMA journal_mode = DELETE",
+                    QStringLiteral("PRAGMA user_version = %1").arg(TimelineStore::schemaVersion + 1)});
     const QByteArray before = contents(path());
     ASSERT_EQ(before.at(18), 1); // the header's "rollback journal" mark
     testing::internal::CaptureStdout();

@@ -77,7 +77,12 @@ struct ViewModelFixture {
     AppSettings settings{store, loginItems};
     PingService ping{pinger, gateway, clock};
     DNSService dns{resolver, clock, "localhost"};
-    SpeedTestService speedTest{http, clock, server.url("/__down?bytes=25000000"), server.url("/__up")};
+    // Its own pinger, so the speed test's echoes do not count among the monitor's.
+    FakePinger speedTestPinger{[](const std::string&) { return std::optional(12.0); }};
+    SpeedTestService speedTest{http,
+                               speedTestPinger,
+                               clock,
+                               {server.url("/__down?bytes=25000000"), server.url("/__up"), "127.0.0.1"}};
     CaptivePortalService captivePortal{http, opener, server.url("/hotspot-detect.html")};
     BandwidthService bandwidth{counters, clock};
     NetworkInfoService networkInfo{interfaces,

@@ -1,6 +1,7 @@
 #include "viewmodel/TimelineRecorder.h"
 
 #include "core/WiFiService.h"
+#include "reports/TimelineRules.h"
 #include "reports/TimelineStore.h"
 #include "support/TestUtil.h"
 #include "support/ViewModelFixture.h"
@@ -100,4 +101,27 @@ TEST(TimelineRecorder, AClockSetBackKeepsRowsInTheOrderTheyHappened) {
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].time - events[0].time, 1min);
     EXPECT_EQ(rows[1].time - rows[0].time, 1min);
+}
+
+TEST(TimelineRecorder, AFinishedSpeedTestIsOneEventWithItsFigures) {
+    RecorderFixture f;
+    f.server.route("/__down", LocalHttpServer::Reply::generated(1'000'000));
+    f.server.route("/__up", LocalHttpServer::Reply::answer(200));
+    f.reader.next = at("aa:00:00:00:00:01", -60);
+    LinkmeterViewModel viewModel(f.services());
+    TimelineRecorder recorder(viewModel, f.store, f.clock);
+    ASSERT_TRUE(waitUntil([&] { return viewModel.wifiInfo().has_value(); }));
+
+    viewModel.runSpeedTest();
+    ASSERT_TRUE(waitUntil([&] { return viewModel.lastSpeedTestResult().has_value(); }, 60s));
+    // Later mirrors of the same result are no new test.
+    spinFor(100ms);
+
+    const auto events = f.store.events(TimePoint{}, f.clock.now() + 1h);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].kind, TimelineEventKind::speedTest);
+    EXPECT_EQ(events[0].ssid, "Home");
+    // The pinger answers 12 ms throughout: the load adds nothing.
+    EXPECT_TRUE(events[0].note.ends_with(" Mbps up. Under load: +0 ms \u00b7 A+")) << events[0].note;
+    EXPECT_EQ(timeline::eventDetails(events[0]), events[0].note);
 }

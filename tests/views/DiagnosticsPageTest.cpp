@@ -230,8 +230,11 @@ TEST(SpeedTestCard, EachStateHasItsPage) {
     result.uploadSpeed = 48.26;
     result.serverName = "Example Edge";
     result.timestamp = std::chrono::system_clock::now() - std::chrono::minutes(5) - std::chrono::seconds(10);
+    result.loadedLatency = {{15.0, 10, 0}, {53.5, 30, 1}, {40.0, 40, 0}};
     card.setData(SpeedTestState::completed(result), result);
     EXPECT_EQ(card.page(), 2);
+    EXPECT_EQ(card.underLoadLabel()->accessibleName(), "Under load: +38 ms \u00b7 B");
+    EXPECT_TRUE(card.underLoadLabel()->text().contains(Palette::colour("yellow").name()));
     EXPECT_EQ(card.downloadMetric()->valueLabel()->text(), "1.2 Gbps");
     EXPECT_TRUE(showsText(card, "48.3 Mbps"));
     EXPECT_EQ(card.lastTestedLabel()->text(), "Last tested: 5 minutes ago");

@@ -245,3 +245,37 @@ TEST_F(SettingsViewTest, PermissionCardFollowsTheServiceLive) {
     ASSERT_TRUE(waitUntil([&] { return tab->permissionTitle() == "Notifications Enabled"; }));
     EXPECT_TRUE(tab->requestButton()->isHidden());
 }
+
+TEST_F(SettingsViewTest, MetricsAddressShowsWhileServingAndRefusesWhatIsNotHostAndPort) {
+    GeneralSettingsTab* tab = view.generalTab();
+    auto* serve = control<QCheckBox>(SettingsKey::serveMetrics);
+    QLineEdit* address = tab->metricsAddressField();
+    EXPECT_FALSE(serve->isChecked());
+    EXPECT_FALSE(address->isVisibleTo(&view));
+
+    serve->click();
+    EXPECT_TRUE(f.settings.serveMetrics());
+    EXPECT_TRUE(address->isVisibleTo(&view));
+    EXPECT_EQ(address->text(), "127.0.0.1:9469");
+    EXPECT_EQ(tab->metricsURL()->text(), "http://127.0.0.1:9469/metrics");
+
+    for (const QString& text : {QStringLiteral("9469"), QStringLiteral("example.com:80"),
+                                QStringLiteral("127.0.0.1:0"), QStringLiteral("::1:80")}) {
+        commit(SettingsKey::metricsAddress, text);
+        EXPECT_EQ(f.settings.metricsAddress(), "127.0.0.1:9469") << text.toStdString();
+        EXPECT_FALSE(tab->metricsAddressHint()->isHidden()) << text.toStdString();
+        EXPECT_TRUE(tab->metricsAddressHint()->text().startsWith("Enter ")) << text.toStdString();
+        EXPECT_EQ(address->text(), "127.0.0.1:9469");
+    }
+    EXPECT_FALSE(f.store.contains(SettingsKey::metricsAddress));
+
+    commit(SettingsKey::metricsAddress, QStringLiteral(" 0.0.0.0:09100 "));
+    EXPECT_EQ(f.settings.metricsAddress(), "0.0.0.0:9100");
+    EXPECT_TRUE(tab->metricsAddressHint()->isHidden());
+    EXPECT_TRUE(tab->metricsAddressNote()->text().startsWith("Other computers"));
+    EXPECT_EQ(tab->metricsURL()->text(), "http://0.0.0.0:9100/metrics");
+
+    serve->click();
+    EXPECT_FALSE(address->isVisibleTo(&view));
+    EXPECT_FALSE(tab->metricsURL()->isVisibleTo(&view));
+}
