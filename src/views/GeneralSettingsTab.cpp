@@ -123,9 +123,9 @@ void GeneralSettingsTab::commitMetricsAddress() {
         return;
     const auto parsed = parseListenAddress(text.toStdString());
     if (const auto* refusal = std::get_if<std::string>(&parsed)) {
+        // The text stays for the user to mend; the stored address stays in use.
         m_metricsHint->setText(QString::fromStdString(*refusal));
         m_metricsHint->show();
-        showMetricsAddress();
         return;
     }
     m_metricsHint->hide();
