@@ -22,12 +22,12 @@
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
 #include "viewmodel/LinkmeterViewModel.h"
-#include "views/Card.h"
 #include "views/ChannelGraphView.h"
 #include "views/ChannelRecommendationsView.h"
 #include "views/DNSSection.h"
 #include "views/NearbyNetworksView.h"
 #include "views/NetworkInfoView.h"
+#include "views/kit/Card.h"
 
 #include <QApplication>
 #include <QPromise>

@@ -6,7 +6,7 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/DiagnosticsContentView.h"
 #include "views/MainPopoverView.h"
-#include "views/SymbolIcon.h"
+#include "views/kit/SymbolIcon.h"
 
 #include <QAction>
 #include <QCloseEvent>

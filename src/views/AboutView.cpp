@@ -2,9 +2,9 @@
 
 #include "core/BuildInfo.h"
 #include "views/FeatureRow.h"
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>

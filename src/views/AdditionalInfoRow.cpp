@@ -1,9 +1,9 @@
 #include "views/AdditionalInfoRow.h"
 
 #include "views/DetailRow.h"
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #include "views/BandFilterButton.h"
 
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 BandFilterButton::BandFilterButton(const QString& title, QWidget* parent) : QPushButton(title, parent) {
     setCursor(Qt::PointingHandCursor);

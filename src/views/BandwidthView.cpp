@@ -1,8 +1,8 @@
 #include "views/BandwidthView.h"
 
-#include "views/Card.h"
 #include "views/SparklineView.h"
-#include "views/Typography.h"
+#include "views/kit/Card.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "views/ChannelBarChart.h"
 
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QLinearGradient>
 #include <QPainter>

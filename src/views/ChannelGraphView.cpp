@@ -2,11 +2,11 @@
 
 #include "probes/WiFiScannerService.h"
 #include "views/BandFilterButton.h"
-#include "views/Card.h"
 #include "views/Channel2GHzChart.h"
 #include "views/Channel5GHzChart.h"
 #include "views/LegendItem.h"
-#include "views/Typography.h"
+#include "views/kit/Card.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

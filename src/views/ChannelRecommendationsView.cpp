@@ -1,11 +1,11 @@
 #include "views/ChannelRecommendationsView.h"
 
 #include "probes/WiFiScannerService.h"
-#include "views/Card.h"
-#include "views/Palette.h"
 #include "views/RecommendationSection.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Card.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "views/ConnectionInfoView.h"
 
 #include "views/AdditionalInfoRow.h"
-#include "views/Card.h"
 #include "views/DiagnosticsFormat.h"
 #include "views/MetricItem.h"
-#include "views/Palette.h"
 #include "views/PermissionPromptView.h"
-#include "views/Typography.h"
+#include "views/kit/Card.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

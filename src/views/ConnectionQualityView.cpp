@@ -1,9 +1,9 @@
 #include "views/ConnectionQualityView.h"
 
-#include "views/Card.h"
 #include "views/QualityBreakdownRow.h"
 #include "views/QualityRingView.h"
-#include "views/Typography.h"
+#include "views/kit/Card.h"
+#include "views/kit/Typography.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "views/DNSPresetPicker.h"
 
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -5,9 +5,9 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/ActivityIndicator.h"
 #include "views/DNSPresetPicker.h"
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

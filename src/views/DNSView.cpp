@@ -1,9 +1,9 @@
 #include "views/DNSView.h"
 
-#include "views/Card.h"
 #include "views/DiagnosticsFormat.h"
 #include "views/SparklineView.h"
-#include "views/Typography.h"
+#include "views/kit/Card.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

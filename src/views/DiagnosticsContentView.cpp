@@ -9,7 +9,6 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/BandwidthView.h"
 #include "views/CaptivePortalBanner.h"
-#include "views/Card.h"
 #include "views/ConnectionInfoView.h"
 #include "views/ConnectionQualityView.h"
 #include "views/DNSView.h"
@@ -17,12 +16,13 @@
 #include "views/DiagnosticsToolbar.h"
 #include "views/DiagnosticsView.h"
 #include "views/NoInternetBanner.h"
-#include "views/Palette.h"
 #include "views/SpeedTestView.h"
-#include "views/SymbolIcon.h"
 #include "views/TipsSection.h"
-#include "views/Typography.h"
 #include "views/WidgetSnapshot.h"
+#include "views/kit/Card.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

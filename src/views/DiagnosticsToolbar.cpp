@@ -1,9 +1,9 @@
 #include "views/DiagnosticsToolbar.h"
 
 #include "views/CompactQualityBadge.h"
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QMenu>

@@ -2,8 +2,8 @@
 
 #include "reports/ReportText.h"
 #include "reports/TimelineRules.h"
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QDateTime>
 #include <QHelpEvent>

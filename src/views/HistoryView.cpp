@@ -5,7 +5,7 @@
 #include "reports/TimelineRules.h"
 #include "reports/TimelineStore.h"
 #include "views/HistoryChart.h"
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

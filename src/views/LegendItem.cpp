@@ -1,6 +1,6 @@
 #include "views/LegendItem.h"
 
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "core/AppSettings.h"
 #include "viewmodel/LinkmeterViewModel.h"
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
 
 #include <QFont>
 #include <QPainter>

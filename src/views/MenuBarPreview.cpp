@@ -2,8 +2,8 @@
 
 #include "core/AppSettings.h"
 #include "viewmodel/MenuBarText.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -2,10 +2,10 @@
 
 #include "core/AppSettings.h"
 #include "views/MenuBarPreview.h"
-#include "views/Palette.h"
 #include "views/SettingsForm.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "views/MetricItem.h"
 
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -3,13 +3,13 @@
 #include "probes/WiFiScannerService.h"
 #include "views/ActivityIndicator.h"
 #include "views/BandFilterButton.h"
-#include "views/Card.h"
 #include "views/DiagnosticsFormat.h"
 #include "views/NetworkRow.h"
-#include "views/Palette.h"
 #include "views/ScanDisplayRules.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Card.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,11 +2,11 @@
 
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/ActivityIndicator.h"
-#include "views/Card.h"
 #include "views/DNSSection.h"
 #include "views/NetworkInterfaceRow.h"
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Card.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

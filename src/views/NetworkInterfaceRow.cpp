@@ -1,7 +1,7 @@
 #include "views/NetworkInterfaceRow.h"
 
 #include "views/ScanDisplayRules.h"
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

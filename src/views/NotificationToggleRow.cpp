@@ -1,6 +1,6 @@
 #include "views/NotificationToggleRow.h"
 
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

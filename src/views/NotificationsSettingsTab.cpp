@@ -4,7 +4,7 @@
 #include "diagnosis/NotificationService.h"
 #include "views/NotificationToggleRow.h"
 #include "views/SettingsForm.h"
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

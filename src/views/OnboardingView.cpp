@@ -4,11 +4,11 @@
 #include "diagnosis/NotificationService.h"
 #include "views/LocationPermissionPage.h"
 #include "views/NotificationPermissionPage.h"
-#include "views/Palette.h"
 #include "views/ReadyPage.h"
 #include "views/TrayPage.h"
-#include "views/Typography.h"
 #include "views/WelcomePage.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

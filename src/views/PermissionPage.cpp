@@ -1,6 +1,6 @@
 #include "views/PermissionPage.h"
 
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "views/QualityBreakdownRow.h"
 
 #include "views/DiagnosticsFormat.h"
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

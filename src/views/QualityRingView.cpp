@@ -1,6 +1,6 @@
 #include "views/QualityRingView.h"
 
-#include "views/Palette.h"
+#include "views/kit/Palette.h"
 
 #include <QPainter>
 

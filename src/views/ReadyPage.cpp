@@ -1,7 +1,7 @@
 #include "views/ReadyPage.h"
 
 #include "views/FeatureRow.h"
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QLabel>
 #include <QPushButton>

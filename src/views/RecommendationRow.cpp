@@ -2,7 +2,7 @@
 
 #include "views/DiagnosticsFormat.h"
 #include "views/ScanDisplayRules.h"
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

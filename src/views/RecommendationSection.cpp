@@ -1,7 +1,7 @@
 #include "views/RecommendationSection.h"
 
 #include "views/RecommendationRow.h"
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QFrame>
 #include <QLabel>

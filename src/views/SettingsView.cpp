@@ -3,8 +3,8 @@
 #include "views/GeneralSettingsTab.h"
 #include "views/MenuBarSettingsTab.h"
 #include "views/NotificationsSettingsTab.h"
-#include "views/SymbolIcon.h"
 #include "views/ThresholdsSettingsTab.h"
+#include "views/kit/SymbolIcon.h"
 
 #include <QScrollArea>
 #include <QTabWidget>

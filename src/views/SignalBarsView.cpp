@@ -1,6 +1,6 @@
 #include "views/SignalBarsView.h"
 
-#include "views/Palette.h"
+#include "views/kit/Palette.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "views/SparklineView.h"
 
-#include "views/Palette.h"
+#include "views/kit/Palette.h"
 
 #include <QLinearGradient>
 #include <QPainter>

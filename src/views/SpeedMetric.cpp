@@ -1,7 +1,7 @@
 #include "views/SpeedMetric.h"
 
 #include "views/DiagnosticsFormat.h"
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "views/SpeedTestView.h"
 
-#include "views/Card.h"
 #include "views/DiagnosticsFormat.h"
-#include "views/Palette.h"
 #include "views/SpeedMetric.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Card.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

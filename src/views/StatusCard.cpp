@@ -1,7 +1,7 @@
 #include "views/StatusCard.h"
 
 #include "views/SignalBarsView.h"
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

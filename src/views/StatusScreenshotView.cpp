@@ -1,7 +1,7 @@
 #include "views/StatusScreenshotView.h"
 
-#include "views/Typography.h"
 #include "views/WidgetSnapshot.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

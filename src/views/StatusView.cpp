@@ -16,10 +16,10 @@
 #include "views/PermissionPromptView.h"
 #include "views/StatusCard.h"
 #include "views/StatusScreenshotView.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
 #include "views/UpdateBanner.h"
 #include "views/WidgetSnapshot.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QMenu>

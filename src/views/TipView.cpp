@@ -1,6 +1,6 @@
 #include "views/TipView.h"
 
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "views/TipsSection.h"
 
-#include "views/Card.h"
 #include "views/TipView.h"
+#include "views/kit/Card.h"
 
 #include <QVBoxLayout>
 

@@ -1,6 +1,6 @@
 #include "views/TrayPage.h"
 
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "reports/UpdateService.h"
 #include "views/ActivityIndicator.h"
-#include "views/SymbolIcon.h"
+#include "views/kit/SymbolIcon.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

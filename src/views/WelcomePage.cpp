@@ -1,8 +1,8 @@
 #include "views/WelcomePage.h"
 
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #include "views/WidgetSnapshot.h"
 
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QDate>
 #include <QHBoxLayout>

@@ -6,7 +6,6 @@
 #include "support/TestUtil.h"
 #include "views/AdditionalInfoRow.h"
 #include "views/BandwidthView.h"
-#include "views/Card.h"
 #include "views/CompactQualityBadge.h"
 #include "views/ConnectionInfoView.h"
 #include "views/ConnectionQualityView.h"
@@ -15,7 +14,6 @@
 #include "views/DiagnosticsView.h"
 #include "views/MainPopoverView.h"
 #include "views/MetricItem.h"
-#include "views/Palette.h"
 #include "views/PermissionPromptView.h"
 #include "views/PingCard.h"
 #include "views/QualityBreakdownRow.h"
@@ -23,6 +21,8 @@
 #include "views/SpeedMetric.h"
 #include "views/SpeedTestView.h"
 #include "views/TipsSection.h"
+#include "views/kit/Card.h"
+#include "views/kit/Palette.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,6 @@
 #include "support/PlatformFakes.h"
 #include "support/TestUtil.h"
 #include "views/BandFilterButton.h"
-#include "views/Card.h"
 #include "views/Channel2GHzChart.h"
 #include "views/Channel5GHzChart.h"
 #include "views/ChannelChartData.h"
@@ -13,10 +12,11 @@
 #include "views/DiagnosticsFormat.h"
 #include "views/NearbyNetworksView.h"
 #include "views/NetworkRow.h"
-#include "views/Palette.h"
 #include "views/RecommendationRow.h"
 #include "views/ScanDisplayRules.h"
 #include "views/SignalBarsView.h"
+#include "views/kit/Card.h"
+#include "views/kit/Palette.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 
 #include "support/TestUtil.h"
 #include "support/ViewModelFixture.h"
-#include "views/Card.h"
 #include "views/DNSPresetPicker.h"
 #include "views/DNSSection.h"
 #include "views/NetworkInterfaceRow.h"
-#include "views/Palette.h"
+#include "views/kit/Card.h"
+#include "views/kit/Palette.h"
 
 #include <gtest/gtest.h>
 

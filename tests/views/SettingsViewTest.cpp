@@ -6,8 +6,8 @@
 #include "views/MenuBarSettingsTab.h"
 #include "views/NotificationToggleRow.h"
 #include "views/NotificationsSettingsTab.h"
-#include "views/Palette.h"
 #include "views/ThresholdsSettingsTab.h"
+#include "views/kit/Palette.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

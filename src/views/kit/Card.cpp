@@ -1,6 +1,6 @@
-#include "views/Card.h"
+#include "views/kit/Card.h"
 
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "views/Palette.h"
+#include "views/kit/Palette.h"
 
 #include <QGuiApplication>
 
