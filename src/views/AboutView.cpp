@@ -24,7 +24,7 @@ QFrame* divider(QWidget* parent) {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
     QPalette palette = line->palette();
-    palette.setColor(QPalette::WindowText, Palette::faded("secondary", 0.35, palette));
+    palette.setColor(QPalette::WindowText, Palette::faded(Colour::secondary, 0.35, palette));
     line->setPalette(palette);
     return line;
 }
@@ -66,12 +66,12 @@ AboutView::AboutView(bool selfUpdating, QWidget* parent) : QWidget(parent) {
     column->addWidget(makeLabel(QStringLiteral("Linkmeter"), TextStyle::title, {}, this), 0,
                       Qt::AlignHCenter);
     auto* version = makeLabel(versionLine(build_info::version, build_info::buildNumber), TextStyle::caption,
-                              "secondary", this);
+                              Colour::secondary, this);
     version->setObjectName(QStringLiteral("version"));
     column->addWidget(version, 0, Qt::AlignHCenter);
     if (!selfUpdating) {
-        auto* updates =
-            makeLabel(QString::fromLatin1(packageManagerUpdates), TextStyle::caption, "secondary", this);
+        auto* updates = makeLabel(QString::fromLatin1(packageManagerUpdates), TextStyle::caption,
+                                  Colour::secondary, this);
         updates->setObjectName(QStringLiteral("updates"));
         column->addWidget(updates, 0, Qt::AlignHCenter);
     }
@@ -82,20 +82,20 @@ AboutView::AboutView(bool selfUpdating, QWidget* parent) : QWidget(parent) {
     auto* rows = new QVBoxLayout(features);
     rows->setContentsMargins(2, 4, 2, 4);
     rows->setSpacing(8);
-    rows->addWidget(new FeatureRow(QStringLiteral("antenna.radiowaves.left.and.right"), "blue",
+    rows->addWidget(new FeatureRow(QStringLiteral("antenna.radiowaves.left.and.right"), Tone::blue,
                                    QStringLiteral("Real-time signal monitoring"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("clock"), "orange",
+    rows->addWidget(new FeatureRow(QStringLiteral("clock"), Tone::orange,
                                    QStringLiteral("Latency & packet loss tracking"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("chart.bar"), "green",
+    rows->addWidget(new FeatureRow(QStringLiteral("chart.bar"), Tone::green,
                                    QStringLiteral("Network analysis & recommendations"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("bell.badge"), "purple",
+    rows->addWidget(new FeatureRow(QStringLiteral("bell.badge"), Tone::purple,
                                    QStringLiteral("Smart connection alerts"), features));
     column->addWidget(features);
     column->addWidget(divider(this));
 
     for (const QString& line :
          {QStringLiteral("Built with Qt"), QStringLiteral("Made for the Linux desktop")}) {
-        auto* label = makeLabel(line, TextStyle::caption, "secondary", this);
+        auto* label = makeLabel(line, TextStyle::caption, Colour::secondary, this);
         label->setAlignment(Qt::AlignHCenter);
         column->addWidget(label);
     }
@@ -106,7 +106,7 @@ void AboutView::paintEvent(QPaintEvent*) {
     const QPalette palette = this->palette();
     painter.fillRect(rect(), palette.color(QPalette::Window));
     QLinearGradient wash(0, 0, 0, height());
-    wash.setColorAt(0, Palette::faded("blue", 0.10, palette));
-    wash.setColorAt(1, Palette::faded("cyan", 0.05, palette));
+    wash.setColorAt(0, Palette::faded(Tone::blue, 0.10, palette));
+    wash.setColorAt(1, Palette::faded(Tone::cyan, 0.05, palette));
     painter.fillRect(rect(), wash);
 }

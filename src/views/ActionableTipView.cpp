@@ -13,7 +13,7 @@
 ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> brand, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("actionableTip"));
-    styleBox(this, "gray", 0.12, 8);
+    styleBox(this, Tone::gray, 0.12, 8);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(10, 8, 10, 8);
     column->setSpacing(6);
@@ -26,7 +26,7 @@ ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> 
     auto* headerRow = new QHBoxLayout(m_header);
     headerRow->setContentsMargins(0, 2, 0, 2);
     headerRow->setSpacing(6);
-    headerRow->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 14, m_header));
+    headerRow->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), Tone::yellow, 14, m_header));
     auto* title = makeLabel(QString::fromStdString(tip.title), TextStyle::subheadline, {}, m_header);
     QFont titleFont = title->font();
     titleFont.setWeight(QFont::Medium);
@@ -45,17 +45,17 @@ ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> 
     details->setContentsMargins(0, 0, 0, 0);
     details->setSpacing(6);
     auto* description =
-        makeLabel(QString::fromStdString(tip.description), TextStyle::caption, "secondary", m_details);
+        makeLabel(QString::fromStdString(tip.description), TextStyle::caption, Colour::secondary, m_details);
     description->setWordWrap(true);
     details->addWidget(description);
     if (tip.action) {
         auto* box = new QFrame(m_details);
         box->setObjectName(QStringLiteral("tipAction"));
-        styleBox(box, "accent", 0.1, 6);
+        styleBox(box, Colour::accent, 0.1, 6);
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(10, 10, 10, 10);
         row->setSpacing(6);
-        row->addWidget(makeSymbolLabel(QStringLiteral("arrow.right.circle.fill"), "accent", 12, box), 0,
+        row->addWidget(makeSymbolLabel(QStringLiteral("arrow.right.circle.fill"), Colour::accent, 12, box), 0,
                        Qt::AlignTop);
         auto* action = makeLabel(QString::fromStdString(*tip.action), TextStyle::caption, {}, box);
         action->setWordWrap(true);
@@ -84,5 +84,5 @@ void ActionableTipView::setExpanded(bool expanded) {
     m_isExpanded = expanded;
     m_details->setVisible(expanded);
     setSymbol(m_chevron, expanded ? QStringLiteral("chevron.up") : QStringLiteral("chevron.down"),
-              "secondary", 11);
+              Colour::secondary, 11);
 }

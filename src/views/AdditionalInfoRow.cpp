@@ -37,7 +37,7 @@ AdditionalInfoRow::AdditionalInfoRow(QWidget* parent) : QWidget(parent) {
     m_button->setFont(styledFont(TextStyle::caption, m_button->font()));
     m_button->setIconSize(QSize(10, 10));
     QPalette palette = m_button->palette();
-    palette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
+    palette.setColor(QPalette::ButtonText, Palette::colour(Colour::secondary));
     m_button->setPalette(palette);
     connect(m_button, &QToolButton::clicked, this, [this] { setExpanded(!m_expanded); });
     column->addWidget(m_button, 0, Qt::AlignLeft | Qt::AlignAbsolute);
@@ -62,7 +62,7 @@ void AdditionalInfoRow::setWiFi(const WiFiInfo& wifi) {
 void AdditionalInfoRow::setExpanded(bool expanded) {
     m_expanded = expanded;
     m_button->setIcon(symbolIcon(expanded ? QStringLiteral("chevron.up") : QStringLiteral("chevron.down"),
-                                 Palette::colour("secondary"), 10));
+                                 Palette::colour(Colour::secondary), 10));
     m_list->setVisible(expanded);
     // Showing rows that were built while hidden does not tell the enclosing layouts on its own.
     updateGeometry();

@@ -22,9 +22,9 @@ void BandFilterButton::restyle() {
     setFont(font);
     const QPalette palette = this->palette();
     const QColor text =
-        m_selected ? Palette::colour("accent", palette) : Palette::colour("secondary", palette);
-    const QColor background =
-        m_selected ? Palette::faded("accent", 0.2, palette) : Palette::colour("windowBackground", palette);
+        m_selected ? Palette::colour(Colour::accent, palette) : Palette::colour(Colour::secondary, palette);
+    const QColor background = m_selected ? Palette::faded(Colour::accent, 0.2, palette)
+                                         : Palette::colour(Colour::windowBackground, palette);
     setStyleSheet(QStringLiteral("QPushButton { color: %1; background: %2; border: none; border-radius: 5px;"
                                  " padding: 3px 8px; }")
                       .arg(Palette::css(text), Palette::css(background)));

@@ -15,14 +15,14 @@ struct Direction {
     SparklineView* history;
 };
 
-Direction addDirection(QHBoxLayout* columns, const char* symbol, const QString& label,
-                       std::string_view colour, QWidget* card) {
+Direction addDirection(QHBoxLayout* columns, const char* symbol, const QString& label, Tone colour,
+                       QWidget* card) {
     auto* column = new QVBoxLayout;
     column->setSpacing(3);
     auto* caption = new QHBoxLayout;
     caption->setSpacing(3);
     caption->addWidget(makeSymbolLabel(QString::fromLatin1(symbol), colour, 10, card));
-    caption->addWidget(makeLabel(label, TextStyle::caption2, "secondary", card));
+    caption->addWidget(makeLabel(label, TextStyle::caption2, Colour::secondary, card));
     caption->addStretch();
     column->addLayout(caption);
     QLabel* rate = makeNumberLabel(TextStyle::callout, QFont::DemiBold, colour, card);
@@ -46,13 +46,13 @@ BandwidthView::BandwidthView(QWidget* parent) : QWidget(parent) {
     auto* header = new QHBoxLayout;
     header->addWidget(makeCardTitle(QStringLiteral("BANDWIDTH"), card));
     header->addStretch();
-    header->addWidget(makeLabel(QStringLiteral("Real-time"), TextStyle::caption2, "secondary", card));
+    header->addWidget(makeLabel(QStringLiteral("Real-time"), TextStyle::caption2, Colour::secondary, card));
     content->addLayout(header);
 
     auto* columns = new QHBoxLayout;
     columns->setSpacing(16);
-    const Direction down = addDirection(columns, "arrow.down", QStringLiteral("Download"), "green", card);
-    const Direction up = addDirection(columns, "arrow.up", QStringLiteral("Upload"), "blue", card);
+    const Direction down = addDirection(columns, "arrow.down", QStringLiteral("Download"), Tone::green, card);
+    const Direction up = addDirection(columns, "arrow.up", QStringLiteral("Upload"), Tone::blue, card);
     content->addLayout(columns);
     m_download = down.rate;
     m_downloadHistory = down.history;

@@ -11,18 +11,18 @@
 
 CaptivePortalBanner::CaptivePortalBanner(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("captivePortalBanner"));
-    styleBox(this, "orange", 0.1, 10, 0.3);
+    styleBox(this, Tone::orange, 0.1, 10, 0.3);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(12, 12, 12, 12);
     column->setSpacing(4);
     auto* head = new QHBoxLayout;
     head->setSpacing(6);
-    head->addWidget(makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), "orange", 16, this));
-    head->addWidget(makeLabel(QStringLiteral("Captive Portal Detected"), TextStyle::headline, "orange", this),
-                    1);
+    head->addWidget(makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), Tone::orange, 16, this));
+    head->addWidget(
+        makeLabel(QStringLiteral("Captive Portal Detected"), TextStyle::headline, Tone::orange, this), 1);
     column->addLayout(head);
     auto* text = makeLabel(QStringLiteral("This network requires login. Open a browser to authenticate."),
-                           TextStyle::caption, "secondary", this);
+                           TextStyle::caption, Colour::secondary, this);
     text->setWordWrap(true);
     column->addWidget(text);
     m_loginButton = new QPushButton(

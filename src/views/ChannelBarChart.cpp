@@ -23,7 +23,7 @@ void ChannelBarChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QPalette palette = this->palette();
-    const QColor secondary = Palette::colour("secondary", palette);
+    const QColor secondary = Palette::colour(Colour::secondary, palette);
     const QFont labelFont = styledFont(TextStyle::caption2, font());
     const QFontMetrics metrics(labelFont);
     p.setFont(labelFont);
@@ -36,7 +36,7 @@ void ChannelBarChart::paintEvent(QPaintEvent*) {
     const QRect plot(left, metrics.height() / 2, width() - left - 2,
                      height() - bottom - metrics.height() / 2);
 
-    QColor grid = Palette::colour("gray", palette);
+    QColor grid = Palette::colour(Tone::gray, palette);
     grid.setAlphaF(0.25f);
     for (const int tick : {0, maximum / 2, maximum}) {
         const int y = plot.bottom() - barHeight(tick, maximum, plot.height());
@@ -67,7 +67,7 @@ void ChannelBarChart::paintEvent(QPaintEvent*) {
         // An empty channel still gets a sliver, so the row of channels reads as complete.
         const int h = std::max(bar.count > 0 ? 1 : 2, barHeight(bar.count, maximum, plot.height()));
         const QRectF rect(centre - barWidth / 2, plot.bottom() - h, barWidth, h);
-        QColor colour = Palette::colour(bar.colourName, palette);
+        QColor colour = Palette::colour(bar.tone, palette);
         if (bar.count == 0)
             colour.setAlphaF(0.3f);
         QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());

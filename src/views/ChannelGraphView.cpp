@@ -29,7 +29,7 @@ ChannelGraphView::ChannelGraphView(WiFiScannerService& scanner, QWidget* parent)
 
     auto* picker = new QHBoxLayout;
     picker->setSpacing(4);
-    picker->addWidget(makeLabel(QStringLiteral("Band"), TextStyle::caption, "secondary", m_body));
+    picker->addWidget(makeLabel(QStringLiteral("Band"), TextStyle::caption, Colour::secondary, m_body));
     picker->addStretch();
     m_choose2GHz = new BandFilterButton(QStringLiteral("2.4 GHz"), m_body);
     m_choose5GHz = new BandFilterButton(QStringLiteral("5 GHz"), m_body);
@@ -40,7 +40,7 @@ ChannelGraphView::ChannelGraphView(WiFiScannerService& scanner, QWidget* parent)
     body->addLayout(picker);
 
     m_placeholder = makeLabel(QStringLiteral("Scan networks to see channel usage"), TextStyle::caption,
-                              "secondary", m_body);
+                              Colour::secondary, m_body);
     m_placeholder->setAlignment(Qt::AlignCenter);
     m_placeholder->setMinimumHeight(40);
     body->addWidget(m_placeholder);
@@ -48,16 +48,16 @@ ChannelGraphView::ChannelGraphView(WiFiScannerService& scanner, QWidget* parent)
     m_chart5GHz = new Channel5GHzChart(m_body);
     body->addWidget(m_chart2GHz);
     body->addWidget(m_chart5GHz);
-    m_footnote = makeLabel({}, TextStyle::caption2, "secondary", m_body);
+    m_footnote = makeLabel({}, TextStyle::caption2, Colour::secondary, m_body);
     m_footnote->setWordWrap(true);
     body->addWidget(m_footnote);
 
     auto* legend = new QHBoxLayout;
     legend->setSpacing(10);
-    legend->addWidget(new LegendItem("gray", QStringLiteral("Empty"), 0.3, m_body));
-    legend->addWidget(new LegendItem("green", QStringLiteral("Low"), 1.0, m_body));
-    legend->addWidget(new LegendItem("orange", QStringLiteral("Busy"), 1.0, m_body));
-    legend->addWidget(new LegendItem("red", QStringLiteral("Crowded"), 1.0, m_body));
+    legend->addWidget(new LegendItem(Tone::gray, QStringLiteral("Empty"), 0.3, m_body));
+    legend->addWidget(new LegendItem(Tone::green, QStringLiteral("Low"), 1.0, m_body));
+    legend->addWidget(new LegendItem(Tone::orange, QStringLiteral("Busy"), 1.0, m_body));
+    legend->addWidget(new LegendItem(Tone::red, QStringLiteral("Crowded"), 1.0, m_body));
     legend->addStretch();
     body->addLayout(legend);
 

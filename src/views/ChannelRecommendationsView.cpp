@@ -18,9 +18,9 @@ ChannelRecommendationsView::ChannelRecommendationsView(WiFiScannerService& scann
     QVBoxLayout* column = fillWithCard(this);
     m_header = new CollapsibleHeader(QStringLiteral("Recommended Channels"), this);
     // The badge sits between the title and the chevron.
-    m_bestBadge = makeBadge({}, TextStyle::caption2, "green", m_header);
+    m_bestBadge = makeBadge({}, TextStyle::caption2, Tone::green, m_header);
     m_bestBadge->setObjectName(QStringLiteral("bestChannel"));
-    styleBox(m_bestBadge, "green", 0.2, 4);
+    styleBox(m_bestBadge, Tone::green, 0.2, 4);
     if (auto* row = qobject_cast<QHBoxLayout*>(m_header->layout()))
         row->insertWidget(2, m_bestBadge);
     column->addWidget(m_header);
@@ -33,13 +33,13 @@ ChannelRecommendationsView::ChannelRecommendationsView(WiFiScannerService& scann
     auto* placeholder = new QVBoxLayout(m_placeholder);
     placeholder->setContentsMargins(0, 6, 0, 6);
     placeholder->setSpacing(6);
-    placeholder->addWidget(
-        makeSymbolLabel(QStringLiteral("antenna.radiowaves.left.and.right"), "secondary", 22, m_placeholder),
-        0, Qt::AlignHCenter);
-    placeholder->addWidget(makeLabel(QStringLiteral("Scan networks to get recommendations"),
-                                     TextStyle::caption, "secondary", m_placeholder),
+    placeholder->addWidget(makeSymbolLabel(QStringLiteral("antenna.radiowaves.left.and.right"),
+                                           Colour::secondary, 22, m_placeholder),
                            0, Qt::AlignHCenter);
-    m_scanNow = new QPushButton(symbolIcon(QStringLiteral("wifi"), Palette::colour("accent"), 11),
+    placeholder->addWidget(makeLabel(QStringLiteral("Scan networks to get recommendations"),
+                                     TextStyle::caption, Colour::secondary, m_placeholder),
+                           0, Qt::AlignHCenter);
+    m_scanNow = new QPushButton(symbolIcon(QStringLiteral("wifi"), Palette::colour(Colour::accent), 11),
                                 QStringLiteral("Scan Now"), m_placeholder);
     m_scanNow->setFont(styledFont(TextStyle::caption, font()));
     m_scanNow->setCursor(Qt::PointingHandCursor);
@@ -57,12 +57,12 @@ ChannelRecommendationsView::ChannelRecommendationsView(WiFiScannerService& scann
     auto* footnote = new QHBoxLayout(m_footnote);
     footnote->setContentsMargins(0, 0, 0, 0);
     footnote->setSpacing(6);
-    footnote->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 11, m_footnote), 0,
+    footnote->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), Tone::yellow, 11, m_footnote), 0,
                         Qt::AlignTop);
     QLabel* text =
         makeLabel(QStringLiteral("For 2.4 GHz, channels 1, 6, and 11 are non-overlapping. For 5 GHz, "
                                  "any channel works well due to wider spacing."),
-                  TextStyle::caption2, "secondary", m_footnote);
+                  TextStyle::caption2, Colour::secondary, m_footnote);
     text->setWordWrap(true);
     footnote->addWidget(text, 1);
     body->addWidget(m_footnote);

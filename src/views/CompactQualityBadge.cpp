@@ -27,7 +27,7 @@ void CompactQualityBadge::setQuality(const ConnectionQuality& quality) {
         return;
     m_styled = true;
     m_rating = quality.rating;
-    const std::string_view colour = colorName(quality.rating);
+    const Tone colour = tone(quality.rating);
     const std::string_view icon = ratingIcon(quality.rating);
     setSymbol(m_icon, QString::fromLatin1(icon.data(), static_cast<qsizetype>(icon.size())), colour, 10);
     setLabelColour(m_score, colour);

@@ -30,7 +30,7 @@ QLabel* makeDot(QWidget* parent) {
     QPainter p(&dot);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(Palette::colour("green"));
+    p.setBrush(Palette::colour(Tone::green));
     p.drawEllipse(QRectF(0, 0, 8, 8));
     auto* label = new QLabel(parent);
     label->setPixmap(dot);
@@ -64,7 +64,7 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     ssidFont.setWeight(QFont::DemiBold);
     m_ssid->setFont(ssidFont);
     network->addWidget(m_ssid, 1);
-    m_locationIcon = makeSymbolLabel(QStringLiteral("location.slash"), "orange", 11, m_networkRow);
+    m_locationIcon = makeSymbolLabel(QStringLiteral("location.slash"), Tone::orange, 11, m_networkRow);
     m_locationIcon->setToolTip(tr("The network name needs location access"));
     network->addWidget(m_locationIcon);
     m_band = makeLabel(QString(), TextStyle::caption, {}, m_networkRow);
@@ -73,7 +73,7 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     m_band->setFont(bandFont);
     m_band->setObjectName(QStringLiteral("bandBadge"));
     m_band->setContentsMargins(6, 2, 6, 2);
-    styleBox(m_band, "windowBackground", 1.0, 4);
+    styleBox(m_band, Colour::windowBackground, 1.0, 4);
     network->addWidget(m_band);
     column->addWidget(m_networkRow);
 
@@ -90,10 +90,10 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     column->addWidget(m_details);
     content->addWidget(m_connected);
 
-    m_prompt = new PermissionPromptView(QStringLiteral("location.circle"), "blue",
+    m_prompt = new PermissionPromptView(QStringLiteral("location.circle"), Tone::blue,
                                         QStringLiteral("Grant location access to see network name"),
                                         QStringLiteral("Allow"), card);
-    styleBox(m_prompt, "blue", 0.1, 8);
+    styleBox(m_prompt, Tone::blue, 0.1, 8);
     connect(m_prompt, &PermissionPromptView::triggered, this, &ConnectionInfoView::requestLocation);
     content->addWidget(m_prompt);
 
@@ -101,9 +101,10 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     auto* offline = new QHBoxLayout(m_notConnected);
     offline->setContentsMargins(0, 0, 0, 0);
     offline->setSpacing(8);
-    offline->addWidget(makeSymbolLabel(QStringLiteral("wifi.slash"), "red", 16, m_notConnected));
-    offline->addWidget(
-        makeLabel(QStringLiteral("Not connected to Wi-Fi"), TextStyle::body, "secondary", m_notConnected), 1);
+    offline->addWidget(makeSymbolLabel(QStringLiteral("wifi.slash"), Tone::red, 16, m_notConnected));
+    offline->addWidget(makeLabel(QStringLiteral("Not connected to Wi-Fi"), TextStyle::body, Colour::secondary,
+                                 m_notConnected),
+                       1);
     content->addWidget(m_notConnected);
 
     setData(std::nullopt, true);
@@ -124,9 +125,9 @@ void ConnectionInfoView::setData(const std::optional<WiFiInfo>& wifi, bool locat
     m_band->setVisible(wifi->band != WiFiBand::unknown);
     m_band->setText(text(rawValue(wifi->band)));
 
-    m_signal->setValue(QStringLiteral("%1 dBm").arg(wifi->rssi), signalColour(wifi->rssi));
+    m_signal->setValue(QStringLiteral("%1 dBm").arg(wifi->rssi), signalTone(wifi->rssi));
     m_noise->setValue(wifi->noise ? QStringLiteral("%1 dBm").arg(*wifi->noise) : QStringLiteral("--"),
-                      "secondary");
+                      Colour::secondary);
     m_rate->setValue(QStringLiteral("%1 Mbps").arg(static_cast<long long>(wifi->transmitRate)), {});
     m_details->setWiFi(*wifi);
 }

@@ -35,7 +35,7 @@ ConnectionQualityView::ConnectionQualityView(QWidget* parent) : QWidget(parent) 
     texts->setAlignment(Qt::AlignVCenter);
     m_rating = makeLabel(QString(), TextStyle::headline, {}, card);
     texts->addWidget(m_rating);
-    m_description = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    m_description = makeLabel(QString(), TextStyle::caption, Colour::secondary, card);
     m_description->setWordWrap(true);
     texts->addWidget(m_description);
     summary->addLayout(texts, 1);
@@ -48,7 +48,7 @@ ConnectionQualityView::ConnectionQualityView(QWidget* parent) : QWidget(parent) 
     auto* divider = new QFrame(m_breakdown);
     divider->setObjectName(QStringLiteral("breakdownDivider"));
     divider->setFixedHeight(1);
-    styleBox(divider, "gray", 0.3, 0);
+    styleBox(divider, Tone::gray, 0.3, 0);
     rows->addWidget(divider);
     m_rows = {new QualityBreakdownRow(QStringLiteral("Signal"),
                                       QStringLiteral("antenna.radiowaves.left.and.right"), m_breakdown),

@@ -24,11 +24,11 @@ QString text(std::string_view view) {
 
 DNSPresetPicker::DNSPresetPicker(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("dnsPresetPicker"));
-    styleBox(this, "windowBackground", 1.0, 6);
+    styleBox(this, Colour::windowBackground, 1.0, 6);
     // The border in gray at reduced opacity, on top of the window-coloured box.
-    setStyleSheet(styleSheet().replace(
-        QStringLiteral("border: none;"),
-        QStringLiteral("border: 1px solid %1;").arg(Palette::css(Palette::faded("gray", 0.3, palette())))));
+    setStyleSheet(styleSheet().replace(QStringLiteral("border: none;"),
+                                       QStringLiteral("border: 1px solid %1;")
+                                           .arg(Palette::css(Palette::faded(Tone::gray, 0.3, palette())))));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(2);
@@ -36,8 +36,8 @@ DNSPresetPicker::DNSPresetPicker(QWidget* parent) : QFrame(parent) {
     const QString rowSheet =
         QStringLiteral("QPushButton { background: %1; border: none; border-radius: 4px; text-align: left; }"
                        " QPushButton:hover { background: %2; }")
-            .arg(Palette::css(Palette::colour("controlBackground", palette())),
-                 Palette::css(Palette::faded("accent", 0.12, palette())));
+            .arg(Palette::css(Palette::colour(Colour::controlBackground, palette())),
+                 Palette::css(Palette::faded(Colour::accent, 0.12, palette())));
     for (const DNSPreset preset : allDNSPresets) {
         QPushButton* row = new PresetRow(this);
         row->setObjectName(text(rawValue(preset)));
@@ -54,12 +54,12 @@ DNSPresetPicker::DNSPresetPicker(QWidget* parent) : QFrame(parent) {
         medium.setWeight(QFont::Medium);
         name->setFont(medium);
         names->addWidget(name);
-        names->addWidget(makeLabel(text(description(preset)), TextStyle::caption2, "secondary", row));
+        names->addWidget(makeLabel(text(description(preset)), TextStyle::caption2, Colour::secondary, row));
         layout->addLayout(names, 1);
         const auto addresses = servers(preset);
         if (!addresses.empty()) {
-            QLabel* first =
-                makeLabel(QString::fromStdString(addresses.front()), TextStyle::caption2, "secondary", row);
+            QLabel* first = makeLabel(QString::fromStdString(addresses.front()), TextStyle::caption2,
+                                      Colour::secondary, row);
             first->setFont(monospacedFont(TextStyle::caption2, first->font()));
             layout->addWidget(first, 0, Qt::AlignVCenter);
         }

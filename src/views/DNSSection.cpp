@@ -22,12 +22,12 @@ DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& servic
 
     auto* header = new QHBoxLayout;
     header->setSpacing(4);
-    header->addWidget(makeLabel(QStringLiteral("DNS Servers"), TextStyle::caption, "secondary", this));
+    header->addWidget(makeLabel(QStringLiteral("DNS Servers"), TextStyle::caption, Colour::secondary, this));
     header->addStretch();
     m_busy = new ActivityIndicator(10, this);
     m_busy->hide();
     header->addWidget(m_busy);
-    const QColor accent = Palette::colour("accent");
+    const QColor accent = Palette::colour(Colour::accent);
     m_change = new QPushButton(symbolIcon(QStringLiteral("arrow.triangle.2.circlepath"), accent, 9),
                                QStringLiteral("Change"), this);
     m_change->setObjectName(QStringLiteral("changeDNS"));
@@ -40,7 +40,7 @@ DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& servic
     header->addWidget(m_change);
     column->addLayout(header);
 
-    m_messageLabel = makeLabel({}, TextStyle::caption, "green", this);
+    m_messageLabel = makeLabel({}, TextStyle::caption, Tone::green, this);
     m_messageLabel->setObjectName(QStringLiteral("dnsChangeMessage"));
     m_messageLabel->setWordWrap(true);
     m_messageLabel->hide();
@@ -113,14 +113,14 @@ void DNSSection::refreshServers() {
         auto* layout = new QHBoxLayout(row);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(5);
-        layout->addWidget(makeSymbolLabel(QStringLiteral("magnifyingglass"), "secondary", 9, row));
+        layout->addWidget(makeSymbolLabel(QStringLiteral("magnifyingglass"), Colour::secondary, 9, row));
         if (server.name) {
             QLabel* name = makeLabel(QString::fromStdString(*server.name), TextStyle::caption, {}, row);
             name->setObjectName(QStringLiteral("provider"));
             layout->addWidget(name);
         }
         QLabel* address = makeLabel(QString::fromStdString(server.address), TextStyle::caption,
-                                    server.name ? "secondary" : "", row);
+                                    server.name ? Colour::secondary : Colour::text, row);
         address->setObjectName(QStringLiteral("address"));
         address->setFont(monospacedFont(TextStyle::caption, address->font()));
         address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -19,21 +19,21 @@ DNSView::DNSView(QWidget* parent) : QWidget(parent) {
     auto* header = new QHBoxLayout;
     header->addWidget(makeCardTitle(QStringLiteral("DNS"), card));
     header->addStretch();
-    m_server = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    m_server = makeLabel(QString(), TextStyle::caption, Colour::secondary, card);
     m_server->setTextInteractionFlags(Qt::TextSelectableByMouse);
     header->addWidget(m_server);
     column->addLayout(header);
 
-    m_sparkline = new SparklineView("green", card);
+    m_sparkline = new SparklineView(Tone::green, card);
     m_sparkline->setFixedSize(120, 40);
     column->addWidget(m_sparkline, 0, Qt::AlignHCenter);
 
-    column->addWidget(makeLabel(QStringLiteral("Name Lookup"), TextStyle::caption2, "secondary", card));
+    column->addWidget(makeLabel(QStringLiteral("Name Lookup"), TextStyle::caption2, Colour::secondary, card));
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
-    m_time = makeNumberLabel(TextStyle::title2, QFont::DemiBold, "secondary", card);
+    m_time = makeNumberLabel(TextStyle::title2, QFont::DemiBold, Colour::secondary, card);
     row->addWidget(m_time, 0, Qt::AlignBottom);
-    m_note = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    m_note = makeLabel(QString(), TextStyle::caption, Colour::secondary, card);
     row->addWidget(m_note, 0, Qt::AlignBottom);
     row->addStretch();
     column->addLayout(row);
@@ -51,19 +51,19 @@ void DNSView::setData(const std::optional<DNSResult>& result, const std::vector<
     m_note->setVisible(note.has_value());
     if (note) {
         m_note->setText(QString::fromUtf8(note->text.data(), static_cast<qsizetype>(note->text.size())));
-        setLabelColour(m_note, note->colourName);
+        setLabelColour(m_note, note->colour);
     }
     if (!result) {
         m_time->setText(QStringLiteral("--"));
-        setLabelColour(m_time, "secondary");
+        setLabelColour(m_time, Colour::secondary);
         return;
     }
     m_server->setText(QString::fromStdString(result->server));
     if (failed) {
         m_time->setText(QStringLiteral("Failed"));
-        setLabelColour(m_time, "red");
+        setLabelColour(m_time, Tone::red);
         return;
     }
     m_time->setText(QString::fromStdString(wholeMilliseconds(result->lookupTime)));
-    setLabelColour(m_time, dnsLookupColour(result->lookupTime));
+    setLabelColour(m_time, dnsLookupTone(result->lookupTime));
 }

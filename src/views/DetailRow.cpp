@@ -8,7 +8,7 @@
 DetailRow::DetailRow(const QString& label, const QString& value, QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(makeLabel(label, TextStyle::caption, "secondary", this));
+    row->addWidget(makeLabel(label, TextStyle::caption, Colour::secondary, this));
     row->addStretch();
     QLabel* shown = makeLabel(value, TextStyle::caption, {}, this);
     QFont font = shown->font();

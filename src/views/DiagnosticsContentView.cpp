@@ -42,7 +42,7 @@ QToolButton* makeBackButton(QWidget* parent) {
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setFont(styledFont(TextStyle::caption, button->font()));
     button->setIconSize(QSize(11, 11));
-    const QColor accent = Palette::colour("accent");
+    const QColor accent = Palette::colour(Colour::accent);
     button->setIcon(symbolIcon(QStringLiteral("chevron.left"), accent, 11));
     QPalette palette = button->palette();
     palette.setColor(QPalette::ButtonText, accent);
@@ -54,7 +54,7 @@ QFrame* makeDivider(QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setObjectName(QStringLiteral("divider"));
     line->setFixedHeight(1);
-    styleBox(line, "gray", 0.3, 0);
+    styleBox(line, Tone::gray, 0.3, 0);
     return line;
 }
 
@@ -63,7 +63,7 @@ QFrame* makeDivider(QWidget* parent) {
 DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget* parent)
     : QWidget(parent), m_exporter(exporter) {
     setObjectName(QStringLiteral("diagnosticsPage"));
-    styleBox(this, "windowBackground", 1.0, 0);
+    styleBox(this, Colour::windowBackground, 1.0, 0);
     setFixedSize(kPageSize);
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
@@ -71,7 +71,7 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
 
     auto* header = new QWidget(this);
     header->setObjectName(QStringLiteral("diagnosticsHeader"));
-    styleBox(header, "controlBackground", 1.0, 0);
+    styleBox(header, Colour::controlBackground, 1.0, 0);
     auto* headerRow = new QHBoxLayout(header);
     headerRow->setContentsMargins(8, 6, 8, 6);
     m_back = makeBackButton(header);
@@ -97,7 +97,7 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* content = new QWidget(m_scroll);
     content->setObjectName(QStringLiteral("diagnosticsColumn"));
-    styleBox(content, "windowBackground", 1.0, 0);
+    styleBox(content, Colour::windowBackground, 1.0, 0);
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(12, 12, 12, 12);
     column->setSpacing(12);

@@ -19,7 +19,7 @@ QIcon menuSymbol(const QString& name, const QWidget* widget) {
 
 void useSecondaryText(QAbstractButton* button) {
     QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
+    palette.setColor(QPalette::ButtonText, Palette::colour(Colour::secondary));
     button->setPalette(palette);
 }
 
@@ -72,7 +72,7 @@ DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidg
 
     auto* gear = new QToolButton(this);
     gear->setAutoRaise(true);
-    gear->setIcon(symbolIcon(QStringLiteral("gear"), Palette::colour("secondary"), 16));
+    gear->setIcon(symbolIcon(QStringLiteral("gear"), Palette::colour(Colour::secondary), 16));
     gear->setAccessibleName(tr("Settings"));
     gear->setToolTip(gear->accessibleName());
     connect(gear, &QToolButton::clicked, this, &DiagnosticsToolbar::settingsRequested);

@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-FeatureRow::FeatureRow(const QString& icon, std::string_view colour, const QString& text, QWidget* parent)
+FeatureRow::FeatureRow(const QString& icon, Colour colour, const QString& text, QWidget* parent)
     : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include <string_view>
+#include "views/kit/Colour.h"
 
 // A symbol in a fixed column followed by a line of text, as listed on the last onboarding page and in
 // the about window.
@@ -11,5 +11,5 @@ class FeatureRow final : public QWidget {
     Q_OBJECT
 
 public:
-    FeatureRow(const QString& icon, std::string_view colour, const QString& text, QWidget* parent = nullptr);
+    FeatureRow(const QString& icon, Colour colour, const QString& text, QWidget* parent = nullptr);
 };

@@ -55,7 +55,7 @@ HelpView::HelpView(QWidget* parent) : QWidget(parent) {
     m_sidebar->setSpacing(2);
     for (const HelpTopic topic : allHelpTopics) {
         const QString name = qText(symbol(topic));
-        QIcon icon = symbolIcon(name, Palette::colour("accent"), 16);
+        QIcon icon = symbolIcon(name, Palette::colour(Colour::accent), 16);
         // On the selection's background the accent colour would vanish.
         for (const double ratio : {1.0, 2.0})
             icon.addPixmap(symbolPixmap(name, palette().color(QPalette::HighlightedText), 16, ratio),
@@ -128,7 +128,7 @@ void HelpView::showTopic(HelpTopic topic) {
         auto* rowLayout = new QHBoxLayout(row);
         rowLayout->setContentsMargins(0, 0, 0, 0);
         rowLayout->setSpacing(6);
-        rowLayout->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 11, row), 0,
+        rowLayout->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), Tone::yellow, 11, row), 0,
                              Qt::AlignTop);
         auto* text = makeLabel(qText(tip), TextStyle::subheadline, {}, row);
         text->setObjectName(QStringLiteral("tip"));

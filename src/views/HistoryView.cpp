@@ -30,8 +30,7 @@ QString rangeTitle(HistoryView::Range range) {
 }
 
 // A legend entry: a swatch of `colour` (a line or a block) and its caption.
-QWidget* legendEntry(const QString& caption, std::string_view colour, bool block, double opacity,
-                     QWidget* parent) {
+QWidget* legendEntry(const QString& caption, Tone colour, bool block, double opacity, QWidget* parent) {
     auto* entry = new QWidget(parent);
     auto* layout = new QHBoxLayout(entry);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -40,7 +39,7 @@ QWidget* legendEntry(const QString& caption, std::string_view colour, bool block
     swatch->setFixedSize(block ? QSize(10, 10) : QSize(14, 3));
     styleBox(swatch, colour, opacity, block ? 2 : 1);
     layout->addWidget(swatch, 0, Qt::AlignVCenter);
-    layout->addWidget(makeLabel(caption, TextStyle::caption, "secondary", entry));
+    layout->addWidget(makeLabel(caption, TextStyle::caption, Colour::secondary, entry));
     return entry;
 }
 
@@ -86,11 +85,11 @@ HistoryView::HistoryView(TimelineStore& store, ExportService& exporter, const Cl
 
     auto* legend = new QHBoxLayout;
     legend->setSpacing(16);
-    legend->addWidget(legendEntry(QStringLiteral("Quality score"), "green", false, 1.0, this));
-    legend->addWidget(legendEntry(QStringLiteral("Internet latency"), "blue", false, 1.0, this));
-    legend->addWidget(legendEntry(QStringLiteral("Packet loss"), "red", true, 0.35, this));
+    legend->addWidget(legendEntry(QStringLiteral("Quality score"), Tone::green, false, 1.0, this));
+    legend->addWidget(legendEntry(QStringLiteral("Internet latency"), Tone::blue, false, 1.0, this));
+    legend->addWidget(legendEntry(QStringLiteral("Packet loss"), Tone::red, true, 0.35, this));
     legend->addWidget(
-        legendEntry(QStringLiteral("Event (point at it for details)"), "gray", true, 1.0, this));
+        legendEntry(QStringLiteral("Event (point at it for details)"), Tone::gray, true, 1.0, this));
     legend->addStretch();
     layout->addLayout(legend);
 

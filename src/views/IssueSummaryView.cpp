@@ -28,12 +28,12 @@ void IssueSummaryView::setIssue(ConnectionIssue issue) {
     if (issue == m_issue)
         return;
     m_issue = issue;
-    const std::string_view colourName = colorName(issue);
+    const Tone issueTone = tone(issue);
     // The box's style sheet first: changing it re-polishes the children and would drop their colours.
-    styleBox(this, colourName, 0.1, 8);
-    setSymbol(m_icon, text(icon(issue)), colourName, 16);
+    styleBox(this, issueTone, 0.1, 8);
+    setSymbol(m_icon, text(icon(issue)), issueTone, 16);
     m_message->setText(text(::message(issue)));
-    setLabelColour(m_message, colourName);
+    setLabelColour(m_message, issueTone);
 }
 
 QString IssueSummaryView::message() const {

@@ -6,15 +6,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-LegendItem::LegendItem(std::string_view colourName, const QString& label, double opacity, QWidget* parent)
-    : QWidget(parent) {
+LegendItem::LegendItem(Tone tone, const QString& label, double opacity, QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(3);
     auto* swatch = new QFrame(this);
     swatch->setObjectName(QStringLiteral("swatch"));
     swatch->setFixedSize(8, 8);
-    styleBox(swatch, colourName, opacity, 2);
+    styleBox(swatch, tone, opacity, 2);
     row->addWidget(swatch, 0, Qt::AlignVCenter);
-    row->addWidget(makeLabel(label, TextStyle::caption2, "secondary", this));
+    row->addWidget(makeLabel(label, TextStyle::caption2, Colour::secondary, this));
 }

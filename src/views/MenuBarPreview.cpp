@@ -25,7 +25,7 @@ MenuBarTextInput sample(const AppSettings& settings) {
 MenuBarPreview::MenuBarPreview(AppSettings& settings, QWidget* parent)
     : QFrame(parent), m_settings(settings) {
     setObjectName(QStringLiteral("menuBarPreview"));
-    styleBox(this, "gray", 0.2, 4);
+    styleBox(this, Tone::gray, 0.2, 4);
     setMinimumSize(44, 24);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout(this);

@@ -37,11 +37,11 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
         column->setSpacing(0);
         auto* button = new QRadioButton(text(title(mode)), choice);
         button->setObjectName(text(rawValue(mode)));
-        button->setIcon(symbolIcon(text(symbol(mode)), Palette::colour("accent"), 16));
+        button->setIcon(symbolIcon(text(symbol(mode)), Palette::colour(Colour::accent), 16));
         button->setIconSize(QSize(20, 16));
         button->setChecked(settings.menuBarDisplayMode() == mode);
         column->addWidget(button);
-        auto* example = makeLabel(text(::example(mode)), TextStyle::caption, "secondary", choice);
+        auto* example = makeLabel(text(::example(mode)), TextStyle::caption, Colour::secondary, choice);
         // Under the title: past the indicator and the symbol column.
         example->setContentsMargins(44, 0, 0, 0);
         column->addWidget(example);

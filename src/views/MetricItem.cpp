@@ -9,7 +9,7 @@ MetricItem::MetricItem(const QString& label, QWidget* parent) : QWidget(parent) 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
-    column->addWidget(makeLabel(label, TextStyle::caption2, "secondary", this));
+    column->addWidget(makeLabel(label, TextStyle::caption2, Colour::secondary, this));
     m_value = makeLabel(QString(), TextStyle::subheadline, {}, this);
     QFont font = m_value->font();
     font.setWeight(QFont::Medium);
@@ -17,7 +17,7 @@ MetricItem::MetricItem(const QString& label, QWidget* parent) : QWidget(parent) 
     column->addWidget(m_value);
 }
 
-void MetricItem::setValue(const QString& value, std::string_view colourName) {
+void MetricItem::setValue(const QString& value, Colour colour) {
     m_value->setText(value);
-    setLabelColour(m_value, colourName);
+    setLabelColour(m_value, colour);
 }

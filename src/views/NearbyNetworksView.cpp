@@ -38,10 +38,10 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* par
     const QString buttonSheet =
         QStringLiteral("QPushButton, #scanning { color: %1; background: %2; border: none; border-radius: 6px;"
                        " padding: 5px 10px; }")
-            .arg(Palette::css(Palette::colour("accent", palette)),
-                 Palette::css(Palette::faded("accent", 0.1, palette)));
+            .arg(Palette::css(Palette::colour(Colour::accent, palette)),
+                 Palette::css(Palette::faded(Colour::accent, 0.1, palette)));
     m_scanButton = new QPushButton(symbolIcon(QStringLiteral("antenna.radiowaves.left.and.right"),
-                                              Palette::colour("accent", palette), 12),
+                                              Palette::colour(Colour::accent, palette), 12),
                                    QStringLiteral("Scan for Networks"), m_body);
     m_scanButton->setObjectName(QStringLiteral("scanButton"));
     m_scanButton->setFont(styledFont(TextStyle::caption, font()));
@@ -60,11 +60,11 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* par
     scanning->addStretch();
     scanning->addWidget(new ActivityIndicator(12, m_scanningBox));
     scanning->addWidget(
-        makeLabel(QStringLiteral("Scanning..."), TextStyle::caption, "accent", m_scanningBox));
+        makeLabel(QStringLiteral("Scanning..."), TextStyle::caption, Colour::accent, m_scanningBox));
     scanning->addStretch();
     body->addWidget(m_scanningBox);
 
-    m_scanTime = makeLabel({}, TextStyle::caption2, "secondary", m_body);
+    m_scanTime = makeLabel({}, TextStyle::caption2, Colour::secondary, m_body);
     m_scanTime->setObjectName(QStringLiteral("scanTime"));
     body->addWidget(m_scanTime);
 
@@ -74,14 +74,14 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* par
 
     m_errorBox = new QFrame(m_body);
     m_errorBox->setObjectName(QStringLiteral("scanError"));
-    styleBox(m_errorBox, "orange", 0.1, 6);
+    styleBox(m_errorBox, Tone::orange, 0.1, 6);
     auto* error = new QHBoxLayout(m_errorBox);
     error->setContentsMargins(8, 6, 8, 6);
     error->setSpacing(6);
     error->addWidget(
-        makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), "orange", 12, m_errorBox), 0,
+        makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), Tone::orange, 12, m_errorBox), 0,
         Qt::AlignTop);
-    m_errorText = makeLabel({}, TextStyle::caption, "secondary", m_errorBox);
+    m_errorText = makeLabel({}, TextStyle::caption, Colour::secondary, m_errorBox);
     m_errorText->setWordWrap(true);
     error->addWidget(m_errorText, 1);
     body->addWidget(m_errorBox);
@@ -91,11 +91,11 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* par
     auto* empty = new QVBoxLayout(m_emptyState);
     empty->setContentsMargins(0, 8, 0, 8);
     empty->setSpacing(4);
-    empty->addWidget(makeSymbolLabel(QStringLiteral("wifi.slash"), "secondary", 22, m_emptyState), 0,
+    empty->addWidget(makeSymbolLabel(QStringLiteral("wifi.slash"), Colour::secondary, 22, m_emptyState), 0,
                      Qt::AlignHCenter);
     empty->addWidget(
-        makeLabel(QStringLiteral("No networks found"), TextStyle::caption, "secondary", m_emptyState), 0,
-        Qt::AlignHCenter);
+        makeLabel(QStringLiteral("No networks found"), TextStyle::caption, Colour::secondary, m_emptyState),
+        0, Qt::AlignHCenter);
     body->addWidget(m_emptyState);
 
     m_rows = new QVBoxLayout;

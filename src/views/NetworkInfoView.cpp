@@ -17,7 +17,7 @@ QFrame* divider(QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setObjectName(QStringLiteral("divider"));
     line->setFixedHeight(1);
-    styleBox(line, "gray", 0.3, 0);
+    styleBox(line, Tone::gray, 0.3, 0);
     return line;
 }
 } // namespace
@@ -33,8 +33,9 @@ NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoServi
     auto* ipRow = new QHBoxLayout(m_publicIPRow);
     ipRow->setContentsMargins(0, 0, 0, 0);
     ipRow->setSpacing(5);
-    ipRow->addWidget(makeSymbolLabel(QStringLiteral("globe"), "secondary", 11, m_publicIPRow));
-    ipRow->addWidget(makeLabel(QStringLiteral("Public IP"), TextStyle::caption, "secondary", m_publicIPRow));
+    ipRow->addWidget(makeSymbolLabel(QStringLiteral("globe"), Colour::secondary, 11, m_publicIPRow));
+    ipRow->addWidget(
+        makeLabel(QStringLiteral("Public IP"), TextStyle::caption, Colour::secondary, m_publicIPRow));
     ipRow->addStretch();
     m_loading = new ActivityIndicator(11, m_publicIPRow);
     ipRow->addWidget(m_loading);

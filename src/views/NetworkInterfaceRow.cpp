@@ -8,8 +8,7 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel* addressLabel(const std::string& address, QFont::Weight weight, std::string_view colour,
-                     QWidget* parent) {
+QLabel* addressLabel(const std::string& address, QFont::Weight weight, Colour colour, QWidget* parent) {
     QLabel* label = makeLabel(QString::fromStdString(address), TextStyle::caption, colour, parent);
     QFont font = monospacedFont(TextStyle::caption, label->font());
     font.setWeight(weight);
@@ -32,23 +31,23 @@ NetworkInterfaceRow::NetworkInterfaceRow(const NetworkInterface& interface, QWid
     auto* symbolLayout = new QVBoxLayout(symbolColumn);
     symbolLayout->setContentsMargins(0, 1, 0, 0);
     symbolLayout->addWidget(
-        makeSymbolLabel(QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size())), "secondary",
-                        11, symbolColumn),
+        makeSymbolLabel(QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size())),
+                        Colour::secondary, 11, symbolColumn),
         0, Qt::AlignHCenter | Qt::AlignTop);
     symbolLayout->addStretch();
     row->addWidget(symbolColumn);
 
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
-    column->addWidget(
-        makeLabel(QString::fromStdString(interface.displayName), TextStyle::caption, "secondary", this));
+    column->addWidget(makeLabel(QString::fromStdString(interface.displayName), TextStyle::caption,
+                                Colour::secondary, this));
     if (interface.ipv4) {
         QLabel* ipv4 = addressLabel(*interface.ipv4, QFont::Medium, {}, this);
         ipv4->setObjectName(QStringLiteral("ipv4"));
         column->addWidget(ipv4);
     }
     if (interface.ipv6) {
-        QLabel* ipv6 = addressLabel(*interface.ipv6, QFont::Normal, "secondary", this);
+        QLabel* ipv6 = addressLabel(*interface.ipv6, QFont::Normal, Colour::secondary, this);
         ipv6->setObjectName(QStringLiteral("ipv6"));
         // A long address keeps to one line at a smaller size rather than wrapping.
         ipv6->setFont(monospacedFont(TextStyle::caption2, ipv6->font()));
@@ -56,7 +55,8 @@ NetworkInterfaceRow::NetworkInterfaceRow(const NetworkInterface& interface, QWid
     }
     row->addLayout(column, 1);
 
-    QLabel* name = makeLabel(QString::fromStdString(interface.name), TextStyle::caption2, "secondary", this);
+    QLabel* name =
+        makeLabel(QString::fromStdString(interface.name), TextStyle::caption2, Colour::secondary, this);
     name->setObjectName(QStringLiteral("interfaceName"));
     row->addWidget(name, 0, Qt::AlignTop);
 }

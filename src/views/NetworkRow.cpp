@@ -38,27 +38,28 @@ NetworkRow::NetworkRow(const ScannedNetwork& network, QWidget* parent) : QWidget
     name->setToolTip(name->text());
     nameRow->addWidget(name, 1);
     if (network.isCurrentNetwork)
-        nameRow->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 10, this));
+        nameRow->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), Tone::green, 10, this));
     const bool insecure = isInsecure(network.security);
     QLabel* lock = makeSymbolLabel(insecure ? QStringLiteral("lock.open.fill") : QStringLiteral("lock.fill"),
-                                   insecure ? "orange" : "green", 8, this);
+                                   insecure ? Tone::orange : Tone::green, 8, this);
     const std::string_view security = rawValue(network.security);
     lock->setToolTip(QString::fromUtf8(security.data(), static_cast<qsizetype>(security.size())));
     nameRow->addWidget(lock);
     nameColumn->addLayout(nameRow);
-    nameColumn->addWidget(
-        makeLabel(QStringLiteral("Ch %1").arg(network.channel), TextStyle::caption2, "secondary", this));
+    nameColumn->addWidget(makeLabel(QStringLiteral("Ch %1").arg(network.channel), TextStyle::caption2,
+                                    Colour::secondary, this));
     row->addLayout(nameColumn, 1);
 
     auto* figures = new QVBoxLayout;
     figures->setSpacing(1);
-    m_rssi = makeLabel(QStringLiteral("%1 dBm").arg(network.rssi), TextStyle::caption,
-                       rssiColourName(network.rssi), this);
+    m_rssi = makeLabel(QStringLiteral("%1 dBm").arg(network.rssi), TextStyle::caption, rssiTone(network.rssi),
+                       this);
     m_rssi->setObjectName(QStringLiteral("rssi"));
     m_rssi->setFont(monospacedFont(TextStyle::caption, m_rssi->font()));
     m_rssi->setAlignment(Qt::AlignRight);
     const auto snr = snrText(network);
-    m_snr = makeLabel(snr ? QString::fromStdString(*snr) : QString(), TextStyle::caption2, "secondary", this);
+    m_snr = makeLabel(snr ? QString::fromStdString(*snr) : QString(), TextStyle::caption2, Colour::secondary,
+                      this);
     m_snr->setObjectName(QStringLiteral("snr"));
     m_snr->setAlignment(Qt::AlignRight);
     m_snr->setVisible(snr.has_value());

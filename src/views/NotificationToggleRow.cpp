@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-NotificationToggleRow::NotificationToggleRow(const QString& icon, std::string iconColor, const QString& title,
+NotificationToggleRow::NotificationToggleRow(const QString& icon, Tone iconTone, const QString& title,
                                              bool isOn, QWidget* parent)
-    : QWidget(parent), m_iconName(icon), m_iconColor(std::move(iconColor)) {
+    : QWidget(parent), m_iconName(icon), m_iconTone(iconTone) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
@@ -49,6 +49,6 @@ void NotificationToggleRow::setOn(bool on) {
 
 void NotificationToggleRow::setRowEnabled(bool enabled) {
     m_isEnabled = enabled;
-    setSymbol(m_icon, m_iconName, enabled ? std::string_view(m_iconColor) : std::string_view("gray"), 14);
-    setLabelColour(m_title, enabled ? std::string_view() : std::string_view("secondary"));
+    setSymbol(m_icon, m_iconName, enabled ? m_iconTone : Tone::gray, 14);
+    setLabelColour(m_title, enabled ? Colour::text : Colour::secondary);
 }

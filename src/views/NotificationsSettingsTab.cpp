@@ -17,7 +17,7 @@ namespace {
 struct Alert {
     const char* title;
     const char* icon;
-    const char* colour;
+    Tone tone;
     const char* key;
     bool (AppSettings::*get)() const;
     void (AppSettings::*set)(bool);
@@ -25,21 +25,22 @@ struct Alert {
 };
 
 const Alert kAlerts[] = {
-    {"High Response Time", "clock.badge.exclamationmark", "orange", SettingsKey::notifyOnHighLatency,
+    {"High Response Time", "clock.badge.exclamationmark", Tone::orange, SettingsKey::notifyOnHighLatency,
      &AppSettings::notifyOnHighLatency, &AppSettings::setNotifyOnHighLatency,
      &AppSettings::notifyOnHighLatencyChanged},
-    {"Packet Loss", "xmark.circle", "red", SettingsKey::notifyOnPacketLoss, &AppSettings::notifyOnPacketLoss,
-     &AppSettings::setNotifyOnPacketLoss, &AppSettings::notifyOnPacketLossChanged},
-    {"Weak Signal", "wifi.exclamationmark", "yellow", SettingsKey::notifyOnWeakSignal,
+    {"Packet Loss", "xmark.circle", Tone::red, SettingsKey::notifyOnPacketLoss,
+     &AppSettings::notifyOnPacketLoss, &AppSettings::setNotifyOnPacketLoss,
+     &AppSettings::notifyOnPacketLossChanged},
+    {"Weak Signal", "wifi.exclamationmark", Tone::yellow, SettingsKey::notifyOnWeakSignal,
      &AppSettings::notifyOnWeakSignal, &AppSettings::setNotifyOnWeakSignal,
      &AppSettings::notifyOnWeakSignalChanged},
-    {"Connection Lost", "wifi.slash", "red", SettingsKey::notifyOnConnectionLost,
+    {"Connection Lost", "wifi.slash", Tone::red, SettingsKey::notifyOnConnectionLost,
      &AppSettings::notifyOnConnectionLost, &AppSettings::setNotifyOnConnectionLost,
      &AppSettings::notifyOnConnectionLostChanged},
-    {"Public IP Changed", "globe", "blue", SettingsKey::notifyOnIPChange, &AppSettings::notifyOnIPChange,
+    {"Public IP Changed", "globe", Tone::blue, SettingsKey::notifyOnIPChange, &AppSettings::notifyOnIPChange,
      &AppSettings::setNotifyOnIPChange, &AppSettings::notifyOnIPChangeChanged},
-    {"Roaming", "arrow.left.and.right", "blue", SettingsKey::notifyOnRoaming, &AppSettings::notifyOnRoaming,
-     &AppSettings::setNotifyOnRoaming, &AppSettings::notifyOnRoamingChanged},
+    {"Roaming", "arrow.left.and.right", Tone::blue, SettingsKey::notifyOnRoaming,
+     &AppSettings::notifyOnRoaming, &AppSettings::setNotifyOnRoaming, &AppSettings::notifyOnRoamingChanged},
 };
 
 } // namespace
@@ -59,7 +60,7 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
     auto* texts = new QVBoxLayout;
     texts->setSpacing(1);
     m_permissionTitle = makeLabel(QString(), TextStyle::body, {}, card);
-    m_permissionDetail = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    m_permissionDetail = makeLabel(QString(), TextStyle::caption, Colour::secondary, card);
     texts->addWidget(m_permissionTitle);
     texts->addWidget(m_permissionDetail);
     cardRow->addLayout(texts, 1);
@@ -85,7 +86,7 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
                                &AppSettings::notificationsEnabledChanged, this));
     for (const Alert& alert : kAlerts) {
         auto* row =
-            new NotificationToggleRow(QString::fromLatin1(alert.icon), alert.colour,
+            new NotificationToggleRow(QString::fromLatin1(alert.icon), alert.tone,
                                       QString::fromLatin1(alert.title), (settings.*alert.get)(), this);
         row->setObjectName(QString::fromLatin1(alert.key));
         row->setRowEnabled(settings.notificationsEnabled());
@@ -120,11 +121,11 @@ QString NotificationsSettingsTab::permissionDetail() const {
 
 void NotificationsSettingsTab::showPermission(bool authorized) {
     if (authorized) {
-        setSymbol(m_permissionIcon, QStringLiteral("checkmark.circle.fill"), "green", 22);
+        setSymbol(m_permissionIcon, QStringLiteral("checkmark.circle.fill"), Tone::green, 22);
         m_permissionTitle->setText(QStringLiteral("Notifications Enabled"));
         m_permissionDetail->setText(QStringLiteral("System permissions granted"));
     } else {
-        setSymbol(m_permissionIcon, QStringLiteral("exclamationmark.triangle.fill"), "orange", 22);
+        setSymbol(m_permissionIcon, QStringLiteral("exclamationmark.triangle.fill"), Tone::orange, 22);
         m_permissionTitle->setText(QStringLiteral("Permission Required"));
         // Allowed here means a notification service answers on the session bus; there is no
         // per-program switch to point at. After a refused request, what happened and what to do.

@@ -59,7 +59,7 @@ OnboardingView::OnboardingView(LocationService& location, NotificationService& n
     m_back->setFlat(true);
     m_back->setMinimumWidth(80);
     QPalette backPalette = m_back->palette();
-    backPalette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
+    backPalette.setColor(QPalette::ButtonText, Palette::colour(Colour::secondary));
     m_back->setPalette(backPalette);
     // Hidden on the first page, but the dots stay centred.
     QSizePolicy keepRoom = m_back->sizePolicy();
@@ -97,7 +97,7 @@ void OnboardingView::setCurrentPage(int page) {
     m_back->setVisible(m_currentPage >= 1);
     m_next->setVisible(m_currentPage < pageCount - 1);
     for (int i = 0; i < pageCount; ++i)
-        styleBox(m_dots[std::size_t(i)], i == m_currentPage ? "accent" : "gray",
+        styleBox(m_dots[std::size_t(i)], i == m_currentPage ? Colour::accent : Tone::gray,
                  i == m_currentPage ? 1.0 : 0.35, 4);
 }
 

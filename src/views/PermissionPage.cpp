@@ -16,7 +16,7 @@ PermissionPage::PermissionPage(Texts texts, bool isAuthorized, QWidget* parent)
     m_symbol = new QLabel(this);
     column->addWidget(m_symbol, 0, Qt::AlignHCenter);
     column->addWidget(makeLabel(m_texts.title, TextStyle::title, {}, this), 0, Qt::AlignHCenter);
-    auto* text = makeLabel(m_texts.text, TextStyle::body, "secondary", this);
+    auto* text = makeLabel(m_texts.text, TextStyle::body, Colour::secondary, this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignHCenter);
     column->addWidget(text);
@@ -26,7 +26,7 @@ PermissionPage::PermissionPage(Texts texts, bool isAuthorized, QWidget* parent)
     m_request->setDefault(true);
     column->addWidget(m_request, 0, Qt::AlignHCenter);
     connect(m_request, &QPushButton::clicked, this, &PermissionPage::requested);
-    m_problem = makeLabel(QString(), TextStyle::caption, "orange", this);
+    m_problem = makeLabel(QString(), TextStyle::caption, Tone::orange, this);
     m_problem->setObjectName(QStringLiteral("problem"));
     m_problem->setWordWrap(true);
     m_problem->setAlignment(Qt::AlignHCenter);
@@ -38,8 +38,8 @@ PermissionPage::PermissionPage(Texts texts, bool isAuthorized, QWidget* parent)
     confirmationRow->setContentsMargins(0, 0, 0, 0);
     confirmationRow->setSpacing(6);
     confirmationRow->addWidget(
-        makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 16, m_confirmation));
-    confirmationRow->addWidget(makeLabel(m_texts.granted, TextStyle::body, "green", m_confirmation));
+        makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), Tone::green, 16, m_confirmation));
+    confirmationRow->addWidget(makeLabel(m_texts.granted, TextStyle::body, Tone::green, m_confirmation));
     column->addWidget(m_confirmation, 0, Qt::AlignHCenter);
     column->addStretch();
 
@@ -52,9 +52,9 @@ void PermissionPage::setAuthorized(bool authorized) {
         return;
     m_isAuthorized = authorized;
     if (authorized)
-        setSymbol(m_symbol, m_texts.grantedSymbol, "green", 56);
+        setSymbol(m_symbol, m_texts.grantedSymbol, Tone::green, 56);
     else
-        setSymbol(m_symbol, m_texts.missingSymbol, m_texts.missingColour, 56);
+        setSymbol(m_symbol, m_texts.missingSymbol, m_texts.missingTone, 56);
     m_request->setVisible(!authorized);
     m_confirmation->setVisible(authorized);
     m_problem->setVisible(!authorized && !m_problem->text().isEmpty());

@@ -6,15 +6,15 @@
 #include <QLabel>
 #include <QPushButton>
 
-PermissionPromptView::PermissionPromptView(const QString& icon, std::string_view iconColour,
-                                           const QString& message, const QString& buttonText, QWidget* parent)
+PermissionPromptView::PermissionPromptView(const QString& icon, Tone iconTone, const QString& message,
+                                           const QString& buttonText, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("permissionPrompt"));
-    styleBox(this, "gray", 0.12, 8);
+    styleBox(this, Tone::gray, 0.12, 8);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(10, 8, 10, 8);
     row->setSpacing(8);
-    row->addWidget(makeSymbolLabel(icon, iconColour, 14, this));
+    row->addWidget(makeSymbolLabel(icon, iconTone, 14, this));
     auto* text = makeLabel(message, TextStyle::caption, {}, this);
     text->setWordWrap(true);
     row->addWidget(text, 1);

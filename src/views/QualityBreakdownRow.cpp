@@ -25,10 +25,10 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        p.setBrush(Palette::faded("gray", 0.25, palette()));
+        p.setBrush(Palette::faded(Tone::gray, 0.25, palette()));
         p.drawRoundedRect(QRectF(rect()), 2, 2);
         const double share = std::clamp(m_score, 0, 100) / 100.0;
-        p.setBrush(Palette::colour(scoreColour(m_score), palette()));
+        p.setBrush(Palette::colour(scoreTone(m_score), palette()));
         p.drawRoundedRect(QRectF(0, 0, width() * share, height()), 2, 2);
     }
 
@@ -41,11 +41,11 @@ QualityBreakdownRow::QualityBreakdownRow(const QString& label, const QString& ic
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
-    QLabel* symbol = makeSymbolLabel(icon, "secondary", 12, this);
+    QLabel* symbol = makeSymbolLabel(icon, Colour::secondary, 12, this);
     symbol->setFixedWidth(16);
     symbol->setAlignment(Qt::AlignCenter);
     row->addWidget(symbol);
-    row->addWidget(makeLabel(label, TextStyle::caption, "secondary", this));
+    row->addWidget(makeLabel(label, TextStyle::caption, Colour::secondary, this));
     row->addStretch();
     m_bar = new Bar(this);
     row->addWidget(m_bar);
@@ -65,5 +65,5 @@ void QualityBreakdownRow::setScore(int score) {
     m_score = score;
     m_bar->set(score);
     m_number->setText(QString::number(score));
-    setLabelColour(m_number, scoreColour(score));
+    setLabelColour(m_number, scoreTone(score));
 }

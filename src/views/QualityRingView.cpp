@@ -26,9 +26,9 @@ void QualityRingView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF ring = QRectF(rect()).adjusted(kStroke / 2, kStroke / 2, -kStroke / 2, -kStroke / 2);
-    const QColor colour = Palette::colour(colorName(m_rating), palette());
+    const QColor colour = Palette::colour(tone(m_rating), palette());
 
-    p.setPen(QPen(Palette::faded("gray", 0.25, palette()), kStroke));
+    p.setPen(QPen(Palette::faded(Tone::gray, 0.25, palette()), kStroke));
     p.drawEllipse(ring);
     const double share = std::clamp(m_score, 0, 100) / 100.0;
     if (share > 0) {

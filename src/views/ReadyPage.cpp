@@ -12,7 +12,7 @@ ReadyPage::ReadyPage(QWidget* parent) : QWidget(parent) {
     column->setContentsMargins(32, 24, 32, 8);
     column->setSpacing(14);
     column->addStretch();
-    column->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 56, this), 0,
+    column->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), Tone::green, 56, this), 0,
                       Qt::AlignHCenter);
     column->addWidget(makeLabel(QStringLiteral("You're All Set!"), TextStyle::title, {}, this), 0,
                       Qt::AlignHCenter);
@@ -21,13 +21,13 @@ ReadyPage::ReadyPage(QWidget* parent) : QWidget(parent) {
     auto* rows = new QVBoxLayout(features);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(8);
-    rows->addWidget(new FeatureRow(QStringLiteral("antenna.radiowaves.left.and.right"), "accent",
+    rows->addWidget(new FeatureRow(QStringLiteral("antenna.radiowaves.left.and.right"), Colour::accent,
                                    QStringLiteral("Monitor signal strength"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("clock"), "accent",
+    rows->addWidget(new FeatureRow(QStringLiteral("clock"), Colour::accent,
                                    QStringLiteral("Track latency & packet loss"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("lightbulb"), "accent",
+    rows->addWidget(new FeatureRow(QStringLiteral("lightbulb"), Colour::accent,
                                    QStringLiteral("Get improvement tips"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("chart.bar"), "accent",
+    rows->addWidget(new FeatureRow(QStringLiteral("chart.bar"), Colour::accent,
                                    QStringLiteral("Analyze nearby networks"), features));
     column->addWidget(features, 0, Qt::AlignHCenter);
     column->addSpacing(4);

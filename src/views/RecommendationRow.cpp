@@ -15,7 +15,7 @@ RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation
     row->setSpacing(8);
 
     m_score = makeBadge(QString::number(recommendation.score), TextStyle::caption,
-                        scoreColour(recommendation.score), this);
+                        scoreTone(recommendation.score), this);
     QFont bold = m_score->font();
     bold.setWeight(QFont::Bold);
     m_score->setFont(bold);
@@ -34,7 +34,7 @@ RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation
     channel->setFont(medium);
     title->addWidget(channel);
     if (isBestScore(recommendation.score)) {
-        m_best = makeBadge(QStringLiteral("Best"), TextStyle::caption2, "green", this);
+        m_best = makeBadge(QStringLiteral("Best"), TextStyle::caption2, Tone::green, this);
         QFont semibold = m_best->font();
         semibold.setWeight(QFont::DemiBold);
         m_best->setFont(semibold);
@@ -42,8 +42,8 @@ RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation
     }
     title->addStretch();
     text->addLayout(title);
-    QLabel* reason =
-        makeLabel(QString::fromStdString(recommendation.reason), TextStyle::caption2, "secondary", this);
+    QLabel* reason = makeLabel(QString::fromStdString(recommendation.reason), TextStyle::caption2,
+                               Colour::secondary, this);
     reason->setWordWrap(true);
     text->addWidget(reason);
     row->addLayout(text, 1);
@@ -54,7 +54,7 @@ RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation
         m_count = makeLabel(QString::number(recommendation.networkCount), TextStyle::caption, {}, this);
         m_count->setFont(medium);
         m_count->setAlignment(Qt::AlignRight);
-        QLabel* unit = makeLabel(QStringLiteral("networks"), TextStyle::caption2, "secondary", this);
+        QLabel* unit = makeLabel(QStringLiteral("networks"), TextStyle::caption2, Colour::secondary, this);
         unit->setAlignment(Qt::AlignRight);
         count->addWidget(m_count);
         count->addWidget(unit);

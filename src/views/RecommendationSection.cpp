@@ -14,7 +14,7 @@ RecommendationSection::RecommendationSection(const QString& title,
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
-    QLabel* heading = makeLabel(title, TextStyle::caption, "secondary", this);
+    QLabel* heading = makeLabel(title, TextStyle::caption, Colour::secondary, this);
     QFont font = heading->font();
     font.setWeight(QFont::DemiBold);
     heading->setFont(font);
@@ -22,7 +22,7 @@ RecommendationSection::RecommendationSection(const QString& title,
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("recommendationPanel"));
-    styleBox(panel, "windowBackground", 1.0, 8);
+    styleBox(panel, Colour::windowBackground, 1.0, 8);
     auto* rows = new QVBoxLayout(panel);
     rows->setContentsMargins(0, 4, 0, 4);
     rows->setSpacing(2);

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol, std::string_view symbolColour,
+QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol, Colour symbolColour,
                              QWidget* parent) {
     auto* label = new QWidget(parent);
     auto* row = new QHBoxLayout(label);
@@ -40,8 +40,8 @@ QVBoxLayout* addFormSection(QVBoxLayout* form, const QString& title, const QStri
     headerRow->setContentsMargins(4, 0, 0, 2);
     headerRow->setSpacing(5);
     if (!symbol.isEmpty())
-        headerRow->addWidget(makeSymbolLabel(symbol, "secondary", 12, header));
-    auto* headerText = makeLabel(title, TextStyle::subheadline, "secondary", header);
+        headerRow->addWidget(makeSymbolLabel(symbol, Colour::secondary, 12, header));
+    auto* headerText = makeLabel(title, TextStyle::subheadline, Colour::secondary, header);
     QFont font = headerText->font();
     font.setWeight(QFont::DemiBold);
     headerText->setFont(font);
@@ -51,14 +51,14 @@ QVBoxLayout* addFormSection(QVBoxLayout* form, const QString& title, const QStri
 
     auto* box = new QFrame(parent);
     box->setObjectName(QStringLiteral("formSection"));
-    styleBox(box, "controlBackground", 1.0, 8, 0.0);
+    styleBox(box, Colour::controlBackground, 1.0, 8, 0.0);
     auto* rows = new QVBoxLayout(box);
     rows->setContentsMargins(12, 8, 12, 8);
     rows->setSpacing(8);
     form->addWidget(box);
 
     if (!footer.isEmpty()) {
-        auto* caption = makeLabel(footer, TextStyle::caption, "secondary", parent);
+        auto* caption = makeLabel(footer, TextStyle::caption, Colour::secondary, parent);
         caption->setWordWrap(true);
         caption->setContentsMargins(4, 2, 4, 0);
         form->addWidget(caption);

@@ -9,7 +9,8 @@
 
 #include "core/AppSettings.h"
 
-#include <string_view>
+#include "views/kit/Colour.h"
+
 #include <utility>
 #include <vector>
 
@@ -22,8 +23,8 @@ class QWidget;
 // of rows, and an optional caption below it.
 
 // A label made of a symbol and a text, in one row.
-QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol,
-                             std::string_view symbolColour = "accent", QWidget* parent = nullptr);
+QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol, Colour symbolColour = Colour::accent,
+                             QWidget* parent = nullptr);
 // Adds a section to `form` and answers the layout its rows go into.
 QVBoxLayout* addFormSection(QVBoxLayout* form, const QString& title, const QString& symbol,
                             const QString& footer = {});

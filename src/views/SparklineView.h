@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "core/Tone.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,16 +22,16 @@ public:
     // least up to 1 so a flat line of zeros sits at the bottom.
     static Range yRange(const std::vector<double>& data);
 
-    explicit SparklineView(std::string_view colourName, QWidget* parent = nullptr);
+    explicit SparklineView(Tone tone, QWidget* parent = nullptr);
 
     void setData(std::vector<double> data);
-    void setColourName(std::string_view colourName);
+    void setTone(Tone tone);
     const std::vector<double>& data() const { return m_data; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::string m_colourName;
+    Tone m_tone;
     std::vector<double> m_data;
 };

@@ -13,8 +13,8 @@ SpeedMetric::SpeedMetric(const QString& label, const QString& icon, QWidget* par
     column->setSpacing(2);
     auto* caption = new QHBoxLayout;
     caption->setSpacing(3);
-    caption->addWidget(makeSymbolLabel(icon, "secondary", 10, this));
-    caption->addWidget(makeLabel(label, TextStyle::caption2, "secondary", this));
+    caption->addWidget(makeSymbolLabel(icon, Colour::secondary, 10, this));
+    caption->addWidget(makeLabel(label, TextStyle::caption2, Colour::secondary, this));
     caption->addStretch();
     column->addLayout(caption);
     m_value = makeNumberLabel(TextStyle::title3, QFont::DemiBold, {}, this);

@@ -39,7 +39,7 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     auto* header = new QHBoxLayout;
     header->addWidget(makeCardTitle(QStringLiteral("SPEED TEST"), card));
     header->addStretch();
-    m_server = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    m_server = makeLabel(QString(), TextStyle::caption, Colour::secondary, card);
     header->addWidget(m_server);
     content->addLayout(header);
 
@@ -71,7 +71,7 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     phaseRow->addWidget(m_phaseText, 1);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), testing);
     QPalette cancelPalette = m_cancel->palette();
-    cancelPalette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
+    cancelPalette.setColor(QPalette::ButtonText, Palette::colour(Colour::secondary));
     m_cancel->setPalette(cancelPalette);
     m_cancel->setFlat(true);
     connect(m_cancel, &QPushButton::clicked, this, &SpeedTestView::cancelRequested);
@@ -92,7 +92,7 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     metrics->addWidget(m_upload);
     metrics->addStretch();
     completedColumn->addLayout(metrics);
-    m_lastTested = makeLabel(QString(), TextStyle::caption2, "secondary", completed);
+    m_lastTested = makeLabel(QString(), TextStyle::caption2, Colour::secondary, completed);
     completedColumn->addWidget(m_lastTested, 0, Qt::AlignHCenter);
     auto* again = makeButton(QStringLiteral("arrow.clockwise"), QStringLiteral("Run Again"), completed);
     connect(again, &QPushButton::clicked, this, &SpeedTestView::runRequested);
@@ -106,10 +106,10 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     auto* failedRow = new QHBoxLayout;
     failedRow->setSpacing(6);
     failedRow->addWidget(
-        makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), "orange", 14, failed));
+        makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), Tone::orange, 14, failed));
     failedRow->addWidget(makeLabel(QStringLiteral("Speed test failed"), TextStyle::callout, {}, failed), 1);
     failedColumn->addLayout(failedRow);
-    m_error = makeLabel(QString(), TextStyle::caption, "secondary", failed);
+    m_error = makeLabel(QString(), TextStyle::caption, Colour::secondary, failed);
     m_error->setWordWrap(true);
     failedColumn->addWidget(m_error);
     auto* retry = makeButton(QString(), QStringLiteral("Try Again"), failed);
@@ -155,7 +155,7 @@ void SpeedTestView::setData(const SpeedTestState& state, const std::optional<Spe
         setSymbol(m_phaseIcon,
                   download ? QStringLiteral("arrow.down.circle.fill")
                            : QStringLiteral("arrow.up.circle.fill"),
-                  "blue", 14);
+                  Tone::blue, 14);
         const std::string_view phase = rawValue(state.phase());
         m_phaseText->setText(QStringLiteral("Testing %1...")
                                  .arg(QString::fromUtf8(phase.data(), static_cast<qsizetype>(phase.size()))));

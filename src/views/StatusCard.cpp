@@ -37,7 +37,7 @@ StatusCard::Headline StatusCard::headline(QualityRating rating) {
 
 StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("statusCard"));
-    styleBox(this, "windowBackground", 1.0, 12);
+    styleBox(this, Colour::windowBackground, 1.0, 12);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(16, 16, 16, 16);
     column->setSpacing(10);
@@ -47,8 +47,9 @@ StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
     networkText->setSpacing(2);
     m_network = makeLabel({}, TextStyle::headline, {}, this);
     m_network->setWordWrap(true);
-    m_details = makeLabel({}, TextStyle::caption, "secondary", this);
-    m_locationRequired = makeLabel(QStringLiteral("Location required"), TextStyle::caption, "orange", this);
+    m_details = makeLabel({}, TextStyle::caption, Colour::secondary, this);
+    m_locationRequired =
+        makeLabel(QStringLiteral("Location required"), TextStyle::caption, Tone::orange, this);
     networkText->addWidget(m_network);
     networkText->addWidget(m_details);
     networkText->addWidget(m_locationRequired);
@@ -61,7 +62,7 @@ StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Plain);
     divider->setObjectName(QStringLiteral("divider"));
-    styleBox(divider, "gray", 0.3, 0);
+    styleBox(divider, Tone::gray, 0.3, 0);
     divider->setFixedHeight(1);
     column->addWidget(divider);
 
@@ -73,7 +74,7 @@ StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
     headlineColumn->setSpacing(2);
     m_headline = makeLabel({}, TextStyle::title3, {}, this);
     m_headline->setAlignment(Qt::AlignRight);
-    m_description = makeLabel({}, TextStyle::caption, "secondary", this);
+    m_description = makeLabel({}, TextStyle::caption, Colour::secondary, this);
     m_description->setAlignment(Qt::AlignRight);
     m_description->setWordWrap(true);
     headlineColumn->addWidget(m_headline);
@@ -95,9 +96,9 @@ StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
     auto* pausedRow = new QHBoxLayout(m_paused);
     pausedRow->setContentsMargins(0, 4, 0, 0);
     pausedRow->setSpacing(4);
-    pausedRow->addWidget(makeSymbolLabel(QStringLiteral("pause.circle"), "secondary", 11, m_paused));
+    pausedRow->addWidget(makeSymbolLabel(QStringLiteral("pause.circle"), Colour::secondary, 11, m_paused));
     pausedRow->addWidget(
-        makeLabel(QStringLiteral("Monitoring paused"), TextStyle::caption, "secondary", m_paused));
+        makeLabel(QStringLiteral("Monitoring paused"), TextStyle::caption, Colour::secondary, m_paused));
     pausedRow->addStretch();
     column->addWidget(m_paused);
     // Wrapped texts can leave spare height; it belongs below the blocks, not inside them.
@@ -119,14 +120,14 @@ void StatusCard::setContent(const Content& content) {
     } else {
         m_network->setText(content.locationAuthorized ? QStringLiteral("Not Connected")
                                                       : QStringLiteral("Unknown Network"));
-        setLabelColour(m_network, "secondary");
+        setLabelColour(m_network, Colour::secondary);
         m_details->hide();
         m_locationRequired->setVisible(!content.locationAuthorized);
         m_bars->setRssi(std::nullopt);
         m_bars->hide();
     }
 
-    const std::string_view colour = colorName(content.quality.rating);
+    const Tone colour = tone(content.quality.rating);
     m_score->setText(QString::number(content.quality.score));
     setLabelColour(m_score, colour);
     const Headline head = headline(content.quality.rating);
@@ -139,9 +140,9 @@ void StatusCard::setContent(const Content& content) {
         const bool good = isGood(content.networkInsight->kind);
         setSymbol(m_insightArrow,
                   good ? QStringLiteral("arrow.up.right") : QStringLiteral("arrow.down.right"),
-                  good ? "green" : "orange", 10);
+                  good ? Tone::green : Tone::orange, 10);
         m_insightText->setText(QString::fromStdString(displayText(*content.networkInsight)));
-        setLabelColour(m_insightText, good ? "green" : "orange");
+        setLabelColour(m_insightText, good ? Tone::green : Tone::orange);
     }
     m_paused->setVisible(!content.isMonitoring);
 }

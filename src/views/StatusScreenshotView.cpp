@@ -16,7 +16,7 @@ StatusScreenshotView::StatusScreenshotView(const std::optional<WiFiInfo>& wifiIn
 
     auto* card = new QFrame(this);
     card->setObjectName(QStringLiteral("screenshotCard"));
-    styleBox(card, "controlBackground", 1.0, 12);
+    styleBox(card, Colour::controlBackground, 1.0, 12);
     auto* cardRow = new QHBoxLayout(card);
     cardRow->setContentsMargins(16, 16, 16, 16);
     auto* network = new QVBoxLayout;
@@ -32,21 +32,22 @@ StatusScreenshotView::StatusScreenshotView(const std::optional<WiFiInfo>& wifiIn
             makeLabel(QStringLiteral("%1 • %2 dBm")
                           .arg(QString::fromUtf8(band.data(), static_cast<qsizetype>(band.size())))
                           .arg(wifiInfo->rssi),
-                      TextStyle::caption, "secondary", card));
+                      TextStyle::caption, Colour::secondary, card));
     }
     cardRow->addLayout(network, 1);
     cardRow->addWidget(
-        makeLabel(QString::number(quality.score), TextStyle::largeScore, colorName(quality.rating), card));
+        makeLabel(QString::number(quality.score), TextStyle::largeScore, tone(quality.rating), card));
     column->addWidget(card);
 
     if (tip) {
         auto* box = new QFrame(this);
         box->setObjectName(QStringLiteral("screenshotTip"));
-        styleBox(box, "controlBackground", 1.0, 10);
+        styleBox(box, Colour::controlBackground, 1.0, 10);
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(12, 12, 12, 12);
         row->setSpacing(8);
-        row->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 14, box), 0, Qt::AlignTop);
+        row->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), Tone::yellow, 14, box), 0,
+                       Qt::AlignTop);
         auto* texts = new QVBoxLayout;
         auto* title = makeLabel(QString::fromStdString(tip->title), TextStyle::subheadline, {}, box);
         QFont titleFont = title->font();
@@ -55,7 +56,7 @@ StatusScreenshotView::StatusScreenshotView(const std::optional<WiFiInfo>& wifiIn
         title->setWordWrap(true);
         texts->addWidget(title);
         auto* description =
-            makeLabel(QString::fromStdString(tip->description), TextStyle::caption, "secondary", box);
+            makeLabel(QString::fromStdString(tip->description), TextStyle::caption, Colour::secondary, box);
         description->setWordWrap(true);
         texts->addWidget(description);
         row->addLayout(texts, 1);

@@ -83,7 +83,7 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
     setFixedWidth(320);
     // The popover is a shade off the window colour so the status card stands out on it.
     setObjectName(QStringLiteral("statusView"));
-    styleBox(this, "controlBackground", 1.0, 0);
+    styleBox(this, Colour::controlBackground, 1.0, 0);
     m_layout = new QVBoxLayout(this);
 
     m_portalBanner = new CaptivePortalBanner(this);
@@ -95,12 +95,12 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
     m_layout->addWidget(m_updateBanner);
     m_card = new StatusCard(this);
     m_layout->addWidget(m_card);
-    m_locationPrompt = new PermissionPromptView(QStringLiteral("location.fill"), "blue",
+    m_locationPrompt = new PermissionPromptView(QStringLiteral("location.fill"), Tone::blue,
                                                 QStringLiteral("Allow location to see network name"),
                                                 QStringLiteral("Allow"), this);
     connect(m_locationPrompt, &PermissionPromptView::triggered, this, &StatusView::requestLocation);
     m_layout->addWidget(m_locationPrompt);
-    m_notificationPrompt = new PermissionPromptView(QStringLiteral("bell.fill"), "orange",
+    m_notificationPrompt = new PermissionPromptView(QStringLiteral("bell.fill"), Tone::orange,
                                                     QStringLiteral("Get alerts when connection has issues"),
                                                     QStringLiteral("Enable"), this);
     connect(m_notificationPrompt, &PermissionPromptView::triggered, this, &StatusView::requestNotifications);

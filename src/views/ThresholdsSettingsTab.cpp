@@ -44,21 +44,21 @@ QLineEdit* makeField(const char* key, QWidget* parent) {
 }
 
 // A threshold row: the level's symbol and name, the field, then its unit in a column of its own.
-void addThresholdRow(QVBoxLayout* section, const QString& level, const QString& symbol,
-                     std::string_view colour, QLineEdit* field, const QString& unit) {
+void addThresholdRow(QVBoxLayout* section, const QString& level, const QString& symbol, Tone colour,
+                     QLineEdit* field, const QString& unit) {
     auto* control = new QWidget;
     auto* row = new QHBoxLayout(control);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
     row->addWidget(field);
-    auto* unitLabel = makeLabel(unit, TextStyle::body, "secondary", control);
+    auto* unitLabel = makeLabel(unit, TextStyle::body, Colour::secondary, control);
     unitLabel->setFixedWidth(30);
     row->addWidget(unitLabel);
     addFormRow(section, makeSymbolTextLabel(level, symbol, colour), control);
 }
 
 QLabel* addHint(QVBoxLayout* section) {
-    auto* hint = makeLabel(QString(), TextStyle::caption, "red", section->parentWidget());
+    auto* hint = makeLabel(QString(), TextStyle::caption, Tone::red, section->parentWidget());
     hint->setWordWrap(true);
     hint->hide();
     section->addWidget(hint);
@@ -75,9 +75,9 @@ ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* par
                                           QStringLiteral("Alert when ping exceeds these values"));
     m_latencyWarning = makeField(SettingsKey::latencyWarningThreshold, this);
     m_latencyCritical = makeField(SettingsKey::latencyCriticalThreshold, this);
-    addThresholdRow(latency, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), "yellow",
-                    m_latencyWarning, QStringLiteral("ms"));
-    addThresholdRow(latency, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), "red",
+    addThresholdRow(latency, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"),
+                    Tone::yellow, m_latencyWarning, QStringLiteral("ms"));
+    addThresholdRow(latency, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), Tone::red,
                     m_latencyCritical, QStringLiteral("ms"));
     m_latencyHint = addHint(latency);
 
@@ -85,9 +85,9 @@ ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* par
                                        QStringLiteral("Alert when packet loss exceeds these values"));
     m_packetLossWarning = makeField(SettingsKey::packetLossWarningThreshold, this);
     m_packetLossCritical = makeField(SettingsKey::packetLossCriticalThreshold, this);
-    addThresholdRow(loss, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), "yellow",
+    addThresholdRow(loss, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), Tone::yellow,
                     m_packetLossWarning, QStringLiteral("%"));
-    addThresholdRow(loss, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), "red",
+    addThresholdRow(loss, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), Tone::red,
                     m_packetLossCritical, QStringLiteral("%"));
     m_packetLossHint = addHint(loss);
 

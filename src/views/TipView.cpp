@@ -6,26 +6,26 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-std::string_view TipView::priorityColour(TipPriority priority) {
+Tone TipView::priorityTone(TipPriority priority) {
     switch (priority) {
     case TipPriority::critical:
-        return "red";
+        return Tone::red;
     case TipPriority::warning:
-        return "orange";
+        return Tone::orange;
     case TipPriority::info:
         break;
     }
-    return "blue";
+    return Tone::blue;
 }
 
 TipView::TipView(const Tip& tip, QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("tipView"));
-    const std::string_view colour = priorityColour(tip.priority);
-    styleBox(this, colour, 0.1, 8);
+    const Tone tone = priorityTone(tip.priority);
+    styleBox(this, tone, 0.1, 8);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(10, 10, 10, 10);
     row->setSpacing(8);
-    row->addWidget(makeSymbolLabel(QString::fromStdString(tip.icon), colour, 14, this), 0, Qt::AlignTop);
+    row->addWidget(makeSymbolLabel(QString::fromStdString(tip.icon), tone, 14, this), 0, Qt::AlignTop);
     auto* column = new QVBoxLayout;
     column->setSpacing(3);
     auto* title = makeLabel(QString::fromStdString(tip.title), TextStyle::caption, {}, this);
@@ -35,17 +35,17 @@ TipView::TipView(const Tip& tip, QWidget* parent) : QFrame(parent) {
     title->setWordWrap(true);
     column->addWidget(title);
     auto* description =
-        makeLabel(QString::fromStdString(tip.description), TextStyle::caption2, "secondary", this);
+        makeLabel(QString::fromStdString(tip.description), TextStyle::caption2, Colour::secondary, this);
     description->setWordWrap(true);
     column->addWidget(description);
     if (tip.action) {
         auto* box = new QFrame(this);
         box->setObjectName(QStringLiteral("tipAction"));
-        styleBox(box, "windowBackground", 1.0, 6);
+        styleBox(box, Colour::windowBackground, 1.0, 6);
         auto* actionRow = new QHBoxLayout(box);
         actionRow->setContentsMargins(6, 4, 6, 4);
         actionRow->setSpacing(4);
-        actionRow->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 9, box), 0,
+        actionRow->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), Tone::yellow, 9, box), 0,
                              Qt::AlignTop);
         auto* action = makeLabel(QString::fromStdString(*tip.action), TextStyle::caption2, {}, box);
         action->setWordWrap(true);

@@ -31,7 +31,7 @@ TrayPage::TrayPage(bool trayShown, QString currentDesktop, QWidget* parent)
     column->addWidget(m_symbol, 0, Qt::AlignHCenter);
     column->addWidget(makeLabel(QStringLiteral("Tray Icon"), TextStyle::title, {}, this), 0,
                       Qt::AlignHCenter);
-    m_text = makeLabel(QString(), TextStyle::body, "secondary", this);
+    m_text = makeLabel(QString(), TextStyle::body, Colour::secondary, this);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignHCenter);
     column->addWidget(m_text);
@@ -48,9 +48,9 @@ TrayPage::TrayPage(bool trayShown, QString currentDesktop, QWidget* parent)
     confirmationRow->setContentsMargins(0, 0, 0, 0);
     confirmationRow->setSpacing(6);
     confirmationRow->addWidget(
-        makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 16, m_confirmation));
+        makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), Tone::green, 16, m_confirmation));
     confirmationRow->addWidget(
-        makeLabel(QStringLiteral("Tray found"), TextStyle::body, "green", m_confirmation));
+        makeLabel(QStringLiteral("Tray found"), TextStyle::body, Tone::green, m_confirmation));
     column->addWidget(m_confirmation, 0, Qt::AlignHCenter);
     column->addStretch();
 
@@ -65,20 +65,20 @@ void TrayPage::setTrayShown(bool shown) {
     m_advice = advice;
     switch (advice) {
     case Advice::shown:
-        setSymbol(m_symbol, QStringLiteral("menubar.rectangle"), "green", 56);
+        setSymbol(m_symbol, QStringLiteral("menubar.rectangle"), Tone::green, 56);
         m_text->setText(
             QStringLiteral("Linkmeter lives in your panel's tray. Click its icon any time to see how "
                            "your connection is doing."));
         break;
     case Advice::gnomeExtension:
-        setSymbol(m_symbol, QStringLiteral("exclamationmark.triangle.fill"), "orange", 56);
+        setSymbol(m_symbol, QStringLiteral("exclamationmark.triangle.fill"), Tone::orange, 56);
         m_text->setText(
             QStringLiteral("GNOME shows tray icons only with the AppIndicator extension. Turn on "
                            "\"AppIndicator and KStatusNotifierItem Support\" in the Extensions app, "
                            "or run:"));
         break;
     case Advice::panelNeedsTray:
-        setSymbol(m_symbol, QStringLiteral("exclamationmark.triangle.fill"), "orange", 56);
+        setSymbol(m_symbol, QStringLiteral("exclamationmark.triangle.fill"), Tone::orange, 56);
         m_text->setText(
             QStringLiteral("Your panel has no tray for Linkmeter's icon yet. Add the status tray (or "
                            "system tray) to your panel. Until then, Linkmeter opens as a small window."));

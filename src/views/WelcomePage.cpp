@@ -14,15 +14,15 @@ WelcomePage::WelcomePage(QWidget* parent) : QWidget(parent) {
     column->addStretch();
     auto* symbol = new QLabel(this);
     symbol->setObjectName(QStringLiteral("wifi"));
-    symbol->setPixmap(gradientSymbolPixmap(QStringLiteral("wifi"), Palette::colour("blue"),
-                                           Palette::colour("cyan"), 72, 2.0));
+    symbol->setPixmap(gradientSymbolPixmap(QStringLiteral("wifi"), Palette::colour(Tone::blue),
+                                           Palette::colour(Tone::cyan), 72, 2.0));
     symbol->setFixedSize(72, 72);
     column->addWidget(symbol, 0, Qt::AlignHCenter);
     column->addWidget(makeLabel(QStringLiteral("Welcome to Linkmeter"), TextStyle::title, {}, this), 0,
                       Qt::AlignHCenter);
     auto* text = makeLabel(QStringLiteral("Monitor your WiFi connection quality, diagnose issues, and get "
                                           "actionable tips to improve your network."),
-                           TextStyle::body, "secondary", this);
+                           TextStyle::body, Colour::secondary, this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignHCenter);
     column->addWidget(text);

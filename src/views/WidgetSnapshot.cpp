@@ -26,7 +26,7 @@ QImage renderWidget(QWidget& widget, double scale) {
 }
 
 QVBoxLayout* makeSnapshotColumn(QWidget* view, const QString& title) {
-    styleBox(view, "windowBackground", 1.0, 0);
+    styleBox(view, Colour::windowBackground, 1.0, 0);
     view->setFixedWidth(320);
     auto* column = new QVBoxLayout(view);
     column->setContentsMargins(16, 16, 16, 16);
@@ -35,7 +35,7 @@ QVBoxLayout* makeSnapshotColumn(QWidget* view, const QString& title) {
     header->addWidget(makeLabel(title, TextStyle::headline, {}, view));
     header->addStretch();
     header->addWidget(makeLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
-                                TextStyle::caption, "secondary", view));
+                                TextStyle::caption, Colour::secondary, view));
     column->addLayout(header);
     return column;
 }

@@ -130,23 +130,23 @@ TEST(PingCardView, AverageJitterAndLossFollowTheirScales) {
     PingCard card(QStringLiteral("ROUTER"));
     card.setData(stats(31.9, 7, 0), {30, 32, 33});
     EXPECT_EQ(card.averageLabel()->text(), "31ms");
-    EXPECT_EQ(colourOf(card.averageLabel()), Palette::colour("yellow"));
+    EXPECT_EQ(colourOf(card.averageLabel()), Palette::colour(Tone::yellow));
     EXPECT_TRUE(shows(card.jitterLabel(), card));
     EXPECT_EQ(card.jitterLabel()->text(), "varying");
     EXPECT_EQ(card.lossLabel()->text(), "none");
-    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour("green"));
+    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour(Tone::green));
     EXPECT_TRUE(shows(card.sparkline(), card));
 
     card.setData(stats(31.9, 10.5, 0.5), {30});
     EXPECT_EQ(card.jitterLabel()->text(), "unstable");
-    EXPECT_EQ(colourOf(card.jitterLabel()), Palette::colour("orange"));
+    EXPECT_EQ(colourOf(card.jitterLabel()), Palette::colour(Tone::orange));
     EXPECT_EQ(card.lossLabel()->text(), "0.5%");
-    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour("green"));
+    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour(Tone::green));
 
     card.setData(stats(12, 1, 5.0), {12});
     EXPECT_FALSE(shows(card.jitterLabel(), card));
     EXPECT_EQ(card.lossLabel()->text(), "5.0%");
-    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour("orange"));
+    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour(Tone::orange));
 
     // Before the first sample: no figures, no note, no chart.
     card.setData(stats(0, 12, 0, 0), {});
@@ -169,8 +169,10 @@ TEST(DNSCard, LookupTimeNoteAndColour) {
     DNSView card;
     EXPECT_EQ(card.timeLabel()->text(), "--");
     EXPECT_FALSE(shows(card.noteLabel(), card));
-    const std::vector<std::tuple<double, QString, std::string_view, QString>> cases{
-        {19.6, "19ms", "green", "fast"}, {150.0, "150ms", "orange", "slow"}, {250.0, "250ms", "red", "slow"}};
+    const std::vector<std::tuple<double, QString, Tone, QString>> cases{
+        {19.6, "19ms", Tone::green, "fast"},
+        {150.0, "150ms", Tone::orange, "slow"},
+        {250.0, "250ms", Tone::red, "slow"}};
     for (const auto& [time, text, colour, note] : cases) {
         DNSResult result;
         result.server = "9.9.9.9";
@@ -193,7 +195,7 @@ TEST(DNSCard, AFailedLookupReadsFailedInRed) {
     failed.lookupTime = 1.2;
     card.setData(failed, {1.2});
     EXPECT_EQ(card.timeLabel()->text(), "Failed");
-    EXPECT_EQ(colourOf(card.timeLabel()), Palette::colour("red"));
+    EXPECT_EQ(colourOf(card.timeLabel()), Palette::colour(Tone::red));
     EXPECT_FALSE(shows(card.noteLabel(), card));
     EXPECT_TRUE(showsText(card, "9.9.9.9"));
 
@@ -251,7 +253,7 @@ TEST(WiFiCard, WithheldNameNoiseAndTheThreeContents) {
     card.setData(link("Home"), true);
     EXPECT_FALSE(shows(card.locationIcon(), card));
     EXPECT_EQ(card.signalItem()->valueLabel()->text(), "-65 dBm");
-    EXPECT_EQ(colourOf(card.signalItem()->valueLabel()), Palette::colour("yellow"));
+    EXPECT_EQ(colourOf(card.signalItem()->valueLabel()), Palette::colour(Tone::yellow));
     EXPECT_EQ(card.noiseItem()->valueLabel()->text(), "-92 dBm");
     EXPECT_EQ(card.rateItem()->valueLabel()->text(), "866 Mbps");
     EXPECT_TRUE(showsText(card, "5 GHz"));
@@ -297,8 +299,8 @@ TEST_F(DiagnosticsPageTest, ZeroScoreHidesTheQualityCardAndTheBadge) {
     EXPECT_TRUE(showsText(*page.qualityCard(), "Good"));
     EXPECT_FALSE(page.qualityCard()->showsBreakdown());
     page.qualityCard()->setShowBreakdown(true);
-    EXPECT_EQ(colourOf(page.qualityCard()->row(2)->scoreLabel()), Palette::colour("orange"));
-    EXPECT_EQ(colourOf(page.qualityCard()->row(3)->scoreLabel()), Palette::colour("red"));
+    EXPECT_EQ(colourOf(page.qualityCard()->row(2)->scoreLabel()), Palette::colour(Tone::orange));
+    EXPECT_EQ(colourOf(page.qualityCard()->row(3)->scoreLabel()), Palette::colour(Tone::red));
 }
 
 TEST_F(DiagnosticsPageTest, TipsShowTheirCountFoldedAndThreeUnfolded) {

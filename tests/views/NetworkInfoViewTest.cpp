@@ -160,7 +160,7 @@ TEST_F(NetworkInfoViewTest, SwitchToCloudflareConfirmsForTwoSecondsAndListsItsSe
     EXPECT_EQ(*dns().dnsChangeMessage(), QStringLiteral("DNS changed to Cloudflare"));
     const auto* message = view.findChild<QLabel*>(QStringLiteral("dnsChangeMessage"));
     EXPECT_TRUE(message->isVisibleTo(&view));
-    EXPECT_EQ(message->palette().color(QPalette::WindowText), Palette::colour("green"));
+    EXPECT_EQ(message->palette().color(QPalette::WindowText), Palette::colour(Tone::green));
     EXPECT_FALSE(dns().picker()->isVisibleTo(&view));
     EXPECT_TRUE(dns().changeButton()->isEnabled());
     ASSERT_TRUE(

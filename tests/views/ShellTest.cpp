@@ -165,13 +165,12 @@ TEST_F(ShellTest, OneSettingsWindowComesBackWithItsFrame) {
 }
 
 TEST(MenuBarLabelColour, PortalAndOfflineOverrideTheRating) {
-    EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::captivePortal(), QualityRating::excellent),
-              "orange");
-    EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::noInternet("x"), QualityRating::excellent),
-              "red");
-    EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::connected(), QualityRating::good), "green");
-    EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::unknown(), QualityRating::fair), "yellow");
-    EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::connected(), QualityRating::unknown), "gray");
+    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::captivePortal(), QualityRating::excellent),
+              Tone::orange);
+    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::noInternet("x"), QualityRating::excellent), Tone::red);
+    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::connected(), QualityRating::good), Tone::green);
+    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::unknown(), QualityRating::fair), Tone::yellow);
+    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::connected(), QualityRating::unknown), Tone::gray);
 }
 
 TEST_F(ShellTest, HistoryEntryOfTheMenuOpensTheHistoryWindow) {

@@ -10,7 +10,7 @@
 
 Card::Card(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("card"));
-    styleBox(this, "controlBackground", 1.0, 10);
+    styleBox(this, Colour::controlBackground, 1.0, 10);
     m_content = new QVBoxLayout(this);
     m_content->setContentsMargins(12, 10, 12, 12);
     m_content->setSpacing(8);
@@ -25,7 +25,7 @@ QVBoxLayout* fillWithCard(QWidget* owner) {
 }
 
 QLabel* makeCardTitle(const QString& text, QWidget* parent) {
-    QLabel* label = makeLabel(text.toUpper(), TextStyle::caption, "secondary", parent);
+    QLabel* label = makeLabel(text.toUpper(), TextStyle::caption, Colour::secondary, parent);
     QFont font = label->font();
     font.setWeight(QFont::DemiBold);
     label->setFont(font);
@@ -40,7 +40,7 @@ CollapsibleHeader::CollapsibleHeader(const QString& title, QWidget* parent) : QF
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
     m_title = makeCardTitle(title, this);
-    m_detail = makeLabel(QString(), TextStyle::caption, "secondary", this);
+    m_detail = makeLabel(QString(), TextStyle::caption, Colour::secondary, this);
     m_detail->hide();
     m_chevron = new QLabel(this);
     row->addWidget(m_title);
@@ -81,7 +81,7 @@ void CollapsibleHeader::keyPressEvent(QKeyEvent* event) {
 
 void CollapsibleHeader::updateChevron() {
     setSymbol(m_chevron, m_expanded ? QStringLiteral("chevron.up") : QStringLiteral("chevron.down"),
-              "secondary", 11);
+              Colour::secondary, 11);
 }
 
 QWidget* makeCollapsibleBody(CollapsibleHeader* header, int spacing, QWidget* parent) {
