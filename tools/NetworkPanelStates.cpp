@@ -27,7 +27,7 @@
 #include "views/DNSSection.h"
 #include "views/NearbyNetworksView.h"
 #include "views/NetworkInfoView.h"
-#include "views/kit/Card.h"
+#include "views/kit/CollapsibleHeader.h"
 
 #include <QApplication>
 #include <QPromise>

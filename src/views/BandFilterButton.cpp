@@ -1,5 +1,6 @@
 #include "views/BandFilterButton.h"
 
+#include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
 #include "views/kit/Typography.h"
 
@@ -25,7 +26,10 @@ void BandFilterButton::restyle() {
         m_selected ? Palette::colour(Colour::accent, palette) : Palette::colour(Colour::secondary, palette);
     const QColor background = m_selected ? Palette::faded(Colour::accent, 0.2, palette)
                                          : Palette::colour(Colour::windowBackground, palette);
-    setStyleSheet(QStringLiteral("QPushButton { color: %1; background: %2; border: none; border-radius: 5px;"
-                                 " padding: 3px 8px; }")
-                      .arg(Palette::css(text), Palette::css(background)));
+    setStyleSheet(QStringLiteral("QPushButton { color: %1; background: %2; border: none; border-radius: %3px;"
+                                 " padding: %4px %5px; }")
+                      .arg(Palette::css(text), Palette::css(background))
+                      .arg(Metrics::Radius::filterButton)
+                      .arg(Metrics::Space::xxsPlus)
+                      .arg(Metrics::Space::m));
 }

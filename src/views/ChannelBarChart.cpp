@@ -1,5 +1,6 @@
 #include "views/ChannelBarChart.h"
 
+#include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
 #include "views/kit/Typography.h"
 
@@ -8,8 +9,12 @@
 
 ChannelBarChart::ChannelBarChart(QString xTitle, QString yTitle, QWidget* parent)
     : QWidget(parent), m_xTitle(std::move(xTitle)), m_yTitle(std::move(yTitle)) {
-    setFixedHeight(140);
-    setMinimumWidth(200);
+    setFixedHeight(Metrics::Size::channelChart.height());
+    setMinimumWidth(Metrics::Size::channelChartMinimumWidth);
+}
+
+QSize ChannelBarChart::sizeHint() const {
+    return Metrics::Size::channelChart;
 }
 
 void ChannelBarChart::setBars(std::vector<ChannelBar> bars) {

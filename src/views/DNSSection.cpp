@@ -5,6 +5,8 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/ActivityIndicator.h"
 #include "views/DNSPresetPicker.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
 #include "views/kit/SymbolIcon.h"
 #include "views/kit/Typography.h"
@@ -14,28 +16,30 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& service, QWidget* parent)
     : QWidget(parent), m_viewModel(viewModel), m_service(service) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(4);
+    QVBoxLayout* column = makeColumn(this, Space::xs);
 
     auto* header = new QHBoxLayout;
-    header->setSpacing(4);
+    header->setSpacing(Space::xs);
     header->addWidget(makeLabel(QStringLiteral("DNS Servers"), TextStyle::caption, Colour::secondary, this));
     header->addStretch();
-    m_busy = new ActivityIndicator(10, this);
+    m_busy = new ActivityIndicator(SymbolSize::xs, this);
     m_busy->hide();
     header->addWidget(m_busy);
     const QColor accent = Palette::colour(Colour::accent);
-    m_change = new QPushButton(symbolIcon(QStringLiteral("arrow.triangle.2.circlepath"), accent, 9),
-                               QStringLiteral("Change"), this);
+    m_change =
+        new QPushButton(symbolIcon(QStringLiteral("arrow.triangle.2.circlepath"), accent, SymbolSize::xxs),
+                        QStringLiteral("Change"), this);
     m_change->setObjectName(QStringLiteral("changeDNS"));
     m_change->setFont(styledFont(TextStyle::caption, font()));
     m_change->setCursor(Qt::PointingHandCursor);
     m_change->setFlat(true);
-    m_change->setStyleSheet(
-        QStringLiteral("QPushButton { color: %1; border: none; padding: 0px; }").arg(Palette::css(accent)));
+    m_change->setStyleSheet(QStringLiteral("QPushButton { color: %1; border: none; padding: %2px; }")
+                                .arg(Palette::css(accent))
+                                .arg(Space::none));
     connect(m_change, &QPushButton::clicked, this, [this] { setPickerShown(!m_showPicker); });
     header->addWidget(m_change);
     column->addLayout(header);
@@ -47,9 +51,7 @@ DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& servic
     column->addWidget(m_messageLabel);
 
     m_serverList = new QWidget(this);
-    m_serverRows = new QVBoxLayout(m_serverList);
-    m_serverRows->setContentsMargins(0, 0, 0, 0);
-    m_serverRows->setSpacing(2);
+    m_serverRows = makeColumn(m_serverList, Space::xxs);
     column->addWidget(m_serverList);
 
     m_picker = new DNSPresetPicker(this);
@@ -103,17 +105,13 @@ void DNSSection::setMessage(std::optional<QString> message) {
 }
 
 void DNSSection::refreshServers() {
-    while (QLayoutItem* item = m_serverRows->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    clearLayout(m_serverRows);
     for (const DNSServer& server : m_viewModel.dnsServers()) {
         auto* row = new QWidget(m_serverList);
         row->setObjectName(QStringLiteral("dnsServer"));
-        auto* layout = new QHBoxLayout(row);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(5);
-        layout->addWidget(makeSymbolLabel(QStringLiteral("magnifyingglass"), Colour::secondary, 9, row));
+        QHBoxLayout* layout = makeRow(row, Space::xsPlus);
+        layout->addWidget(
+            makeSymbolLabel(QStringLiteral("magnifyingglass"), Colour::secondary, SymbolSize::xxs, row));
         if (server.name) {
             QLabel* name = makeLabel(QString::fromStdString(*server.name), TextStyle::caption, {}, row);
             name->setObjectName(QStringLiteral("provider"));

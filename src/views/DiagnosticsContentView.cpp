@@ -19,7 +19,12 @@
 #include "views/SpeedTestView.h"
 #include "views/TipsSection.h"
 #include "views/WidgetSnapshot.h"
-#include "views/kit/Card.h"
+#include "views/kit/Box.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/Divider.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
 #include "views/kit/SymbolIcon.h"
 #include "views/kit/Typography.h"
@@ -31,9 +36,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+using namespace Metrics;
 
-constexpr QSize kPageSize(320, 600);
+namespace {
 
 QToolButton* makeBackButton(QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -41,21 +46,11 @@ QToolButton* makeBackButton(QWidget* parent) {
     button->setText(QStringLiteral("Status"));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setFont(styledFont(TextStyle::caption, button->font()));
-    button->setIconSize(QSize(11, 11));
-    const QColor accent = Palette::colour(Colour::accent);
-    button->setIcon(symbolIcon(QStringLiteral("chevron.left"), accent, 11));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, accent);
-    button->setPalette(palette);
+    button->setIconSize(QSize(SymbolSize::s, SymbolSize::s));
+    button->setIcon(
+        symbolIcon(QStringLiteral("chevron.left"), Palette::colour(Colour::accent), SymbolSize::s));
+    setButtonTextColour(button, Colour::accent);
     return button;
-}
-
-QFrame* makeDivider(QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QStringLiteral("divider"));
-    line->setFixedHeight(1);
-    styleBox(line, Tone::gray, 0.3, 0);
-    return line;
 }
 
 } // namespace
@@ -63,17 +58,15 @@ QFrame* makeDivider(QWidget* parent) {
 DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget* parent)
     : QWidget(parent), m_exporter(exporter) {
     setObjectName(QStringLiteral("diagnosticsPage"));
-    styleBox(this, Colour::windowBackground, 1.0, 0);
-    setFixedSize(kPageSize);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->setSpacing(0);
+    styleBox(this, Colour::windowBackground, 1.0, Radius::none);
+    setFixedSize(popoverWidth, Size::diagnosticsHeight);
+    QVBoxLayout* page = makeColumn(this, Space::none);
 
     auto* header = new QWidget(this);
     header->setObjectName(QStringLiteral("diagnosticsHeader"));
-    styleBox(header, Colour::controlBackground, 1.0, 0);
-    auto* headerRow = new QHBoxLayout(header);
-    headerRow->setContentsMargins(8, 6, 8, 6);
+    QHBoxLayout* headerRow = makeBoxRow(header, {.background = Colour::controlBackground,
+                                                 .radius = Radius::none,
+                                                 .padding = padding(Space::m, Space::s)});
     m_back = makeBackButton(header);
     connect(m_back, &QToolButton::clicked, this, &DiagnosticsContentView::showStatus);
     headerRow->addWidget(m_back);
@@ -83,13 +76,11 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
     headerRow->addStretch();
     // An unseen twin of the back button keeps the title in the middle.
     QToolButton* balance = makeBackButton(header);
-    QSizePolicy keep = balance->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    balance->setSizePolicy(keep);
+    keepRoomWhenHidden(balance);
     balance->hide();
     headerRow->addWidget(balance);
     page->addWidget(header);
-    page->addWidget(makeDivider(this));
+    page->addWidget(new Divider(this));
 
     m_scroll = new QScrollArea(this);
     m_scroll->setFrameShape(QFrame::NoFrame);
@@ -97,10 +88,10 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* content = new QWidget(m_scroll);
     content->setObjectName(QStringLiteral("diagnosticsColumn"));
-    styleBox(content, Colour::windowBackground, 1.0, 0);
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(12, 12, 12, 12);
-    column->setSpacing(12);
+    QVBoxLayout* column = makeBoxColumn(content, {.background = Colour::windowBackground,
+                                                  .radius = Radius::none,
+                                                  .padding = padding(Space::l),
+                                                  .spacing = Space::l});
 
     m_portalBanner = new CaptivePortalBanner(content);
     connect(m_portalBanner, &CaptivePortalBanner::openLoginPage, this,
@@ -132,7 +123,7 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
     m_scroll->setWidget(content);
     page->addWidget(m_scroll, 1);
 
-    page->addWidget(makeDivider(this));
+    page->addWidget(new Divider(this));
     m_toolbar = new DiagnosticsToolbar([this] { return copyScreenshot(); }, this);
     connect(m_toolbar, &DiagnosticsToolbar::settingsRequested, this,
             &DiagnosticsContentView::settingsRequested);

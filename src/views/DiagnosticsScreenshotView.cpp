@@ -8,7 +8,7 @@
 #include "views/TipView.h"
 #include "views/TipsSection.h"
 #include "views/WidgetSnapshot.h"
-#include "views/kit/Card.h"
+#include "views/kit/CardFrame.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>

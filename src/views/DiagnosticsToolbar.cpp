@@ -1,6 +1,8 @@
 #include "views/DiagnosticsToolbar.h"
 
 #include "views/CompactQualityBadge.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
 #include "views/kit/SymbolIcon.h"
 #include "views/kit/Typography.h"
@@ -11,16 +13,12 @@
 #include <QTimer>
 #include <QToolButton>
 
+using namespace Metrics;
+
 namespace {
 
 QIcon menuSymbol(const QString& name, const QWidget* widget) {
-    return symbolIcon(name, widget->palette().color(QPalette::ButtonText), 16);
-}
-
-void useSecondaryText(QAbstractButton* button) {
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, Palette::colour(Colour::secondary));
-    button->setPalette(palette);
+    return buttonSymbol(name, widget, SymbolSize::xl);
 }
 
 } // namespace
@@ -28,8 +26,8 @@ void useSecondaryText(QAbstractButton* button) {
 DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidget* parent)
     : QWidget(parent), m_onScreenshot(std::move(onScreenshot)) {
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(12, 8, 12, 8);
-    row->setSpacing(8);
+    row->setContentsMargins(padding(Space::l, Space::m));
+    row->setSpacing(Space::m);
 
     m_monitoring = new QPushButton(this);
     connect(m_monitoring, &QPushButton::clicked, this, [this] {
@@ -67,12 +65,12 @@ DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidg
     m_export->setPopupMode(QToolButton::InstantPopup);
     m_export->setAccessibleName(tr("Copy or export"));
     m_export->setToolTip(m_export->accessibleName());
-    m_export->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    hideMenuIndicator(m_export);
     row->addWidget(m_export);
 
     auto* gear = new QToolButton(this);
     gear->setAutoRaise(true);
-    gear->setIcon(symbolIcon(QStringLiteral("gear"), Palette::colour(Colour::secondary), 16));
+    gear->setIcon(symbolIcon(QStringLiteral("gear"), Palette::colour(Colour::secondary), SymbolSize::xl));
     gear->setAccessibleName(tr("Settings"));
     gear->setToolTip(gear->accessibleName());
     connect(gear, &QToolButton::clicked, this, &DiagnosticsToolbar::settingsRequested);
@@ -80,7 +78,7 @@ DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidg
 
     auto* quit = new QPushButton(QStringLiteral("Quit"), this);
     quit->setFlat(true);
-    useSecondaryText(quit);
+    setButtonTextColour(quit, Colour::secondary);
     connect(quit, &QPushButton::clicked, this, &DiagnosticsToolbar::quitRequested);
     row->addWidget(quit);
 

@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "views/SettingsForm.h"
+#include "views/kit/Metrics.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,7 +40,7 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, QWidget* parent)
 
     auto* pingTarget = new QLineEdit(settings.pingTarget(), this);
     pingTarget->setObjectName(QString::fromLatin1(SettingsKey::pingTarget));
-    pingTarget->setFixedWidth(130);
+    pingTarget->setFixedWidth(Metrics::Size::formControlWidth);
     addFormRow(monitoring, makeSymbolTextLabel(QStringLiteral("Ping Target"), QStringLiteral("server.rack")),
                pingTarget);
     connect(pingTarget, &QLineEdit::textEdited, this,

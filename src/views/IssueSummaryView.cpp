@@ -1,21 +1,19 @@
 #include "views/IssueSummaryView.h"
 
+#include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
-namespace {
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-} // namespace
+using namespace Metrics;
 
 IssueSummaryView::IssueSummaryView(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("issueSummary"));
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(12, 12, 12, 12);
-    row->setSpacing(8);
+    row->setContentsMargins(padding(Space::l));
+    row->setSpacing(Space::m);
     m_icon = new QLabel(this);
     row->addWidget(m_icon, 0, Qt::AlignVCenter);
     m_message = makeLabel({}, TextStyle::subheadline, {}, this);
@@ -30,9 +28,9 @@ void IssueSummaryView::setIssue(ConnectionIssue issue) {
     m_issue = issue;
     const Tone issueTone = tone(issue);
     // The box's style sheet first: changing it re-polishes the children and would drop their colours.
-    styleBox(this, issueTone, 0.1, 8);
-    setSymbol(m_icon, text(icon(issue)), issueTone, 16);
-    m_message->setText(text(::message(issue)));
+    styleBox(this, issueTone, 0.1, Radius::box);
+    setSymbol(m_icon, toQString(icon(issue)), issueTone, SymbolSize::xl);
+    m_message->setText(toQString(::message(issue)));
     setLabelColour(m_message, issueTone);
 }
 

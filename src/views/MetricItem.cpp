@@ -1,14 +1,14 @@
 #include "views/MetricItem.h"
 
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
 #include "views/kit/Typography.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 MetricItem::MetricItem(const QString& label, QWidget* parent) : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
+    QVBoxLayout* column = makeColumn(this, Metrics::Space::xxs);
     column->addWidget(makeLabel(label, TextStyle::caption2, Colour::secondary, this));
     m_value = makeLabel(QString(), TextStyle::subheadline, {}, this);
     QFont font = m_value->font();

@@ -5,12 +5,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "views/kit/CollapsibleHeader.h"
 #include <optional>
 #include <vector>
 
 class ActivityIndicator;
 class BandFilterButton;
-class CollapsibleHeader;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -25,7 +25,7 @@ class NearbyNetworksView final : public QWidget {
 public:
     NearbyNetworksView(WiFiScannerService& scanner, QWidget* parent = nullptr);
 
-    CollapsibleHeader* header() const { return m_header; }
+    CollapsibleHeader* header() const { return m_card.header; }
     std::optional<WiFiBand> selectedBand() const { return m_selectedBand; }
     void setSelectedBand(std::optional<WiFiBand> band);
     std::vector<BandFilterButton*> filterButtons() const;
@@ -39,8 +39,7 @@ private:
     WiFiScannerService& m_scanner;
     std::optional<WiFiBand> m_selectedBand;
 
-    CollapsibleHeader* m_header = nullptr;
-    QWidget* m_body = nullptr;
+    CollapsibleCard m_card;
     QPushButton* m_scanButton = nullptr;
     QWidget* m_scanningBox = nullptr;
     QLabel* m_scanTime = nullptr;

@@ -1,11 +1,15 @@
 #include "views/NetworkInterfaceRow.h"
 
 #include "views/ScanDisplayRules.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 namespace {
 QLabel* addressLabel(const std::string& address, QFont::Weight weight, Colour colour, QWidget* parent) {
@@ -22,23 +26,22 @@ QLabel* addressLabel(const std::string& address, QFont::Weight weight, Colour co
 NetworkInterfaceRow::NetworkInterfaceRow(const NetworkInterface& interface, QWidget* parent)
     : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 2, 0, 2);
-    row->setSpacing(6);
+    row->setContentsMargins(padding(Space::none, Space::xxs));
+    row->setSpacing(Space::s);
 
-    const std::string_view symbol = interfaceSymbolName(interface.displayName);
     auto* symbolColumn = new QWidget(this);
-    symbolColumn->setFixedWidth(16);
+    symbolColumn->setFixedWidth(Size::interfaceSymbolColumn);
     auto* symbolLayout = new QVBoxLayout(symbolColumn);
-    symbolLayout->setContentsMargins(0, 1, 0, 0);
-    symbolLayout->addWidget(
-        makeSymbolLabel(QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size())),
-                        Colour::secondary, 11, symbolColumn),
-        0, Qt::AlignHCenter | Qt::AlignTop);
+    // Level with the first line of text rather than the top of its box.
+    symbolLayout->setContentsMargins(Space::none, Space::hairline, Space::none, Space::none);
+    symbolLayout->addWidget(makeSymbolLabel(toQString(interfaceSymbolName(interface.displayName)),
+                                            Colour::secondary, SymbolSize::s, symbolColumn),
+                            0, Qt::AlignHCenter | Qt::AlignTop);
     symbolLayout->addStretch();
     row->addWidget(symbolColumn);
 
     auto* column = new QVBoxLayout;
-    column->setSpacing(1);
+    column->setSpacing(Space::hairline);
     column->addWidget(makeLabel(QString::fromStdString(interface.displayName), TextStyle::caption,
                                 Colour::secondary, this));
     if (interface.ipv4) {

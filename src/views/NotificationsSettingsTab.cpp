@@ -4,12 +4,16 @@
 #include "diagnosis/NotificationService.h"
 #include "views/NotificationToggleRow.h"
 #include "views/SettingsForm.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 namespace {
 
@@ -53,12 +57,12 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
     QVBoxLayout* status = addFormSection(form, QStringLiteral("Status"), QStringLiteral("bell"));
     auto* card = new QWidget(this);
     auto* cardRow = new QHBoxLayout(card);
-    cardRow->setContentsMargins(0, 2, 0, 2);
-    cardRow->setSpacing(10);
+    cardRow->setContentsMargins(padding(Space::none, Space::xxs));
+    cardRow->setSpacing(Space::mPlus);
     m_permissionIcon = new QLabel(card);
     cardRow->addWidget(m_permissionIcon);
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(1);
+    texts->setSpacing(Space::hairline);
     m_permissionTitle = makeLabel(QString(), TextStyle::body, {}, card);
     m_permissionDetail = makeLabel(QString(), TextStyle::caption, Colour::secondary, card);
     texts->addWidget(m_permissionTitle);
@@ -121,11 +125,13 @@ QString NotificationsSettingsTab::permissionDetail() const {
 
 void NotificationsSettingsTab::showPermission(bool authorized) {
     if (authorized) {
-        setSymbol(m_permissionIcon, QStringLiteral("checkmark.circle.fill"), Tone::green, 22);
+        setSymbol(m_permissionIcon, QStringLiteral("checkmark.circle.fill"), Tone::green,
+                  SymbolSize::placeholder);
         m_permissionTitle->setText(QStringLiteral("Notifications Enabled"));
         m_permissionDetail->setText(QStringLiteral("System permissions granted"));
     } else {
-        setSymbol(m_permissionIcon, QStringLiteral("exclamationmark.triangle.fill"), Tone::orange, 22);
+        setSymbol(m_permissionIcon, QStringLiteral("exclamationmark.triangle.fill"), Tone::orange,
+                  SymbolSize::placeholder);
         m_permissionTitle->setText(QStringLiteral("Permission Required"));
         // Allowed here means a notification service answers on the session bus; there is no
         // per-program switch to point at. After a refused request, what happened and what to do.

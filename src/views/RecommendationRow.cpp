@@ -2,17 +2,20 @@
 
 #include "views/DiagnosticsFormat.h"
 #include "views/ScanDisplayRules.h"
+#include "views/kit/Metrics.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation, QWidget* parent)
     : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(8, 4, 8, 4);
-    row->setSpacing(8);
+    row->setContentsMargins(padding(Space::m, Space::xs));
+    row->setSpacing(Space::m);
 
     m_score = makeBadge(QString::number(recommendation.score), TextStyle::caption,
                         scoreTone(recommendation.score), this);
@@ -20,13 +23,13 @@ RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation
     bold.setWeight(QFont::Bold);
     m_score->setFont(bold);
     // One width for every score, so the channel names line up.
-    m_score->setFixedWidth(34);
+    m_score->setFixedWidth(Size::channelScoreWidth);
     row->addWidget(m_score, 0, Qt::AlignVCenter);
 
     auto* text = new QVBoxLayout;
-    text->setSpacing(1);
+    text->setSpacing(Space::hairline);
     auto* title = new QHBoxLayout;
-    title->setSpacing(5);
+    title->setSpacing(Space::xsPlus);
     QLabel* channel =
         makeLabel(QStringLiteral("Channel %1").arg(recommendation.channel), TextStyle::caption, {}, this);
     QFont medium = channel->font();
@@ -50,7 +53,7 @@ RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation
 
     if (recommendation.networkCount >= 1) {
         auto* count = new QVBoxLayout;
-        count->setSpacing(0);
+        count->setSpacing(Space::none);
         m_count = makeLabel(QString::number(recommendation.networkCount), TextStyle::caption, {}, this);
         m_count->setFont(medium);
         m_count->setAlignment(Qt::AlignRight);

@@ -18,7 +18,8 @@
 #include "views/StatusScreenshotView.h"
 #include "views/UpdateBanner.h"
 #include "views/WidgetSnapshot.h"
-#include "views/kit/SymbolIcon.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Metrics.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
@@ -31,6 +32,8 @@
 #include <algorithm>
 #include <array>
 
+using namespace Metrics;
+
 namespace {
 
 constexpr int kFeedbackMilliseconds = 2000;
@@ -39,10 +42,6 @@ constexpr int kFeedbackMilliseconds = 2000;
 constexpr std::array kBrandIssues{ConnectionIssue::veryWeakSignal,  ConnectionIssue::weakSignal,
                                   ConnectionIssue::highPacketLoss,  ConnectionIssue::highLatency,
                                   ConnectionIssue::moderateLatency, ConnectionIssue::unstableConnection};
-
-QIcon buttonSymbol(const QString& name, const QWidget* widget) {
-    return symbolIcon(name, widget->palette().color(QPalette::ButtonText), 16);
-}
 
 } // namespace
 
@@ -80,10 +79,10 @@ std::optional<Tip> StatusView::topTip(std::optional<RouterBrand> brand, std::opt
 }
 
 StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(parent), m_services(services) {
-    setFixedWidth(320);
+    setFixedWidth(popoverWidth);
     // The popover is a shade off the window colour so the status card stands out on it.
     setObjectName(QStringLiteral("statusView"));
-    styleBox(this, Colour::controlBackground, 1.0, 0);
+    styleBox(this, Colour::controlBackground, 1.0, Radius::none);
     m_layout = new QVBoxLayout(this);
 
     m_portalBanner = new CaptivePortalBanner(this);
@@ -109,9 +108,10 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
     m_layout->addWidget(m_issue);
 
     auto* bar = new QHBoxLayout;
-    bar->setSpacing(12);
-    auto* diagnostics = new QPushButton(buttonSymbol(QStringLiteral("waveform.path.ecg"), this),
-                                        QStringLiteral("Diagnostics"), this);
+    bar->setSpacing(Space::l);
+    auto* diagnostics =
+        new QPushButton(buttonSymbol(QStringLiteral("waveform.path.ecg"), this, SymbolSize::xl),
+                        QStringLiteral("Diagnostics"), this);
     connect(diagnostics, &QPushButton::clicked, this, &StatusView::showDiagnostics);
     bar->addWidget(diagnostics);
     bar->addStretch();
@@ -129,19 +129,19 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
             m_menu->addSeparator();
             continue;
         }
-        connect(m_menu->addAction(buttonSymbol(actionSymbol(*entry), this), actionText(*entry)),
-                &QAction::triggered, this, [this, action = *entry] { emit actionTriggered(action); });
+        connect(
+            m_menu->addAction(buttonSymbol(actionSymbol(*entry), this, SymbolSize::xl), actionText(*entry)),
+            &QAction::triggered, this, [this, action = *entry] { emit actionTriggered(action); });
     }
     auto* menuButton = new QToolButton(this);
     menuButton->setObjectName(QStringLiteral("menuButton"));
     menuButton->setAutoRaise(true);
-    menuButton->setIcon(buttonSymbol(QStringLiteral("ellipsis.circle"), this));
+    menuButton->setIcon(buttonSymbol(QStringLiteral("ellipsis.circle"), this, SymbolSize::xl));
     menuButton->setMenu(m_menu);
     menuButton->setPopupMode(QToolButton::InstantPopup);
     menuButton->setAccessibleName(tr("More"));
     menuButton->setToolTip(menuButton->accessibleName());
-    // The arrow Qt adds to menu buttons would crowd the symbol.
-    menuButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    hideMenuIndicator(menuButton);
     bar->addWidget(menuButton);
     m_layout->addLayout(bar);
 
@@ -176,9 +176,8 @@ void StatusView::setState(State state) {
 
 void StatusView::refresh() {
     const bool compact = m_services.settings.compactMode();
-    m_layout->setSpacing(compact ? 8 : 12);
-    const int padding = compact ? 12 : 16;
-    m_layout->setContentsMargins(padding, padding, padding, padding);
+    m_layout->setSpacing(compact ? Space::m : Space::l);
+    m_layout->setContentsMargins(padding(compact ? Space::l : Space::xl));
 
     const State& s = m_state;
     m_portalBanner->setVisible(s.captivePortalStatus.isCaptivePortal());
@@ -236,6 +235,6 @@ void StatusView::share() {
 
 void StatusView::setShareFeedback(bool on) {
     m_showShareFeedback = on;
-    m_shareButton->setIcon(
-        buttonSymbol(on ? QStringLiteral("checkmark") : QStringLiteral("square.and.arrow.up"), this));
+    m_shareButton->setIcon(buttonSymbol(
+        on ? QStringLiteral("checkmark") : QStringLiteral("square.and.arrow.up"), this, SymbolSize::xl));
 }

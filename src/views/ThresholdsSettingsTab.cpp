@@ -2,7 +2,9 @@
 
 #include "core/AppSettings.h"
 #include "views/SettingsForm.h"
-#include "views/kit/SymbolIcon.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
@@ -13,6 +15,8 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+
+using namespace Metrics;
 
 namespace {
 
@@ -38,7 +42,7 @@ std::optional<double> parseNumber(const QString& text) {
 QLineEdit* makeField(const char* key, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(key));
-    field->setFixedWidth(70);
+    field->setFixedWidth(Size::thresholdFieldWidth);
     field->setAlignment(Qt::AlignRight);
     return field;
 }
@@ -47,12 +51,10 @@ QLineEdit* makeField(const char* key, QWidget* parent) {
 void addThresholdRow(QVBoxLayout* section, const QString& level, const QString& symbol, Tone colour,
                      QLineEdit* field, const QString& unit) {
     auto* control = new QWidget;
-    auto* row = new QHBoxLayout(control);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
+    QHBoxLayout* row = makeRow(control, Space::s);
     row->addWidget(field);
     auto* unitLabel = makeLabel(unit, TextStyle::body, Colour::secondary, control);
-    unitLabel->setFixedWidth(30);
+    unitLabel->setFixedWidth(Size::thresholdUnitWidth);
     row->addWidget(unitLabel);
     addFormRow(section, makeSymbolTextLabel(level, symbol, colour), control);
 }
@@ -91,12 +93,11 @@ ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* par
                     m_packetLossCritical, QStringLiteral("%"));
     m_packetLossHint = addHint(loss);
 
-    form->addSpacing(8);
+    form->addSpacing(Space::m);
     auto* reset = new QPushButton(QStringLiteral("Reset to Defaults"), this);
     reset->setObjectName(QStringLiteral("resetToDefaults"));
     reset->setFlat(true);
-    reset->setIcon(
-        symbolIcon(QStringLiteral("arrow.counterclockwise"), palette().color(QPalette::ButtonText), 14));
+    reset->setIcon(buttonSymbol(QStringLiteral("arrow.counterclockwise"), this, SymbolSize::l));
     reset->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     form->addWidget(reset, 0, Qt::AlignLeft);
     connect(reset, &QPushButton::clicked, this, [this] { m_settings.resetToDefaults(); });

@@ -2,6 +2,8 @@
 
 #include "reports/UpdateService.h"
 #include "views/ActivityIndicator.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
 #include "views/kit/SymbolIcon.h"
 
 #include <QHBoxLayout>
@@ -11,6 +13,8 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 namespace {
 
@@ -53,7 +57,7 @@ UpdateBanner::UpdateBanner(UpdateService& service, QWidget* parent) : QFrame(par
     for (QWidget* page : {m_availablePage, m_downloadingPage, m_readyPage})
         m_pages->addWidget(page);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setContentsMargins(padding(Space::mPlus, Space::m));
     layout->addWidget(m_pages);
 
     for (auto changed : {&UpdateService::updateAvailableChanged, &UpdateService::isDownloadingChanged,
@@ -82,11 +86,10 @@ QWidget* UpdateBanner::makeAvailablePage() {
     connect(m_dismissButton, &QToolButton::clicked, this, [this] { m_service.setUpdateAvailable(false); });
 
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(2);
+    texts->setSpacing(Space::xxs);
     texts->addWidget(m_availableTitle);
     texts->addWidget(m_releaseNotes);
-    auto* row = new QHBoxLayout(page);
-    row->setContentsMargins(0, 0, 0, 0);
+    QHBoxLayout* row = makeRow(page);
     row->addWidget(symbol(QStringLiteral("arrow.down.circle.fill"), palette().color(QPalette::Highlight), 18),
                    0, Qt::AlignTop);
     row->addLayout(texts, 1);
@@ -106,8 +109,7 @@ QWidget* UpdateBanner::makeDownloadingPage() {
     auto* column = new QVBoxLayout;
     column->addWidget(label(kDownloading, 13, QFont::Medium, false, "downloadingTitle"));
     column->addWidget(m_progressBar);
-    auto* row = new QHBoxLayout(page);
-    row->setContentsMargins(0, 0, 0, 0);
+    QHBoxLayout* row = makeRow(page);
     row->addLayout(column, 1);
     row->addWidget(m_percent);
     row->addWidget(m_activity);
@@ -126,15 +128,14 @@ QWidget* UpdateBanner::makeReadyPage() {
     auto* hint = label(kReadyHint, 11, QFont::Normal, true, "readyHint");
     hint->setWordWrap(true);
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(2);
+    texts->setSpacing(Space::xxs);
     texts->addWidget(label(kReady, 13, QFont::DemiBold, false, "readyTitle"));
     texts->addWidget(hint);
     auto* top = new QHBoxLayout;
     top->addWidget(symbol(QStringLiteral("checkmark.circle.fill"), kGreen, 18), 0, Qt::AlignTop);
     top->addLayout(texts, 1);
     // The button goes below the texts: side by side they do not fit the popover's width.
-    auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout* column = makeColumn(page);
     column->addLayout(top);
     column->addWidget(m_relaunchButton, 0, Qt::AlignRight);
     return page;

@@ -21,7 +21,7 @@
 #include "views/SpeedMetric.h"
 #include "views/SpeedTestView.h"
 #include "views/TipsSection.h"
-#include "views/kit/Card.h"
+#include "views/kit/CollapsibleHeader.h"
 #include "views/kit/Palette.h"
 
 #include <gtest/gtest.h>

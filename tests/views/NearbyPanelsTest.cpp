@@ -15,7 +15,7 @@
 #include "views/RecommendationRow.h"
 #include "views/ScanDisplayRules.h"
 #include "views/SignalBarsView.h"
-#include "views/kit/Card.h"
+#include "views/kit/CollapsibleHeader.h"
 #include "views/kit/Palette.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "views/DNSPresetPicker.h"
 #include "views/DNSSection.h"
 #include "views/NetworkInterfaceRow.h"
-#include "views/kit/Card.h"
+#include "views/kit/CollapsibleHeader.h"
 #include "views/kit/Palette.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "views/kit/Typography.h"
 
+#include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
 #include "views/kit/SymbolIcon.h"
 
@@ -19,6 +20,8 @@ Style style(TextStyle textStyle) {
     switch (textStyle) {
     case TextStyle::largeScore:
         return {36, QFont::Bold};
+    case TextStyle::ringScore:
+        return {20, QFont::Bold};
     case TextStyle::title:
         return {22, QFont::Bold};
     case TextStyle::title2:
@@ -99,15 +102,25 @@ void setSymbol(QLabel* label, const QString& name, Colour colour, int size) {
     label->setObjectName(name);
 }
 
+void setChevron(QLabel* label, bool expanded) {
+    setSymbol(label, expanded ? QStringLiteral("chevron.up") : QStringLiteral("chevron.down"),
+              Colour::secondary, Metrics::SymbolSize::s);
+}
+
 void styleBox(QWidget* box, Colour colour, double opacity, int radius, double borderOpacity) {
+    styleBox(box, colour, opacity, radius, colour, borderOpacity);
+}
+
+void styleBox(QWidget* box, Colour colour, double opacity, int radius, Colour border, double borderOpacity) {
     if (box->objectName().isEmpty())
         box->setObjectName(QStringLiteral("box"));
     const QPalette palette = QGuiApplication::palette();
     QString sheet = QStringLiteral("#%1 { background: %2; border-radius: %3px; ")
                         .arg(box->objectName(), Palette::css(Palette::faded(colour, opacity, palette)))
                         .arg(radius);
-    sheet += borderOpacity > 0 ? QStringLiteral("border: 1px solid %1; }")
-                                     .arg(Palette::css(Palette::faded(colour, borderOpacity, palette)))
+    sheet += borderOpacity > 0 ? QStringLiteral("border: %1px solid %2; }")
+                                     .arg(Metrics::Space::hairline)
+                                     .arg(Palette::css(Palette::faded(border, borderOpacity, palette)))
                                : QStringLiteral("border: none; }");
     box->setAttribute(Qt::WA_StyledBackground);
     box->setStyleSheet(sheet);
@@ -116,7 +129,7 @@ void styleBox(QWidget* box, Colour colour, double opacity, int radius, double bo
 QLabel* makeBadge(const QString& text, TextStyle textStyle, Colour colour, QWidget* parent) {
     QLabel* badge = makeLabel(text, textStyle, colour, parent);
     badge->setObjectName(QStringLiteral("badge"));
-    badge->setContentsMargins(5, 1, 5, 1);
+    badge->setContentsMargins(Metrics::padding(Metrics::Space::xsPlus, Metrics::Space::hairline));
     badge->setAlignment(Qt::AlignCenter);
     setBadge(badge, text, colour);
     return badge;
@@ -125,5 +138,5 @@ QLabel* makeBadge(const QString& text, TextStyle textStyle, Colour colour, QWidg
 void setBadge(QLabel* badge, const QString& text, Colour colour) {
     badge->setText(text);
     setLabelColour(badge, colour);
-    styleBox(badge, colour, 0.2, 4);
+    styleBox(badge, colour, 0.2, Metrics::Radius::badge);
 }

@@ -12,6 +12,8 @@ class QWidget;
 // screen rather than with the desktop's font setting.
 enum class TextStyle {
     largeScore,
+    // The score inside the quality ring.
+    ringScore,
     title,
     title2,
     title3,
@@ -35,6 +37,8 @@ void setLabelColour(QLabel* label, Colour colour);
 // A label showing a symbol at `size` points.
 QLabel* makeSymbolLabel(const QString& name, Colour colour, int size, QWidget* parent = nullptr);
 void setSymbol(QLabel* label, const QString& name, Colour colour, int size);
+// The chevron of a section that folds: up while expanded, down while collapsed.
+void setChevron(QLabel* label, bool expanded);
 // A small rounded label in `colour` on the same colour at 20% opacity, e.g. a score or "Best".
 QLabel* makeBadge(const QString& text, TextStyle style, Colour colour, QWidget* parent = nullptr);
 // Re-colours and re-labels a badge made by makeBadge.
@@ -42,3 +46,5 @@ void setBadge(QLabel* badge, const QString& text, Colour colour);
 // A framed box with a background of `colour` at `opacity`, rounded by `radius`, with an optional
 // border of the colour at `borderOpacity`.
 void styleBox(QWidget* box, Colour colour, double opacity, int radius, double borderOpacity = 0.0);
+// The same with a border of another colour.
+void styleBox(QWidget* box, Colour colour, double opacity, int radius, Colour border, double borderOpacity);
