@@ -28,6 +28,7 @@
 #include "views/NearbyNetworksView.h"
 #include "views/NetworkInfoView.h"
 #include "views/kit/CollapsibleHeader.h"
+#include "views/kit/Scheduler.h"
 
 #include <QApplication>
 #include <QPromise>
@@ -110,6 +111,9 @@ struct ScanScene {
     ScriptedScanner scanner;
     FixedClock clock;
     WiFiScannerService service{scanner, clock};
+    // The panel tells the scan's age by the real time.
+    SystemClock wallClock;
+    EventLoopScheduler scheduler{wallClock};
 };
 
 ScannedAccessPoint ap(std::optional<std::string> ssid, const char* bssid, int rssi, int channel, int band,
@@ -171,7 +175,7 @@ std::function<std::unique_ptr<QWidget>()> scanPanels(Scan scan, bool expanded = 
                 settle([&] { return !scene->service.isScanning(); });
         }
         auto column = std::make_unique<Column>(scene);
-        auto* list = new NearbyNetworksView(scene->service);
+        auto* list = new NearbyNetworksView(scene->service, scene->scheduler);
         auto* chart = new ChannelGraphView(scene->service);
         auto* recommendations = new ChannelRecommendationsView(scene->service);
         for (CollapsibleHeader* header : {list->header(), chart->header(), recommendations->header()})
@@ -277,6 +281,8 @@ struct InfoScene {
         WiFiService::shared(), LocationService::shared(), AppSettings::shared(), PingService::shared(),
         DNSService::shared(), SpeedTestService::shared(), CaptivePortalService::shared(),
         BandwidthService::shared(), service, NotificationService::shared(), ExportService::shared()}};
+    SystemClock wallClock;
+    EventLoopScheduler scheduler{wallClock};
 };
 
 enum class Info { noPublicIP, loadingPublicIP, publicIP, picker, changing, changed };
@@ -294,7 +300,7 @@ std::function<std::unique_ptr<QWidget>()> networkInfo(Info info, bool expanded =
                     scene->viewModel.publicIP().has_value());
         });
         auto column = std::make_unique<Column>(scene);
-        auto* view = new NetworkInfoView(scene->viewModel, scene->service);
+        auto* view = new NetworkInfoView(scene->viewModel, scene->service, scene->scheduler);
         view->header()->setExpanded(expanded);
         column->add(view);
         DNSSection& dns = *view->dnsSection();

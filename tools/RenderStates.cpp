@@ -42,6 +42,7 @@
 #include "views/ThresholdsSettingsTab.h"
 #include "views/TipView.h"
 #include "views/TipsSection.h"
+#include "views/kit/Scheduler.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,10 +56,16 @@
 
 namespace {
 
+Scheduler& scheduler() {
+    static EventLoopScheduler wallClock(platform::clock());
+    return wallClock;
+}
+
 PopoverServices services() {
-    return {AppSettings::shared(),       NetworkMemoryService::shared(), RouterBrandService::shared(),
-            UpdateService::shared(),     ExportService::shared(),        WiFiScannerService::shared(),
-            NetworkInfoService::shared()};
+    return {AppSettings::shared(),        NetworkMemoryService::shared(),
+            RouterBrandService::shared(), UpdateService::shared(),
+            ExportService::shared(),      WiFiScannerService::shared(),
+            NetworkInfoService::shared(), scheduler()};
 }
 
 WiFiInfo link(const char* ssid, int rssi, WiFiBand band) {
@@ -185,7 +192,7 @@ DiagnosticsState monitoring() {
 std::function<std::unique_ptr<QWidget>()> diagnostics(std::function<DiagnosticsState()> make, int height = 0,
                                                       bool unfold = false) {
     return [make = std::move(make), height, unfold]() -> std::unique_ptr<QWidget> {
-        auto page = std::make_unique<DiagnosticsContentView>(ExportService::shared());
+        auto page = std::make_unique<DiagnosticsContentView>(ExportService::shared(), scheduler());
         page->setState(make());
         if (height > 0)
             page->setFixedHeight(height);
@@ -285,7 +292,7 @@ std::unique_ptr<QWidget> speedTestStates() {
     for (const SpeedTestState& state :
          {SpeedTestState::idle(), SpeedTestState::testing(SpeedTestPhase::download, 0.35),
           SpeedTestState::completed(result), SpeedTestState::failed("The server did not answer in time.")}) {
-        auto* card = new SpeedTestView(column.get());
+        auto* card = new SpeedTestView(scheduler(), column.get());
         card->setData(state,
                       state.kind() == SpeedTestState::Kind::idle ? std::nullopt : std::optional(result));
         layout->addWidget(card);

@@ -23,6 +23,7 @@
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "viewmodel/TimelineRecorder.h"
+#include "views/kit/Scheduler.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -150,10 +151,11 @@ int main(int argc, char** argv) {
     LinkmeterViewModel viewModel(LinkmeterServices::shared());
     // Made before the shell, which starts monitoring, so the start is on the timeline too.
     TimelineRecorder recorder(viewModel, TimelineStore::shared(), platform::clock());
+    EventLoopScheduler scheduler(platform::clock());
     LinkmeterApp shell(viewModel,
                        {AppSettings::shared(), NetworkMemoryService::shared(), RouterBrandService::shared(),
                         UpdateService::shared(), ExportService::shared(), WiFiScannerService::shared(),
-                        NetworkInfoService::shared()},
+                        NetworkInfoService::shared(), scheduler},
                        NotificationService::shared(), LocationService::shared(),
                        sessionBus ? platform::statusItem() : nullptr,
                        sessionBus && QSystemTrayIcon::isSystemTrayAvailable(), TimelineStore::shared());

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/WiFiInfo.h"
-
 #include "views/kit/CollapsibleHeader.h"
+
 #include <QWidget>
 
 class BandFilterButton;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "views/kit/CollapsibleHeader.h"
+
 #include <QWidget>
 
 class QLabel;

@@ -5,6 +5,7 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/ActivityIndicator.h"
 #include "views/DNSPresetPicker.h"
+#include "views/kit/FlashMessage.h"
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
@@ -18,8 +19,9 @@
 
 using namespace Metrics;
 
-DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& service, QWidget* parent)
-    : QWidget(parent), m_viewModel(viewModel), m_service(service) {
+DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& service, Scheduler& scheduler,
+                       QWidget* parent)
+    : QWidget(parent), m_viewModel(viewModel), m_service(service), m_message(scheduler) {
     QVBoxLayout* column = makeColumn(this, Space::xs);
 
     auto* header = new QHBoxLayout;
@@ -59,9 +61,10 @@ DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& servic
     connect(m_picker, &DNSPresetPicker::selected, this, &DNSSection::choose);
     column->addWidget(m_picker);
 
-    m_messageTimer.setSingleShot(true);
-    m_messageTimer.setInterval(messageDuration);
-    connect(&m_messageTimer, &QTimer::timeout, this, [this] { setMessage(std::nullopt); });
+    connect(&m_message, &FlashMessage::changed, this, [this](const std::optional<QString>& message) {
+        m_messageLabel->setText(message.value_or(QString()));
+        m_messageLabel->setVisible(message.has_value());
+    });
 
     connect(&m_viewModel, &LinkmeterViewModel::dnsServersChanged, this, &DNSSection::refreshServers);
     refreshServers();
@@ -80,7 +83,7 @@ void DNSSection::choose(DNSPreset preset) {
         setChanging(false);
         // A refused or failed switch says nothing: the password prompt already told the user.
         if (result && result->success)
-            setMessage(QString::fromStdString(result->message));
+            m_message.show(QString::fromStdString(result->message));
         setPickerShown(false);
     };
     continueOn(
@@ -94,14 +97,6 @@ void DNSSection::setChanging(bool changing) {
     // The picker stays open until the system has answered.
     m_change->setEnabled(!changing);
     m_busy->setVisible(changing);
-}
-
-void DNSSection::setMessage(std::optional<QString> message) {
-    m_message = std::move(message);
-    m_messageLabel->setText(m_message.value_or(QString()));
-    m_messageLabel->setVisible(m_message.has_value());
-    if (m_message)
-        m_messageTimer.start();
 }
 
 void DNSSection::refreshServers() {

@@ -55,8 +55,8 @@ QToolButton* makeBackButton(QWidget* parent) {
 
 } // namespace
 
-DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget* parent)
-    : QWidget(parent), m_exporter(exporter) {
+DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, Scheduler& scheduler, QWidget* parent)
+    : QWidget(parent), m_exporter(exporter), m_scheduler(scheduler) {
     setObjectName(QStringLiteral("diagnosticsPage"));
     styleBox(this, Colour::windowBackground, 1.0, Radius::none);
     setFixedSize(popoverWidth, Size::diagnosticsHeight);
@@ -115,7 +115,7 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
     m_networkPanelsAt = column->count();
     m_tips = new TipsSection(content);
     column->addWidget(m_tips);
-    m_speedTest = new SpeedTestView(content);
+    m_speedTest = new SpeedTestView(scheduler, content);
     connect(m_speedTest, &SpeedTestView::runRequested, this, &DiagnosticsContentView::runSpeedTest);
     connect(m_speedTest, &SpeedTestView::cancelRequested, this, &DiagnosticsContentView::cancelSpeedTest);
     column->addWidget(m_speedTest);
@@ -124,7 +124,7 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
     page->addWidget(m_scroll, 1);
 
     page->addWidget(new Divider(this));
-    m_toolbar = new DiagnosticsToolbar([this] { return copyScreenshot(); }, this);
+    m_toolbar = new DiagnosticsToolbar([this] { return copyScreenshot(); }, scheduler, this);
     connect(m_toolbar, &DiagnosticsToolbar::settingsRequested, this,
             &DiagnosticsContentView::settingsRequested);
     connect(m_toolbar, &DiagnosticsToolbar::quitRequested, this, &DiagnosticsContentView::quitRequested);
@@ -141,8 +141,9 @@ void DiagnosticsContentView::addNetworkPanels(LinkmeterViewModel& viewModel, WiF
     QWidget* content = m_scroll->widget();
     int at = m_networkPanelsAt;
     for (QWidget* panel : std::initializer_list<QWidget*>{
-             new NetworkInfoView(viewModel, networkInfo, content), new NearbyNetworksView(scanner, content),
-             new ChannelGraphView(scanner, content), new ChannelRecommendationsView(scanner, content)})
+             new NetworkInfoView(viewModel, networkInfo, m_scheduler, content),
+             new NearbyNetworksView(scanner, m_scheduler, content), new ChannelGraphView(scanner, content),
+             new ChannelRecommendationsView(scanner, content)})
         m_column->insertWidget(at++, panel);
 }
 

@@ -124,29 +124,3 @@ std::string speedTestRateText(double megabitsPerSecond) {
         return printed("%.1f Gbps", megabitsPerSecond / 1000);
     return printed("%.1f Mbps", megabitsPerSecond);
 }
-
-std::string relativeTimeText(TimePoint then, TimePoint now) {
-    using namespace std::chrono;
-    const long long seconds = duration_cast<std::chrono::seconds>(now - then).count();
-    if (seconds < 1)
-        return "just now";
-    struct Unit {
-        long long seconds;
-        const char* name;
-    };
-    // Largest first; a month and a year are counted as 30 and 365 days.
-    constexpr std::array<Unit, 7> units{{{365LL * 86400, "year"},
-                                         {30LL * 86400, "month"},
-                                         {7LL * 86400, "week"},
-                                         {86400, "day"},
-                                         {3600, "hour"},
-                                         {60, "minute"},
-                                         {1, "second"}}};
-    for (const Unit& unit : units) {
-        if (seconds < unit.seconds)
-            continue;
-        const long long count = seconds / unit.seconds;
-        return std::to_string(count) + " " + unit.name + (count == 1 ? "" : "s") + " ago";
-    }
-    return "just now";
-}

@@ -2,7 +2,6 @@
 
 #include "core/PingStatistics.h"
 #include "core/QualityRating.h"
-#include "core/TimePoint.h"
 #include "core/Tone.h"
 #include "views/kit/Colour.h"
 
@@ -47,7 +46,3 @@ std::string_view ratingIcon(QualityRating rating);
 
 // A speed-test rate in Mbit/s: "%.1f Gbps" from 1000, else "%.1f Mbps".
 std::string speedTestRateText(double megabitsPerSecond);
-
-// How long ago `then` was, in words: "just now", "1 minute ago", "3 hours ago". A moment in the future
-// (the clock was set back) reads "just now".
-std::string relativeTimeText(TimePoint then, TimePoint now);

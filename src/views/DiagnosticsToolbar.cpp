@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 
 using namespace Metrics;
@@ -23,8 +22,9 @@ QIcon menuSymbol(const QString& name, const QWidget* widget) {
 
 } // namespace
 
-DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidget* parent)
-    : QWidget(parent), m_onScreenshot(std::move(onScreenshot)) {
+DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, Scheduler& scheduler,
+                                       QWidget* parent)
+    : QWidget(parent), m_onScreenshot(std::move(onScreenshot)), m_feedback(scheduler) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(padding(Space::l, Space::m));
     row->setSpacing(Space::m);
@@ -84,7 +84,8 @@ DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidg
 
     setMonitoring(false);
     setQuality({});
-    setFeedback(std::nullopt);
+    connect(&m_feedback, &FlashMessage::changed, this, &DiagnosticsToolbar::showFeedback);
+    showFeedback(std::nullopt);
 }
 
 void DiagnosticsToolbar::setMonitoring(bool monitoring) {
@@ -99,25 +100,15 @@ void DiagnosticsToolbar::setQuality(const ConnectionQuality& quality) {
 
 void DiagnosticsToolbar::copyScreenshot() {
     if (m_onScreenshot && m_onScreenshot())
-        showFeedback(QStringLiteral("Screenshot copied!"));
+        m_feedback.show(QStringLiteral("Screenshot copied!"));
 }
 
 void DiagnosticsToolbar::copySummary() {
     emit summaryRequested();
-    showFeedback(QStringLiteral("Copied!"));
+    m_feedback.show(QStringLiteral("Copied!"));
 }
 
-void DiagnosticsToolbar::showFeedback(const QString& text) {
-    setFeedback(text);
-    const int generation = ++m_feedbackGeneration;
-    QTimer::singleShot(feedbackMilliseconds, this, [this, generation] {
-        if (generation == m_feedbackGeneration)
-            setFeedback(std::nullopt);
-    });
-}
-
-void DiagnosticsToolbar::setFeedback(std::optional<QString> text) {
-    m_feedback = std::move(text);
-    m_export->setText(m_feedback.value_or(QString()));
-    m_export->setToolButtonStyle(m_feedback ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+void DiagnosticsToolbar::showFeedback(const std::optional<QString>& text) {
+    m_export->setText(text.value_or(QString()));
+    m_export->setToolButtonStyle(text ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
 }

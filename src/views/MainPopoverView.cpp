@@ -13,7 +13,7 @@ MainPopoverView::MainPopoverView(PopoverServices services, QWidget* parent) : QW
     m_status = new StatusView(services, this);
     m_pages->addWidget(m_status);
 
-    m_diagnostics = new DiagnosticsContentView(services.exporter, this);
+    m_diagnostics = new DiagnosticsContentView(services.exporter, services.scheduler, this);
     m_pages->addWidget(m_diagnostics);
 
     connect(m_status, &StatusView::showDiagnostics, this, [this] { setShowDiagnostics(true); });

@@ -12,6 +12,7 @@
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
+#include "views/kit/RelativeTimeLabel.h"
 #include "views/kit/SymbolIcon.h"
 #include "views/kit/Typography.h"
 
@@ -24,7 +25,7 @@
 
 using namespace Metrics;
 
-NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* parent)
+NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, Scheduler& scheduler, QWidget* parent)
     : QWidget(parent), m_scanner(scanner) {
     m_card = makeCollapsibleCard(this, QStringLiteral("Nearby Networks"), Space::m);
     QVBoxLayout* body = m_card.bodyColumn;
@@ -63,7 +64,7 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* par
     scanning->addStretch();
     body->addWidget(m_scanningBox);
 
-    m_scanTime = makeLabel({}, TextStyle::caption2, Colour::secondary, m_card.body);
+    m_scanTime = new RelativeTimeLabel(scheduler, TextStyle::caption2, Colour::secondary, {}, m_card.body);
     m_scanTime->setObjectName(QStringLiteral("scanTime"));
     body->addWidget(m_scanTime);
 
@@ -102,11 +103,6 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* par
     m_rows = new QVBoxLayout;
     m_rows->setSpacing(Space::xs);
     body->addLayout(m_rows);
-
-    connect(m_card.header, &CollapsibleHeader::toggled, this, &NearbyNetworksView::refreshScanTime);
-
-    m_clockTick.setInterval(10000);
-    connect(&m_clockTick, &QTimer::timeout, this, &NearbyNetworksView::refreshScanTime);
 
     connect(&m_scanner, &WiFiScannerService::networksChanged, this, [this] {
         rebuildFilters();
@@ -179,13 +175,5 @@ void NearbyNetworksView::refresh() {
 void NearbyNetworksView::refreshScanTime() {
     const auto& when = m_scanner.lastScanTime();
     m_scanTime->setVisible(when.has_value());
-    if (!when) {
-        m_clockTick.stop();
-        return;
-    }
-    m_scanTime->setText(QString::fromStdString(relativeTimeText(*when, std::chrono::system_clock::now())));
-    if (m_card.header->isExpanded())
-        m_clockTick.start();
-    else
-        m_clockTick.stop();
+    m_scanTime->setTime(when);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "core/WiFiInfo.h"
+#include "views/kit/CollapsibleHeader.h"
 
-#include <QTimer>
 #include <QWidget>
 
-#include "views/kit/CollapsibleHeader.h"
 #include <optional>
 #include <vector>
 
@@ -15,6 +14,8 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
+class RelativeTimeLabel;
+class Scheduler;
 class WiFiScannerService;
 
 // The networks in range, from the shared scanner: a scan button, when the last scan finished, a band
@@ -23,7 +24,7 @@ class NearbyNetworksView final : public QWidget {
     Q_OBJECT
 
 public:
-    NearbyNetworksView(WiFiScannerService& scanner, QWidget* parent = nullptr);
+    NearbyNetworksView(WiFiScannerService& scanner, Scheduler& scheduler, QWidget* parent = nullptr);
 
     CollapsibleHeader* header() const { return m_card.header; }
     std::optional<WiFiBand> selectedBand() const { return m_selectedBand; }
@@ -42,13 +43,11 @@ private:
     CollapsibleCard m_card;
     QPushButton* m_scanButton = nullptr;
     QWidget* m_scanningBox = nullptr;
-    QLabel* m_scanTime = nullptr;
+    RelativeTimeLabel* m_scanTime = nullptr;
     QHBoxLayout* m_filterRow = nullptr;
     std::vector<std::pair<std::optional<WiFiBand>, BandFilterButton*>> m_filters;
     QWidget* m_errorBox = nullptr;
     QLabel* m_errorText = nullptr;
     QWidget* m_emptyState = nullptr;
     QVBoxLayout* m_rows = nullptr;
-    // Keeps "2 minutes ago" true while the panel stays open.
-    QTimer m_clockTick;
 };

@@ -18,7 +18,8 @@
 
 using namespace Metrics;
 
-NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoService& service, QWidget* parent)
+NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoService& service,
+                                 Scheduler& scheduler, QWidget* parent)
     : QWidget(parent), m_viewModel(viewModel) {
     m_card = makeCollapsibleCard(this, QStringLiteral("Network Info"), Space::m);
     QVBoxLayout* body = m_card.bodyColumn;
@@ -47,7 +48,7 @@ NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoServi
     m_interfaceRows = makeColumn(m_interfaceList, Space::xs);
     body->addWidget(m_interfaceList);
     body->addWidget(new Divider(m_card.body));
-    m_dnsSection = new DNSSection(viewModel, service, m_card.body);
+    m_dnsSection = new DNSSection(viewModel, service, scheduler, m_card.body);
     body->addWidget(m_dnsSection);
 
     connect(&m_viewModel, &LinkmeterViewModel::publicIPChanged, this, &NetworkInfoView::refreshPublicIP);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "views/kit/CollapsibleHeader.h"
+
 #include <QWidget>
 
 class ActivityIndicator;
@@ -9,6 +10,7 @@ class LinkmeterViewModel;
 class NetworkInfoService;
 class QLabel;
 class QVBoxLayout;
+class Scheduler;
 
 // The machine's public address, its interfaces and its DNS servers. The address row shows even while
 // collapsed; the panel starts collapsed.
@@ -16,7 +18,8 @@ class NetworkInfoView final : public QWidget {
     Q_OBJECT
 
 public:
-    NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoService& service, QWidget* parent = nullptr);
+    NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoService& service, Scheduler& scheduler,
+                    QWidget* parent = nullptr);
 
     CollapsibleHeader* header() const { return m_card.header; }
     // Hidden when there is no address and none is being fetched.

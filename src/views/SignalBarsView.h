@@ -5,7 +5,6 @@
 #include "core/Tone.h"
 
 #include <optional>
-#include <string_view>
 
 // Four bars, lit by the signal strength in dBm.
 class SignalBarsView final : public QWidget {

@@ -4,8 +4,6 @@
 
 #include "core/Tone.h"
 
-#include <string>
-#include <string_view>
 #include <vector>
 
 // A small history chart without axes: a smooth curve through the values over a fading area.

@@ -7,6 +7,7 @@
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
+#include "views/kit/RelativeTimeLabel.h"
 #include "views/kit/Strings.h"
 #include "views/kit/SymbolIcon.h"
 #include "views/kit/Typography.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -35,7 +35,7 @@ QPushButton* makeButton(const QString& symbol, const QString& text, QWidget* par
 
 } // namespace
 
-SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
+SpeedTestView::SpeedTestView(Scheduler& scheduler, QWidget* parent) : QWidget(parent) {
     m_server = makeLabel(QString(), TextStyle::caption, Colour::secondary, this);
     CardFrame* card = CardFrame::fill(this, QStringLiteral("SPEED TEST"), m_server);
     QVBoxLayout* content = card->content();
@@ -83,7 +83,8 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     metrics->addWidget(m_upload);
     metrics->addStretch();
     completedColumn->addLayout(metrics);
-    m_lastTested = makeLabel(QString(), TextStyle::caption2, Colour::secondary, completed);
+    m_lastTested = new RelativeTimeLabel(scheduler, TextStyle::caption2, Colour::secondary,
+                                         QStringLiteral("Last tested: "), completed);
     completedColumn->addWidget(m_lastTested, 0, Qt::AlignHCenter);
     auto* again = makeButton(QStringLiteral("arrow.clockwise"), QStringLiteral("Run Again"), completed);
     connect(again, &QPushButton::clicked, this, &SpeedTestView::runRequested);
@@ -105,11 +106,6 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     connect(retry, &QPushButton::clicked, this, &SpeedTestView::runRequested);
     failedColumn->addWidget(retry);
     m_pages->addWidget(failed);
-
-    // "5 minutes ago" has to age while the card is open.
-    m_clockTick = new QTimer(this);
-    m_clockTick->setInterval(30'000);
-    connect(m_clockTick, &QTimer::timeout, this, &SpeedTestView::updateLastTested);
 
     setData({}, std::nullopt);
 }
@@ -154,23 +150,11 @@ void SpeedTestView::setData(const SpeedTestState& state, const std::optional<Spe
         m_server->setText(QString::fromStdString(state.result().serverName));
         m_download->setValue(state.result().downloadSpeed);
         m_upload->setValue(state.result().uploadSpeed);
+        m_lastTested->setTime(state.result().timestamp);
         break;
     case SpeedTestState::Kind::failed:
         showPage(failedPage);
         m_error->setText(QString::fromStdString(state.error()));
         break;
     }
-    updateLastTested();
-    if (completed)
-        m_clockTick->start();
-    else
-        m_clockTick->stop();
-}
-
-void SpeedTestView::updateLastTested() {
-    if (m_state.kind() != SpeedTestState::Kind::completed)
-        return;
-    m_lastTested->setText(QStringLiteral("Last tested: ") +
-                          QString::fromStdString(relativeTimeText(m_state.result().timestamp,
-                                                                  std::chrono::system_clock::now())));
 }

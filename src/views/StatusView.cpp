@@ -19,13 +19,13 @@
 #include "views/UpdateBanner.h"
 #include "views/WidgetSnapshot.h"
 #include "views/kit/Buttons.h"
+#include "views/kit/FlashMessage.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -35,8 +35,6 @@
 using namespace Metrics;
 
 namespace {
-
-constexpr int kFeedbackMilliseconds = 2000;
 
 // Issues a router vendor's advice can help with.
 constexpr std::array kBrandIssues{ConnectionIssue::veryWeakSignal,  ConnectionIssue::weakSignal,
@@ -78,7 +76,8 @@ std::optional<Tip> StatusView::topTip(std::optional<RouterBrand> brand, std::opt
     return tips.front();
 }
 
-StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(parent), m_services(services) {
+StatusView::StatusView(PopoverServices services, QWidget* parent)
+    : QWidget(parent), m_services(services), m_shareFeedback(services.scheduler) {
     setFixedWidth(popoverWidth);
     // The popover is a shade off the window colour so the status card stands out on it.
     setObjectName(QStringLiteral("statusView"));
@@ -147,6 +146,8 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
 
     connect(&m_services.settings, &AppSettings::compactModeChanged, this, &StatusView::refresh);
     connect(&m_services.settings, &AppSettings::showTipsChanged, this, &StatusView::refresh);
+    connect(&m_shareFeedback, &FlashMessage::changed, this,
+            [this](const std::optional<QString>& message) { setShareFeedback(message.has_value()); });
     setShareFeedback(false);
     refresh();
 }
@@ -228,13 +229,11 @@ void StatusView::share() {
         [&screenshot](double scale) { return renderWidget(screenshot, scale); });
     if (!copied)
         return;
-    setShareFeedback(true);
-    // Every copy schedules its own reset; a later copy does not extend an earlier one.
-    QTimer::singleShot(kFeedbackMilliseconds, this, [this] { setShareFeedback(false); });
+    // The same message each time: a later copy does not extend an earlier one's time.
+    m_shareFeedback.show(QStringLiteral("copied"));
 }
 
 void StatusView::setShareFeedback(bool on) {
-    m_showShareFeedback = on;
     m_shareButton->setIcon(buttonSymbol(
         on ? QStringLiteral("checkmark") : QStringLiteral("square.and.arrow.up"), this, SymbolSize::xl));
 }

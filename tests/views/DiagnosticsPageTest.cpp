@@ -34,6 +34,8 @@
 
 namespace {
 
+using namespace std::chrono_literals;
+
 QColor colourOf(const QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }
@@ -121,7 +123,7 @@ DiagnosticsState measured() {
 class DiagnosticsPageTest : public ::testing::Test {
 protected:
     StatusFixture f;
-    DiagnosticsContentView page{f.exporter};
+    DiagnosticsContentView page{f.exporter, f.scheduler};
 };
 
 } // namespace
@@ -216,7 +218,9 @@ TEST(BandwidthCard, RatesInDecimalUnits) {
 }
 
 TEST(SpeedTestCard, EachStateHasItsPage) {
-    SpeedTestView card;
+    ManualClock clock;
+    ManualScheduler scheduler(clock);
+    SpeedTestView card(scheduler);
     EXPECT_EQ(card.page(), 0);
     EXPECT_EQ(card.runButton()->text(), "Run Speed Test");
 
@@ -231,7 +235,7 @@ TEST(SpeedTestCard, EachStateHasItsPage) {
     result.downloadSpeed = 1234.5;
     result.uploadSpeed = 48.26;
     result.serverName = "Example Edge";
-    result.timestamp = std::chrono::system_clock::now() - std::chrono::minutes(5) - std::chrono::seconds(10);
+    result.timestamp = clock.now() - std::chrono::minutes(5) - std::chrono::seconds(10);
     card.setData(SpeedTestState::completed(result), result);
     EXPECT_EQ(card.page(), 2);
     EXPECT_EQ(card.downloadMetric()->valueLabel()->text(), "1.2 Gbps");
@@ -338,13 +342,14 @@ TEST_F(DiagnosticsPageTest, CopiesShowTheirConfirmationForTwoSeconds) {
     EXPECT_EQ(f.clipboard.image.width(), 640);
     EXPECT_EQ(toolbar->feedback(), QStringLiteral("Screenshot copied!"));
     EXPECT_EQ(toolbar->exportButton()->text(), "Screenshot copied!");
-    QTest::qWait(1200);
+    f.scheduler.advance(1200ms);
     toolbar->copySummary();
     EXPECT_EQ(toolbar->feedback(), QStringLiteral("Copied!"));
     // The earlier copy's reset does not cut the later confirmation short.
-    spinFor(std::chrono::milliseconds(1000));
-    EXPECT_EQ(toolbar->feedback(), QStringLiteral("Copied!"));
-    EXPECT_TRUE(waitUntil([&] { return !toolbar->feedback(); }, std::chrono::milliseconds(1500)));
+    f.scheduler.advance(1999ms);
+    EXPECT_EQ(toolbar->exportButton()->text(), "Copied!");
+    f.scheduler.advance(1ms);
+    EXPECT_FALSE(toolbar->feedback());
     EXPECT_EQ(toolbar->exportButton()->text(), "");
 }
 
@@ -404,7 +409,9 @@ TEST_F(DiagnosticsPageTest, AThroughputSampleRepaintsOnlyWhatItChanged) {
 }
 
 TEST(DiagnosticsToolbarView, AFailedScreenshotShowsNoConfirmation) {
-    DiagnosticsToolbar toolbar([] { return false; });
+    ManualClock clock;
+    ManualScheduler scheduler(clock);
+    DiagnosticsToolbar toolbar([] { return false; }, scheduler);
     toolbar.copyScreenshot();
     EXPECT_FALSE(toolbar.feedback());
     EXPECT_EQ(toolbar.exportButton()->text(), "");
@@ -432,7 +439,7 @@ TEST(DiagnosticsBinding, SpeedTestStartsAndCancelsThroughTheViewModel) {
     slow.delay = std::chrono::seconds(10);
     f.server.route("/__down", slow);
     LinkmeterViewModel viewModel(f.services());
-    DiagnosticsContentView page(f.exporter);
+    DiagnosticsContentView page(f.exporter, f.scheduler);
     page.bind(viewModel);
     SpeedTestView* card = page.speedTestCard();
 

@@ -1,6 +1,7 @@
 #include "platform/WiFiScanner.h"
 #include "probes/WiFiScannerService.h"
 #include "support/ManualClock.h"
+#include "support/ManualScheduler.h"
 #include "support/PlatformFakes.h"
 #include "support/TestUtil.h"
 #include "views/BandFilterButton.h"
@@ -70,8 +71,9 @@ protected:
 
     ScriptedWiFiScanner scanner;
     ManualClock clock;
+    ManualScheduler scheduler{clock};
     WiFiScannerService service{scanner, clock};
-    NearbyNetworksView list{service};
+    NearbyNetworksView list{service, scheduler};
     ChannelGraphView chart{service};
     ChannelRecommendationsView recommendations{service};
 };

@@ -273,8 +273,8 @@ TEST_F(ShellTest, WithoutAnUpdateFeedUpdatesAreThePackageManagers) {
     UpdateService::Setup setup = f.updateSetup();
     setup.versionURL = QUrl();
     UpdateService packaged(f.updateHttp, f.store, f.clock, f.inspector, f.revealer, f.application, setup);
-    const PopoverServices services{f.settings, f.memory,         f.brands,     packaged,
-                                   f.exporter, f.scannerService, f.networkInfo};
+    const PopoverServices services{f.settings, f.memory,         f.brands,      packaged,
+                                   f.exporter, f.scannerService, f.networkInfo, f.scheduler};
     LinkmeterApp app(viewModel, services, f.notifications, f.location, nullptr, true, f.timeline);
     app.tray().showPopover();
     for (QAction* action : app.tray().popoverView()->statusView()->menu()->actions())

@@ -177,12 +177,15 @@ TEST_F(StatusViewTest, ShareShowsFeedbackForTwoSecondsPerCopy) {
     ASSERT_FALSE(f.clipboard.image.isNull());
     EXPECT_EQ(f.clipboard.image.width(), 640);
     EXPECT_TRUE(view.showsShareFeedback());
-    QTest::qWait(1200);
+    f.scheduler.advance(std::chrono::milliseconds(1200));
     f.clipboard.image = QImage();
     view.share();
     ASSERT_FALSE(f.clipboard.image.isNull());
     // The first copy's reset is not pushed back by the second.
-    EXPECT_TRUE(waitUntil([&] { return !view.showsShareFeedback(); }, std::chrono::milliseconds(1500)));
+    f.scheduler.advance(std::chrono::milliseconds(799));
+    EXPECT_TRUE(view.showsShareFeedback());
+    f.scheduler.advance(std::chrono::milliseconds(1));
+    EXPECT_FALSE(view.showsShareFeedback());
 }
 
 TEST(StatusViewBinding, FollowsTheLocationTrackerOfTheViewModel) {

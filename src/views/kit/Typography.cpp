@@ -61,11 +61,15 @@ QFont monospacedFont(TextStyle textStyle, const QFont& base) {
     return font;
 }
 
-QLabel* makeLabel(const QString& text, TextStyle textStyle, Colour colour, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+void styleLabel(QLabel* label, TextStyle textStyle, Colour colour) {
     label->setFont(styledFont(textStyle, label->font()));
     label->setTextFormat(Qt::PlainText);
     setLabelColour(label, colour);
+}
+
+QLabel* makeLabel(const QString& text, TextStyle textStyle, Colour colour, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    styleLabel(label, textStyle, colour);
     return label;
 }
 

@@ -28,6 +28,8 @@ enum class TextStyle {
 QFont styledFont(TextStyle style, const QFont& base);
 // `style` in the fixed-pitch family, for addresses and figures that should line up.
 QFont monospacedFont(TextStyle style, const QFont& base);
+// Gives `label` the font of `style` and `colour`, for plain text.
+void styleLabel(QLabel* label, TextStyle style, Colour colour);
 // A label in `style` and `colour`.
 QLabel* makeLabel(const QString& text, TextStyle style, Colour colour = {}, QWidget* parent = nullptr);
 // Measured numbers: the style's size in the monospaced family, so digits do not jump as they change.
