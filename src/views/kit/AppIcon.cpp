@@ -2,6 +2,7 @@
 
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
 #include "views/kit/SymbolIcon.h"
 
 #include <QFrame>
@@ -14,6 +15,7 @@ using namespace Metrics;
 namespace {
 const QColor kGradientTop(0x00, 0x66, 0xcc);
 const QColor kGradientBottom(0x00, 0xa8, 0xd0);
+const QColor kBackground = QColor::fromRgbF(1, 1, 1, 0.9f);
 const QColor kShadow(0, 0, 0, 26);
 constexpr int kShadowBlur = 10;
 constexpr int kShadowDrop = 3;
@@ -23,9 +25,9 @@ QWidget* makeAppIcon(QWidget* parent) {
     auto* icon = new QFrame(parent);
     icon->setObjectName(QStringLiteral("appIcon"));
     icon->setFixedSize(Size::appIcon);
-    icon->setStyleSheet(
-        QStringLiteral("#appIcon { background: rgba(255, 255, 255, 0.9); border-radius: %1px; }")
-            .arg(Radius::appIcon));
+    icon->setStyleSheet(QStringLiteral("#appIcon { background: %1; border-radius: %2px; }")
+                            .arg(Palette::css(kBackground))
+                            .arg(Radius::appIcon));
     auto* shadow = new QGraphicsDropShadowEffect(icon);
     shadow->setColor(kShadow);
     shadow->setBlurRadius(kShadowBlur);
