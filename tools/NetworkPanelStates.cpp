@@ -2,6 +2,7 @@
 
 #include "RenderStates.h"
 #include "app/AppContext.h"
+#include "core/SystemClock.h"
 
 #include "core/AppSettings.h"
 #include "core/LocationService.h"
@@ -25,12 +26,13 @@
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
 #include "viewmodel/LinkmeterViewModel.h"
-#include "views/Card.h"
 #include "views/ChannelGraphView.h"
 #include "views/ChannelRecommendationsView.h"
 #include "views/DNSSection.h"
 #include "views/NearbyNetworksView.h"
 #include "views/NetworkInfoView.h"
+#include "views/kit/CollapsibleHeader.h"
+#include "views/kit/Scheduler.h"
 
 #include <QApplication>
 #include <QPromise>
@@ -113,6 +115,9 @@ struct ScanScene {
     ScriptedScanner scanner;
     FixedClock clock;
     WiFiScannerService service{scanner, clock};
+    // The panel tells the scan's age by the real time.
+    SystemClock wallClock;
+    EventLoopScheduler scheduler{wallClock};
 };
 
 ScannedAccessPoint ap(std::optional<std::string> ssid, const char* bssid, int rssi, int channel, int band,
@@ -174,7 +179,7 @@ std::function<std::unique_ptr<QWidget>()> scanPanels(Scan scan, bool expanded = 
                 settle([&] { return !scene->service.isScanning(); });
         }
         auto column = std::make_unique<Column>(scene);
-        auto* list = new NearbyNetworksView(scene->service);
+        auto* list = new NearbyNetworksView(scene->service, scene->scheduler);
         auto* chart = new ChannelGraphView(scene->service);
         auto* recommendations = new ChannelRecommendationsView(scene->service);
         for (CollapsibleHeader* header : {list->header(), chart->header(), recommendations->header()})
@@ -281,6 +286,8 @@ struct InfoScene {
                           renderContext().ping(), renderContext().dns(), renderContext().speedTest(),
                           renderContext().captivePortal(), renderContext().bandwidth(), service,
                           renderContext().notifications(), renderContext().exporter()}};
+    SystemClock wallClock;
+    EventLoopScheduler scheduler{wallClock};
 };
 
 enum class Info { noPublicIP, loadingPublicIP, publicIP, picker, changing, changed };
@@ -298,7 +305,7 @@ std::function<std::unique_ptr<QWidget>()> networkInfo(Info info, bool expanded =
                     scene->viewModel.publicIP().has_value());
         });
         auto column = std::make_unique<Column>(scene);
-        auto* view = new NetworkInfoView(scene->viewModel, scene->service);
+        auto* view = new NetworkInfoView(scene->viewModel, scene->service, scene->scheduler);
         view->header()->setExpanded(expanded);
         column->add(view);
         DNSSection& dns = *view->dnsSection();

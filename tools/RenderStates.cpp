@@ -43,6 +43,7 @@
 #include "views/ThresholdsSettingsTab.h"
 #include "views/TipView.h"
 #include "views/TipsSection.h"
+#include "views/kit/Scheduler.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,6 +58,10 @@
 namespace {
 
 AppContext* context = nullptr;
+
+Scheduler& scheduler() {
+    return renderContext().scheduler();
+}
 
 PopoverServices services() {
     return renderContext().popoverServices();
@@ -187,7 +192,7 @@ DiagnosticsState monitoring() {
 std::function<std::unique_ptr<QWidget>()> diagnostics(std::function<DiagnosticsState()> make, int height = 0,
                                                       bool unfold = false) {
     return [make = std::move(make), height, unfold]() -> std::unique_ptr<QWidget> {
-        auto page = std::make_unique<DiagnosticsContentView>(renderContext().exporter());
+        auto page = std::make_unique<DiagnosticsContentView>(renderContext().exporter(), scheduler());
         page->setState(make());
         if (height > 0)
             page->setFixedHeight(height);
@@ -294,7 +299,7 @@ std::unique_ptr<QWidget> speedTestStates() {
           SpeedTestState::completed(result), SpeedTestState::completed(bloated),
           SpeedTestState::completed(unanswered),
           SpeedTestState::failed("The server did not answer in time.")}) {
-        auto* card = new SpeedTestView(column.get());
+        auto* card = new SpeedTestView(scheduler(), column.get());
         card->setData(state,
                       state.kind() == SpeedTestState::Kind::idle ? std::nullopt : std::optional(result));
         layout->addWidget(card);

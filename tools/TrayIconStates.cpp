@@ -36,9 +36,9 @@ MenuBarLabel labelFor(const Sample& sample, MenuBarDisplayMode mode) {
     input.internetLatency = sample.latency;
     input.score = sample.score;
     input.speed = {sample.download, sample.download / 4};
-    MenuBarLabel::Reading reading{
-        menuBarText(input), iconValueText(input), "globe",
-        MenuBarLabel::colourName(sample.portal, qualityRatingForScore(sample.score)), true};
+    MenuBarLabel::Reading reading{menuBarText(input), iconValueText(input), "globe",
+                                  MenuBarLabel::tone(sample.portal, qualityRatingForScore(sample.score)),
+                                  true};
     return MenuBarLabel(reading, true);
 }
 

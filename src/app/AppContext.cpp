@@ -46,6 +46,7 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/FileSaveDialog.h"
 #include "views/PopoverServices.h"
+#include "views/kit/Scheduler.h"
 
 #include <cstring>
 
@@ -305,6 +306,11 @@ UpdateService& AppContext::updates() {
     });
 }
 
+Scheduler& AppContext::scheduler() {
+    Clock& time = clock();
+    return m_parts.get<EventLoopScheduler>([&] { return std::make_unique<EventLoopScheduler>(time); });
+}
+
 LinkmeterServices AppContext::viewModelServices() {
     return LinkmeterServices{wifi(),        location(),      settings(),      ping(),
                              dns(),         speedTest(),     captivePortal(), bandwidth(),
@@ -312,7 +318,8 @@ LinkmeterServices AppContext::viewModelServices() {
 }
 
 PopoverServices AppContext::popoverServices() {
-    return {settings(), networkMemory(), routerBrands(), updates(), exporter(), scanner(), networkInfo()};
+    return {settings(), networkMemory(), routerBrands(), updates(),
+            exporter(), scanner(),       networkInfo(),  scheduler()};
 }
 
 std::unique_ptr<StatusItem> AppContext::statusItem() {

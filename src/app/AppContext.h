@@ -35,6 +35,7 @@ class PreferencesStore;
 class ProgramInstance;
 class ResolverSource;
 class RouterBrandService;
+class Scheduler;
 class SpeedTestService;
 class StatusItem;
 class TimelineStore;
@@ -105,6 +106,9 @@ public:
     ExportService& exporter();
     TimelineStore& timeline();
     UpdateService& updates();
+
+    // Time for the views' own short waits (a message shown for two seconds).
+    Scheduler& scheduler();
 
     LinkmeterServices viewModelServices();
     PopoverServices popoverServices();

@@ -6,7 +6,8 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/DiagnosticsContentView.h"
 #include "views/MainPopoverView.h"
-#include "views/SymbolIcon.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/SymbolIcon.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -64,7 +65,7 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices se
     m_window->setWindowTitle(QStringLiteral("Linkmeter"));
     m_window->installEventFilter(this);
     auto* layout = new QVBoxLayout(m_window.get());
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(QMargins());
     // The window follows its content as banners and tips come and go.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_view = new MainPopoverView(services, m_window.get());
@@ -227,10 +228,11 @@ void TrayController::updateMenu() {
             continue;
         }
         entries.push_back({actionName(*entry), actionText(*entry), true, false});
-        connect(m_menu->addAction(
-                    symbolIcon(actionSymbol(*entry), m_menu->palette().color(QPalette::WindowText), 16),
-                    actionText(*entry)),
-                &QAction::triggered, this, [this, action = *entry] { emit actionTriggered(action); });
+        connect(
+            m_menu->addAction(symbolIcon(actionSymbol(*entry), m_menu->palette().color(QPalette::WindowText),
+                                         Metrics::SymbolSize::xl),
+                              actionText(*entry)),
+            &QAction::triggered, this, [this, action = *entry] { emit actionTriggered(action); });
     }
     if (m_statusItem)
         m_statusItem->setMenu(entries);

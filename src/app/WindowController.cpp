@@ -52,7 +52,7 @@ void WindowController::show() {
         m_window = std::make_unique<QWidget>(nullptr, flags);
         m_window->setWindowTitle(m_title);
         auto* layout = new QVBoxLayout(m_window.get());
-        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setContentsMargins(QMargins());
         if (!m_resizable)
             layout->setSizeConstraint(QLayout::SetFixedSize);
         layout->addWidget(m_content().release());

@@ -8,16 +8,16 @@ struct RatingTexts {
     QualityRating value;
     std::string_view raw;
     std::string_view description;
-    std::string_view color;
+    Tone tone;
 };
 
 constexpr std::array<RatingTexts, 6> kRatings{{
-    {QualityRating::excellent, "Excellent", "Perfect for video calls & gaming", "green"},
-    {QualityRating::good, "Good", "Great for most activities", "green"},
-    {QualityRating::fair, "Fair", "May experience occasional issues", "yellow"},
-    {QualityRating::poor, "Poor", "Expect slowdowns and interruptions", "orange"},
-    {QualityRating::bad, "Bad", "Connection is unstable", "red"},
-    {QualityRating::unknown, "Unknown", "Gathering data...", "gray"},
+    {QualityRating::excellent, "Excellent", "Perfect for video calls & gaming", Tone::green},
+    {QualityRating::good, "Good", "Great for most activities", Tone::green},
+    {QualityRating::fair, "Fair", "May experience occasional issues", Tone::yellow},
+    {QualityRating::poor, "Poor", "Expect slowdowns and interruptions", Tone::orange},
+    {QualityRating::bad, "Bad", "Connection is unstable", Tone::red},
+    {QualityRating::unknown, "Unknown", "Gathering data...", Tone::gray},
 }};
 
 const RatingTexts& textsOf(QualityRating rating) {
@@ -38,8 +38,8 @@ std::string_view description(QualityRating rating) {
     return textsOf(rating).description;
 }
 
-std::string_view colorName(QualityRating rating) {
-    return textsOf(rating).color;
+Tone tone(QualityRating rating) {
+    return textsOf(rating).tone;
 }
 
 QualityRating qualityRatingForScore(int score) {

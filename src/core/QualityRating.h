@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Tone.h"
+
 #include <optional>
 #include <string_view>
 
@@ -11,7 +13,7 @@ std::string_view rawValue(QualityRating rating);
 std::optional<QualityRating> qualityRatingFromRawValue(std::string_view text);
 // One-line explanation shown under the score.
 std::string_view description(QualityRating rating);
-// Name of the colour the views paint the rating in: "green", "yellow", "orange", "red" or "gray".
-std::string_view colorName(QualityRating rating);
+// Green for excellent and good, yellow for fair, orange for poor, red for bad, gray while unknown.
+Tone tone(QualityRating rating);
 // 90-100 excellent, 70-89 good, 50-69 fair, 30-49 poor, 1-29 bad; anything else is unknown.
 QualityRating qualityRatingForScore(int score);

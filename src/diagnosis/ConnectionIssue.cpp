@@ -7,21 +7,21 @@ struct IssueLook {
     ConnectionIssue value;
     std::string_view icon;
     std::string_view message;
-    std::string_view color;
+    Tone tone;
 };
 
 constexpr std::array<IssueLook, 8> kLooks{{
-    {ConnectionIssue::noInternet, "wifi.slash", "Can't reach the internet", "red"},
-    {ConnectionIssue::captivePortal, "person.badge.key", "This network needs you to sign in", "orange"},
+    {ConnectionIssue::noInternet, "wifi.slash", "Can't reach the internet", Tone::red},
+    {ConnectionIssue::captivePortal, "person.badge.key", "This network needs you to sign in", Tone::orange},
     {ConnectionIssue::veryWeakSignal, "antenna.radiowaves.left.and.right.slash", "Signal is really weak here",
-     "red"},
+     Tone::red},
     {ConnectionIssue::weakSignal, "antenna.radiowaves.left.and.right.slash", "Signal could be stronger",
-     "orange"},
+     Tone::orange},
     {ConnectionIssue::highPacketLoss, "exclamationmark.triangle.fill", "Some data isn't getting through",
-     "red"},
-    {ConnectionIssue::highLatency, "tortoise.fill", "Internet is responding slowly", "orange"},
-    {ConnectionIssue::moderateLatency, "tortoise.fill", "Things are a bit sluggish", "yellow"},
-    {ConnectionIssue::unstableConnection, "waveform.path", "Connection keeps changing", "orange"},
+     Tone::red},
+    {ConnectionIssue::highLatency, "tortoise.fill", "Internet is responding slowly", Tone::orange},
+    {ConnectionIssue::moderateLatency, "tortoise.fill", "Things are a bit sluggish", Tone::yellow},
+    {ConnectionIssue::unstableConnection, "waveform.path", "Connection keeps changing", Tone::orange},
 }};
 
 const IssueLook& look(ConnectionIssue issue) {
@@ -36,8 +36,8 @@ std::string_view icon(ConnectionIssue issue) {
 std::string_view message(ConnectionIssue issue) {
     return look(issue).message;
 }
-std::string_view colorName(ConnectionIssue issue) {
-    return look(issue).color;
+Tone tone(ConnectionIssue issue) {
+    return look(issue).tone;
 }
 
 std::optional<ConnectionIssue> currentIssue(const CaptivePortalStatus& portal,

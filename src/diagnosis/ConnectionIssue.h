@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/PingStatistics.h"
+#include "core/Tone.h"
 #include "core/WiFiInfo.h"
 #include "probes/CaptivePortalStatus.h"
 
@@ -21,8 +22,8 @@ enum class ConnectionIssue {
 
 std::string_view icon(ConnectionIssue issue);
 std::string_view message(ConnectionIssue issue);
-// "red", "orange" or "yellow".
-std::string_view colorName(ConnectionIssue issue);
+// Red, orange or yellow by how badly the issue gets in the way.
+Tone tone(ConnectionIssue issue);
 
 // The first problem found in a fixed order of checks, or none when the connection looks fine.
 // The internet summary is read even when empty (all zero), which then raises nothing.

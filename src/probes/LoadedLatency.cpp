@@ -11,16 +11,16 @@ struct GradeRow {
     // The grade holds below this many added milliseconds.
     double below;
     std::string_view text;
-    std::string_view colour;
+    Tone tone;
 };
 
 constexpr std::array<GradeRow, 6> kGrades{{
-    {LatencyGrade::aPlus, 5.0, "A+", "green"},
-    {LatencyGrade::a, 30.0, "A", "green"},
-    {LatencyGrade::b, 60.0, "B", "yellow"},
-    {LatencyGrade::c, 200.0, "C", "orange"},
-    {LatencyGrade::d, 400.0, "D", "red"},
-    {LatencyGrade::f, INFINITY, "F", "red"},
+    {LatencyGrade::aPlus, 5.0, "A+", Tone::green},
+    {LatencyGrade::a, 30.0, "A", Tone::green},
+    {LatencyGrade::b, 60.0, "B", Tone::yellow},
+    {LatencyGrade::c, 200.0, "C", Tone::orange},
+    {LatencyGrade::d, 400.0, "D", Tone::red},
+    {LatencyGrade::f, INFINITY, "F", Tone::red},
 }};
 
 const GradeRow& rowOf(LatencyGrade grade) {
@@ -36,8 +36,8 @@ std::string_view rawValue(LatencyGrade grade) {
     return rowOf(grade).text;
 }
 
-std::string_view colorName(LatencyGrade grade) {
-    return rowOf(grade).colour;
+Tone tone(LatencyGrade grade) {
+    return rowOf(grade).tone;
 }
 
 LatencyGrade latencyGradeFor(double addedMilliseconds) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Tone.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,8 +18,8 @@ enum class LatencyGrade { aPlus, a, b, c, d, f };
 std::string_view rawValue(LatencyGrade grade);
 // A+ below 5 ms, A below 30, B below 60, C below 200, D below 400, F from 400 on.
 LatencyGrade latencyGradeFor(double addedMilliseconds);
-// The colour the grade is painted in: "green", "yellow", "orange" or "red".
-std::string_view colorName(LatencyGrade grade);
+// The colour the grade is painted in: green, yellow, orange or red.
+Tone tone(LatencyGrade grade);
 
 // The pings of one stretch of the test. A lost ping is counted, never averaged in as a time.
 struct PhaseLatency {

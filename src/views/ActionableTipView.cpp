@@ -1,8 +1,11 @@
 #include "views/ActionableTipView.h"
 
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Box.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,23 +13,27 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> brand, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("actionableTip"));
-    styleBox(this, "gray", 0.12, 8);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(10, 8, 10, 8);
-    column->setSpacing(6);
+    QVBoxLayout* column = makeBoxColumn(this, {.background = Tone::gray,
+                                               .opacity = 0.12,
+                                               .radius = Radius::box,
+                                               .padding = padding(Space::mPlus, Space::m),
+                                               .spacing = Space::s});
 
     // The whole header is one button so the keyboard reaches it; its label is drawn by the row.
     m_header = new QToolButton(this);
     m_header->setAutoRaise(true);
     m_header->setAccessibleName(QString::fromStdString(tip.title));
     m_header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    auto* headerRow = new QHBoxLayout(m_header);
-    headerRow->setContentsMargins(0, 2, 0, 2);
-    headerRow->setSpacing(6);
-    headerRow->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 14, m_header));
+    QHBoxLayout* headerRow = makeRow(m_header, Space::s);
+    const QMargins headerPadding = padding(Space::none, Space::xxs);
+    headerRow->setContentsMargins(headerPadding);
+    headerRow->addWidget(
+        makeSymbolLabel(QStringLiteral("lightbulb.fill"), Tone::yellow, SymbolSize::l, m_header));
     auto* title = makeLabel(QString::fromStdString(tip.title), TextStyle::subheadline, {}, m_header);
     QFont titleFont = title->font();
     titleFont.setWeight(QFont::Medium);
@@ -36,27 +43,27 @@ ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> 
     headerRow->addWidget(title, 1);
     m_chevron = new QLabel(m_header);
     headerRow->addWidget(m_chevron);
-    m_header->setMinimumHeight(title->sizeHint().height() + 4);
+    m_header->setMinimumHeight(title->sizeHint().height() + headerPadding.top() + headerPadding.bottom());
     column->addWidget(m_header);
     connect(m_header, &QToolButton::clicked, this, [this] { setExpanded(!m_isExpanded); });
 
     m_details = new QWidget(this);
-    auto* details = new QVBoxLayout(m_details);
-    details->setContentsMargins(0, 0, 0, 0);
-    details->setSpacing(6);
+    QVBoxLayout* details = makeColumn(m_details, Space::s);
     auto* description =
-        makeLabel(QString::fromStdString(tip.description), TextStyle::caption, "secondary", m_details);
+        makeLabel(QString::fromStdString(tip.description), TextStyle::caption, Colour::secondary, m_details);
     description->setWordWrap(true);
     details->addWidget(description);
     if (tip.action) {
         auto* box = new QFrame(m_details);
         box->setObjectName(QStringLiteral("tipAction"));
-        styleBox(box, "accent", 0.1, 6);
-        auto* row = new QHBoxLayout(box);
-        row->setContentsMargins(10, 10, 10, 10);
-        row->setSpacing(6);
-        row->addWidget(makeSymbolLabel(QStringLiteral("arrow.right.circle.fill"), "accent", 12, box), 0,
-                       Qt::AlignTop);
+        QHBoxLayout* row = makeBoxRow(box, {.background = Colour::accent,
+                                            .opacity = 0.1,
+                                            .radius = Radius::control,
+                                            .padding = padding(Space::mPlus),
+                                            .spacing = Space::s});
+        row->addWidget(
+            makeSymbolLabel(QStringLiteral("arrow.right.circle.fill"), Colour::accent, SymbolSize::m, box), 0,
+            Qt::AlignTop);
         auto* action = makeLabel(QString::fromStdString(*tip.action), TextStyle::caption, {}, box);
         action->setWordWrap(true);
         row->addWidget(action, 1);
@@ -64,12 +71,9 @@ ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> 
     }
     if (brand) {
         if (const auto page = adminPage(*brand)) {
-            const std::string_view name = rawValue(*brand);
-            m_adminButton =
-                new QPushButton(symbolIcon(QStringLiteral("gear"), palette().color(QPalette::ButtonText), 14),
-                                QStringLiteral("Open %1 Settings")
-                                    .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))),
-                                m_details);
+            m_adminButton = new QPushButton(
+                buttonSymbol(QStringLiteral("gear"), this, SymbolSize::l),
+                QStringLiteral("Open %1 Settings").arg(toQString(rawValue(*brand))), m_details);
             const QString address = QString::fromStdString(*page);
             connect(m_adminButton, &QPushButton::clicked, this,
                     [this, address] { emit openAdminPage(address); });
@@ -83,6 +87,5 @@ ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> 
 void ActionableTipView::setExpanded(bool expanded) {
     m_isExpanded = expanded;
     m_details->setVisible(expanded);
-    setSymbol(m_chevron, expanded ? QStringLiteral("chevron.up") : QStringLiteral("chevron.down"),
-              "secondary", 11);
+    setChevron(m_chevron, expanded);
 }

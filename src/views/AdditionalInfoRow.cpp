@@ -1,12 +1,17 @@
 #include "views/AdditionalInfoRow.h"
 
 #include "views/DetailRow.h"
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 std::vector<std::pair<std::string, std::string>> AdditionalInfoRow::details(const WiFiInfo& wifi) {
     std::vector<std::pair<std::string, std::string>> rows;
@@ -26,26 +31,20 @@ std::vector<std::pair<std::string, std::string>> AdditionalInfoRow::details(cons
 }
 
 AdditionalInfoRow::AdditionalInfoRow(QWidget* parent) : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(4);
+    QVBoxLayout* column = makeColumn(this, Space::xs);
     m_button = new QToolButton(this);
     m_button->setAutoRaise(true);
     m_button->setText(QStringLiteral("Details"));
     m_button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_button->setLayoutDirection(Qt::RightToLeft); // chevron after the text
     m_button->setFont(styledFont(TextStyle::caption, m_button->font()));
-    m_button->setIconSize(QSize(10, 10));
-    QPalette palette = m_button->palette();
-    palette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
-    m_button->setPalette(palette);
+    m_button->setIconSize(QSize(SymbolSize::xs, SymbolSize::xs));
+    setButtonTextColour(m_button, Colour::secondary);
     connect(m_button, &QToolButton::clicked, this, [this] { setExpanded(!m_expanded); });
     column->addWidget(m_button, 0, Qt::AlignLeft | Qt::AlignAbsolute);
 
     m_list = new QWidget(this);
-    m_rows = new QVBoxLayout(m_list);
-    m_rows->setContentsMargins(0, 0, 0, 0);
-    m_rows->setSpacing(3);
+    m_rows = makeColumn(m_list, Space::xxsPlus);
     column->addWidget(m_list);
     m_list->setVisible(false);
     setExpanded(false);
@@ -62,17 +61,14 @@ void AdditionalInfoRow::setWiFi(const WiFiInfo& wifi) {
 void AdditionalInfoRow::setExpanded(bool expanded) {
     m_expanded = expanded;
     m_button->setIcon(symbolIcon(expanded ? QStringLiteral("chevron.up") : QStringLiteral("chevron.down"),
-                                 Palette::colour("secondary"), 10));
+                                 Palette::colour(Colour::secondary), SymbolSize::xs));
     m_list->setVisible(expanded);
     // Showing rows that were built while hidden does not tell the enclosing layouts on its own.
     updateGeometry();
 }
 
 void AdditionalInfoRow::rebuild() {
-    while (QLayoutItem* item = m_rows->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    clearLayout(m_rows);
     for (const auto& [label, value] : m_details)
         m_rows->addWidget(
             new DetailRow(QString::fromStdString(label), QString::fromStdString(value), m_list));

@@ -1,7 +1,8 @@
 #include "views/BandFilterButton.h"
 
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 BandFilterButton::BandFilterButton(const QString& title, QWidget* parent) : QPushButton(title, parent) {
     setCursor(Qt::PointingHandCursor);
@@ -22,10 +23,13 @@ void BandFilterButton::restyle() {
     setFont(font);
     const QPalette palette = this->palette();
     const QColor text =
-        m_selected ? Palette::colour("accent", palette) : Palette::colour("secondary", palette);
-    const QColor background =
-        m_selected ? Palette::faded("accent", 0.2, palette) : Palette::colour("windowBackground", palette);
-    setStyleSheet(QStringLiteral("QPushButton { color: %1; background: %2; border: none; border-radius: 5px;"
-                                 " padding: 3px 8px; }")
-                      .arg(Palette::css(text), Palette::css(background)));
+        m_selected ? Palette::colour(Colour::accent, palette) : Palette::colour(Colour::secondary, palette);
+    const QColor background = m_selected ? Palette::faded(Colour::accent, 0.2, palette)
+                                         : Palette::colour(Colour::windowBackground, palette);
+    setStyleSheet(QStringLiteral("QPushButton { color: %1; background: %2; border: none; border-radius: %3px;"
+                                 " padding: %4px %5px; }")
+                      .arg(Palette::css(text), Palette::css(background))
+                      .arg(Metrics::Radius::filterButton)
+                      .arg(Metrics::Space::xxsPlus)
+                      .arg(Metrics::Space::m));
 }

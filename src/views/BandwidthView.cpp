@@ -1,12 +1,16 @@
 #include "views/BandwidthView.h"
 
-#include "views/Card.h"
 #include "views/SparklineView.h"
-#include "views/Typography.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/SymbolNote.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 namespace {
 
@@ -15,20 +19,15 @@ struct Direction {
     SparklineView* history;
 };
 
-Direction addDirection(QHBoxLayout* columns, const char* symbol, const QString& label,
-                       std::string_view colour, QWidget* card) {
+Direction addDirection(QHBoxLayout* columns, const char* symbol, const QString& label, Tone tone,
+                       QWidget* card) {
     auto* column = new QVBoxLayout;
-    column->setSpacing(3);
-    auto* caption = new QHBoxLayout;
-    caption->setSpacing(3);
-    caption->addWidget(makeSymbolLabel(QString::fromLatin1(symbol), colour, 10, card));
-    caption->addWidget(makeLabel(label, TextStyle::caption2, "secondary", card));
-    caption->addStretch();
-    column->addLayout(caption);
-    QLabel* rate = makeNumberLabel(TextStyle::callout, QFont::DemiBold, colour, card);
+    column->setSpacing(Space::xxsPlus);
+    column->addLayout(makeSymbolCaption(QString::fromLatin1(symbol), tone, label, card));
+    QLabel* rate = makeNumberLabel(TextStyle::callout, QFont::DemiBold, tone, card);
     column->addWidget(rate);
-    auto* history = new SparklineView(colour, card);
-    history->setFixedHeight(25);
+    auto* history = new SparklineView(tone, card);
+    history->setFixedHeight(Size::bandwidthHistoryHeight);
     column->addWidget(history);
     columns->addLayout(column, 1);
     return {rate, history};
@@ -37,23 +36,15 @@ Direction addDirection(QHBoxLayout* columns, const char* symbol, const QString& 
 } // namespace
 
 BandwidthView::BandwidthView(QWidget* parent) : QWidget(parent) {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* card = new Card(this);
-    outer->addWidget(card);
-    QVBoxLayout* content = card->content();
-
-    auto* header = new QHBoxLayout;
-    header->addWidget(makeCardTitle(QStringLiteral("BANDWIDTH"), card));
-    header->addStretch();
-    header->addWidget(makeLabel(QStringLiteral("Real-time"), TextStyle::caption2, "secondary", card));
-    content->addLayout(header);
+    CardFrame* card =
+        CardFrame::fill(this, QStringLiteral("BANDWIDTH"),
+                        makeLabel(QStringLiteral("Real-time"), TextStyle::caption2, Colour::secondary, this));
 
     auto* columns = new QHBoxLayout;
-    columns->setSpacing(16);
-    const Direction down = addDirection(columns, "arrow.down", QStringLiteral("Download"), "green", card);
-    const Direction up = addDirection(columns, "arrow.up", QStringLiteral("Upload"), "blue", card);
-    content->addLayout(columns);
+    columns->setSpacing(Space::xl);
+    const Direction down = addDirection(columns, "arrow.down", QStringLiteral("Download"), Tone::green, card);
+    const Direction up = addDirection(columns, "arrow.up", QStringLiteral("Upload"), Tone::blue, card);
+    card->content()->addLayout(columns);
     m_download = down.rate;
     m_downloadHistory = down.history;
     m_upload = up.rate;

@@ -1,15 +1,20 @@
 #include "views/ChannelBarChart.h"
 
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
 ChannelBarChart::ChannelBarChart(QString xTitle, QString yTitle, QWidget* parent)
     : QWidget(parent), m_xTitle(std::move(xTitle)), m_yTitle(std::move(yTitle)) {
-    setFixedHeight(140);
-    setMinimumWidth(200);
+    setFixedHeight(Metrics::Size::channelChart.height());
+    setMinimumWidth(Metrics::Size::channelChartMinimumWidth);
+}
+
+QSize ChannelBarChart::sizeHint() const {
+    return Metrics::Size::channelChart;
 }
 
 void ChannelBarChart::setBars(std::vector<ChannelBar> bars) {
@@ -23,7 +28,7 @@ void ChannelBarChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QPalette palette = this->palette();
-    const QColor secondary = Palette::colour("secondary", palette);
+    const QColor secondary = Palette::colour(Colour::secondary, palette);
     const QFont labelFont = styledFont(TextStyle::caption2, font());
     const QFontMetrics metrics(labelFont);
     p.setFont(labelFont);
@@ -36,7 +41,7 @@ void ChannelBarChart::paintEvent(QPaintEvent*) {
     const QRect plot(left, metrics.height() / 2, width() - left - 2,
                      height() - bottom - metrics.height() / 2);
 
-    QColor grid = Palette::colour("gray", palette);
+    QColor grid = Palette::colour(Tone::gray, palette);
     grid.setAlphaF(0.25f);
     for (const int tick : {0, maximum / 2, maximum}) {
         const int y = plot.bottom() - barHeight(tick, maximum, plot.height());
@@ -67,7 +72,7 @@ void ChannelBarChart::paintEvent(QPaintEvent*) {
         // An empty channel still gets a sliver, so the row of channels reads as complete.
         const int h = std::max(bar.count > 0 ? 1 : 2, barHeight(bar.count, maximum, plot.height()));
         const QRectF rect(centre - barWidth / 2, plot.bottom() - h, barWidth, h);
-        QColor colour = Palette::colour(bar.colourName, palette);
+        QColor colour = Palette::colour(bar.tone, palette);
         if (bar.count == 0)
             colour.setAlphaF(0.3f);
         QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());

@@ -15,7 +15,7 @@ public:
     ChannelBarChart(QString xTitle, QString yTitle, QWidget* parent = nullptr);
 
     const std::vector<ChannelBar>& bars() const { return m_bars; }
-    QSize sizeHint() const override { return {260, 140}; }
+    QSize sizeHint() const override;
 
 protected:
     void setBars(std::vector<ChannelBar> bars);

@@ -14,31 +14,31 @@ const std::array<ChannelGroup, 4>& channelGroups5GHz() {
     return groups;
 }
 
-std::string_view channel2GHzColourName(int count) {
+Tone channel2GHzTone(int count) {
     if (count <= 0)
-        return "gray";
+        return Tone::gray;
     if (count <= 2)
-        return "green";
+        return Tone::green;
     if (count <= 4)
-        return "orange";
-    return "red";
+        return Tone::orange;
+    return Tone::red;
 }
 
-std::string_view channel5GHzColourName(int count) {
+Tone channel5GHzTone(int count) {
     if (count <= 0)
-        return "gray";
+        return Tone::gray;
     if (count <= 3)
-        return "green";
+        return Tone::green;
     if (count <= 6)
-        return "orange";
-    return "red";
+        return Tone::orange;
+    return Tone::red;
 }
 
 std::vector<ChannelBar> channel2GHzBars(const std::vector<ChannelUsage>& usage) {
     std::vector<ChannelBar> bars;
     for (std::size_t i = 0; i < std::min<std::size_t>(13, usage.size()); ++i) {
         const int count = static_cast<int>(usage[i].networks.size());
-        bars.push_back({std::to_string(usage[i].channel), count, channel2GHzColourName(count)});
+        bars.push_back({std::to_string(usage[i].channel), count, channel2GHzTone(count)});
     }
     return bars;
 }
@@ -59,7 +59,7 @@ std::vector<ChannelGroupData> channelGroupData(const std::vector<ChannelUsage>& 
 std::vector<ChannelBar> channel5GHzBars(const std::vector<ChannelUsage>& usage) {
     std::vector<ChannelBar> bars;
     for (const ChannelGroupData& group : channelGroupData(usage))
-        bars.push_back({group.name, group.networkCount, channel5GHzColourName(group.networkCount)});
+        bars.push_back({group.name, group.networkCount, channel5GHzTone(group.networkCount)});
     return bars;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Tone.h"
 #include "probes/ChannelUsage.h"
 
 #include <array>
@@ -25,19 +26,19 @@ struct ChannelGroupData {
     int networkCount = 0;
 };
 
-// One drawn bar: its axis label, its height in networks and its palette colour (gray is drawn faded).
+// One drawn bar: its axis label, its height in networks and its tone (gray is drawn faded).
 struct ChannelBar {
     std::string label;
     int count = 0;
-    std::string_view colourName;
+    Tone tone = Tone::gray;
 
     bool operator==(const ChannelBar&) const = default;
 };
 
-// Bar colour by count: 0 gray, 1-2 green, 3-4 orange, 5 and more red.
-std::string_view channel2GHzColourName(int count);
-// Bar colour by count: 0 gray, 1-3 green, 4-6 orange, 7 and more red.
-std::string_view channel5GHzColourName(int count);
+// Bar tone by count: 0 gray, 1-2 green, 3-4 orange, 5 and more red.
+Tone channel2GHzTone(int count);
+// Bar tone by count: 0 gray, 1-3 green, 4-6 orange, 7 and more red.
+Tone channel5GHzTone(int count);
 
 // Channels 1 to 13 of the 2.4 GHz occupancy. Channel 14 is not drawn, though its networks already
 // count on 12 and 13 through the overlap.

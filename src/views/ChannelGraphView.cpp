@@ -2,15 +2,19 @@
 
 #include "probes/WiFiScannerService.h"
 #include "views/BandFilterButton.h"
-#include "views/Card.h"
 #include "views/Channel2GHzChart.h"
 #include "views/Channel5GHzChart.h"
 #include "views/LegendItem.h"
-#include "views/Typography.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/CollapsibleHeader.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 namespace {
 const QString kFootnote2GHz = QStringLiteral("Recommended: Ch 1, 6, or 11 (non-overlapping)");
@@ -19,20 +23,15 @@ const QString kFootnote5GHz = QStringLiteral("Recommended: Channels 36-48 or 149
 
 ChannelGraphView::ChannelGraphView(WiFiScannerService& scanner, QWidget* parent)
     : QWidget(parent), m_scanner(scanner) {
-    QVBoxLayout* column = fillWithCard(this);
-    m_header = new CollapsibleHeader(QStringLiteral("Channel Usage"), this);
-    column->addWidget(m_header);
-
-    m_body = makeCollapsibleBody(m_header, 6, this);
-    auto* body = static_cast<QVBoxLayout*>(m_body->layout());
-    column->addWidget(m_body);
+    m_card = makeCollapsibleCard(this, QStringLiteral("Channel Usage"), Space::s);
+    QVBoxLayout* body = m_card.bodyColumn;
 
     auto* picker = new QHBoxLayout;
-    picker->setSpacing(4);
-    picker->addWidget(makeLabel(QStringLiteral("Band"), TextStyle::caption, "secondary", m_body));
+    picker->setSpacing(Space::xs);
+    picker->addWidget(makeLabel(QStringLiteral("Band"), TextStyle::caption, Colour::secondary, m_card.body));
     picker->addStretch();
-    m_choose2GHz = new BandFilterButton(QStringLiteral("2.4 GHz"), m_body);
-    m_choose5GHz = new BandFilterButton(QStringLiteral("5 GHz"), m_body);
+    m_choose2GHz = new BandFilterButton(QStringLiteral("2.4 GHz"), m_card.body);
+    m_choose5GHz = new BandFilterButton(QStringLiteral("5 GHz"), m_card.body);
     connect(m_choose2GHz, &QPushButton::clicked, this, [this] { setSelectedBand(WiFiBand::band2_4GHz); });
     connect(m_choose5GHz, &QPushButton::clicked, this, [this] { setSelectedBand(WiFiBand::band5GHz); });
     picker->addWidget(m_choose2GHz);
@@ -40,24 +39,24 @@ ChannelGraphView::ChannelGraphView(WiFiScannerService& scanner, QWidget* parent)
     body->addLayout(picker);
 
     m_placeholder = makeLabel(QStringLiteral("Scan networks to see channel usage"), TextStyle::caption,
-                              "secondary", m_body);
+                              Colour::secondary, m_card.body);
     m_placeholder->setAlignment(Qt::AlignCenter);
-    m_placeholder->setMinimumHeight(40);
+    m_placeholder->setMinimumHeight(Size::placeholderHeight);
     body->addWidget(m_placeholder);
-    m_chart2GHz = new Channel2GHzChart(m_body);
-    m_chart5GHz = new Channel5GHzChart(m_body);
+    m_chart2GHz = new Channel2GHzChart(m_card.body);
+    m_chart5GHz = new Channel5GHzChart(m_card.body);
     body->addWidget(m_chart2GHz);
     body->addWidget(m_chart5GHz);
-    m_footnote = makeLabel({}, TextStyle::caption2, "secondary", m_body);
+    m_footnote = makeLabel({}, TextStyle::caption2, Colour::secondary, m_card.body);
     m_footnote->setWordWrap(true);
     body->addWidget(m_footnote);
 
     auto* legend = new QHBoxLayout;
-    legend->setSpacing(10);
-    legend->addWidget(new LegendItem("gray", QStringLiteral("Empty"), 0.3, m_body));
-    legend->addWidget(new LegendItem("green", QStringLiteral("Low"), 1.0, m_body));
-    legend->addWidget(new LegendItem("orange", QStringLiteral("Busy"), 1.0, m_body));
-    legend->addWidget(new LegendItem("red", QStringLiteral("Crowded"), 1.0, m_body));
+    legend->setSpacing(Space::mPlus);
+    legend->addWidget(new LegendItem(Tone::gray, QStringLiteral("Empty"), 0.3, m_card.body));
+    legend->addWidget(new LegendItem(Tone::green, QStringLiteral("Low"), 1.0, m_card.body));
+    legend->addWidget(new LegendItem(Tone::orange, QStringLiteral("Busy"), 1.0, m_card.body));
+    legend->addWidget(new LegendItem(Tone::red, QStringLiteral("Crowded"), 1.0, m_card.body));
     legend->addStretch();
     body->addLayout(legend);
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "core/WiFiInfo.h"
+#include "views/kit/CollapsibleHeader.h"
 
 #include <QWidget>
 
 class BandFilterButton;
 class Channel2GHzChart;
 class Channel5GHzChart;
-class CollapsibleHeader;
 class QLabel;
 class WiFiScannerService;
 
@@ -19,7 +19,7 @@ class ChannelGraphView final : public QWidget {
 public:
     ChannelGraphView(WiFiScannerService& scanner, QWidget* parent = nullptr);
 
-    CollapsibleHeader* header() const { return m_header; }
+    CollapsibleHeader* header() const { return m_card.header; }
     WiFiBand selectedBand() const { return m_selectedBand; }
     void setSelectedBand(WiFiBand band);
     Channel2GHzChart* chart2GHz() const { return m_chart2GHz; }
@@ -31,8 +31,7 @@ private:
     WiFiScannerService& m_scanner;
     WiFiBand m_selectedBand = WiFiBand::band2_4GHz;
 
-    CollapsibleHeader* m_header = nullptr;
-    QWidget* m_body = nullptr;
+    CollapsibleCard m_card;
     BandFilterButton* m_choose2GHz = nullptr;
     BandFilterButton* m_choose5GHz = nullptr;
     QLabel* m_placeholder = nullptr;

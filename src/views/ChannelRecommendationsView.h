@@ -1,8 +1,9 @@
 #pragma once
 
+#include "views/kit/CollapsibleHeader.h"
+
 #include <QWidget>
 
-class CollapsibleHeader;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -16,7 +17,7 @@ class ChannelRecommendationsView final : public QWidget {
 public:
     ChannelRecommendationsView(WiFiScannerService& scanner, QWidget* parent = nullptr);
 
-    CollapsibleHeader* header() const { return m_header; }
+    CollapsibleHeader* header() const { return m_card.header; }
     QLabel* bestChannelBadge() const { return m_bestBadge; }
     QPushButton* scanNowButton() const { return m_scanNow; }
 
@@ -24,9 +25,8 @@ private:
     void refresh();
 
     WiFiScannerService& m_scanner;
-    CollapsibleHeader* m_header = nullptr;
+    CollapsibleCard m_card;
     QLabel* m_bestBadge = nullptr;
-    QWidget* m_body = nullptr;
     QWidget* m_placeholder = nullptr;
     QPushButton* m_scanNow = nullptr;
     QWidget* m_list = nullptr;

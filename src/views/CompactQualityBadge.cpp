@@ -1,16 +1,20 @@
 #include "views/CompactQualityBadge.h"
 
 #include "views/DiagnosticsFormat.h"
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
+using namespace Metrics;
+
 CompactQualityBadge::CompactQualityBadge(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("compactQualityBadge"));
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 3, 6, 3);
-    row->setSpacing(3);
+    row->setContentsMargins(padding(Space::s, Space::xxsPlus));
+    row->setSpacing(Space::xxsPlus);
     m_icon = new QLabel(this);
     row->addWidget(m_icon);
     m_score = makeLabel(QString(), TextStyle::caption, {}, this);
@@ -27,9 +31,9 @@ void CompactQualityBadge::setQuality(const ConnectionQuality& quality) {
         return;
     m_styled = true;
     m_rating = quality.rating;
-    const std::string_view colour = colorName(quality.rating);
+    const Tone colour = tone(quality.rating);
     const std::string_view icon = ratingIcon(quality.rating);
-    setSymbol(m_icon, QString::fromLatin1(icon.data(), static_cast<qsizetype>(icon.size())), colour, 10);
+    setSymbol(m_icon, toQString(icon), colour, SymbolSize::xs);
     setLabelColour(m_score, colour);
-    styleBox(this, colour, 0.15, 4);
+    styleBox(this, colour, 0.15, Radius::badge);
 }

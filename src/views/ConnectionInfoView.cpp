@@ -1,12 +1,15 @@
 #include "views/ConnectionInfoView.h"
 
 #include "views/AdditionalInfoRow.h"
-#include "views/Card.h"
 #include "views/DiagnosticsFormat.h"
 #include "views/MetricItem.h"
-#include "views/Palette.h"
 #include "views/PermissionPromptView.h"
-#include "views/Typography.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Strings.h"
+#include "views/kit/Typography.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -15,56 +18,48 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 namespace {
 
-QString text(std::string_view value) {
-    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-}
-
-// The 8-point status dot before the network name.
+// The status dot before the network name.
 QLabel* makeDot(QWidget* parent) {
     const double ratio = 2.0;
-    QPixmap dot(QSize(8, 8) * ratio);
+    const QSize size = Size::statusDot;
+    QPixmap dot(size * ratio);
     dot.setDevicePixelRatio(ratio);
     dot.fill(Qt::transparent);
     QPainter p(&dot);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(Palette::colour("green"));
-    p.drawEllipse(QRectF(0, 0, 8, 8));
+    p.setBrush(Palette::colour(Tone::green));
+    p.drawEllipse(QRectF(QPointF(), size));
     auto* label = new QLabel(parent);
     label->setPixmap(dot);
-    label->setFixedSize(8, 8);
+    label->setFixedSize(size);
     return label;
 }
 
 } // namespace
 
 ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* card = new Card(this);
-    outer->addWidget(card);
+    CardFrame* card = CardFrame::fill(this, QStringLiteral("WIFI"));
     QVBoxLayout* content = card->content();
-    content->addWidget(makeCardTitle(QStringLiteral("WIFI"), card));
 
     m_connected = new QWidget(card);
-    auto* column = new QVBoxLayout(m_connected);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(10);
+    QVBoxLayout* column = makeColumn(m_connected, Space::mPlus);
 
     m_networkRow = new QWidget(m_connected);
     m_networkRow->installEventFilter(this);
-    auto* network = new QHBoxLayout(m_networkRow);
-    network->setContentsMargins(0, 0, 0, 0);
-    network->setSpacing(6);
+    QHBoxLayout* network = makeRow(m_networkRow, Space::s);
     network->addWidget(makeDot(m_networkRow));
     m_ssid = makeLabel(QString(), TextStyle::title3, {}, m_networkRow);
     QFont ssidFont = m_ssid->font();
     ssidFont.setWeight(QFont::DemiBold);
     m_ssid->setFont(ssidFont);
     network->addWidget(m_ssid, 1);
-    m_locationIcon = makeSymbolLabel(QStringLiteral("location.slash"), "orange", 11, m_networkRow);
+    m_locationIcon =
+        makeSymbolLabel(QStringLiteral("location.slash"), Tone::orange, SymbolSize::s, m_networkRow);
     m_locationIcon->setToolTip(tr("The network name needs location access"));
     network->addWidget(m_locationIcon);
     m_band = makeLabel(QString(), TextStyle::caption, {}, m_networkRow);
@@ -72,13 +67,13 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     bandFont.setWeight(QFont::Medium);
     m_band->setFont(bandFont);
     m_band->setObjectName(QStringLiteral("bandBadge"));
-    m_band->setContentsMargins(6, 2, 6, 2);
-    styleBox(m_band, "windowBackground", 1.0, 4);
+    m_band->setContentsMargins(padding(Space::s, Space::xxs));
+    styleBox(m_band, Colour::windowBackground, 1.0, Radius::badge);
     network->addWidget(m_band);
     column->addWidget(m_networkRow);
 
     auto* metrics = new QHBoxLayout;
-    metrics->setSpacing(12);
+    metrics->setSpacing(Space::l);
     m_signal = new MetricItem(QStringLiteral("Signal"), m_connected);
     m_noise = new MetricItem(QStringLiteral("Noise"), m_connected);
     m_rate = new MetricItem(QStringLiteral("Rate"), m_connected);
@@ -90,20 +85,20 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     column->addWidget(m_details);
     content->addWidget(m_connected);
 
-    m_prompt = new PermissionPromptView(QStringLiteral("location.circle"), "blue",
+    m_prompt = new PermissionPromptView(QStringLiteral("location.circle"), Tone::blue,
                                         QStringLiteral("Grant location access to see network name"),
                                         QStringLiteral("Allow"), card);
-    styleBox(m_prompt, "blue", 0.1, 8);
+    styleBox(m_prompt, Tone::blue, 0.1, Radius::box);
     connect(m_prompt, &PermissionPromptView::triggered, this, &ConnectionInfoView::requestLocation);
     content->addWidget(m_prompt);
 
     m_notConnected = new QWidget(card);
-    auto* offline = new QHBoxLayout(m_notConnected);
-    offline->setContentsMargins(0, 0, 0, 0);
-    offline->setSpacing(8);
-    offline->addWidget(makeSymbolLabel(QStringLiteral("wifi.slash"), "red", 16, m_notConnected));
+    QHBoxLayout* offline = makeRow(m_notConnected, Space::m);
     offline->addWidget(
-        makeLabel(QStringLiteral("Not connected to Wi-Fi"), TextStyle::body, "secondary", m_notConnected), 1);
+        makeSymbolLabel(QStringLiteral("wifi.slash"), Tone::red, SymbolSize::xl, m_notConnected));
+    offline->addWidget(makeLabel(QStringLiteral("Not connected to Wi-Fi"), TextStyle::body, Colour::secondary,
+                                 m_notConnected),
+                       1);
     content->addWidget(m_notConnected);
 
     setData(std::nullopt, true);
@@ -122,11 +117,11 @@ void ConnectionInfoView::setData(const std::optional<WiFiInfo>& wifi, bool locat
     m_locationIcon->setVisible(nameWithheld);
     m_networkRow->setCursor(nameWithheld && !locationAuthorized ? Qt::PointingHandCursor : Qt::ArrowCursor);
     m_band->setVisible(wifi->band != WiFiBand::unknown);
-    m_band->setText(text(rawValue(wifi->band)));
+    m_band->setText(toQString(rawValue(wifi->band)));
 
-    m_signal->setValue(QStringLiteral("%1 dBm").arg(wifi->rssi), signalColour(wifi->rssi));
+    m_signal->setValue(QStringLiteral("%1 dBm").arg(wifi->rssi), signalTone(wifi->rssi));
     m_noise->setValue(wifi->noise ? QStringLiteral("%1 dBm").arg(*wifi->noise) : QStringLiteral("--"),
-                      "secondary");
+                      Colour::secondary);
     m_rate->setValue(QStringLiteral("%1 Mbps").arg(static_cast<long long>(wifi->transmitRate)), {});
     m_details->setWiFi(*wifi);
 }
@@ -134,7 +129,7 @@ void ConnectionInfoView::setData(const std::optional<WiFiInfo>& wifi, bool locat
 bool ConnectionInfoView::eventFilter(QObject* watched, QEvent* event) {
     // A withheld name is a hint that location access is missing; the row itself asks for it.
     if (watched == m_networkRow && event->type() == QEvent::MouseButtonRelease && !m_locationAuthorized &&
-        m_ssid->text() == text(unknownNetworkSSID) &&
+        m_ssid->text() == toQString(unknownNetworkSSID) &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         emit requestLocation();
     return QWidget::eventFilter(watched, event);

@@ -1,55 +1,44 @@
 #include "views/ConnectionQualityView.h"
 
-#include "views/Card.h"
 #include "views/QualityBreakdownRow.h"
 #include "views/QualityRingView.h"
-#include "views/Typography.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/CollapsibleHeader.h"
+#include "views/kit/Divider.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
+#include "views/kit/Typography.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace {
-QString text(std::string_view value) {
-    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-}
-} // namespace
+using namespace Metrics;
 
 ConnectionQualityView::ConnectionQualityView(QWidget* parent) : QWidget(parent) {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* card = new Card(this);
-    outer->addWidget(card);
+    m_header = new CollapsibleHeader(QStringLiteral("CONNECTION QUALITY"), this);
+    CardFrame* card = CardFrame::fill(this, m_header);
     QVBoxLayout* content = card->content();
 
-    m_header = new CollapsibleHeader(QStringLiteral("CONNECTION QUALITY"), card);
-    content->addWidget(m_header);
-
     auto* summary = new QHBoxLayout;
-    summary->setSpacing(14);
+    summary->setSpacing(Space::lPlus);
     m_ring = new QualityRingView(card);
     summary->addWidget(m_ring);
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(2);
+    texts->setSpacing(Space::xxs);
     texts->setAlignment(Qt::AlignVCenter);
     m_rating = makeLabel(QString(), TextStyle::headline, {}, card);
     texts->addWidget(m_rating);
-    m_description = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    m_description = makeLabel(QString(), TextStyle::caption, Colour::secondary, card);
     m_description->setWordWrap(true);
     texts->addWidget(m_description);
     summary->addLayout(texts, 1);
     content->addLayout(summary);
 
     m_breakdown = new QWidget(card);
-    auto* rows = new QVBoxLayout(m_breakdown);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setSpacing(6);
-    auto* divider = new QFrame(m_breakdown);
-    divider->setObjectName(QStringLiteral("breakdownDivider"));
-    divider->setFixedHeight(1);
-    styleBox(divider, "gray", 0.3, 0);
-    rows->addWidget(divider);
+    QVBoxLayout* rows = makeColumn(m_breakdown, Space::s);
+    rows->addWidget(new Divider(m_breakdown));
     m_rows = {new QualityBreakdownRow(QStringLiteral("Signal"),
                                       QStringLiteral("antenna.radiowaves.left.and.right"), m_breakdown),
               new QualityBreakdownRow(QStringLiteral("Latency"), QStringLiteral("clock"), m_breakdown),
@@ -67,8 +56,8 @@ ConnectionQualityView::ConnectionQualityView(QWidget* parent) : QWidget(parent) 
 
 void ConnectionQualityView::setQuality(const ConnectionQuality& quality) {
     m_ring->setQuality(quality);
-    m_rating->setText(text(rawValue(quality.rating)));
-    m_description->setText(text(description(quality.rating)));
+    m_rating->setText(toQString(rawValue(quality.rating)));
+    m_description->setText(toQString(description(quality.rating)));
     m_rows[0]->setScore(quality.breakdown.signal);
     m_rows[1]->setScore(quality.breakdown.latency);
     m_rows[2]->setScore(quality.breakdown.jitter);

@@ -1,12 +1,16 @@
 #include "views/DNSPresetPicker.h"
 
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Strings.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 namespace {
 // A push button sizes itself by its own text, which these rows leave empty; their labels decide.
@@ -16,50 +20,44 @@ public:
     QSize sizeHint() const override { return layout() ? layout()->totalSizeHint() : QPushButton::sizeHint(); }
     QSize minimumSizeHint() const override { return sizeHint(); }
 };
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
 } // namespace
 
 DNSPresetPicker::DNSPresetPicker(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("dnsPresetPicker"));
-    styleBox(this, "windowBackground", 1.0, 6);
-    // The border in gray at reduced opacity, on top of the window-coloured box.
-    setStyleSheet(styleSheet().replace(
-        QStringLiteral("border: none;"),
-        QStringLiteral("border: 1px solid %1;").arg(Palette::css(Palette::faded("gray", 0.3, palette())))));
+    styleBox(this, Colour::windowBackground, 1.0, Radius::control, Tone::gray, 0.3);
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(4, 4, 4, 4);
-    column->setSpacing(2);
+    column->setContentsMargins(padding(Space::xs));
+    column->setSpacing(Space::xxs);
 
     const QString rowSheet =
-        QStringLiteral("QPushButton { background: %1; border: none; border-radius: 4px; text-align: left; }"
+        QStringLiteral("QPushButton { background: %1; border: none; border-radius: %3px; text-align: left; }"
                        " QPushButton:hover { background: %2; }")
-            .arg(Palette::css(Palette::colour("controlBackground", palette())),
-                 Palette::css(Palette::faded("accent", 0.12, palette())));
+            .arg(Palette::css(Palette::colour(Colour::controlBackground, palette())),
+                 Palette::css(Palette::faded(Colour::accent, 0.12, palette())))
+            .arg(Radius::badge);
     for (const DNSPreset preset : allDNSPresets) {
         QPushButton* row = new PresetRow(this);
-        row->setObjectName(text(rawValue(preset)));
-        row->setAccessibleName(text(rawValue(preset)));
+        row->setObjectName(toQString(rawValue(preset)));
+        row->setAccessibleName(toQString(rawValue(preset)));
         row->setCursor(Qt::PointingHandCursor);
         row->setStyleSheet(rowSheet);
         auto* layout = new QHBoxLayout(row);
-        layout->setContentsMargins(8, 4, 8, 4);
-        layout->setSpacing(6);
+        layout->setContentsMargins(padding(Space::m, Space::xs));
+        layout->setSpacing(Space::s);
         auto* names = new QVBoxLayout;
-        names->setSpacing(0);
-        QLabel* name = makeLabel(text(rawValue(preset)), TextStyle::caption, {}, row);
+        names->setSpacing(Space::none);
+        QLabel* name = makeLabel(toQString(rawValue(preset)), TextStyle::caption, {}, row);
         QFont medium = name->font();
         medium.setWeight(QFont::Medium);
         name->setFont(medium);
         names->addWidget(name);
-        names->addWidget(makeLabel(text(description(preset)), TextStyle::caption2, "secondary", row));
+        names->addWidget(
+            makeLabel(toQString(description(preset)), TextStyle::caption2, Colour::secondary, row));
         layout->addLayout(names, 1);
         const auto addresses = servers(preset);
         if (!addresses.empty()) {
-            QLabel* first =
-                makeLabel(QString::fromStdString(addresses.front()), TextStyle::caption2, "secondary", row);
+            QLabel* first = makeLabel(QString::fromStdString(addresses.front()), TextStyle::caption2,
+                                      Colour::secondary, row);
             first->setFont(monospacedFont(TextStyle::caption2, first->font()));
             layout->addWidget(first, 0, Qt::AlignVCenter);
         }

@@ -5,51 +5,55 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/ActivityIndicator.h"
 #include "views/DNSPresetPicker.h"
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/FlashMessage.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& service, QWidget* parent)
-    : QWidget(parent), m_viewModel(viewModel), m_service(service) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(4);
+using namespace Metrics;
+
+DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& service, Scheduler& scheduler,
+                       QWidget* parent)
+    : QWidget(parent), m_viewModel(viewModel), m_service(service), m_message(scheduler) {
+    QVBoxLayout* column = makeColumn(this, Space::xs);
 
     auto* header = new QHBoxLayout;
-    header->setSpacing(4);
-    header->addWidget(makeLabel(QStringLiteral("DNS Servers"), TextStyle::caption, "secondary", this));
+    header->setSpacing(Space::xs);
+    header->addWidget(makeLabel(QStringLiteral("DNS Servers"), TextStyle::caption, Colour::secondary, this));
     header->addStretch();
-    m_busy = new ActivityIndicator(10, this);
+    m_busy = new ActivityIndicator(SymbolSize::xs, this);
     m_busy->hide();
     header->addWidget(m_busy);
-    const QColor accent = Palette::colour("accent");
-    m_change = new QPushButton(symbolIcon(QStringLiteral("arrow.triangle.2.circlepath"), accent, 9),
-                               QStringLiteral("Change"), this);
+    const QColor accent = Palette::colour(Colour::accent);
+    m_change =
+        new QPushButton(symbolIcon(QStringLiteral("arrow.triangle.2.circlepath"), accent, SymbolSize::xxs),
+                        QStringLiteral("Change"), this);
     m_change->setObjectName(QStringLiteral("changeDNS"));
     m_change->setFont(styledFont(TextStyle::caption, font()));
     m_change->setCursor(Qt::PointingHandCursor);
     m_change->setFlat(true);
-    m_change->setStyleSheet(
-        QStringLiteral("QPushButton { color: %1; border: none; padding: 0px; }").arg(Palette::css(accent)));
+    m_change->setStyleSheet(QStringLiteral("QPushButton { color: %1; border: none; padding: %2px; }")
+                                .arg(Palette::css(accent))
+                                .arg(Space::none));
     connect(m_change, &QPushButton::clicked, this, [this] { setPickerShown(!m_showPicker); });
     header->addWidget(m_change);
     column->addLayout(header);
 
-    m_messageLabel = makeLabel({}, TextStyle::caption, "green", this);
+    m_messageLabel = makeLabel({}, TextStyle::caption, Tone::green, this);
     m_messageLabel->setObjectName(QStringLiteral("dnsChangeMessage"));
     m_messageLabel->setWordWrap(true);
     m_messageLabel->hide();
     column->addWidget(m_messageLabel);
 
     m_serverList = new QWidget(this);
-    m_serverRows = new QVBoxLayout(m_serverList);
-    m_serverRows->setContentsMargins(0, 0, 0, 0);
-    m_serverRows->setSpacing(2);
+    m_serverRows = makeColumn(m_serverList, Space::xxs);
     column->addWidget(m_serverList);
 
     m_picker = new DNSPresetPicker(this);
@@ -57,9 +61,10 @@ DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& servic
     connect(m_picker, &DNSPresetPicker::selected, this, &DNSSection::choose);
     column->addWidget(m_picker);
 
-    m_messageTimer.setSingleShot(true);
-    m_messageTimer.setInterval(messageDuration);
-    connect(&m_messageTimer, &QTimer::timeout, this, [this] { setMessage(std::nullopt); });
+    connect(&m_message, &FlashMessage::changed, this, [this](const std::optional<QString>& message) {
+        m_messageLabel->setText(message.value_or(QString()));
+        m_messageLabel->setVisible(message.has_value());
+    });
 
     connect(&m_viewModel, &LinkmeterViewModel::dnsServersChanged, this, &DNSSection::refreshServers);
     refreshServers();
@@ -78,7 +83,7 @@ void DNSSection::choose(DNSPreset preset) {
         setChanging(false);
         // A refused or failed switch says nothing: the password prompt already told the user.
         if (result && result->success)
-            setMessage(QString::fromStdString(result->message));
+            m_message.show(QString::fromStdString(result->message));
         setPickerShown(false);
     };
     continueOn(
@@ -94,33 +99,21 @@ void DNSSection::setChanging(bool changing) {
     m_busy->setVisible(changing);
 }
 
-void DNSSection::setMessage(std::optional<QString> message) {
-    m_message = std::move(message);
-    m_messageLabel->setText(m_message.value_or(QString()));
-    m_messageLabel->setVisible(m_message.has_value());
-    if (m_message)
-        m_messageTimer.start();
-}
-
 void DNSSection::refreshServers() {
-    while (QLayoutItem* item = m_serverRows->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    clearLayout(m_serverRows);
     for (const DNSServer& server : m_viewModel.dnsServers()) {
         auto* row = new QWidget(m_serverList);
         row->setObjectName(QStringLiteral("dnsServer"));
-        auto* layout = new QHBoxLayout(row);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(5);
-        layout->addWidget(makeSymbolLabel(QStringLiteral("magnifyingglass"), "secondary", 9, row));
+        QHBoxLayout* layout = makeRow(row, Space::xsPlus);
+        layout->addWidget(
+            makeSymbolLabel(QStringLiteral("magnifyingglass"), Colour::secondary, SymbolSize::xxs, row));
         if (server.name) {
             QLabel* name = makeLabel(QString::fromStdString(*server.name), TextStyle::caption, {}, row);
             name->setObjectName(QStringLiteral("provider"));
             layout->addWidget(name);
         }
         QLabel* address = makeLabel(QString::fromStdString(server.address), TextStyle::caption,
-                                    server.name ? "secondary" : "", row);
+                                    server.name ? Colour::secondary : Colour::text, row);
         address->setObjectName(QStringLiteral("address"));
         address->setFont(monospacedFont(TextStyle::caption, address->font()));
         address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "probes/DNSPreset.h"
+#include "views/kit/FlashMessage.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <chrono>
@@ -15,6 +15,7 @@ class NetworkInfoService;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
+class Scheduler;
 
 // The DNS servers in use, and the switch to a preset: "Change" opens the picker; a choice asks the
 // system for administrator rights, and a switch that worked is confirmed for a moment.
@@ -22,14 +23,13 @@ class DNSSection final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::chrono::milliseconds messageDuration{2000};
-
-    DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& service, QWidget* parent = nullptr);
+    DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& service, Scheduler& scheduler,
+               QWidget* parent = nullptr);
 
     bool isPickerShown() const { return m_showPicker; }
     void setPickerShown(bool shown);
     bool isChangingDNS() const { return m_isChanging; }
-    std::optional<QString> dnsChangeMessage() const { return m_message; }
+    std::optional<QString> dnsChangeMessage() const { return m_message.message(); }
     QPushButton* changeButton() const { return m_change; }
     DNSPresetPicker* picker() const { return m_picker; }
     // The address rows, top to bottom.
@@ -40,13 +40,11 @@ public:
 private:
     void refreshServers();
     void setChanging(bool changing);
-    void setMessage(std::optional<QString> message);
 
     LinkmeterViewModel& m_viewModel;
     NetworkInfoService& m_service;
     bool m_showPicker = false;
     bool m_isChanging = false;
-    std::optional<QString> m_message;
 
     QPushButton* m_change = nullptr;
     ActivityIndicator* m_busy = nullptr;
@@ -54,5 +52,6 @@ private:
     QWidget* m_serverList = nullptr;
     QVBoxLayout* m_serverRows = nullptr;
     DNSPresetPicker* m_picker = nullptr;
-    QTimer m_messageTimer;
+    // Confirms a switch that worked for a moment.
+    FlashMessage m_message;
 };

@@ -1,42 +1,34 @@
 #include "views/DNSView.h"
 
-#include "views/Card.h"
 #include "views/DiagnosticsFormat.h"
 #include "views/SparklineView.h"
-#include "views/Typography.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/Figure.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 DNSView::DNSView(QWidget* parent) : QWidget(parent) {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* card = new Card(this);
-    outer->addWidget(card);
+    m_server = makeLabel(QString(), TextStyle::caption, Colour::secondary, this);
+    m_server->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    CardFrame* card = CardFrame::fill(this, QStringLiteral("DNS"), m_server);
     QVBoxLayout* column = card->content();
 
-    auto* header = new QHBoxLayout;
-    header->addWidget(makeCardTitle(QStringLiteral("DNS"), card));
-    header->addStretch();
-    m_server = makeLabel(QString(), TextStyle::caption, "secondary", card);
-    m_server->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    header->addWidget(m_server);
-    column->addLayout(header);
-
-    m_sparkline = new SparklineView("green", card);
-    m_sparkline->setFixedSize(120, 40);
+    m_sparkline = new SparklineView(Tone::green, card);
+    m_sparkline->setFixedSize(Size::sparkline);
     column->addWidget(m_sparkline, 0, Qt::AlignHCenter);
 
-    column->addWidget(makeLabel(QStringLiteral("Name Lookup"), TextStyle::caption2, "secondary", card));
-    auto* row = new QHBoxLayout;
-    row->setSpacing(4);
-    m_time = makeNumberLabel(TextStyle::title2, QFont::DemiBold, "secondary", card);
-    row->addWidget(m_time, 0, Qt::AlignBottom);
-    m_note = makeLabel(QString(), TextStyle::caption, "secondary", card);
-    row->addWidget(m_note, 0, Qt::AlignBottom);
-    row->addStretch();
-    column->addLayout(row);
+    column->addWidget(makeLabel(QStringLiteral("Name Lookup"), TextStyle::caption2, Colour::secondary, card));
+    const Figure lookup = makeFigure(Colour::secondary, card);
+    m_time = lookup.value;
+    m_note = lookup.note;
+    column->addLayout(lookup.row);
 
     setData(std::nullopt, {});
 }
@@ -50,20 +42,20 @@ void DNSView::setData(const std::optional<DNSResult>& result, const std::vector<
     const auto note = result && !failed ? dnsLookupNote(result->lookupTime) : std::nullopt;
     m_note->setVisible(note.has_value());
     if (note) {
-        m_note->setText(QString::fromUtf8(note->text.data(), static_cast<qsizetype>(note->text.size())));
-        setLabelColour(m_note, note->colourName);
+        m_note->setText(toQString(note->text));
+        setLabelColour(m_note, note->colour);
     }
     if (!result) {
         m_time->setText(QStringLiteral("--"));
-        setLabelColour(m_time, "secondary");
+        setLabelColour(m_time, Colour::secondary);
         return;
     }
     m_server->setText(QString::fromStdString(result->server));
     if (failed) {
         m_time->setText(QStringLiteral("Failed"));
-        setLabelColour(m_time, "red");
+        setLabelColour(m_time, Tone::red);
         return;
     }
     m_time->setText(QString::fromStdString(wholeMilliseconds(result->lookupTime)));
-    setLabelColour(m_time, dnsLookupColour(result->lookupTime));
+    setLabelColour(m_time, dnsLookupTone(result->lookupTime));
 }

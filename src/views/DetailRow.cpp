@@ -1,14 +1,14 @@
 #include "views/DetailRow.h"
 
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
 DetailRow::DetailRow(const QString& label, const QString& value, QWidget* parent) : QWidget(parent) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(makeLabel(label, TextStyle::caption, "secondary", this));
+    QHBoxLayout* row = makeRow(this);
+    row->addWidget(makeLabel(label, TextStyle::caption, Colour::secondary, this));
     row->addStretch();
     QLabel* shown = makeLabel(value, TextStyle::caption, {}, this);
     QFont font = shown->font();

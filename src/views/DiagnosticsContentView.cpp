@@ -9,7 +9,6 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/BandwidthView.h"
 #include "views/CaptivePortalBanner.h"
-#include "views/Card.h"
 #include "views/ConnectionInfoView.h"
 #include "views/ConnectionQualityView.h"
 #include "views/DNSView.h"
@@ -17,12 +16,18 @@
 #include "views/DiagnosticsToolbar.h"
 #include "views/DiagnosticsView.h"
 #include "views/NoInternetBanner.h"
-#include "views/Palette.h"
 #include "views/SpeedTestView.h"
-#include "views/SymbolIcon.h"
 #include "views/TipsSection.h"
-#include "views/Typography.h"
 #include "views/WidgetSnapshot.h"
+#include "views/kit/Box.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/Divider.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -31,9 +36,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+using namespace Metrics;
 
-constexpr QSize kPageSize(320, 600);
+namespace {
 
 QToolButton* makeBackButton(QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -41,39 +46,27 @@ QToolButton* makeBackButton(QWidget* parent) {
     button->setText(QStringLiteral("Status"));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setFont(styledFont(TextStyle::caption, button->font()));
-    button->setIconSize(QSize(11, 11));
-    const QColor accent = Palette::colour("accent");
-    button->setIcon(symbolIcon(QStringLiteral("chevron.left"), accent, 11));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, accent);
-    button->setPalette(palette);
+    button->setIconSize(QSize(SymbolSize::s, SymbolSize::s));
+    button->setIcon(
+        symbolIcon(QStringLiteral("chevron.left"), Palette::colour(Colour::accent), SymbolSize::s));
+    setButtonTextColour(button, Colour::accent);
     return button;
-}
-
-QFrame* makeDivider(QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QStringLiteral("divider"));
-    line->setFixedHeight(1);
-    styleBox(line, "gray", 0.3, 0);
-    return line;
 }
 
 } // namespace
 
-DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget* parent)
-    : QWidget(parent), m_exporter(exporter) {
+DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, Scheduler& scheduler, QWidget* parent)
+    : QWidget(parent), m_exporter(exporter), m_scheduler(scheduler) {
     setObjectName(QStringLiteral("diagnosticsPage"));
-    styleBox(this, "windowBackground", 1.0, 0);
-    setFixedSize(kPageSize);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->setSpacing(0);
+    styleBox(this, Colour::windowBackground, 1.0, Radius::none);
+    setFixedSize(popoverWidth, Size::diagnosticsHeight);
+    QVBoxLayout* page = makeColumn(this, Space::none);
 
     auto* header = new QWidget(this);
     header->setObjectName(QStringLiteral("diagnosticsHeader"));
-    styleBox(header, "controlBackground", 1.0, 0);
-    auto* headerRow = new QHBoxLayout(header);
-    headerRow->setContentsMargins(8, 6, 8, 6);
+    QHBoxLayout* headerRow = makeBoxRow(header, {.background = Colour::controlBackground,
+                                                 .radius = Radius::none,
+                                                 .padding = padding(Space::m, Space::s)});
     m_back = makeBackButton(header);
     connect(m_back, &QToolButton::clicked, this, &DiagnosticsContentView::showStatus);
     headerRow->addWidget(m_back);
@@ -83,13 +76,11 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
     headerRow->addStretch();
     // An unseen twin of the back button keeps the title in the middle.
     QToolButton* balance = makeBackButton(header);
-    QSizePolicy keep = balance->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    balance->setSizePolicy(keep);
+    keepRoomWhenHidden(balance);
     balance->hide();
     headerRow->addWidget(balance);
     page->addWidget(header);
-    page->addWidget(makeDivider(this));
+    page->addWidget(new Divider(this));
 
     m_scroll = new QScrollArea(this);
     m_scroll->setFrameShape(QFrame::NoFrame);
@@ -97,10 +88,10 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* content = new QWidget(m_scroll);
     content->setObjectName(QStringLiteral("diagnosticsColumn"));
-    styleBox(content, "windowBackground", 1.0, 0);
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(12, 12, 12, 12);
-    column->setSpacing(12);
+    QVBoxLayout* column = makeBoxColumn(content, {.background = Colour::windowBackground,
+                                                  .radius = Radius::none,
+                                                  .padding = padding(Space::l),
+                                                  .spacing = Space::l});
 
     m_portalBanner = new CaptivePortalBanner(content);
     connect(m_portalBanner, &CaptivePortalBanner::openLoginPage, this,
@@ -124,7 +115,7 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
     m_networkPanelsAt = column->count();
     m_tips = new TipsSection(content);
     column->addWidget(m_tips);
-    m_speedTest = new SpeedTestView(content);
+    m_speedTest = new SpeedTestView(scheduler, content);
     connect(m_speedTest, &SpeedTestView::runRequested, this, &DiagnosticsContentView::runSpeedTest);
     connect(m_speedTest, &SpeedTestView::cancelRequested, this, &DiagnosticsContentView::cancelSpeedTest);
     column->addWidget(m_speedTest);
@@ -132,8 +123,8 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, QWidget*
     m_scroll->setWidget(content);
     page->addWidget(m_scroll, 1);
 
-    page->addWidget(makeDivider(this));
-    m_toolbar = new DiagnosticsToolbar([this] { return copyScreenshot(); }, this);
+    page->addWidget(new Divider(this));
+    m_toolbar = new DiagnosticsToolbar([this] { return copyScreenshot(); }, scheduler, this);
     connect(m_toolbar, &DiagnosticsToolbar::settingsRequested, this,
             &DiagnosticsContentView::settingsRequested);
     connect(m_toolbar, &DiagnosticsToolbar::quitRequested, this, &DiagnosticsContentView::quitRequested);
@@ -150,8 +141,9 @@ void DiagnosticsContentView::addNetworkPanels(LinkmeterViewModel& viewModel, WiF
     QWidget* content = m_scroll->widget();
     int at = m_networkPanelsAt;
     for (QWidget* panel : std::initializer_list<QWidget*>{
-             new NetworkInfoView(viewModel, networkInfo, content), new NearbyNetworksView(scanner, content),
-             new ChannelGraphView(scanner, content), new ChannelRecommendationsView(scanner, content)})
+             new NetworkInfoView(viewModel, networkInfo, m_scheduler, content),
+             new NearbyNetworksView(scanner, m_scheduler, content), new ChannelGraphView(scanner, content),
+             new ChannelRecommendationsView(scanner, content)})
         m_column->insertWidget(at++, panel);
 }
 

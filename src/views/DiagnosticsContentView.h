@@ -19,6 +19,7 @@ class NoInternetBanner;
 class QScrollArea;
 class QToolButton;
 class QVBoxLayout;
+class Scheduler;
 class SpeedTestView;
 class TipsSection;
 class WiFiScannerService;
@@ -29,7 +30,7 @@ class DiagnosticsContentView final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit DiagnosticsContentView(ExportService& exporter, QWidget* parent = nullptr);
+    DiagnosticsContentView(ExportService& exporter, Scheduler& scheduler, QWidget* parent = nullptr);
 
     // Follows the view model from now on, each card redrawn only by the values it shows, and runs
     // its actions.
@@ -77,6 +78,7 @@ private:
     void showMonitoring();
 
     ExportService& m_exporter;
+    Scheduler& m_scheduler;
     DiagnosticsState m_state;
     QToolButton* m_back = nullptr;
     QScrollArea* m_scroll = nullptr;

@@ -21,40 +21,40 @@ bool anyAnswered(const PingStatistics& stats) {
     return stats.samplesCount >= 1 && stats.packetLoss < 100.0;
 }
 
-std::string_view latencyColour(const PingStatistics& stats) {
+Tone latencyTone(const PingStatistics& stats) {
     if (stats.samplesCount < 1)
-        return "green";
+        return Tone::green;
     // Every echo lost: the average of nothing is not a fast answer.
     if (!anyAnswered(stats))
-        return "red";
+        return Tone::red;
     const double average = stats.averageLatency;
     if (average < 0)
-        return "red";
+        return Tone::red;
     if (average < 30)
-        return "green";
+        return Tone::green;
     if (average < 50)
-        return "yellow";
+        return Tone::yellow;
     if (average < 100)
-        return "orange";
-    return "red";
+        return Tone::orange;
+    return Tone::red;
 }
 
 std::optional<ValueNote> jitterNote(double jitter) {
     if (jitter > 10)
-        return ValueNote{"unstable", "orange"};
+        return ValueNote{"unstable", Tone::orange};
     if (jitter > 5)
-        return ValueNote{"varying", "secondary"};
+        return ValueNote{"varying", Colour::secondary};
     return std::nullopt;
 }
 
-std::string_view lossColour(double packetLoss) {
+Tone lossTone(double packetLoss) {
     if (packetLoss < 1)
-        return "green";
+        return Tone::green;
     if (packetLoss < 5)
-        return "yellow";
+        return Tone::yellow;
     if (packetLoss < 10)
-        return "orange";
-    return "red";
+        return Tone::orange;
+    return Tone::red;
 }
 
 std::string packetLossText(double packetLoss) {
@@ -63,42 +63,42 @@ std::string packetLossText(double packetLoss) {
     return printed("%.1f%%", packetLoss);
 }
 
-std::string_view dnsLookupColour(double lookupTime) {
+Tone dnsLookupTone(double lookupTime) {
     if (lookupTime < 50)
-        return "green";
+        return Tone::green;
     if (lookupTime < 100)
-        return "yellow";
+        return Tone::yellow;
     if (lookupTime < 200)
-        return "orange";
-    return "red";
+        return Tone::orange;
+    return Tone::red;
 }
 
 std::optional<ValueNote> dnsLookupNote(double lookupTime) {
     if (lookupTime < 20)
-        return ValueNote{"fast", "green"};
+        return ValueNote{"fast", Tone::green};
     if (lookupTime > 100)
-        return ValueNote{"slow", "orange"};
+        return ValueNote{"slow", Tone::orange};
     return std::nullopt;
 }
 
-std::string_view signalColour(int rssi) {
+Tone signalTone(int rssi) {
     if (rssi >= -60)
-        return "green";
+        return Tone::green;
     if (rssi >= -70)
-        return "yellow";
+        return Tone::yellow;
     if (rssi >= -80)
-        return "orange";
-    return "red";
+        return Tone::orange;
+    return Tone::red;
 }
 
-std::string_view scoreColour(int score) {
+Tone scoreTone(int score) {
     if (score >= 80)
-        return "green";
+        return Tone::green;
     if (score >= 60)
-        return "yellow";
+        return Tone::yellow;
     if (score >= 40)
-        return "orange";
-    return "red";
+        return Tone::orange;
+    return Tone::red;
 }
 
 std::string_view ratingIcon(QualityRating rating) {
@@ -123,30 +123,4 @@ std::string speedTestRateText(double megabitsPerSecond) {
     if (megabitsPerSecond >= 1000)
         return printed("%.1f Gbps", megabitsPerSecond / 1000);
     return printed("%.1f Mbps", megabitsPerSecond);
-}
-
-std::string relativeTimeText(TimePoint then, TimePoint now) {
-    using namespace std::chrono;
-    const long long seconds = duration_cast<std::chrono::seconds>(now - then).count();
-    if (seconds < 1)
-        return "just now";
-    struct Unit {
-        long long seconds;
-        const char* name;
-    };
-    // Largest first; a month and a year are counted as 30 and 365 days.
-    constexpr std::array<Unit, 7> units{{{365LL * 86400, "year"},
-                                         {30LL * 86400, "month"},
-                                         {7LL * 86400, "week"},
-                                         {86400, "day"},
-                                         {3600, "hour"},
-                                         {60, "minute"},
-                                         {1, "second"}}};
-    for (const Unit& unit : units) {
-        if (seconds < unit.seconds)
-            continue;
-        const long long count = seconds / unit.seconds;
-        return std::to_string(count) + " " + unit.name + (count == 1 ? "" : "s") + " ago";
-    }
-    return "just now";
 }

@@ -2,14 +2,14 @@
 
 #include "core/PingStatistics.h"
 #include "core/QualityRating.h"
-#include "core/TimePoint.h"
+#include "core/Tone.h"
+#include "views/kit/Colour.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-// Texts and colour names of the diagnostics cards. Colours are palette names ("green", "yellow",
-// "orange", "red", "secondary").
+// Texts and tones of the diagnostics cards.
 
 // A duration in whole milliseconds, truncated toward zero: 12.7 reads "12ms".
 std::string wholeMilliseconds(double milliseconds);
@@ -17,36 +17,32 @@ std::string wholeMilliseconds(double milliseconds);
 // A short note next to a value, in its colour.
 struct ValueNote {
     std::string_view text;
-    std::string_view colourName;
+    Colour colour;
     bool operator==(const ValueNote&) const = default;
 };
 
-// Colour of a ping card's average; no samples reads green.
-std::string_view latencyColour(const PingStatistics& stats);
+// Tone of a ping card's average; no samples reads green.
+Tone latencyTone(const PingStatistics& stats);
 // Whether any echo came back; when none did the card shows no response time rather than 0ms.
 bool anyAnswered(const PingStatistics& stats);
 // "unstable" above 10 ms of jitter, "varying" above 5 ms.
 std::optional<ValueNote> jitterNote(double jitter);
-// Colour of a packet-loss figure in percent.
-std::string_view lossColour(double packetLoss);
+// Tone of a packet-loss figure in percent.
+Tone lossTone(double packetLoss);
 // "none" for no loss, else "%.1f%%". Callers show "--" without samples.
 std::string packetLossText(double packetLoss);
 
-std::string_view dnsLookupColour(double lookupTime);
+Tone dnsLookupTone(double lookupTime);
 // "fast" below 20 ms, "slow" above 100 ms.
 std::optional<ValueNote> dnsLookupNote(double lookupTime);
 
-// Colour of the link's signal strength in dBm.
-std::string_view signalColour(int rssi);
-// Colour of a 0-100 score, a sub-score of the quality breakdown or a channel's rating: green from
+// Tone of the link's signal strength in dBm.
+Tone signalTone(int rssi);
+// Tone of a 0-100 score, a sub-score of the quality breakdown or a channel's rating: green from
 // 80, yellow from 60, orange from 40, red below.
-std::string_view scoreColour(int score);
+Tone scoreTone(int score);
 // Symbol of the rating in the compact badge.
 std::string_view ratingIcon(QualityRating rating);
 
 // A speed-test rate in Mbit/s: "%.1f Gbps" from 1000, else "%.1f Mbps".
 std::string speedTestRateText(double megabitsPerSecond);
-
-// How long ago `then` was, in words: "just now", "1 minute ago", "3 hours ago". A moment in the future
-// (the clock was set back) reads "just now".
-std::string relativeTimeText(TimePoint then, TimePoint now);

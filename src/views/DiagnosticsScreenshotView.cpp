@@ -1,15 +1,15 @@
 #include "views/DiagnosticsScreenshotView.h"
 
 #include "views/BandwidthView.h"
-#include "views/Card.h"
 #include "views/ConnectionInfoView.h"
 #include "views/ConnectionQualityView.h"
 #include "views/DNSView.h"
 #include "views/DiagnosticsView.h"
 #include "views/TipView.h"
 #include "views/TipsSection.h"
-#include "views/Typography.h"
 #include "views/WidgetSnapshot.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

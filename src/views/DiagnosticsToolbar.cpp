@@ -1,35 +1,33 @@
 #include "views/DiagnosticsToolbar.h"
 
 #include "views/CompactQualityBadge.h"
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
+
+using namespace Metrics;
 
 namespace {
 
 QIcon menuSymbol(const QString& name, const QWidget* widget) {
-    return symbolIcon(name, widget->palette().color(QPalette::ButtonText), 16);
-}
-
-void useSecondaryText(QAbstractButton* button) {
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
-    button->setPalette(palette);
+    return buttonSymbol(name, widget, SymbolSize::xl);
 }
 
 } // namespace
 
-DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidget* parent)
-    : QWidget(parent), m_onScreenshot(std::move(onScreenshot)) {
+DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, Scheduler& scheduler,
+                                       QWidget* parent)
+    : QWidget(parent), m_onScreenshot(std::move(onScreenshot)), m_feedback(scheduler) {
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(12, 8, 12, 8);
-    row->setSpacing(8);
+    row->setContentsMargins(padding(Space::l, Space::m));
+    row->setSpacing(Space::m);
 
     m_monitoring = new QPushButton(this);
     connect(m_monitoring, &QPushButton::clicked, this, [this] {
@@ -67,12 +65,12 @@ DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidg
     m_export->setPopupMode(QToolButton::InstantPopup);
     m_export->setAccessibleName(tr("Copy or export"));
     m_export->setToolTip(m_export->accessibleName());
-    m_export->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    hideMenuIndicator(m_export);
     row->addWidget(m_export);
 
     auto* gear = new QToolButton(this);
     gear->setAutoRaise(true);
-    gear->setIcon(symbolIcon(QStringLiteral("gear"), Palette::colour("secondary"), 16));
+    gear->setIcon(symbolIcon(QStringLiteral("gear"), Palette::colour(Colour::secondary), SymbolSize::xl));
     gear->setAccessibleName(tr("Settings"));
     gear->setToolTip(gear->accessibleName());
     connect(gear, &QToolButton::clicked, this, &DiagnosticsToolbar::settingsRequested);
@@ -80,13 +78,14 @@ DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidg
 
     auto* quit = new QPushButton(QStringLiteral("Quit"), this);
     quit->setFlat(true);
-    useSecondaryText(quit);
+    setButtonTextColour(quit, Colour::secondary);
     connect(quit, &QPushButton::clicked, this, &DiagnosticsToolbar::quitRequested);
     row->addWidget(quit);
 
     setMonitoring(false);
     setQuality({});
-    setFeedback(std::nullopt);
+    connect(&m_feedback, &FlashMessage::changed, this, &DiagnosticsToolbar::showFeedback);
+    showFeedback(std::nullopt);
 }
 
 void DiagnosticsToolbar::setMonitoring(bool monitoring) {
@@ -101,25 +100,15 @@ void DiagnosticsToolbar::setQuality(const ConnectionQuality& quality) {
 
 void DiagnosticsToolbar::copyScreenshot() {
     if (m_onScreenshot && m_onScreenshot())
-        showFeedback(QStringLiteral("Screenshot copied!"));
+        m_feedback.show(QStringLiteral("Screenshot copied!"));
 }
 
 void DiagnosticsToolbar::copySummary() {
     emit summaryRequested();
-    showFeedback(QStringLiteral("Copied!"));
+    m_feedback.show(QStringLiteral("Copied!"));
 }
 
-void DiagnosticsToolbar::showFeedback(const QString& text) {
-    setFeedback(text);
-    const int generation = ++m_feedbackGeneration;
-    QTimer::singleShot(feedbackMilliseconds, this, [this, generation] {
-        if (generation == m_feedbackGeneration)
-            setFeedback(std::nullopt);
-    });
-}
-
-void DiagnosticsToolbar::setFeedback(std::optional<QString> text) {
-    m_feedback = std::move(text);
-    m_export->setText(m_feedback.value_or(QString()));
-    m_export->setToolButtonStyle(m_feedback ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+void DiagnosticsToolbar::showFeedback(const std::optional<QString>& text) {
+    m_export->setText(text.value_or(QString()));
+    m_export->setToolButtonStyle(text ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
 }

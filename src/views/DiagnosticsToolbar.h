@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "core/ConnectionQuality.h"
+#include "views/kit/FlashMessage.h"
 
 #include <functional>
 #include <optional>
@@ -13,23 +14,21 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QToolButton;
+class Scheduler;
 
 // Bottom bar of the diagnostics page: start/stop, the score badge, copy and export, settings, quit.
 class DiagnosticsToolbar final : public QWidget {
     Q_OBJECT
 
 public:
-    // How long a copy confirmation stays next to the export symbol.
-    static constexpr int feedbackMilliseconds = 2000;
-
     // `onScreenshot` copies a picture of the page and says whether it reached the clipboard.
-    explicit DiagnosticsToolbar(std::function<bool()> onScreenshot, QWidget* parent = nullptr);
+    DiagnosticsToolbar(std::function<bool()> onScreenshot, Scheduler& scheduler, QWidget* parent = nullptr);
 
     void setMonitoring(bool monitoring);
     void setQuality(const ConnectionQuality& quality);
 
     // The confirmation on show, if any.
-    std::optional<QString> feedback() const { return m_feedback; }
+    std::optional<QString> feedback() const { return m_feedback.message(); }
     QPushButton* monitoringButton() const { return m_monitoring; }
     CompactQualityBadge* badge() const { return m_badge; }
     QMenu* exportMenu() const { return m_menu; }
@@ -48,8 +47,7 @@ signals:
     void quitRequested();
 
 private:
-    void showFeedback(const QString& text);
-    void setFeedback(std::optional<QString> text);
+    void showFeedback(const std::optional<QString>& text);
 
     std::function<bool()> m_onScreenshot;
     QPushButton* m_monitoring = nullptr;
@@ -57,7 +55,6 @@ private:
     CompactQualityBadge* m_badge = nullptr;
     QToolButton* m_export = nullptr;
     QMenu* m_menu = nullptr;
-    std::optional<QString> m_feedback;
-    // Identifies the latest confirmation, so an older one's timer does not clear it early.
-    int m_feedbackGeneration = 0;
+    // The copy confirmation next to the export symbol.
+    FlashMessage m_feedback;
 };

@@ -1,13 +1,13 @@
 #include "views/DiagnosticsView.h"
 
 #include "views/PingCard.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
 
 #include <QVBoxLayout>
 
 DiagnosticsView::DiagnosticsView(QWidget* parent) : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(12);
+    QVBoxLayout* column = makeColumn(this, Metrics::Space::l);
     m_router = new PingCard(QStringLiteral("ROUTER"), this);
     column->addWidget(m_router);
     m_internet = new PingCard(QStringLiteral("INTERNET"), this);

@@ -1,20 +1,26 @@
 #include "views/FeatureRow.h"
 
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
-FeatureRow::FeatureRow(const QString& icon, std::string_view colour, const QString& text, QWidget* parent)
-    : QWidget(parent) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
-    auto* column = new QWidget(this);
-    column->setFixedWidth(24);
-    auto* columnLayout = new QHBoxLayout(column);
-    columnLayout->setContentsMargins(0, 0, 0, 0);
-    columnLayout->addWidget(makeSymbolLabel(icon, colour, 16, column), 0, Qt::AlignCenter);
-    row->addWidget(column);
-    row->addWidget(makeLabel(text, TextStyle::body, {}, this), 1);
+using namespace Metrics;
+
+FeatureRow::FeatureRow(const Feature& feature, QWidget* parent) : QWidget(parent) {
+    QHBoxLayout* row = makeRow(this, Space::m);
+    row->addWidget(makeSymbolColumn(makeSymbolLabel(feature.icon, feature.colour, SymbolSize::xl, this),
+                                    Size::featureSymbolColumn, this));
+    row->addWidget(makeLabel(feature.text, TextStyle::body, {}, this), 1);
+}
+
+QWidget* FeatureRow::list(const std::vector<Feature>& features, QWidget* parent) {
+    auto* list = new QWidget(parent);
+    QVBoxLayout* rows = makeColumn(list, Space::m);
+    for (const Feature& feature : features)
+        rows->addWidget(new FeatureRow(feature, list));
+    return list;
 }

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QWidget>
 
-#include <string_view>
+#include "views/kit/Colour.h"
+
+#include <vector>
 
 // A symbol in a fixed column followed by a line of text, as listed on the last onboarding page and in
 // the about window.
@@ -11,5 +13,14 @@ class FeatureRow final : public QWidget {
     Q_OBJECT
 
 public:
-    FeatureRow(const QString& icon, std::string_view colour, const QString& text, QWidget* parent = nullptr);
+    struct Feature {
+        QString icon;
+        Colour colour;
+        QString text;
+    };
+
+    FeatureRow(const Feature& feature, QWidget* parent = nullptr);
+
+    // The features one under the other.
+    static QWidget* list(const std::vector<Feature>& features, QWidget* parent);
 };

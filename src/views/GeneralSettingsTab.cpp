@@ -3,7 +3,8 @@
 #include "core/AppSettings.h"
 #include "core/ListenAddress.h"
 #include "views/SettingsForm.h"
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,7 +43,7 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, QWidget* parent)
 
     auto* pingTarget = new QLineEdit(settings.pingTarget(), this);
     pingTarget->setObjectName(QString::fromLatin1(SettingsKey::pingTarget));
-    pingTarget->setFixedWidth(130);
+    pingTarget->setFixedWidth(Metrics::Size::formControlWidth);
     addFormRow(monitoring, makeSymbolTextLabel(QStringLiteral("Ping Target"), QStringLiteral("server.rack")),
                pingTarget);
     connect(pingTarget, &QLineEdit::textEdited, this,
@@ -89,23 +90,16 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, QWidget* parent)
                                &AppSettings::setServeMetrics, &AppSettings::serveMetricsChanged, this));
     m_metricsAddress = new QLineEdit(this);
     m_metricsAddress->setObjectName(QString::fromLatin1(SettingsKey::metricsAddress));
-    m_metricsAddress->setFixedWidth(160);
+    m_metricsAddress->setFixedWidth(Metrics::Size::addressFieldWidth);
     m_metricsAddressRow = addFormRow(
         metrics, makeSymbolTextLabel(QStringLiteral("Address"), QStringLiteral("network")), m_metricsAddress);
-    m_metricsHint = makeLabel(QString(), TextStyle::caption, "red", this);
-    m_metricsHint->setWordWrap(true);
-    m_metricsHint->hide();
-    metrics->addWidget(m_metricsHint);
-    m_metricsNote = makeLabel(QString(), TextStyle::caption, "secondary", this);
-    m_metricsNote->setWordWrap(true);
-    m_metricsNote->setContentsMargins(4, 2, 4, 0);
-    form->addWidget(m_metricsNote);
+    m_metricsHint = addFormHint(metrics);
+    m_metricsNote = addFormCaption(form);
     // On a line of its own, so it never breaks, and selectable, so it can be copied into a config.
-    m_metricsURL = makeLabel(QString(), TextStyle::caption, "secondary", this);
+    m_metricsURL = addFormCaption(form);
+    m_metricsURL->setWordWrap(false);
     m_metricsURL->setFont(monospacedFont(TextStyle::caption, m_metricsURL->font()));
     m_metricsURL->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_metricsURL->setContentsMargins(4, 0, 4, 0);
-    form->addWidget(m_metricsURL);
     connect(m_metricsAddress, &QLineEdit::editingFinished, this, &GeneralSettingsTab::commitMetricsAddress);
     connect(&settings, &AppSettings::metricsAddressChanged, this, [this] {
         m_metricsHint->hide();

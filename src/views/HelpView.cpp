@@ -1,8 +1,12 @@
 #include "views/HelpView.h"
 
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Strings.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/SymbolNote.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,14 +15,10 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-namespace {
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-} // namespace
+using namespace Metrics;
 
 QString HelpView::richText(std::string_view text) {
-    const QString plain = qText(text);
+    const QString plain = toQString(text);
     QString html;
     bool bold = false;
     qsizetype from = 0;
@@ -41,27 +41,27 @@ QString HelpView::richText(std::string_view text) {
 }
 
 HelpView::HelpView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(600, 360);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    setMinimumSize(Size::helpMinimum);
+    QHBoxLayout* layout = makeRow(this);
     auto* splitter = new QSplitter(this);
     splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter);
 
     m_sidebar = new QListWidget(splitter);
-    m_sidebar->setMinimumWidth(180);
-    m_sidebar->setIconSize(QSize(16, 16));
+    m_sidebar->setMinimumWidth(Size::helpSidebarMinimumWidth);
+    m_sidebar->setIconSize(QSize(SymbolSize::xl, SymbolSize::xl));
     m_sidebar->setFrameShape(QFrame::NoFrame);
-    m_sidebar->setSpacing(2);
+    m_sidebar->setSpacing(Space::xxs);
     for (const HelpTopic topic : allHelpTopics) {
-        const QString name = qText(symbol(topic));
-        QIcon icon = symbolIcon(name, Palette::colour("accent"), 16);
+        const QString name = toQString(symbol(topic));
+        QIcon icon = symbolIcon(name, Palette::colour(Colour::accent), SymbolSize::xl);
         // On the selection's background the accent colour would vanish.
         for (const double ratio : {1.0, 2.0})
-            icon.addPixmap(symbolPixmap(name, palette().color(QPalette::HighlightedText), 16, ratio),
-                           QIcon::Selected);
-        auto* item = new QListWidgetItem(icon, qText(title(topic)), m_sidebar);
-        item->setData(Qt::UserRole, qText(rawValue(topic)));
+            icon.addPixmap(
+                symbolPixmap(name, palette().color(QPalette::HighlightedText), SymbolSize::xl, ratio),
+                QIcon::Selected);
+        auto* item = new QListWidgetItem(icon, toQString(title(topic)), m_sidebar);
+        item->setData(Qt::UserRole, toQString(rawValue(topic)));
     }
     connect(m_sidebar, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row < int(allHelpTopics.size()))
@@ -69,13 +69,13 @@ HelpView::HelpView(QWidget* parent) : QWidget(parent) {
     });
 
     auto* scroll = new QScrollArea(splitter);
-    scroll->setMinimumWidth(400);
+    scroll->setMinimumWidth(Size::helpPageMinimumWidth);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* detail = new QWidget;
     auto* column = new QVBoxLayout(detail);
-    column->setContentsMargins(24, 20, 24, 20);
-    column->setSpacing(12);
+    column->setContentsMargins(padding(Space::xxl, Space::xlPlus));
+    column->setSpacing(Space::l);
     m_title = makeLabel(QString(), TextStyle::title, {}, detail);
     column->addWidget(m_title);
     m_content = new QLabel(detail);
@@ -84,12 +84,10 @@ HelpView::HelpView(QWidget* parent) : QWidget(parent) {
     m_content->setWordWrap(true);
     m_content->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(m_content);
-    column->addSpacing(4);
+    column->addSpacing(Space::xs);
     column->addWidget(makeLabel(QStringLiteral("Tips"), TextStyle::headline, {}, detail));
     m_tips = new QWidget(detail);
-    m_tipRows = new QVBoxLayout(m_tips);
-    m_tipRows->setContentsMargins(0, 0, 0, 0);
-    m_tipRows->setSpacing(6);
+    m_tipRows = makeColumn(m_tips, Space::s);
     column->addWidget(m_tips);
     column->addStretch();
     scroll->setWidget(detail);
@@ -97,7 +95,7 @@ HelpView::HelpView(QWidget* parent) : QWidget(parent) {
     splitter->addWidget(m_sidebar);
     splitter->addWidget(scroll);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({200, 450});
+    splitter->setSizes({Size::helpSidebarWidth, Size::helpPageWidth});
 
     selectTopic(HelpTopic::overview);
 }
@@ -117,23 +115,13 @@ QStringList HelpView::shownTips() const {
 
 void HelpView::showTopic(HelpTopic topic) {
     m_selectedTopic = topic;
-    m_title->setText(qText(title(topic)));
+    m_title->setText(toQString(title(topic)));
     m_content->setText(richText(content(topic)));
-    while (QLayoutItem* item = m_tipRows->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    clearLayout(m_tipRows);
     for (const std::string_view tip : tips(topic)) {
-        auto* row = new QWidget(m_tips);
-        auto* rowLayout = new QHBoxLayout(row);
-        rowLayout->setContentsMargins(0, 0, 0, 0);
-        rowLayout->setSpacing(6);
-        rowLayout->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 11, row), 0,
-                             Qt::AlignTop);
-        auto* text = makeLabel(qText(tip), TextStyle::subheadline, {}, row);
-        text->setObjectName(QStringLiteral("tip"));
-        text->setWordWrap(true);
-        rowLayout->addWidget(text, 1);
-        m_tipRows->addWidget(row);
+        const SymbolNote note = makeSymbolNote(QStringLiteral("lightbulb.fill"), Tone::yellow, toQString(tip),
+                                               TextStyle::subheadline, Colour::text, m_tips);
+        note.text->setObjectName(QStringLiteral("tip"));
+        m_tipRows->addWidget(note.row);
     }
 }

@@ -2,8 +2,8 @@
 
 #include "reports/ReportText.h"
 #include "reports/TimelineRules.h"
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QDateTime>
 #include <QHelpEvent>
@@ -39,24 +39,24 @@ double niceCeiling(double value) {
     return 10.0 * magnitude;
 }
 
-std::string_view eventColour(TimelineEventKind kind) {
+Tone eventTone(TimelineEventKind kind) {
     switch (kind) {
     case TimelineEventKind::offline:
-        return "red";
+        return Tone::red;
     case TimelineEventKind::online:
-        return "green";
+        return Tone::green;
     case TimelineEventKind::captivePortal:
-        return "orange";
+        return Tone::orange;
     case TimelineEventKind::roaming:
-        return "blue";
+        return Tone::blue;
     case TimelineEventKind::speedTest:
-        return "purple";
+        return Tone::purple;
     case TimelineEventKind::dnsServersChanged:
     case TimelineEventKind::monitoringStarted:
     case TimelineEventKind::monitoringStopped:
         break;
     }
-    return "gray";
+    return Tone::gray;
 }
 
 QString milliseconds(const std::optional<double>& value) {
@@ -227,8 +227,8 @@ void HistoryChart::paintEvent(QPaintEvent*) {
 
 void HistoryChart::paintAxes(QPainter& painter, const QRectF& plot) const {
     const QPalette& pal = palette();
-    const QColor grid = Palette::faded("secondary", 0.18, pal);
-    const QColor text = Palette::colour("secondary", pal);
+    const QColor grid = Palette::faded(Colour::secondary, 0.18, pal);
+    const QColor text = Palette::colour(Colour::secondary, pal);
     const QFontMetricsF metrics(painter.font());
 
     // Horizontal lines at quarters of both scales.
@@ -236,10 +236,10 @@ void HistoryChart::paintAxes(QPainter& painter, const QRectF& plot) const {
         const double y = plot.bottom() - plot.height() * i / 4.0;
         painter.setPen(QPen(grid, 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setPen(Palette::colour("green", pal));
+        painter.setPen(Palette::colour(Tone::green, pal));
         const QString score = QString::number(i * 25);
         painter.drawText(QRectF(0, y - 8, kLeftMargin - 6, 16), Qt::AlignRight | Qt::AlignVCenter, score);
-        painter.setPen(Palette::colour("blue", pal));
+        painter.setPen(Palette::colour(Tone::blue, pal));
         const QString latency = QString::number(m_latencyScale * i / 4.0, 'f', 0) + QStringLiteral(" ms");
         painter.drawText(QRectF(plot.right() + 6, y - 8, kRightMargin - 6, 16),
                          Qt::AlignLeft | Qt::AlignVCenter, latency);
@@ -273,7 +273,7 @@ void HistoryChart::paintAxes(QPainter& painter, const QRectF& plot) const {
         }
         tick = tick.addSecs(3600LL * (day ? 1 : 24));
     }
-    painter.setPen(QPen(Palette::faded("secondary", 0.45, pal), 1));
+    painter.setPen(QPen(Palette::faded(Colour::secondary, 0.45, pal), 1));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
 }
 
@@ -283,7 +283,7 @@ void HistoryChart::paintSeries(QPainter& painter, const QRectF& plot) const {
 
     // Loss first, so the lines stay on top of it.
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Palette::faded("red", 0.35, pal));
+    painter.setBrush(Palette::faded(Tone::red, 0.35, pal));
     for (const TimelineSample& s : m_samples) {
         if (!s.internetLoss || *s.internetLoss <= 0)
             continue;
@@ -322,9 +322,9 @@ void HistoryChart::paintSeries(QPainter& painter, const QRectF& plot) const {
                 return std::nullopt;
             return *s.internetLatency / m_latencyScale;
         },
-        Palette::colour("blue", pal));
+        Palette::colour(Tone::blue, pal));
     line([](const TimelineSample& s) -> std::optional<double> { return s.score / 100.0; },
-         Palette::colour("green", pal));
+         Palette::colour(Tone::green, pal));
 }
 
 void HistoryChart::paintEvents(QPainter& painter, const QRectF& plot) const {
@@ -333,8 +333,8 @@ void HistoryChart::paintEvents(QPainter& painter, const QRectF& plot) const {
         const QPointF centre = markerCentre(i);
         if (centre.x() < plot.left() - 1 || centre.x() > plot.right() + 1)
             continue;
-        const QColor colour = Palette::colour(eventColour(m_events[i].kind), pal);
-        painter.setPen(QPen(Palette::faded(eventColour(m_events[i].kind), 0.35, pal), 1, Qt::DashLine));
+        const QColor colour = Palette::colour(eventTone(m_events[i].kind), pal);
+        painter.setPen(QPen(Palette::faded(eventTone(m_events[i].kind), 0.35, pal), 1, Qt::DashLine));
         painter.drawLine(QPointF(centre.x(), plot.top()), QPointF(centre.x(), plot.bottom()));
         painter.setPen(QPen(pal.color(QPalette::Window), 1.2));
         painter.setBrush(colour);
@@ -349,7 +349,7 @@ void HistoryChart::paintHover(QPainter& painter, const QRectF& plot) const {
     const QPalette& pal = palette();
     const TimelineSample& s = m_samples[*m_hovered];
     const double x = xOf(s.time + m_bucket / 2);
-    painter.setPen(QPen(Palette::faded("secondary", 0.7, pal), 1));
+    painter.setPen(QPen(Palette::faded(Colour::secondary, 0.7, pal), 1));
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
 
     const QStringList lines = sampleDescription(*m_hovered);
@@ -362,14 +362,14 @@ void HistoryChart::paintHover(QPainter& painter, const QRectF& plot) const {
     // Beside the line, on whichever side has room.
     box.moveLeft(x + 10 + box.width() <= plot.right() ? x + 10 : x - 10 - box.width());
     box.moveLeft(std::max(plot.left(), box.left()));
-    painter.setPen(QPen(Palette::faded("secondary", 0.35, pal), 1));
+    painter.setPen(QPen(Palette::faded(Colour::secondary, 0.35, pal), 1));
     QColor fill = pal.color(QPalette::Base);
     fill.setAlphaF(0.95f);
     painter.setBrush(fill);
     painter.drawRoundedRect(box, 6, 6);
     painter.setBrush(Qt::NoBrush);
     for (int i = 0; i < lines.size(); ++i) {
-        painter.setPen(i == 0 ? pal.color(QPalette::WindowText) : Palette::colour("secondary", pal));
+        painter.setPen(i == 0 ? pal.color(QPalette::WindowText) : Palette::colour(Colour::secondary, pal));
         painter.drawText(QPointF(box.left() + 8, box.top() + 5 + metrics.ascent() + i * lineHeight),
                          lines[i]);
     }
@@ -384,7 +384,7 @@ void HistoryChart::paintEmpty(QPainter& painter) const {
     const double middle = plot.center().y();
     painter.drawText(QRectF(plot.left(), middle - headline.height(), plot.width(), headline.height()),
                      Qt::AlignCenter, QStringLiteral("No history yet"));
-    painter.setPen(Palette::colour("secondary", pal));
+    painter.setPen(Palette::colour(Colour::secondary, pal));
     painter.setFont(styledFont(TextStyle::caption, font()));
     painter.drawText(
         QRectF(plot.left(), middle + 4, plot.width(), 40), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,

@@ -5,13 +5,17 @@
 #include "reports/TimelineRules.h"
 #include "reports/TimelineStore.h"
 #include "views/HistoryChart.h"
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 namespace {
 
@@ -30,17 +34,14 @@ QString rangeTitle(HistoryView::Range range) {
 }
 
 // A legend entry: a swatch of `colour` (a line or a block) and its caption.
-QWidget* legendEntry(const QString& caption, std::string_view colour, bool block, double opacity,
-                     QWidget* parent) {
+QWidget* legendEntry(const QString& caption, Tone colour, bool block, double opacity, QWidget* parent) {
     auto* entry = new QWidget(parent);
-    auto* layout = new QHBoxLayout(entry);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(5);
+    QHBoxLayout* layout = makeRow(entry, Space::xsPlus);
     auto* swatch = new QWidget(entry);
-    swatch->setFixedSize(block ? QSize(10, 10) : QSize(14, 3));
-    styleBox(swatch, colour, opacity, block ? 2 : 1);
+    swatch->setFixedSize(block ? Size::legendBlock : Size::legendLine);
+    styleBox(swatch, colour, opacity, block ? Radius::swatch : Radius::hairline);
     layout->addWidget(swatch, 0, Qt::AlignVCenter);
-    layout->addWidget(makeLabel(caption, TextStyle::caption, "secondary", entry));
+    layout->addWidget(makeLabel(caption, TextStyle::caption, Colour::secondary, entry));
     return entry;
 }
 
@@ -57,11 +58,11 @@ void markChosen(QAbstractButton* button, bool chosen) {
 HistoryView::HistoryView(TimelineStore& store, ExportService& exporter, const Clock& clock, QWidget* parent)
     : QWidget(parent), m_store(store), m_exporter(exporter), m_clock(clock) {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 14, 16, 14);
-    layout->setSpacing(10);
+    layout->setContentsMargins(padding(Space::xl, Space::lPlus));
+    layout->setSpacing(Space::mPlus);
 
     auto* bar = new QHBoxLayout;
-    bar->setSpacing(0);
+    bar->setSpacing(Space::none);
     auto* group = new QButtonGroup(this);
     for (std::size_t i = 0; i < kRanges.size(); ++i) {
         auto* button = new QPushButton(rangeTitle(kRanges[i]), this);
@@ -85,12 +86,12 @@ HistoryView::HistoryView(TimelineStore& store, ExportService& exporter, const Cl
     layout->addWidget(m_chart, 1);
 
     auto* legend = new QHBoxLayout;
-    legend->setSpacing(16);
-    legend->addWidget(legendEntry(QStringLiteral("Quality score"), "green", false, 1.0, this));
-    legend->addWidget(legendEntry(QStringLiteral("Internet latency"), "blue", false, 1.0, this));
-    legend->addWidget(legendEntry(QStringLiteral("Packet loss"), "red", true, 0.35, this));
+    legend->setSpacing(Space::xl);
+    legend->addWidget(legendEntry(QStringLiteral("Quality score"), Tone::green, false, 1.0, this));
+    legend->addWidget(legendEntry(QStringLiteral("Internet latency"), Tone::blue, false, 1.0, this));
+    legend->addWidget(legendEntry(QStringLiteral("Packet loss"), Tone::red, true, 0.35, this));
     legend->addWidget(
-        legendEntry(QStringLiteral("Event (point at it for details)"), "gray", true, 1.0, this));
+        legendEntry(QStringLiteral("Event (point at it for details)"), Tone::gray, true, 1.0, this));
     legend->addStretch();
     layout->addLayout(legend);
 

@@ -1,21 +1,19 @@
 #include "views/IssueSummaryView.h"
 
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
-namespace {
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-} // namespace
+using namespace Metrics;
 
 IssueSummaryView::IssueSummaryView(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("issueSummary"));
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(12, 12, 12, 12);
-    row->setSpacing(8);
+    row->setContentsMargins(padding(Space::l));
+    row->setSpacing(Space::m);
     m_icon = new QLabel(this);
     row->addWidget(m_icon, 0, Qt::AlignVCenter);
     m_message = makeLabel({}, TextStyle::subheadline, {}, this);
@@ -28,12 +26,12 @@ void IssueSummaryView::setIssue(ConnectionIssue issue) {
     if (issue == m_issue)
         return;
     m_issue = issue;
-    const std::string_view colourName = colorName(issue);
+    const Tone issueTone = tone(issue);
     // The box's style sheet first: changing it re-polishes the children and would drop their colours.
-    styleBox(this, colourName, 0.1, 8);
-    setSymbol(m_icon, text(icon(issue)), colourName, 16);
-    m_message->setText(text(::message(issue)));
-    setLabelColour(m_message, colourName);
+    styleBox(this, issueTone, 0.1, Radius::box);
+    setSymbol(m_icon, toQString(icon(issue)), issueTone, SymbolSize::xl);
+    m_message->setText(toQString(::message(issue)));
+    setLabelColour(m_message, issueTone);
 }
 
 QString IssueSummaryView::message() const {

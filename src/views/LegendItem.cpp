@@ -1,20 +1,21 @@
 #include "views/LegendItem.h"
 
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 
-LegendItem::LegendItem(std::string_view colourName, const QString& label, double opacity, QWidget* parent)
-    : QWidget(parent) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
+using namespace Metrics;
+
+LegendItem::LegendItem(Tone tone, const QString& label, double opacity, QWidget* parent) : QWidget(parent) {
+    QHBoxLayout* row = makeRow(this, Space::xxsPlus);
     auto* swatch = new QFrame(this);
     swatch->setObjectName(QStringLiteral("swatch"));
-    swatch->setFixedSize(8, 8);
-    styleBox(swatch, colourName, opacity, 2);
+    swatch->setFixedSize(Size::legendSwatch);
+    styleBox(swatch, tone, opacity, Radius::swatch);
     row->addWidget(swatch, 0, Qt::AlignVCenter);
-    row->addWidget(makeLabel(label, TextStyle::caption2, "secondary", this));
+    row->addWidget(makeLabel(label, TextStyle::caption2, Colour::secondary, this));
 }

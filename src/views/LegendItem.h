@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include <string_view>
+#include "core/Tone.h"
 
 // A colour swatch and what it stands for.
 class LegendItem final : public QWidget {
@@ -10,6 +10,5 @@ class LegendItem final : public QWidget {
 
 public:
     // `opacity` fades the swatch, e.g. for the gray of empty channels.
-    LegendItem(std::string_view colourName, const QString& label, double opacity = 1.0,
-               QWidget* parent = nullptr);
+    LegendItem(Tone tone, const QString& label, double opacity = 1.0, QWidget* parent = nullptr);
 };

@@ -2,8 +2,8 @@
 
 #include "core/AppSettings.h"
 #include "viewmodel/LinkmeterViewModel.h"
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
 
 #include <QFont>
 #include <QPainter>
@@ -19,19 +19,19 @@ QString fromStd(const std::optional<std::string>& text) {
 
 MenuBarLabel::MenuBarLabel(const LinkmeterViewModel& viewModel, const AppSettings& settings, bool valueInIcon)
     : MenuBarLabel(Reading{viewModel.menuBarText(), viewModel.iconValueText(), viewModel.menuBarIcon(),
-                           colourName(viewModel.captivePortalStatus(), viewModel.connectionQuality().rating),
+                           tone(viewModel.captivePortalStatus(), viewModel.connectionQuality().rating),
                            settings.showMenuBarIcon()},
                    valueInIcon) {}
 
 MenuBarLabel::MenuBarLabel(Reading reading, bool valueInIcon)
     : m_reading(std::move(reading)), m_valueInIcon(valueInIcon) {}
 
-std::string_view MenuBarLabel::colourName(const CaptivePortalStatus& portal, QualityRating rating) {
+Tone MenuBarLabel::tone(const CaptivePortalStatus& portal, QualityRating rating) {
     if (portal.isNoInternet())
-        return "red";
+        return Tone::red;
     if (portal.isCaptivePortal())
-        return "orange";
-    return colorName(rating);
+        return Tone::orange;
+    return ::tone(rating);
 }
 
 QString MenuBarLabel::iconValue() const {
@@ -48,7 +48,7 @@ QString MenuBarLabel::toolTip() const {
 }
 
 QColor MenuBarLabel::colour() const {
-    return Palette::colour(m_reading.colourName);
+    return Palette::colour(m_reading.tone);
 }
 
 QImage MenuBarLabel::icon(int size) const {
@@ -57,7 +57,7 @@ QImage MenuBarLabel::icon(int size) const {
         // light panels.
         QPalette dark;
         dark.setColor(QPalette::Window, Qt::black);
-        return valueIcon(value, Palette::colour(m_reading.colourName, dark), size);
+        return valueIcon(value, Palette::colour(m_reading.tone, dark), size);
     }
     if (!showsIcon())
         return {};

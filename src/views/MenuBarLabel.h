@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "core/QualityRating.h"
+#include "core/Tone.h"
 #include "probes/CaptivePortalStatus.h"
 
 #include <optional>
@@ -23,7 +24,7 @@ public:
         std::optional<std::string> text;      // beside the icon
         std::optional<std::string> iconValue; // the number the icon can carry
         std::string iconName;
-        std::string_view colourName = "gray";
+        Tone tone = Tone::gray;
         bool showIcon = true;
 
         bool operator==(const Reading&) const = default;
@@ -33,8 +34,8 @@ public:
     MenuBarLabel(const LinkmeterViewModel& viewModel, const AppSettings& settings, bool valueInIcon = false);
     MenuBarLabel(Reading reading, bool valueInIcon);
 
-    // Palette name: offline red, behind a portal orange, else the rating's colour.
-    static std::string_view colourName(const CaptivePortalStatus& portal, QualityRating rating);
+    // Offline red, behind a portal orange, else the rating's tone.
+    static Tone tone(const CaptivePortalStatus& portal, QualityRating rating);
 
     const Reading& reading() const { return m_reading; }
     bool showsIcon() const { return m_reading.showIcon; }

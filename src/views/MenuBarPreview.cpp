@@ -2,12 +2,13 @@
 
 #include "core/AppSettings.h"
 #include "viewmodel/MenuBarText.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+
+using namespace Metrics;
 
 namespace {
 // The sample state: a 5 ms ping, a score of 92, 12 MB/s down and 3 MB/s up.
@@ -25,22 +26,18 @@ MenuBarTextInput sample(const AppSettings& settings) {
 MenuBarPreview::MenuBarPreview(AppSettings& settings, QWidget* parent)
     : QFrame(parent), m_settings(settings) {
     setObjectName(QStringLiteral("menuBarPreview"));
-    styleBox(this, "gray", 0.2, 4);
-    setMinimumSize(44, 24);
+    styleBox(this, Tone::gray, 0.2, Radius::badge);
+    setMinimumSize(Size::menuBarPreviewMinimum);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(8, 4, 8, 4);
-    row->setSpacing(4);
+    row->setContentsMargins(padding(Space::m, Space::xs));
+    row->setSpacing(Space::xs);
     // In the text's colour, as the tray draws it.
-    m_icon = new QLabel(this);
-    m_icon->setPixmap(
-        symbolPixmap(QStringLiteral("network"), palette().color(QPalette::WindowText), 14, 2.0));
-    m_icon->setFixedSize(14, 14);
+    m_icon = makeSymbolLabel(QStringLiteral("network"), Colour::text, SymbolSize::l, this);
     row->addWidget(m_icon);
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("previewText"));
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPixelSize(12);
+    QFont font = monospacedFont(TextStyle::callout, m_text->font());
     font.setWeight(QFont::Medium);
     m_text->setFont(font);
     row->addWidget(m_text);

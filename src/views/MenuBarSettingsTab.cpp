@@ -2,10 +2,12 @@
 
 #include "core/AppSettings.h"
 #include "views/MenuBarPreview.h"
-#include "views/Palette.h"
 #include "views/SettingsForm.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Strings.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -14,11 +16,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-QString text(std::string_view value) {
-    return QString::fromUtf8(value.data(), qsizetype(value.size()));
-}
-} // namespace
+using namespace Metrics;
 
 MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
     : QWidget(parent), m_settings(settings) {
@@ -33,17 +31,17 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
         const MenuBarDisplayMode mode = allMenuBarDisplayModes[i];
         auto* choice = new QWidget(this);
         auto* column = new QVBoxLayout(choice);
-        column->setContentsMargins(8, 0, 0, 0);
-        column->setSpacing(0);
-        auto* button = new QRadioButton(text(title(mode)), choice);
-        button->setObjectName(text(rawValue(mode)));
-        button->setIcon(symbolIcon(text(symbol(mode)), Palette::colour("accent"), 16));
-        button->setIconSize(QSize(20, 16));
+        column->setContentsMargins(Space::m, Space::none, Space::none, Space::none);
+        column->setSpacing(Space::none);
+        auto* button = new QRadioButton(toQString(title(mode)), choice);
+        button->setObjectName(toQString(rawValue(mode)));
+        button->setIcon(symbolIcon(toQString(symbol(mode)), Palette::colour(Colour::accent), SymbolSize::xl));
+        button->setIconSize(Size::modeSymbol);
         button->setChecked(settings.menuBarDisplayMode() == mode);
         column->addWidget(button);
-        auto* example = makeLabel(text(::example(mode)), TextStyle::caption, "secondary", choice);
+        auto* example = makeLabel(toQString(::example(mode)), TextStyle::caption, Colour::secondary, choice);
         // Under the title: past the indicator and the symbol column.
-        example->setContentsMargins(44, 0, 0, 0);
+        example->setContentsMargins(Size::modeExampleIndent, Space::none, Space::none, Space::none);
         column->addWidget(example);
         m_modes->addButton(button, int(i));
         display->addWidget(choice);
@@ -68,7 +66,7 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
     m_iconValue = new QComboBox(this);
     m_iconValue->setObjectName(QString::fromLatin1(SettingsKey::iconValueMode));
     for (const IconValueMode mode : allIconValueModes)
-        m_iconValue->addItem(text(title(mode)), int(mode));
+        m_iconValue->addItem(toQString(title(mode)), int(mode));
     const auto showIconValueMode = [this](IconValueMode mode) {
         const QSignalBlocker blocker(m_iconValue);
         m_iconValue->setCurrentIndex(m_iconValue->findData(int(mode)));

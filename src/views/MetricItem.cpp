@@ -1,15 +1,15 @@
 #include "views/MetricItem.h"
 
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 MetricItem::MetricItem(const QString& label, QWidget* parent) : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
-    column->addWidget(makeLabel(label, TextStyle::caption2, "secondary", this));
+    QVBoxLayout* column = makeColumn(this, Metrics::Space::xxs);
+    column->addWidget(makeLabel(label, TextStyle::caption2, Colour::secondary, this));
     m_value = makeLabel(QString(), TextStyle::subheadline, {}, this);
     QFont font = m_value->font();
     font.setWeight(QFont::Medium);
@@ -17,7 +17,7 @@ MetricItem::MetricItem(const QString& label, QWidget* parent) : QWidget(parent) 
     column->addWidget(m_value);
 }
 
-void MetricItem::setValue(const QString& value, std::string_view colourName) {
+void MetricItem::setValue(const QString& value, Colour colour) {
     m_value->setText(value);
-    setLabelColour(m_value, colourName);
+    setLabelColour(m_value, colour);
 }

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include <string_view>
+#include "views/kit/Colour.h"
 
 class QLabel;
 
@@ -13,7 +13,7 @@ class MetricItem final : public QWidget {
 public:
     explicit MetricItem(const QString& label, QWidget* parent = nullptr);
 
-    void setValue(const QString& value, std::string_view colourName);
+    void setValue(const QString& value, Colour colour);
     const QLabel* valueLabel() const { return m_value; }
 
 private:

@@ -3,13 +3,18 @@
 #include "probes/WiFiScannerService.h"
 #include "views/ActivityIndicator.h"
 #include "views/BandFilterButton.h"
-#include "views/Card.h"
 #include "views/DiagnosticsFormat.h"
 #include "views/NetworkRow.h"
-#include "views/Palette.h"
 #include "views/ScanDisplayRules.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Box.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/CollapsibleHeader.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/RelativeTimeLabel.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,31 +23,26 @@
 
 #include <algorithm>
 
-namespace {
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
-} // namespace
+using namespace Metrics;
 
-NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* parent)
+NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, Scheduler& scheduler, QWidget* parent)
     : QWidget(parent), m_scanner(scanner) {
-    QVBoxLayout* column = fillWithCard(this);
-    m_header = new CollapsibleHeader(QStringLiteral("Nearby Networks"), this);
-    column->addWidget(m_header);
-
-    m_body = makeCollapsibleBody(m_header, 8, this);
-    auto* body = static_cast<QVBoxLayout*>(m_body->layout());
-    column->addWidget(m_body);
+    m_card = makeCollapsibleCard(this, QStringLiteral("Nearby Networks"), Space::m);
+    QVBoxLayout* body = m_card.bodyColumn;
 
     const QPalette palette = this->palette();
     const QString buttonSheet =
-        QStringLiteral("QPushButton, #scanning { color: %1; background: %2; border: none; border-radius: 6px;"
-                       " padding: 5px 10px; }")
-            .arg(Palette::css(Palette::colour("accent", palette)),
-                 Palette::css(Palette::faded("accent", 0.1, palette)));
+        QStringLiteral(
+            "QPushButton, #scanning { color: %1; background: %2; border: none; border-radius: %3px;"
+            " padding: %4px %5px; }")
+            .arg(Palette::css(Palette::colour(Colour::accent, palette)),
+                 Palette::css(Palette::faded(Colour::accent, 0.1, palette)))
+            .arg(Radius::control)
+            .arg(Space::xsPlus)
+            .arg(Space::mPlus);
     m_scanButton = new QPushButton(symbolIcon(QStringLiteral("antenna.radiowaves.left.and.right"),
-                                              Palette::colour("accent", palette), 12),
-                                   QStringLiteral("Scan for Networks"), m_body);
+                                              Palette::colour(Colour::accent, palette), SymbolSize::m),
+                                   QStringLiteral("Scan for Networks"), m_card.body);
     m_scanButton->setObjectName(QStringLiteral("scanButton"));
     m_scanButton->setFont(styledFont(TextStyle::caption, font()));
     m_scanButton->setCursor(Qt::PointingHandCursor);
@@ -50,62 +50,59 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, QWidget* par
     connect(m_scanButton, &QPushButton::clicked, this, [this] { m_scanner.startScan(); });
     body->addWidget(m_scanButton);
 
-    m_scanningBox = new QWidget(m_body);
+    m_scanningBox = new QWidget(m_card.body);
     m_scanningBox->setObjectName(QStringLiteral("scanning"));
     m_scanningBox->setAttribute(Qt::WA_StyledBackground);
     m_scanningBox->setStyleSheet(buttonSheet);
     auto* scanning = new QHBoxLayout(m_scanningBox);
-    scanning->setContentsMargins(10, 5, 10, 5);
-    scanning->setSpacing(6);
+    scanning->setContentsMargins(padding(Space::mPlus, Space::xsPlus));
+    scanning->setSpacing(Space::s);
     scanning->addStretch();
-    scanning->addWidget(new ActivityIndicator(12, m_scanningBox));
+    scanning->addWidget(new ActivityIndicator(SymbolSize::m, m_scanningBox));
     scanning->addWidget(
-        makeLabel(QStringLiteral("Scanning..."), TextStyle::caption, "accent", m_scanningBox));
+        makeLabel(QStringLiteral("Scanning..."), TextStyle::caption, Colour::accent, m_scanningBox));
     scanning->addStretch();
     body->addWidget(m_scanningBox);
 
-    m_scanTime = makeLabel({}, TextStyle::caption2, "secondary", m_body);
+    m_scanTime = new RelativeTimeLabel(scheduler, TextStyle::caption2, Colour::secondary, {}, m_card.body);
     m_scanTime->setObjectName(QStringLiteral("scanTime"));
     body->addWidget(m_scanTime);
 
     m_filterRow = new QHBoxLayout;
-    m_filterRow->setSpacing(4);
+    m_filterRow->setSpacing(Space::xs);
     body->addLayout(m_filterRow);
 
-    m_errorBox = new QFrame(m_body);
+    m_errorBox = new QFrame(m_card.body);
     m_errorBox->setObjectName(QStringLiteral("scanError"));
-    styleBox(m_errorBox, "orange", 0.1, 6);
-    auto* error = new QHBoxLayout(m_errorBox);
-    error->setContentsMargins(8, 6, 8, 6);
-    error->setSpacing(6);
-    error->addWidget(
-        makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), "orange", 12, m_errorBox), 0,
-        Qt::AlignTop);
-    m_errorText = makeLabel({}, TextStyle::caption, "secondary", m_errorBox);
+    QHBoxLayout* error = makeBoxRow(m_errorBox, {.background = Tone::orange,
+                                                 .opacity = 0.1,
+                                                 .radius = Radius::control,
+                                                 .padding = padding(Space::m, Space::s),
+                                                 .spacing = Space::s});
+    error->addWidget(makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), Tone::orange,
+                                     SymbolSize::m, m_errorBox),
+                     0, Qt::AlignTop);
+    m_errorText = makeLabel({}, TextStyle::caption, Colour::secondary, m_errorBox);
     m_errorText->setWordWrap(true);
     error->addWidget(m_errorText, 1);
     body->addWidget(m_errorBox);
 
-    m_emptyState = new QWidget(m_body);
+    m_emptyState = new QWidget(m_card.body);
     m_emptyState->setObjectName(QStringLiteral("emptyState"));
     auto* empty = new QVBoxLayout(m_emptyState);
-    empty->setContentsMargins(0, 8, 0, 8);
-    empty->setSpacing(4);
-    empty->addWidget(makeSymbolLabel(QStringLiteral("wifi.slash"), "secondary", 22, m_emptyState), 0,
-                     Qt::AlignHCenter);
+    empty->setContentsMargins(padding(Space::none, Space::m));
+    empty->setSpacing(Space::xs);
+    empty->addWidget(makeSymbolLabel(QStringLiteral("wifi.slash"), Colour::secondary, SymbolSize::placeholder,
+                                     m_emptyState),
+                     0, Qt::AlignHCenter);
     empty->addWidget(
-        makeLabel(QStringLiteral("No networks found"), TextStyle::caption, "secondary", m_emptyState), 0,
-        Qt::AlignHCenter);
+        makeLabel(QStringLiteral("No networks found"), TextStyle::caption, Colour::secondary, m_emptyState),
+        0, Qt::AlignHCenter);
     body->addWidget(m_emptyState);
 
     m_rows = new QVBoxLayout;
-    m_rows->setSpacing(4);
+    m_rows->setSpacing(Space::xs);
     body->addLayout(m_rows);
-
-    connect(m_header, &CollapsibleHeader::toggled, this, &NearbyNetworksView::refreshScanTime);
-
-    m_clockTick.setInterval(10000);
-    connect(&m_clockTick, &QTimer::timeout, this, &NearbyNetworksView::refreshScanTime);
 
     connect(&m_scanner, &WiFiScannerService::networksChanged, this, [this] {
         rebuildFilters();
@@ -147,7 +144,7 @@ void NearbyNetworksView::rebuildFilters() {
         delete button;
     m_filters.clear();
     for (const auto& choice : choices) {
-        auto* button = new BandFilterButton(text(bandFilterTitle(choice)), m_body);
+        auto* button = new BandFilterButton(QString::fromStdString(bandFilterTitle(choice)), m_card.body);
         button->setSelected(choice == m_selectedBand);
         connect(button, &QPushButton::clicked, this, [this, choice] { setSelectedBand(choice); });
         m_filterRow->addWidget(button);
@@ -158,7 +155,7 @@ void NearbyNetworksView::rebuildFilters() {
 
 void NearbyNetworksView::refresh() {
     const auto& networks = m_scanner.networks();
-    m_header->setDetail(networks.empty() ? QString() : QStringLiteral("(%1)").arg(networks.size()));
+    m_card.header->setDetail(networks.empty() ? QString() : QStringLiteral("(%1)").arg(networks.size()));
 
     const bool scanning = m_scanner.isScanning();
     m_scanButton->setVisible(!scanning);
@@ -166,28 +163,17 @@ void NearbyNetworksView::refresh() {
 
     const auto& error = m_scanner.scanError();
     m_errorBox->setVisible(error.has_value());
-    m_errorText->setText(error ? text(*error) : QString());
+    m_errorText->setText(error ? QString::fromStdString(*error) : QString());
 
     m_emptyState->setVisible(networks.empty() && !scanning);
-    while (QLayoutItem* item = m_rows->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    clearLayout(m_rows);
     if (!networks.empty())
         for (const ScannedNetwork& network : networksOnBand(networks, m_selectedBand))
-            m_rows->addWidget(new NetworkRow(network, m_body));
+            m_rows->addWidget(new NetworkRow(network, m_card.body));
 }
 
 void NearbyNetworksView::refreshScanTime() {
     const auto& when = m_scanner.lastScanTime();
     m_scanTime->setVisible(when.has_value());
-    if (!when) {
-        m_clockTick.stop();
-        return;
-    }
-    m_scanTime->setText(text(relativeTimeText(*when, std::chrono::system_clock::now())));
-    if (m_header->isExpanded())
-        m_clockTick.start();
-    else
-        m_clockTick.stop();
+    m_scanTime->setTime(when);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/WiFiInfo.h"
+#include "views/kit/CollapsibleHeader.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -10,11 +10,12 @@
 
 class ActivityIndicator;
 class BandFilterButton;
-class CollapsibleHeader;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
+class RelativeTimeLabel;
+class Scheduler;
 class WiFiScannerService;
 
 // The networks in range, from the shared scanner: a scan button, when the last scan finished, a band
@@ -23,9 +24,9 @@ class NearbyNetworksView final : public QWidget {
     Q_OBJECT
 
 public:
-    NearbyNetworksView(WiFiScannerService& scanner, QWidget* parent = nullptr);
+    NearbyNetworksView(WiFiScannerService& scanner, Scheduler& scheduler, QWidget* parent = nullptr);
 
-    CollapsibleHeader* header() const { return m_header; }
+    CollapsibleHeader* header() const { return m_card.header; }
     std::optional<WiFiBand> selectedBand() const { return m_selectedBand; }
     void setSelectedBand(std::optional<WiFiBand> band);
     std::vector<BandFilterButton*> filterButtons() const;
@@ -39,17 +40,14 @@ private:
     WiFiScannerService& m_scanner;
     std::optional<WiFiBand> m_selectedBand;
 
-    CollapsibleHeader* m_header = nullptr;
-    QWidget* m_body = nullptr;
+    CollapsibleCard m_card;
     QPushButton* m_scanButton = nullptr;
     QWidget* m_scanningBox = nullptr;
-    QLabel* m_scanTime = nullptr;
+    RelativeTimeLabel* m_scanTime = nullptr;
     QHBoxLayout* m_filterRow = nullptr;
     std::vector<std::pair<std::optional<WiFiBand>, BandFilterButton*>> m_filters;
     QWidget* m_errorBox = nullptr;
     QLabel* m_errorText = nullptr;
     QWidget* m_emptyState = nullptr;
     QVBoxLayout* m_rows = nullptr;
-    // Keeps "2 minutes ago" true while the panel stays open.
-    QTimer m_clockTick;
 };

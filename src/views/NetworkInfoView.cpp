@@ -2,41 +2,37 @@
 
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/ActivityIndicator.h"
-#include "views/Card.h"
 #include "views/DNSSection.h"
 #include "views/NetworkInterfaceRow.h"
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/CollapsibleHeader.h"
+#include "views/kit/Divider.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace {
-QFrame* divider(QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QStringLiteral("divider"));
-    line->setFixedHeight(1);
-    styleBox(line, "gray", 0.3, 0);
-    return line;
-}
-} // namespace
+using namespace Metrics;
 
-NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoService& service, QWidget* parent)
+NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoService& service,
+                                 Scheduler& scheduler, QWidget* parent)
     : QWidget(parent), m_viewModel(viewModel) {
-    QVBoxLayout* column = fillWithCard(this);
-    m_header = new CollapsibleHeader(QStringLiteral("Network Info"), this);
-    column->addWidget(m_header);
+    m_card = makeCollapsibleCard(this, QStringLiteral("Network Info"), Space::m);
+    QVBoxLayout* body = m_card.bodyColumn;
 
     m_publicIPRow = new QWidget(this);
     m_publicIPRow->setObjectName(QStringLiteral("publicIPRow"));
-    auto* ipRow = new QHBoxLayout(m_publicIPRow);
-    ipRow->setContentsMargins(0, 0, 0, 0);
-    ipRow->setSpacing(5);
-    ipRow->addWidget(makeSymbolLabel(QStringLiteral("globe"), "secondary", 11, m_publicIPRow));
-    ipRow->addWidget(makeLabel(QStringLiteral("Public IP"), TextStyle::caption, "secondary", m_publicIPRow));
+    QHBoxLayout* ipRow = makeRow(m_publicIPRow, Space::xsPlus);
+    ipRow->addWidget(
+        makeSymbolLabel(QStringLiteral("globe"), Colour::secondary, SymbolSize::s, m_publicIPRow));
+    ipRow->addWidget(
+        makeLabel(QStringLiteral("Public IP"), TextStyle::caption, Colour::secondary, m_publicIPRow));
     ipRow->addStretch();
-    m_loading = new ActivityIndicator(11, m_publicIPRow);
+    m_loading = new ActivityIndicator(SymbolSize::s, m_publicIPRow);
     ipRow->addWidget(m_loading);
     m_publicIP = makeLabel({}, TextStyle::caption, {}, m_publicIPRow);
     m_publicIP->setObjectName(QStringLiteral("publicIP"));
@@ -44,20 +40,16 @@ NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoServi
     m_publicIP->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_publicIP->setCursor(Qt::IBeamCursor);
     ipRow->addWidget(m_publicIP);
-    column->addWidget(m_publicIPRow);
+    // Between the header and the body: the address shows while folded too.
+    m_card.card->content()->insertWidget(m_card.card->content()->indexOf(m_card.body), m_publicIPRow);
 
-    m_body = makeCollapsibleBody(m_header, 8, this);
-    auto* body = static_cast<QVBoxLayout*>(m_body->layout());
-    body->addWidget(divider(m_body));
-    m_interfaceList = new QWidget(m_body);
-    m_interfaceRows = new QVBoxLayout(m_interfaceList);
-    m_interfaceRows->setContentsMargins(0, 0, 0, 0);
-    m_interfaceRows->setSpacing(4);
+    body->addWidget(new Divider(m_card.body));
+    m_interfaceList = new QWidget(m_card.body);
+    m_interfaceRows = makeColumn(m_interfaceList, Space::xs);
     body->addWidget(m_interfaceList);
-    body->addWidget(divider(m_body));
-    m_dnsSection = new DNSSection(viewModel, service, m_body);
+    body->addWidget(new Divider(m_card.body));
+    m_dnsSection = new DNSSection(viewModel, service, scheduler, m_card.body);
     body->addWidget(m_dnsSection);
-    column->addWidget(m_body);
 
     connect(&m_viewModel, &LinkmeterViewModel::publicIPChanged, this, &NetworkInfoView::refreshPublicIP);
     connect(&m_viewModel, &LinkmeterViewModel::isLoadingPublicIPChanged, this,
@@ -78,10 +70,7 @@ void NetworkInfoView::refreshPublicIP() {
 }
 
 void NetworkInfoView::refreshInterfaces() {
-    while (QLayoutItem* item = m_interfaceRows->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    clearLayout(m_interfaceRows);
     for (const NetworkInterface& interface : m_viewModel.networkInterfaces())
         m_interfaceRows->addWidget(new NetworkInterfaceRow(interface, m_interfaceList));
 }

@@ -1,15 +1,18 @@
 #include "views/NetworkInterfaceRow.h"
 
 #include "views/ScanDisplayRules.h"
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 namespace {
-QLabel* addressLabel(const std::string& address, QFont::Weight weight, std::string_view colour,
-                     QWidget* parent) {
+QLabel* addressLabel(const std::string& address, QFont::Weight weight, Colour colour, QWidget* parent) {
     QLabel* label = makeLabel(QString::fromStdString(address), TextStyle::caption, colour, parent);
     QFont font = monospacedFont(TextStyle::caption, label->font());
     font.setWeight(weight);
@@ -23,32 +26,31 @@ QLabel* addressLabel(const std::string& address, QFont::Weight weight, std::stri
 NetworkInterfaceRow::NetworkInterfaceRow(const NetworkInterface& interface, QWidget* parent)
     : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 2, 0, 2);
-    row->setSpacing(6);
+    row->setContentsMargins(padding(Space::none, Space::xxs));
+    row->setSpacing(Space::s);
 
-    const std::string_view symbol = interfaceSymbolName(interface.displayName);
     auto* symbolColumn = new QWidget(this);
-    symbolColumn->setFixedWidth(16);
+    symbolColumn->setFixedWidth(Size::interfaceSymbolColumn);
     auto* symbolLayout = new QVBoxLayout(symbolColumn);
-    symbolLayout->setContentsMargins(0, 1, 0, 0);
-    symbolLayout->addWidget(
-        makeSymbolLabel(QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size())), "secondary",
-                        11, symbolColumn),
-        0, Qt::AlignHCenter | Qt::AlignTop);
+    // Level with the first line of text rather than the top of its box.
+    symbolLayout->setContentsMargins(Space::none, Space::hairline, Space::none, Space::none);
+    symbolLayout->addWidget(makeSymbolLabel(toQString(interfaceSymbolName(interface.displayName)),
+                                            Colour::secondary, SymbolSize::s, symbolColumn),
+                            0, Qt::AlignHCenter | Qt::AlignTop);
     symbolLayout->addStretch();
     row->addWidget(symbolColumn);
 
     auto* column = new QVBoxLayout;
-    column->setSpacing(1);
-    column->addWidget(
-        makeLabel(QString::fromStdString(interface.displayName), TextStyle::caption, "secondary", this));
+    column->setSpacing(Space::hairline);
+    column->addWidget(makeLabel(QString::fromStdString(interface.displayName), TextStyle::caption,
+                                Colour::secondary, this));
     if (interface.ipv4) {
         QLabel* ipv4 = addressLabel(*interface.ipv4, QFont::Medium, {}, this);
         ipv4->setObjectName(QStringLiteral("ipv4"));
         column->addWidget(ipv4);
     }
     if (interface.ipv6) {
-        QLabel* ipv6 = addressLabel(*interface.ipv6, QFont::Normal, "secondary", this);
+        QLabel* ipv6 = addressLabel(*interface.ipv6, QFont::Normal, Colour::secondary, this);
         ipv6->setObjectName(QStringLiteral("ipv6"));
         // A long address keeps to one line at a smaller size rather than wrapping.
         ipv6->setFont(monospacedFont(TextStyle::caption2, ipv6->font()));
@@ -56,7 +58,8 @@ NetworkInterfaceRow::NetworkInterfaceRow(const NetworkInterface& interface, QWid
     }
     row->addLayout(column, 1);
 
-    QLabel* name = makeLabel(QString::fromStdString(interface.name), TextStyle::caption2, "secondary", this);
+    QLabel* name =
+        makeLabel(QString::fromStdString(interface.name), TextStyle::caption2, Colour::secondary, this);
     name->setObjectName(QStringLiteral("interfaceName"));
     row->addWidget(name, 0, Qt::AlignTop);
 }

@@ -2,11 +2,15 @@
 
 #include "views/ScanDisplayRules.h"
 #include "views/SignalBarsView.h"
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 bool NetworkRow::isInsecure(WiFiSecurity security) {
     return security == WiFiSecurity::open || security == WiFiSecurity::wep;
@@ -14,17 +18,17 @@ bool NetworkRow::isInsecure(WiFiSecurity security) {
 
 NetworkRow::NetworkRow(const ScannedNetwork& network, QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 2, 0, 2);
-    row->setSpacing(6);
+    row->setContentsMargins(padding(Space::none, Space::xxs));
+    row->setSpacing(Space::s);
 
     auto* bars = new SignalBarsView(SignalBarsView::Kind::nearby, this);
     bars->setRssi(network.rssi);
     row->addWidget(bars, 0, Qt::AlignVCenter);
 
     auto* nameColumn = new QVBoxLayout;
-    nameColumn->setSpacing(1);
+    nameColumn->setSpacing(Space::hairline);
     auto* nameRow = new QHBoxLayout;
-    nameRow->setSpacing(3);
+    nameRow->setSpacing(Space::xxsPlus);
     QLabel* name = makeLabel(QString::fromStdString(network.ssid), TextStyle::caption, {}, this);
     name->setObjectName(QStringLiteral("ssid"));
     if (network.isCurrentNetwork) {
@@ -38,27 +42,28 @@ NetworkRow::NetworkRow(const ScannedNetwork& network, QWidget* parent) : QWidget
     name->setToolTip(name->text());
     nameRow->addWidget(name, 1);
     if (network.isCurrentNetwork)
-        nameRow->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 10, this));
+        nameRow->addWidget(
+            makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), Tone::green, SymbolSize::xs, this));
     const bool insecure = isInsecure(network.security);
     QLabel* lock = makeSymbolLabel(insecure ? QStringLiteral("lock.open.fill") : QStringLiteral("lock.fill"),
-                                   insecure ? "orange" : "green", 8, this);
-    const std::string_view security = rawValue(network.security);
-    lock->setToolTip(QString::fromUtf8(security.data(), static_cast<qsizetype>(security.size())));
+                                   insecure ? Tone::orange : Tone::green, SymbolSize::tiny, this);
+    lock->setToolTip(toQString(rawValue(network.security)));
     nameRow->addWidget(lock);
     nameColumn->addLayout(nameRow);
-    nameColumn->addWidget(
-        makeLabel(QStringLiteral("Ch %1").arg(network.channel), TextStyle::caption2, "secondary", this));
+    nameColumn->addWidget(makeLabel(QStringLiteral("Ch %1").arg(network.channel), TextStyle::caption2,
+                                    Colour::secondary, this));
     row->addLayout(nameColumn, 1);
 
     auto* figures = new QVBoxLayout;
-    figures->setSpacing(1);
-    m_rssi = makeLabel(QStringLiteral("%1 dBm").arg(network.rssi), TextStyle::caption,
-                       rssiColourName(network.rssi), this);
+    figures->setSpacing(Space::hairline);
+    m_rssi = makeLabel(QStringLiteral("%1 dBm").arg(network.rssi), TextStyle::caption, rssiTone(network.rssi),
+                       this);
     m_rssi->setObjectName(QStringLiteral("rssi"));
     m_rssi->setFont(monospacedFont(TextStyle::caption, m_rssi->font()));
     m_rssi->setAlignment(Qt::AlignRight);
     const auto snr = snrText(network);
-    m_snr = makeLabel(snr ? QString::fromStdString(*snr) : QString(), TextStyle::caption2, "secondary", this);
+    m_snr = makeLabel(snr ? QString::fromStdString(*snr) : QString(), TextStyle::caption2, Colour::secondary,
+                      this);
     m_snr->setObjectName(QStringLiteral("snr"));
     m_snr->setAlignment(Qt::AlignRight);
     m_snr->setVisible(snr.has_value());

@@ -1,25 +1,13 @@
 #include "views/NoInternetBanner.h"
 
-#include "views/Typography.h"
+#include "views/kit/Banner.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 NoInternetBanner::NoInternetBanner(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("noInternetBanner"));
-    styleBox(this, "red", 0.1, 10, 0.3);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(12, 12, 12, 12);
-    column->setSpacing(4);
-    auto* head = new QHBoxLayout;
-    head->setSpacing(6);
-    head->addWidget(makeSymbolLabel(QStringLiteral("wifi.slash"), "red", 16, this));
-    head->addWidget(makeLabel(QStringLiteral("No Internet Connection"), TextStyle::headline, "red", this), 1);
-    column->addLayout(head);
-    m_message = makeLabel({}, TextStyle::caption, "secondary", this);
-    m_message->setWordWrap(true);
-    column->addWidget(m_message);
+    m_message =
+        makeBanner(this, QStringLiteral("wifi.slash"), QStringLiteral("No Internet Connection"), Tone::red);
 }
 
 void NoInternetBanner::setMessage(const QString& message) {

@@ -1,28 +1,22 @@
 #include "views/NotificationToggleRow.h"
 
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 
-NotificationToggleRow::NotificationToggleRow(const QString& icon, std::string iconColor, const QString& title,
+using namespace Metrics;
+
+NotificationToggleRow::NotificationToggleRow(const QString& icon, Tone iconTone, const QString& title,
                                              bool isOn, QWidget* parent)
-    : QWidget(parent), m_iconName(icon), m_iconColor(std::move(iconColor)) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
-    // The symbol sits centred in a column of its own so the titles line up.
+    : QWidget(parent), m_iconName(icon), m_iconTone(iconTone) {
+    QHBoxLayout* row = makeRow(this, Space::s);
     m_icon = new QLabel(this);
-    auto* iconColumn = new QHBoxLayout;
-    iconColumn->setContentsMargins(0, 0, 0, 0);
-    auto* column = new QWidget(this);
-    column->setFixedWidth(20);
-    column->setLayout(iconColumn);
-    m_icon->setParent(column);
-    iconColumn->addWidget(m_icon, 0, Qt::AlignCenter);
-    row->addWidget(column);
+    row->addWidget(makeSymbolColumn(m_icon, Size::toggleSymbolColumn, this));
     m_title = makeLabel(title, TextStyle::body, {}, this);
     m_title->setObjectName(QStringLiteral("title"));
     row->addWidget(m_title, 1);
@@ -49,6 +43,6 @@ void NotificationToggleRow::setOn(bool on) {
 
 void NotificationToggleRow::setRowEnabled(bool enabled) {
     m_isEnabled = enabled;
-    setSymbol(m_icon, m_iconName, enabled ? std::string_view(m_iconColor) : std::string_view("gray"), 14);
-    setLabelColour(m_title, enabled ? std::string_view() : std::string_view("secondary"));
+    setSymbol(m_icon, m_iconName, enabled ? m_iconTone : Tone::gray, SymbolSize::l);
+    setLabelColour(m_title, enabled ? Colour::text : Colour::secondary);
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include <string>
+#include "core/Tone.h"
 
 class QCheckBox;
 class QLabel;
@@ -14,7 +14,7 @@ class NotificationToggleRow final : public QWidget {
     Q_OBJECT
 
 public:
-    NotificationToggleRow(const QString& icon, std::string iconColor, const QString& title, bool isOn,
+    NotificationToggleRow(const QString& icon, Tone iconTone, const QString& title, bool isOn,
                           QWidget* parent = nullptr);
 
     QCheckBox* toggle() const { return m_switch; }
@@ -29,7 +29,7 @@ signals:
 
 private:
     QString m_iconName;
-    std::string m_iconColor;
+    Tone m_iconTone;
     bool m_isEnabled = true;
     QLabel* m_icon = nullptr;
     QLabel* m_title = nullptr;

@@ -4,12 +4,16 @@
 #include "diagnosis/NotificationService.h"
 #include "views/NotificationToggleRow.h"
 #include "views/SettingsForm.h"
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 namespace {
 
@@ -17,7 +21,7 @@ namespace {
 struct Alert {
     const char* title;
     const char* icon;
-    const char* colour;
+    Tone tone;
     const char* key;
     bool (AppSettings::*get)() const;
     void (AppSettings::*set)(bool);
@@ -25,21 +29,22 @@ struct Alert {
 };
 
 const Alert kAlerts[] = {
-    {"High Response Time", "clock.badge.exclamationmark", "orange", SettingsKey::notifyOnHighLatency,
+    {"High Response Time", "clock.badge.exclamationmark", Tone::orange, SettingsKey::notifyOnHighLatency,
      &AppSettings::notifyOnHighLatency, &AppSettings::setNotifyOnHighLatency,
      &AppSettings::notifyOnHighLatencyChanged},
-    {"Packet Loss", "xmark.circle", "red", SettingsKey::notifyOnPacketLoss, &AppSettings::notifyOnPacketLoss,
-     &AppSettings::setNotifyOnPacketLoss, &AppSettings::notifyOnPacketLossChanged},
-    {"Weak Signal", "wifi.exclamationmark", "yellow", SettingsKey::notifyOnWeakSignal,
+    {"Packet Loss", "xmark.circle", Tone::red, SettingsKey::notifyOnPacketLoss,
+     &AppSettings::notifyOnPacketLoss, &AppSettings::setNotifyOnPacketLoss,
+     &AppSettings::notifyOnPacketLossChanged},
+    {"Weak Signal", "wifi.exclamationmark", Tone::yellow, SettingsKey::notifyOnWeakSignal,
      &AppSettings::notifyOnWeakSignal, &AppSettings::setNotifyOnWeakSignal,
      &AppSettings::notifyOnWeakSignalChanged},
-    {"Connection Lost", "wifi.slash", "red", SettingsKey::notifyOnConnectionLost,
+    {"Connection Lost", "wifi.slash", Tone::red, SettingsKey::notifyOnConnectionLost,
      &AppSettings::notifyOnConnectionLost, &AppSettings::setNotifyOnConnectionLost,
      &AppSettings::notifyOnConnectionLostChanged},
-    {"Public IP Changed", "globe", "blue", SettingsKey::notifyOnIPChange, &AppSettings::notifyOnIPChange,
+    {"Public IP Changed", "globe", Tone::blue, SettingsKey::notifyOnIPChange, &AppSettings::notifyOnIPChange,
      &AppSettings::setNotifyOnIPChange, &AppSettings::notifyOnIPChangeChanged},
-    {"Roaming", "arrow.left.and.right", "blue", SettingsKey::notifyOnRoaming, &AppSettings::notifyOnRoaming,
-     &AppSettings::setNotifyOnRoaming, &AppSettings::notifyOnRoamingChanged},
+    {"Roaming", "arrow.left.and.right", Tone::blue, SettingsKey::notifyOnRoaming,
+     &AppSettings::notifyOnRoaming, &AppSettings::setNotifyOnRoaming, &AppSettings::notifyOnRoamingChanged},
 };
 
 } // namespace
@@ -52,14 +57,14 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
     QVBoxLayout* status = addFormSection(form, QStringLiteral("Status"), QStringLiteral("bell"));
     auto* card = new QWidget(this);
     auto* cardRow = new QHBoxLayout(card);
-    cardRow->setContentsMargins(0, 2, 0, 2);
-    cardRow->setSpacing(10);
+    cardRow->setContentsMargins(padding(Space::none, Space::xxs));
+    cardRow->setSpacing(Space::mPlus);
     m_permissionIcon = new QLabel(card);
     cardRow->addWidget(m_permissionIcon);
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(1);
+    texts->setSpacing(Space::hairline);
     m_permissionTitle = makeLabel(QString(), TextStyle::body, {}, card);
-    m_permissionDetail = makeLabel(QString(), TextStyle::caption, "secondary", card);
+    m_permissionDetail = makeLabel(QString(), TextStyle::caption, Colour::secondary, card);
     texts->addWidget(m_permissionTitle);
     texts->addWidget(m_permissionDetail);
     cardRow->addLayout(texts, 1);
@@ -85,7 +90,7 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
                                &AppSettings::notificationsEnabledChanged, this));
     for (const Alert& alert : kAlerts) {
         auto* row =
-            new NotificationToggleRow(QString::fromLatin1(alert.icon), alert.colour,
+            new NotificationToggleRow(QString::fromLatin1(alert.icon), alert.tone,
                                       QString::fromLatin1(alert.title), (settings.*alert.get)(), this);
         row->setObjectName(QString::fromLatin1(alert.key));
         row->setRowEnabled(settings.notificationsEnabled());
@@ -120,11 +125,13 @@ QString NotificationsSettingsTab::permissionDetail() const {
 
 void NotificationsSettingsTab::showPermission(bool authorized) {
     if (authorized) {
-        setSymbol(m_permissionIcon, QStringLiteral("checkmark.circle.fill"), "green", 22);
+        setSymbol(m_permissionIcon, QStringLiteral("checkmark.circle.fill"), Tone::green,
+                  SymbolSize::placeholder);
         m_permissionTitle->setText(QStringLiteral("Notifications Enabled"));
         m_permissionDetail->setText(QStringLiteral("System permissions granted"));
     } else {
-        setSymbol(m_permissionIcon, QStringLiteral("exclamationmark.triangle.fill"), "orange", 22);
+        setSymbol(m_permissionIcon, QStringLiteral("exclamationmark.triangle.fill"), Tone::orange,
+                  SymbolSize::placeholder);
         m_permissionTitle->setText(QStringLiteral("Permission Required"));
         // Allowed here means a notification service answers on the session bus; there is no
         // per-program switch to point at. After a refused request, what happened and what to do.

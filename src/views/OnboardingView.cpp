@@ -4,11 +4,14 @@
 #include "diagnosis/NotificationService.h"
 #include "views/LocationPermissionPage.h"
 #include "views/NotificationPermissionPage.h"
-#include "views/Palette.h"
 #include "views/ReadyPage.h"
 #include "views/TrayPage.h"
-#include "views/Typography.h"
 #include "views/WelcomePage.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -18,13 +21,15 @@
 
 #include <algorithm>
 
+using namespace Metrics;
+
 OnboardingView::OnboardingView(LocationService& location, NotificationService& notifications, bool trayShown,
                                const QString& currentDesktop, QWidget* parent)
     : QWidget(parent) {
-    setFixedSize(400, 450);
+    setFixedSize(Size::onboarding);
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 20);
-    column->setSpacing(12);
+    column->setContentsMargins(Space::none, Space::none, Space::none, Space::xlPlus);
+    column->setSpacing(Space::l);
 
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(new WelcomePage);
@@ -54,36 +59,30 @@ OnboardingView::OnboardingView(LocationService& location, NotificationService& n
     column->addWidget(m_pages, 1);
 
     auto* navigation = new QHBoxLayout;
-    navigation->setContentsMargins(20, 0, 20, 0);
+    navigation->setContentsMargins(padding(Space::xlPlus, Space::none));
     m_back = new QPushButton(QStringLiteral("Back"), this);
     m_back->setFlat(true);
-    m_back->setMinimumWidth(80);
-    QPalette backPalette = m_back->palette();
-    backPalette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
-    m_back->setPalette(backPalette);
+    m_back->setMinimumWidth(Size::onboardingButtonWidth);
+    setButtonTextColour(m_back, Colour::secondary);
     // Hidden on the first page, but the dots stay centred.
-    QSizePolicy keepRoom = m_back->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    m_back->setSizePolicy(keepRoom);
+    keepRoomWhenHidden(m_back);
     connect(m_back, &QPushButton::clicked, this, [this] { setCurrentPage(m_currentPage - 1); });
     navigation->addWidget(m_back);
     navigation->addStretch();
     for (int i = 0; i < pageCount; ++i) {
         auto* dot = new QFrame(this);
         dot->setObjectName(QStringLiteral("pageDot%1").arg(i));
-        dot->setFixedSize(8, 8);
+        dot->setFixedSize(Size::pageDot);
         navigation->addWidget(dot);
         if (i + 1 < pageCount)
-            navigation->addSpacing(8);
+            navigation->addSpacing(Space::m);
         m_dots.push_back(dot);
     }
     navigation->addStretch();
     m_next = new QPushButton(QStringLiteral("Next"), this);
     m_next->setDefault(true);
-    m_next->setMinimumWidth(80);
-    keepRoom = m_next->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    m_next->setSizePolicy(keepRoom);
+    m_next->setMinimumWidth(Size::onboardingButtonWidth);
+    keepRoomWhenHidden(m_next);
     connect(m_next, &QPushButton::clicked, this, [this] { setCurrentPage(m_currentPage + 1); });
     navigation->addWidget(m_next);
     column->addLayout(navigation);
@@ -97,8 +96,8 @@ void OnboardingView::setCurrentPage(int page) {
     m_back->setVisible(m_currentPage >= 1);
     m_next->setVisible(m_currentPage < pageCount - 1);
     for (int i = 0; i < pageCount; ++i)
-        styleBox(m_dots[std::size_t(i)], i == m_currentPage ? "accent" : "gray",
-                 i == m_currentPage ? 1.0 : 0.35, 4);
+        styleBox(m_dots[std::size_t(i)], i == m_currentPage ? Colour::accent : Tone::gray,
+                 i == m_currentPage ? 1.0 : 0.35, Radius::badge);
 }
 
 QWidget* OnboardingView::page(int index) const {

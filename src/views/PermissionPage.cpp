@@ -1,45 +1,40 @@
 #include "views/PermissionPage.h"
 
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/OnboardingPage.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 PermissionPage::PermissionPage(Texts texts, bool isAuthorized, QWidget* parent)
     : QWidget(parent), m_texts(std::move(texts)) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(32, 24, 32, 8);
-    column->setSpacing(14);
-    column->addStretch();
+    QVBoxLayout* column = makeOnboardingColumn(this);
     m_symbol = new QLabel(this);
     column->addWidget(m_symbol, 0, Qt::AlignHCenter);
     column->addWidget(makeLabel(m_texts.title, TextStyle::title, {}, this), 0, Qt::AlignHCenter);
-    auto* text = makeLabel(m_texts.text, TextStyle::body, "secondary", this);
+    auto* text = makeLabel(m_texts.text, TextStyle::body, Colour::secondary, this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignHCenter);
     column->addWidget(text);
-    column->addSpacing(6);
+    column->addSpacing(Space::s);
 
     m_request = new QPushButton(m_texts.request, this);
     m_request->setDefault(true);
     column->addWidget(m_request, 0, Qt::AlignHCenter);
     connect(m_request, &QPushButton::clicked, this, &PermissionPage::requested);
-    m_problem = makeLabel(QString(), TextStyle::caption, "orange", this);
+    m_problem = makeLabel(QString(), TextStyle::caption, Tone::orange, this);
     m_problem->setObjectName(QStringLiteral("problem"));
     m_problem->setWordWrap(true);
     m_problem->setAlignment(Qt::AlignHCenter);
     m_problem->hide();
     column->addWidget(m_problem);
 
-    m_confirmation = new QWidget(this);
-    auto* confirmationRow = new QHBoxLayout(m_confirmation);
-    confirmationRow->setContentsMargins(0, 0, 0, 0);
-    confirmationRow->setSpacing(6);
-    confirmationRow->addWidget(
-        makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 16, m_confirmation));
-    confirmationRow->addWidget(makeLabel(m_texts.granted, TextStyle::body, "green", m_confirmation));
+    m_confirmation = makeConfirmation(m_texts.granted, this);
     column->addWidget(m_confirmation, 0, Qt::AlignHCenter);
     column->addStretch();
 
@@ -52,9 +47,9 @@ void PermissionPage::setAuthorized(bool authorized) {
         return;
     m_isAuthorized = authorized;
     if (authorized)
-        setSymbol(m_symbol, m_texts.grantedSymbol, "green", 56);
+        setSymbol(m_symbol, m_texts.grantedSymbol, Tone::green, SymbolSize::page);
     else
-        setSymbol(m_symbol, m_texts.missingSymbol, m_texts.missingColour, 56);
+        setSymbol(m_symbol, m_texts.missingSymbol, m_texts.missingTone, SymbolSize::page);
     m_request->setVisible(!authorized);
     m_confirmation->setVisible(authorized);
     m_problem->setVisible(!authorized && !m_problem->text().isEmpty());

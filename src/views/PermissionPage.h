@@ -3,8 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "core/Tone.h"
 #include <optional>
-#include <string_view>
 
 class QLabel;
 class QPushButton;
@@ -18,7 +18,7 @@ public:
     struct Texts {
         QString grantedSymbol;
         QString missingSymbol;
-        std::string_view missingColour;
+        Tone missingTone;
         QString title;
         QString text;
         QString granted;

@@ -1,20 +1,25 @@
 #include "views/PermissionPromptView.h"
 
-#include "views/Typography.h"
+#include "views/kit/Box.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
-PermissionPromptView::PermissionPromptView(const QString& icon, std::string_view iconColour,
-                                           const QString& message, const QString& buttonText, QWidget* parent)
+using namespace Metrics;
+
+PermissionPromptView::PermissionPromptView(const QString& icon, Tone iconTone, const QString& message,
+                                           const QString& buttonText, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("permissionPrompt"));
-    styleBox(this, "gray", 0.12, 8);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(10, 8, 10, 8);
-    row->setSpacing(8);
-    row->addWidget(makeSymbolLabel(icon, iconColour, 14, this));
+    QHBoxLayout* row = makeBoxRow(this, {.background = Tone::gray,
+                                         .opacity = 0.12,
+                                         .radius = Radius::box,
+                                         .padding = padding(Space::mPlus, Space::m),
+                                         .spacing = Space::m});
+    row->addWidget(makeSymbolLabel(icon, iconTone, SymbolSize::l, this));
     auto* text = makeLabel(message, TextStyle::caption, {}, this);
     text->setWordWrap(true);
     row->addWidget(text, 1);

@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include <string_view>
+#include "core/Tone.h"
 
 class QPushButton;
 
@@ -11,7 +11,7 @@ class PermissionPromptView final : public QFrame {
     Q_OBJECT
 
 public:
-    PermissionPromptView(const QString& icon, std::string_view iconColour, const QString& message,
+    PermissionPromptView(const QString& icon, Tone iconTone, const QString& message,
                          const QString& buttonText, QWidget* parent = nullptr);
 
     QPushButton* button() const { return m_button; }

@@ -5,6 +5,7 @@ class ExportService;
 class NetworkInfoService;
 class NetworkMemoryService;
 class RouterBrandService;
+class Scheduler;
 class UpdateService;
 class WiFiScannerService;
 
@@ -17,4 +18,6 @@ struct PopoverServices {
     ExportService& exporter;
     WiFiScannerService& scanner;
     NetworkInfoService& networkInfo;
+    // The time the views count in: confirmations that go away, "5 minutes ago".
+    Scheduler& scheduler;
 };

@@ -1,8 +1,10 @@
 #include "views/QualityBreakdownRow.h"
 
 #include "views/DiagnosticsFormat.h"
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,10 +12,12 @@
 
 #include <algorithm>
 
-// The 60 x 4 track with its fill; part of the row, not used on its own.
+using namespace Metrics;
+
+// The track with its fill; part of the row, not used on its own.
 class QualityBreakdownRow::Bar final : public QWidget {
 public:
-    explicit Bar(QWidget* parent) : QWidget(parent) { setFixedSize(60, 4); }
+    explicit Bar(QWidget* parent) : QWidget(parent) { setFixedSize(Size::scoreBar); }
 
     void set(int score) {
         m_score = score;
@@ -25,11 +29,11 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        p.setBrush(Palette::faded("gray", 0.25, palette()));
-        p.drawRoundedRect(QRectF(rect()), 2, 2);
+        p.setBrush(Palette::faded(Tone::gray, 0.25, palette()));
+        p.drawRoundedRect(QRectF(rect()), Radius::swatch, Radius::swatch);
         const double share = std::clamp(m_score, 0, 100) / 100.0;
-        p.setBrush(Palette::colour(scoreColour(m_score), palette()));
-        p.drawRoundedRect(QRectF(0, 0, width() * share, height()), 2, 2);
+        p.setBrush(Palette::colour(scoreTone(m_score), palette()));
+        p.drawRoundedRect(QRectF(0, 0, width() * share, height()), Radius::swatch, Radius::swatch);
     }
 
 private:
@@ -38,14 +42,12 @@ private:
 
 QualityBreakdownRow::QualityBreakdownRow(const QString& label, const QString& icon, QWidget* parent)
     : QWidget(parent) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
-    QLabel* symbol = makeSymbolLabel(icon, "secondary", 12, this);
-    symbol->setFixedWidth(16);
+    QHBoxLayout* row = makeRow(this, Space::s);
+    QLabel* symbol = makeSymbolLabel(icon, Colour::secondary, SymbolSize::m, this);
+    symbol->setFixedWidth(Size::scoreSymbolColumn);
     symbol->setAlignment(Qt::AlignCenter);
     row->addWidget(symbol);
-    row->addWidget(makeLabel(label, TextStyle::caption, "secondary", this));
+    row->addWidget(makeLabel(label, TextStyle::caption, Colour::secondary, this));
     row->addStretch();
     m_bar = new Bar(this);
     row->addWidget(m_bar);
@@ -53,7 +55,7 @@ QualityBreakdownRow::QualityBreakdownRow(const QString& label, const QString& ic
     QFont font = m_number->font();
     font.setWeight(QFont::Medium);
     m_number->setFont(font);
-    m_number->setFixedWidth(24);
+    m_number->setFixedWidth(Size::scoreNumberWidth);
     m_number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(m_number);
     setScore(0);
@@ -65,5 +67,5 @@ void QualityBreakdownRow::setScore(int score) {
     m_score = score;
     m_bar->set(score);
     m_number->setText(QString::number(score));
-    setLabelColour(m_number, scoreColour(score));
+    setLabelColour(m_number, scoreTone(score));
 }

@@ -1,6 +1,8 @@
 #include "views/QualityRingView.h"
 
-#include "views/Palette.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QPainter>
 
@@ -12,6 +14,10 @@ constexpr double kStroke = 6.0;
 
 QualityRingView::QualityRingView(QWidget* parent) : QWidget(parent) {
     setFixedSize(sizeHint());
+}
+
+QSize QualityRingView::sizeHint() const {
+    return Metrics::Size::qualityRing;
 }
 
 void QualityRingView::setQuality(const ConnectionQuality& quality) {
@@ -26,9 +32,9 @@ void QualityRingView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF ring = QRectF(rect()).adjusted(kStroke / 2, kStroke / 2, -kStroke / 2, -kStroke / 2);
-    const QColor colour = Palette::colour(colorName(m_rating), palette());
+    const QColor colour = Palette::colour(tone(m_rating), palette());
 
-    p.setPen(QPen(Palette::faded("gray", 0.25, palette()), kStroke));
+    p.setPen(QPen(Palette::faded(Tone::gray, 0.25, palette()), kStroke));
     p.drawEllipse(ring);
     const double share = std::clamp(m_score, 0, 100) / 100.0;
     if (share > 0) {
@@ -37,10 +43,7 @@ void QualityRingView::paintEvent(QPaintEvent*) {
         p.drawArc(ring, 90 * 16, -static_cast<int>(share * 360 * 16));
     }
 
-    QFont font = p.font();
-    font.setPixelSize(20);
-    font.setWeight(QFont::Bold);
-    p.setFont(font);
+    p.setFont(styledFont(TextStyle::ringScore, p.font()));
     p.setPen(colour);
     p.drawText(rect(), Qt::AlignCenter, QString::number(m_score));
 }

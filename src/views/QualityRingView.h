@@ -13,7 +13,7 @@ public:
     explicit QualityRingView(QWidget* parent = nullptr);
 
     void setQuality(const ConnectionQuality& quality);
-    QSize sizeHint() const override { return {56, 56}; }
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,40 +1,38 @@
 #include "views/ReadyPage.h"
 
 #include "views/FeatureRow.h"
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/OnboardingPage.h"
+#include "views/kit/Typography.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 ReadyPage::ReadyPage(QWidget* parent) : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(32, 24, 32, 8);
-    column->setSpacing(14);
-    column->addStretch();
-    column->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), "green", 56, this), 0,
-                      Qt::AlignHCenter);
+    QVBoxLayout* column = makeOnboardingColumn(this);
+    column->addWidget(
+        makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), Tone::green, SymbolSize::page, this), 0,
+        Qt::AlignHCenter);
     column->addWidget(makeLabel(QStringLiteral("You're All Set!"), TextStyle::title, {}, this), 0,
                       Qt::AlignHCenter);
 
-    auto* features = new QWidget(this);
-    auto* rows = new QVBoxLayout(features);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setSpacing(8);
-    rows->addWidget(new FeatureRow(QStringLiteral("antenna.radiowaves.left.and.right"), "accent",
-                                   QStringLiteral("Monitor signal strength"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("clock"), "accent",
-                                   QStringLiteral("Track latency & packet loss"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("lightbulb"), "accent",
-                                   QStringLiteral("Get improvement tips"), features));
-    rows->addWidget(new FeatureRow(QStringLiteral("chart.bar"), "accent",
-                                   QStringLiteral("Analyze nearby networks"), features));
+    QWidget* features = FeatureRow::list(
+        {{QStringLiteral("antenna.radiowaves.left.and.right"), Colour::accent,
+          QStringLiteral("Monitor signal strength")},
+         {QStringLiteral("clock"), Colour::accent, QStringLiteral("Track latency & packet loss")},
+         {QStringLiteral("lightbulb"), Colour::accent, QStringLiteral("Get improvement tips")},
+         {QStringLiteral("chart.bar"), Colour::accent, QStringLiteral("Analyze nearby networks")}},
+        this);
     column->addWidget(features, 0, Qt::AlignHCenter);
-    column->addSpacing(4);
+    column->addSpacing(Space::xs);
 
     m_getStarted = new QPushButton(QStringLiteral("Get Started"), this);
     m_getStarted->setDefault(true);
-    m_getStarted->setMinimumWidth(140);
+    m_getStarted->setMinimumWidth(Size::getStartedWidth);
     column->addWidget(m_getStarted, 0, Qt::AlignHCenter);
     connect(m_getStarted, &QPushButton::clicked, this, &ReadyPage::getStarted);
     column->addStretch();

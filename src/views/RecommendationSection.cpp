@@ -1,20 +1,23 @@
 #include "views/RecommendationSection.h"
 
 #include "views/RecommendationRow.h"
-#include "views/Typography.h"
+#include "views/kit/Box.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 RecommendationSection::RecommendationSection(const QString& title,
                                              const std::vector<ChannelRecommendation>& recommendations,
                                              QWidget* parent)
     : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(4);
-    QLabel* heading = makeLabel(title, TextStyle::caption, "secondary", this);
+    QVBoxLayout* column = makeColumn(this, Space::xs);
+    QLabel* heading = makeLabel(title, TextStyle::caption, Colour::secondary, this);
     QFont font = heading->font();
     font.setWeight(QFont::DemiBold);
     heading->setFont(font);
@@ -22,10 +25,10 @@ RecommendationSection::RecommendationSection(const QString& title,
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("recommendationPanel"));
-    styleBox(panel, "windowBackground", 1.0, 8);
-    auto* rows = new QVBoxLayout(panel);
-    rows->setContentsMargins(0, 4, 0, 4);
-    rows->setSpacing(2);
+    QVBoxLayout* rows = makeBoxColumn(panel, {.background = Colour::windowBackground,
+                                              .radius = Radius::box,
+                                              .padding = padding(Space::none, Space::xs),
+                                              .spacing = Space::xxs});
     for (const ChannelRecommendation& recommendation : recommendations)
         rows->addWidget(new RecommendationRow(recommendation, panel));
     column->addWidget(panel);

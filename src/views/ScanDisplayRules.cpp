@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <chrono>
 
-std::string_view rssiColourName(int rssi) {
+Tone rssiTone(int rssi) {
     if (rssi >= -50)
-        return "green";
+        return Tone::green;
     if (rssi >= -60)
-        return "yellow";
+        return Tone::yellow;
     if (rssi >= -70)
-        return "orange";
-    return "red";
+        return Tone::orange;
+    return Tone::red;
 }
 
 bool isBestScore(int score) {

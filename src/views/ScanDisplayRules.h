@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Tone.h"
 #include "core/WiFiInfo.h"
 #include "probes/ScannedNetwork.h"
 
@@ -9,11 +10,11 @@
 #include <vector>
 
 // The display rules of the scan, channel and network-information panels, kept apart from the widgets
-// so they can be checked directly. Colours are palette names.
+// so they can be checked directly.
 
 // Signal of a nearby network: green at -50 dBm and above, yellow down to -60, orange down to -70,
 // red below.
-std::string_view rssiColourName(int rssi);
+Tone rssiTone(int rssi);
 // A recommendation this good is marked "Best".
 bool isBestScore(int score);
 // "SNR 35" for a network with a noise reading; nothing when the driver gave none.

@@ -1,20 +1,23 @@
 #include "views/SettingsForm.h"
 
-#include "views/Palette.h"
-#include "views/Typography.h"
+#include "views/kit/Box.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol, std::string_view symbolColour,
+using namespace Metrics;
+
+QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol, Colour symbolColour,
                              QWidget* parent) {
     auto* label = new QWidget(parent);
-    auto* row = new QHBoxLayout(label);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
+    QHBoxLayout* row = makeRow(label, Space::s);
     if (!symbol.isEmpty())
-        row->addWidget(makeSymbolLabel(symbol, symbolColour, 14, label));
+        row->addWidget(makeSymbolLabel(symbol, symbolColour, SymbolSize::l, label));
     auto* title = makeLabel(text, TextStyle::body, {}, label);
     title->setObjectName(QStringLiteral("title"));
     row->addWidget(title);
@@ -25,8 +28,8 @@ QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol, std::st
 
 QVBoxLayout* makeForm(QWidget* tab) {
     auto* form = new QVBoxLayout(tab);
-    form->setContentsMargins(16, 12, 16, 16);
-    form->setSpacing(4);
+    form->setContentsMargins(Padding::settingsTab);
+    form->setSpacing(Space::xs);
     return form;
 }
 
@@ -34,14 +37,15 @@ QVBoxLayout* addFormSection(QVBoxLayout* form, const QString& title, const QStri
                             const QString& footer) {
     QWidget* parent = form->parentWidget();
     if (form->count() > 0)
-        form->addSpacing(10);
+        form->addSpacing(Space::mPlus);
     auto* header = new QWidget(parent);
     auto* headerRow = new QHBoxLayout(header);
-    headerRow->setContentsMargins(4, 0, 0, 2);
-    headerRow->setSpacing(5);
+    // In line with the rounded box's edge rather than its corner, just above it.
+    headerRow->setContentsMargins(Space::xs, Space::none, Space::none, Space::xxs);
+    headerRow->setSpacing(Space::xsPlus);
     if (!symbol.isEmpty())
-        headerRow->addWidget(makeSymbolLabel(symbol, "secondary", 12, header));
-    auto* headerText = makeLabel(title, TextStyle::subheadline, "secondary", header);
+        headerRow->addWidget(makeSymbolLabel(symbol, Colour::secondary, SymbolSize::m, header));
+    auto* headerText = makeLabel(title, TextStyle::subheadline, Colour::secondary, header);
     QFont font = headerText->font();
     font.setWeight(QFont::DemiBold);
     headerText->setFont(font);
@@ -51,26 +55,36 @@ QVBoxLayout* addFormSection(QVBoxLayout* form, const QString& title, const QStri
 
     auto* box = new QFrame(parent);
     box->setObjectName(QStringLiteral("formSection"));
-    styleBox(box, "controlBackground", 1.0, 8, 0.0);
-    auto* rows = new QVBoxLayout(box);
-    rows->setContentsMargins(12, 8, 12, 8);
-    rows->setSpacing(8);
+    QVBoxLayout* rows = makeBoxColumn(box, {.background = Colour::controlBackground,
+                                            .radius = Radius::box,
+                                            .padding = padding(Space::l, Space::m),
+                                            .spacing = Space::m});
     form->addWidget(box);
 
-    if (!footer.isEmpty()) {
-        auto* caption = makeLabel(footer, TextStyle::caption, "secondary", parent);
-        caption->setWordWrap(true);
-        caption->setContentsMargins(4, 2, 4, 0);
-        form->addWidget(caption);
-    }
+    if (!footer.isEmpty())
+        addFormCaption(form, footer);
     return rows;
+}
+
+QLabel* addFormCaption(QVBoxLayout* form, const QString& text) {
+    auto* caption = makeLabel(text, TextStyle::caption, Colour::secondary, form->parentWidget());
+    caption->setWordWrap(true);
+    caption->setContentsMargins(Space::xs, Space::xxs, Space::xs, Space::none);
+    form->addWidget(caption);
+    return caption;
+}
+
+QLabel* addFormHint(QVBoxLayout* section) {
+    auto* hint = makeLabel(QString(), TextStyle::caption, Tone::red, section->parentWidget());
+    hint->setWordWrap(true);
+    hint->hide();
+    section->addWidget(hint);
+    return hint;
 }
 
 QWidget* addFormRow(QVBoxLayout* section, QWidget* label, QWidget* control) {
     auto* row = new QWidget(section->parentWidget());
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
+    QHBoxLayout* layout = makeRow(row, Space::m);
     label->setParent(row);
     layout->addWidget(label, 1);
     if (control) {
@@ -85,7 +99,7 @@ QComboBox* makeSecondsMenu(const std::vector<std::pair<QString, double>>& choice
                            const char* key, QWidget* parent) {
     auto* menu = new QComboBox(parent);
     menu->setObjectName(QString::fromLatin1(key));
-    menu->setFixedWidth(130);
+    menu->setFixedWidth(Size::formControlWidth);
     for (const auto& [text, seconds] : choices)
         menu->addItem(text, seconds);
     selectSeconds(menu, current);

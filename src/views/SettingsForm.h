@@ -9,7 +9,8 @@
 
 #include "core/AppSettings.h"
 
-#include <string_view>
+#include "views/kit/Colour.h"
+
 #include <utility>
 #include <vector>
 
@@ -22,13 +23,17 @@ class QWidget;
 // of rows, and an optional caption below it.
 
 // A label made of a symbol and a text, in one row.
-QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol,
-                             std::string_view symbolColour = "accent", QWidget* parent = nullptr);
+QWidget* makeSymbolTextLabel(const QString& text, const QString& symbol, Colour symbolColour = Colour::accent,
+                             QWidget* parent = nullptr);
 // Adds a section to `form` and answers the layout its rows go into.
 QVBoxLayout* addFormSection(QVBoxLayout* form, const QString& title, const QString& symbol,
                             const QString& footer = {});
 // A row: `label` on the left, `control` (may be null) on the right.
 QWidget* addFormRow(QVBoxLayout* section, QWidget* label, QWidget* control);
+// A caption under a section, as its footer is.
+QLabel* addFormCaption(QVBoxLayout* form, const QString& text = {});
+// A hidden red line in `section` for why a value typed into it was refused.
+QLabel* addFormHint(QVBoxLayout* section);
 // A vertical form with the tabs' margins, set on `tab`.
 QVBoxLayout* makeForm(QWidget* tab);
 

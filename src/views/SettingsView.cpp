@@ -3,12 +3,15 @@
 #include "views/GeneralSettingsTab.h"
 #include "views/MenuBarSettingsTab.h"
 #include "views/NotificationsSettingsTab.h"
-#include "views/SymbolIcon.h"
 #include "views/ThresholdsSettingsTab.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Metrics.h"
 
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+using namespace Metrics;
 
 namespace {
 // Tabs taller than the window scroll rather than stretch it.
@@ -24,9 +27,9 @@ QScrollArea* scrolling(QWidget* tab) {
 
 SettingsView::SettingsView(AppSettings& settings, NotificationService& notificationService, QWidget* parent)
     : QWidget(parent) {
-    setFixedSize(450, 380);
+    setFixedSize(Size::settings);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setContentsMargins(padding(Space::m));
     m_tabs = new QTabWidget(this);
     m_tabs->setDocumentMode(true);
     layout->addWidget(m_tabs);
@@ -35,14 +38,14 @@ SettingsView::SettingsView(AppSettings& settings, NotificationService& notificat
     m_menuBar = new MenuBarSettingsTab(settings);
     m_thresholds = new ThresholdsSettingsTab(settings);
     m_notifications = new NotificationsSettingsTab(settings, notificationService);
-    const QColor symbolColour = palette().color(QPalette::ButtonText);
-    m_tabs->addTab(scrolling(m_general), symbolIcon(QStringLiteral("gear"), symbolColour, 16),
+    m_tabs->addTab(scrolling(m_general), buttonSymbol(QStringLiteral("gear"), this, SymbolSize::xl),
                    QStringLiteral("General"));
-    m_tabs->addTab(scrolling(m_menuBar), symbolIcon(QStringLiteral("menubar.rectangle"), symbolColour, 16),
+    m_tabs->addTab(scrolling(m_menuBar),
+                   buttonSymbol(QStringLiteral("menubar.rectangle"), this, SymbolSize::xl),
                    QStringLiteral("Panel"));
     m_tabs->addTab(scrolling(m_thresholds),
-                   symbolIcon(QStringLiteral("slider.horizontal.3"), symbolColour, 16),
+                   buttonSymbol(QStringLiteral("slider.horizontal.3"), this, SymbolSize::xl),
                    QStringLiteral("Thresholds"));
-    m_tabs->addTab(scrolling(m_notifications), symbolIcon(QStringLiteral("bell"), symbolColour, 16),
+    m_tabs->addTab(scrolling(m_notifications), buttonSymbol(QStringLiteral("bell"), this, SymbolSize::xl),
                    QStringLiteral("Notifications"));
 }

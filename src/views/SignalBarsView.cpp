@@ -1,6 +1,6 @@
 #include "views/SignalBarsView.h"
 
-#include "views/Palette.h"
+#include "views/kit/Palette.h"
 
 #include <QPainter>
 
@@ -26,20 +26,20 @@ SignalBarsView::Lit SignalBarsView::litFor(std::optional<int> rssi, Kind kind) {
         return {0, {}};
     if (kind == Kind::nearby) {
         if (*rssi >= -50)
-            return {4, "green"};
+            return {4, Tone::green};
         if (*rssi >= -60)
-            return {3, "yellow"};
+            return {3, Tone::yellow};
         if (*rssi >= -70)
-            return {2, "orange"};
-        return {1, "red"};
+            return {2, Tone::orange};
+        return {1, Tone::red};
     }
     if (*rssi >= -50)
-        return {4, "green"};
+        return {4, Tone::green};
     if (*rssi >= -60)
-        return {3, "green"};
+        return {3, Tone::green};
     if (*rssi >= -70)
-        return {2, "yellow"};
-    return {1, "orange"};
+        return {2, Tone::yellow};
+    return {1, Tone::orange};
 }
 
 SignalBarsView::SignalBarsView(QWidget* parent) : SignalBarsView(Kind::link, parent) {}
@@ -67,11 +67,11 @@ void SignalBarsView::paintEvent(QPaintEvent*) {
     p.setPen(Qt::NoPen);
     const Geometry g = barGeometry(m_kind);
     const Lit state = lit();
-    QColor unlit = Palette::colour("gray", palette());
+    QColor unlit = Palette::colour(Tone::gray, palette());
     unlit.setAlphaF(0.3f);
     for (int i = 0; i < 4; ++i) {
         const int h = g.heights[static_cast<std::size_t>(i)];
-        p.setBrush(i < state.count ? Palette::colour(state.colourName, palette()) : unlit);
+        p.setBrush(i < state.count && state.tone ? Palette::colour(*state.tone, palette()) : unlit);
         p.drawRoundedRect(QRectF(i * (g.barWidth + g.gap), height() - h, g.barWidth, h), g.radius, g.radius);
     }
 }

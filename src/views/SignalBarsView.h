@@ -2,8 +2,9 @@
 
 #include <QWidget>
 
+#include "core/Tone.h"
+
 #include <optional>
-#include <string_view>
 
 // Four bars, lit by the signal strength in dBm.
 class SignalBarsView final : public QWidget {
@@ -16,8 +17,8 @@ public:
 
     struct Lit {
         int count;
-        // Palette name of the lit bars; empty when none is lit.
-        std::string_view colourName;
+        // Of the lit bars; none when none is lit.
+        std::optional<Tone> tone;
     };
     static Lit litFor(std::optional<int> rssi, Kind kind = Kind::link);
 

@@ -1,6 +1,6 @@
 #include "views/SparklineView.h"
 
-#include "views/Palette.h"
+#include "views/kit/Palette.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -38,8 +38,7 @@ SparklineView::Range SparklineView::yRange(const std::vector<double>& data) {
     return {std::max(*smallest * 0.8, 0.0), std::max(*largest * 1.2, 1.0)};
 }
 
-SparklineView::SparklineView(std::string_view colourName, QWidget* parent)
-    : QWidget(parent), m_colourName(colourName) {
+SparklineView::SparklineView(Tone tone, QWidget* parent) : QWidget(parent), m_tone(tone) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -51,10 +50,10 @@ void SparklineView::setData(std::vector<double> data) {
     update();
 }
 
-void SparklineView::setColourName(std::string_view colourName) {
-    if (colourName == m_colourName)
+void SparklineView::setTone(Tone tone) {
+    if (tone == m_tone)
         return;
-    m_colourName = colourName;
+    m_tone = tone;
     update();
 }
 
@@ -77,7 +76,7 @@ void SparklineView::paintEvent(QPaintEvent*) {
 
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor colour = Palette::colour(m_colourName, palette());
+    const QColor colour = Palette::colour(m_tone, palette());
     if (n == 1) {
         p.setPen(Qt::NoPen);
         p.setBrush(colour);

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include <string>
-#include <string_view>
+#include "core/Tone.h"
+
 #include <vector>
 
 // A small history chart without axes: a smooth curve through the values over a fading area.
@@ -20,16 +20,16 @@ public:
     // least up to 1 so a flat line of zeros sits at the bottom.
     static Range yRange(const std::vector<double>& data);
 
-    explicit SparklineView(std::string_view colourName, QWidget* parent = nullptr);
+    explicit SparklineView(Tone tone, QWidget* parent = nullptr);
 
     void setData(std::vector<double> data);
-    void setColourName(std::string_view colourName);
+    void setTone(Tone tone);
     const std::vector<double>& data() const { return m_data; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::string m_colourName;
+    Tone m_tone;
     std::vector<double> m_data;
 };

@@ -1,22 +1,20 @@
 #include "views/SpeedMetric.h"
 
 #include "views/DiagnosticsFormat.h"
-#include "views/Typography.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/SymbolNote.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 SpeedMetric::SpeedMetric(const QString& label, const QString& icon, QWidget* parent) : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
-    auto* caption = new QHBoxLayout;
-    caption->setSpacing(3);
-    caption->addWidget(makeSymbolLabel(icon, "secondary", 10, this));
-    caption->addWidget(makeLabel(label, TextStyle::caption2, "secondary", this));
-    caption->addStretch();
-    column->addLayout(caption);
+    QVBoxLayout* column = makeColumn(this, Space::xxs);
+    column->addLayout(makeSymbolCaption(icon, Colour::secondary, label, this));
     m_value = makeNumberLabel(TextStyle::title3, QFont::DemiBold, {}, this);
     column->addWidget(m_value);
 }

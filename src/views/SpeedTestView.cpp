@@ -1,20 +1,26 @@
 #include "views/SpeedTestView.h"
 
-#include "views/Card.h"
 #include "views/DiagnosticsFormat.h"
-#include "views/Palette.h"
 #include "views/SpeedMetric.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/RelativeTimeLabel.h"
+#include "views/kit/Strings.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+using namespace Metrics;
 
 namespace {
 
@@ -23,56 +29,43 @@ enum Page { idlePage, testingPage, completedPage, failedPage };
 QPushButton* makeButton(const QString& symbol, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     if (!symbol.isEmpty())
-        button->setIcon(symbolIcon(symbol, parent->palette().color(QPalette::ButtonText), 14));
+        button->setIcon(buttonSymbol(symbol, parent, SymbolSize::l));
     return button;
 }
 
 } // namespace
 
-SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* card = new Card(this);
-    outer->addWidget(card);
+SpeedTestView::SpeedTestView(Scheduler& scheduler, QWidget* parent) : QWidget(parent) {
+    m_server = makeLabel(QString(), TextStyle::caption, Colour::secondary, this);
+    CardFrame* card = CardFrame::fill(this, QStringLiteral("SPEED TEST"), m_server);
     QVBoxLayout* content = card->content();
 
-    auto* header = new QHBoxLayout;
-    header->addWidget(makeCardTitle(QStringLiteral("SPEED TEST"), card));
-    header->addStretch();
-    m_server = makeLabel(QString(), TextStyle::caption, "secondary", card);
-    header->addWidget(m_server);
-    content->addLayout(header);
-
     m_pages = new QVBoxLayout;
-    m_pages->setContentsMargins(0, 0, 0, 0);
+    m_pages->setContentsMargins(QMargins());
     content->addLayout(m_pages);
 
     auto* idle = new QWidget(card);
-    auto* idleRow = new QHBoxLayout(idle);
-    idleRow->setContentsMargins(0, 0, 0, 0);
+    QHBoxLayout* idleRow = makeRow(idle);
     m_run = makeButton(QStringLiteral("speedometer"), QString(), idle);
     connect(m_run, &QPushButton::clicked, this, &SpeedTestView::runRequested);
     idleRow->addWidget(m_run, 1);
     m_pages->addWidget(idle);
 
     auto* testing = new QWidget(card);
-    auto* testingColumn = new QVBoxLayout(testing);
-    testingColumn->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout* testingColumn = makeColumn(testing);
     m_progress = new QProgressBar(testing);
     m_progress->setRange(0, 1000);
     m_progress->setTextVisible(false);
-    m_progress->setFixedHeight(6);
+    m_progress->setFixedHeight(Size::progressBarHeight);
     testingColumn->addWidget(m_progress);
     auto* phaseRow = new QHBoxLayout;
-    phaseRow->setSpacing(6);
+    phaseRow->setSpacing(Space::s);
     m_phaseIcon = new QLabel(testing);
     phaseRow->addWidget(m_phaseIcon);
     m_phaseText = makeLabel(QString(), TextStyle::callout, {}, testing);
     phaseRow->addWidget(m_phaseText, 1);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), testing);
-    QPalette cancelPalette = m_cancel->palette();
-    cancelPalette.setColor(QPalette::ButtonText, Palette::colour("secondary"));
-    m_cancel->setPalette(cancelPalette);
+    setButtonTextColour(m_cancel, Colour::secondary);
     m_cancel->setFlat(true);
     connect(m_cancel, &QPushButton::clicked, this, &SpeedTestView::cancelRequested);
     phaseRow->addWidget(m_cancel);
@@ -80,11 +73,9 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     m_pages->addWidget(testing);
 
     auto* completed = new QWidget(card);
-    auto* completedColumn = new QVBoxLayout(completed);
-    completedColumn->setContentsMargins(0, 0, 0, 0);
-    completedColumn->setSpacing(8);
+    QVBoxLayout* completedColumn = makeColumn(completed, Space::m);
     auto* metrics = new QHBoxLayout;
-    metrics->setSpacing(24);
+    metrics->setSpacing(Space::xxl);
     metrics->addStretch();
     m_download = new SpeedMetric(QStringLiteral("Download"), QStringLiteral("arrow.down"), completed);
     metrics->addWidget(m_download);
@@ -92,10 +83,11 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     metrics->addWidget(m_upload);
     metrics->addStretch();
     completedColumn->addLayout(metrics);
-    m_underLoad = makeLabel(QString(), TextStyle::callout, {}, completed);
+    m_underLoad = makeLabel(QString(), TextStyle::callout, Colour::text, completed);
     m_underLoad->setTextFormat(Qt::RichText);
     completedColumn->addWidget(m_underLoad, 0, Qt::AlignHCenter);
-    m_lastTested = makeLabel(QString(), TextStyle::caption2, "secondary", completed);
+    m_lastTested = new RelativeTimeLabel(scheduler, TextStyle::caption2, Colour::secondary,
+                                         QStringLiteral("Last tested: "), completed);
     completedColumn->addWidget(m_lastTested, 0, Qt::AlignHCenter);
     auto* again = makeButton(QStringLiteral("arrow.clockwise"), QStringLiteral("Run Again"), completed);
     connect(again, &QPushButton::clicked, this, &SpeedTestView::runRequested);
@@ -103,27 +95,20 @@ SpeedTestView::SpeedTestView(QWidget* parent) : QWidget(parent) {
     m_pages->addWidget(completed);
 
     auto* failed = new QWidget(card);
-    auto* failedColumn = new QVBoxLayout(failed);
-    failedColumn->setContentsMargins(0, 0, 0, 0);
-    failedColumn->setSpacing(6);
+    QVBoxLayout* failedColumn = makeColumn(failed, Space::s);
     auto* failedRow = new QHBoxLayout;
-    failedRow->setSpacing(6);
-    failedRow->addWidget(
-        makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), "orange", 14, failed));
+    failedRow->setSpacing(Space::s);
+    failedRow->addWidget(makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), Tone::orange,
+                                         SymbolSize::l, failed));
     failedRow->addWidget(makeLabel(QStringLiteral("Speed test failed"), TextStyle::callout, {}, failed), 1);
     failedColumn->addLayout(failedRow);
-    m_error = makeLabel(QString(), TextStyle::caption, "secondary", failed);
+    m_error = makeLabel(QString(), TextStyle::caption, Colour::secondary, failed);
     m_error->setWordWrap(true);
     failedColumn->addWidget(m_error);
     auto* retry = makeButton(QString(), QStringLiteral("Try Again"), failed);
     connect(retry, &QPushButton::clicked, this, &SpeedTestView::runRequested);
     failedColumn->addWidget(retry);
     m_pages->addWidget(failed);
-
-    // "5 minutes ago" has to age while the card is open.
-    m_clockTick = new QTimer(this);
-    m_clockTick->setInterval(30'000);
-    connect(m_clockTick, &QTimer::timeout, this, &SpeedTestView::updateLastTested);
 
     setData({}, std::nullopt);
 }
@@ -158,10 +143,9 @@ void SpeedTestView::setData(const SpeedTestState& state, const std::optional<Spe
         setSymbol(m_phaseIcon,
                   download ? QStringLiteral("arrow.down.circle.fill")
                            : QStringLiteral("arrow.up.circle.fill"),
-                  "blue", 14);
+                  Tone::blue, SymbolSize::l);
         const std::string_view phase = rawValue(state.phase());
-        m_phaseText->setText(QStringLiteral("Testing %1...")
-                                 .arg(QString::fromUtf8(phase.data(), static_cast<qsizetype>(phase.size()))));
+        m_phaseText->setText(QStringLiteral("Testing %1...").arg(toQString(phase)));
         break;
     }
     case SpeedTestState::Kind::completed:
@@ -170,17 +154,13 @@ void SpeedTestView::setData(const SpeedTestState& state, const std::optional<Spe
         m_download->setValue(state.result().downloadSpeed);
         m_upload->setValue(state.result().uploadSpeed);
         showUnderLoad(state.result().loadedLatency);
+        m_lastTested->setTime(state.result().timestamp);
         break;
     case SpeedTestState::Kind::failed:
         showPage(failedPage);
         m_error->setText(QString::fromStdString(state.error()));
         break;
     }
-    updateLastTested();
-    if (completed)
-        m_clockTick->start();
-    else
-        m_clockTick->stop();
 }
 
 void SpeedTestView::showUnderLoad(const LoadedLatency& latency) {
@@ -195,14 +175,6 @@ void SpeedTestView::showUnderLoad(const LoadedLatency& latency) {
     // The grade stands out in its colour; the figure before it reads as plain text.
     const QString gradeText = line.mid(split + 3);
     m_underLoad->setText(QStringLiteral("%1 \u00b7 <b style=\"color:%2\">%3</b>")
-                             .arg(line.left(split).toHtmlEscaped(), Palette::colour(colorName(*grade)).name(),
+                             .arg(line.left(split).toHtmlEscaped(), Palette::colour(tone(*grade)).name(),
                                   gradeText.toHtmlEscaped()));
-}
-
-void SpeedTestView::updateLastTested() {
-    if (m_state.kind() != SpeedTestState::Kind::completed)
-        return;
-    m_lastTested->setText(QStringLiteral("Last tested: ") +
-                          QString::fromStdString(relativeTimeText(m_state.result().timestamp,
-                                                                  std::chrono::system_clock::now())));
 }

@@ -5,6 +5,7 @@
 
 #include "probes/SpeedTestResult.h"
 #include "probes/SpeedTestState.h"
+#include "views/kit/RelativeTimeLabel.h"
 
 #include <optional>
 
@@ -12,7 +13,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QVBoxLayout;
-class QTimer;
+class Scheduler;
 class SpeedMetric;
 
 // The on-demand speed test: a start button, progress with cancel, the result, or the failure.
@@ -20,7 +21,7 @@ class SpeedTestView final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit SpeedTestView(QWidget* parent = nullptr);
+    explicit SpeedTestView(Scheduler& scheduler, QWidget* parent = nullptr);
 
     void setData(const SpeedTestState& state, const std::optional<SpeedTestResult>& lastResult);
 
@@ -39,7 +40,6 @@ signals:
 
 private:
     void showPage(int index);
-    void updateLastTested();
     void showUnderLoad(const LoadedLatency& latency);
 
     QLabel* m_server = nullptr;
@@ -53,9 +53,8 @@ private:
     SpeedMetric* m_download = nullptr;
     SpeedMetric* m_upload = nullptr;
     QLabel* m_underLoad = nullptr;
-    QLabel* m_lastTested = nullptr;
+    RelativeTimeLabel* m_lastTested = nullptr;
     QLabel* m_error = nullptr;
-    QTimer* m_clockTick = nullptr;
     SpeedTestState m_state;
     bool m_hasState = false;
 };

@@ -1,17 +1,20 @@
 #include "views/StatusCard.h"
 
 #include "views/SignalBarsView.h"
-#include "views/Typography.h"
+#include "views/kit/Box.h"
+#include "views/kit/Divider.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace {
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
+using namespace Metrics;
 
+namespace {
 bool isGood(NetworkInsight::Kind kind) {
     return kind == NetworkInsight::Kind::betterThanUsual || kind == NetworkInsight::Kind::consistentlyGood;
 }
@@ -37,18 +40,19 @@ StatusCard::Headline StatusCard::headline(QualityRating rating) {
 
 StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("statusCard"));
-    styleBox(this, "windowBackground", 1.0, 12);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(16, 16, 16, 16);
-    column->setSpacing(10);
+    QVBoxLayout* column = makeBoxColumn(this, {.background = Colour::windowBackground,
+                                               .radius = Radius::panel,
+                                               .padding = padding(Space::xl),
+                                               .spacing = Space::mPlus});
 
     auto* networkRow = new QHBoxLayout;
     auto* networkText = new QVBoxLayout;
-    networkText->setSpacing(2);
+    networkText->setSpacing(Space::xxs);
     m_network = makeLabel({}, TextStyle::headline, {}, this);
     m_network->setWordWrap(true);
-    m_details = makeLabel({}, TextStyle::caption, "secondary", this);
-    m_locationRequired = makeLabel(QStringLiteral("Location required"), TextStyle::caption, "orange", this);
+    m_details = makeLabel({}, TextStyle::caption, Colour::secondary, this);
+    m_locationRequired =
+        makeLabel(QStringLiteral("Location required"), TextStyle::caption, Tone::orange, this);
     networkText->addWidget(m_network);
     networkText->addWidget(m_details);
     networkText->addWidget(m_locationRequired);
@@ -57,31 +61,23 @@ StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
     networkRow->addWidget(m_bars, 0, Qt::AlignVCenter);
     column->addLayout(networkRow);
 
-    auto* divider = new QFrame(this);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Plain);
-    divider->setObjectName(QStringLiteral("divider"));
-    styleBox(divider, "gray", 0.3, 0);
-    divider->setFixedHeight(1);
-    column->addWidget(divider);
+    column->addWidget(new Divider(this));
 
     auto* scoreRow = new QHBoxLayout;
-    scoreRow->setSpacing(12);
+    scoreRow->setSpacing(Space::l);
     m_score = makeLabel({}, TextStyle::largeScore, {}, this);
     scoreRow->addWidget(m_score, 0, Qt::AlignVCenter);
     auto* headlineColumn = new QVBoxLayout;
-    headlineColumn->setSpacing(2);
+    headlineColumn->setSpacing(Space::xxs);
     m_headline = makeLabel({}, TextStyle::title3, {}, this);
     m_headline->setAlignment(Qt::AlignRight);
-    m_description = makeLabel({}, TextStyle::caption, "secondary", this);
+    m_description = makeLabel({}, TextStyle::caption, Colour::secondary, this);
     m_description->setAlignment(Qt::AlignRight);
     m_description->setWordWrap(true);
     headlineColumn->addWidget(m_headline);
     headlineColumn->addWidget(m_description);
     m_insight = new QWidget(this);
-    auto* insightRow = new QHBoxLayout(m_insight);
-    insightRow->setContentsMargins(0, 0, 0, 0);
-    insightRow->setSpacing(3);
+    QHBoxLayout* insightRow = makeRow(m_insight, Space::xxsPlus);
     insightRow->addStretch();
     m_insightArrow = new QLabel(m_insight);
     m_insightText = makeLabel({}, TextStyle::caption2, {}, m_insight);
@@ -93,11 +89,12 @@ StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
 
     m_paused = new QWidget(this);
     auto* pausedRow = new QHBoxLayout(m_paused);
-    pausedRow->setContentsMargins(0, 4, 0, 0);
-    pausedRow->setSpacing(4);
-    pausedRow->addWidget(makeSymbolLabel(QStringLiteral("pause.circle"), "secondary", 11, m_paused));
+    pausedRow->setContentsMargins(Space::none, Space::xs, Space::none, Space::none);
+    pausedRow->setSpacing(Space::xs);
     pausedRow->addWidget(
-        makeLabel(QStringLiteral("Monitoring paused"), TextStyle::caption, "secondary", m_paused));
+        makeSymbolLabel(QStringLiteral("pause.circle"), Colour::secondary, SymbolSize::s, m_paused));
+    pausedRow->addWidget(
+        makeLabel(QStringLiteral("Monitoring paused"), TextStyle::caption, Colour::secondary, m_paused));
     pausedRow->addStretch();
     column->addWidget(m_paused);
     // Wrapped texts can leave spare height; it belongs below the blocks, not inside them.
@@ -108,9 +105,9 @@ void StatusCard::setContent(const Content& content) {
     if (content.wifiInfo) {
         m_network->setText(QString::fromStdString(content.wifiInfo->ssid));
         setLabelColour(m_network, {});
-        QString details = text(rawValue(content.wifiInfo->band));
+        QString details = toQString(rawValue(content.wifiInfo->band));
         if (content.routerBrand)
-            details += QStringLiteral(" • ") + text(rawValue(*content.routerBrand));
+            details += QStringLiteral(" • ") + toQString(rawValue(*content.routerBrand));
         m_details->setText(details);
         m_details->show();
         m_locationRequired->hide();
@@ -119,14 +116,14 @@ void StatusCard::setContent(const Content& content) {
     } else {
         m_network->setText(content.locationAuthorized ? QStringLiteral("Not Connected")
                                                       : QStringLiteral("Unknown Network"));
-        setLabelColour(m_network, "secondary");
+        setLabelColour(m_network, Colour::secondary);
         m_details->hide();
         m_locationRequired->setVisible(!content.locationAuthorized);
         m_bars->setRssi(std::nullopt);
         m_bars->hide();
     }
 
-    const std::string_view colour = colorName(content.quality.rating);
+    const Tone colour = tone(content.quality.rating);
     m_score->setText(QString::number(content.quality.score));
     setLabelColour(m_score, colour);
     const Headline head = headline(content.quality.rating);
@@ -139,9 +136,9 @@ void StatusCard::setContent(const Content& content) {
         const bool good = isGood(content.networkInsight->kind);
         setSymbol(m_insightArrow,
                   good ? QStringLiteral("arrow.up.right") : QStringLiteral("arrow.down.right"),
-                  good ? "green" : "orange", 10);
+                  good ? Tone::green : Tone::orange, SymbolSize::xs);
         m_insightText->setText(QString::fromStdString(displayText(*content.networkInsight)));
-        setLabelColour(m_insightText, good ? "green" : "orange");
+        setLabelColour(m_insightText, good ? Tone::green : Tone::orange);
     }
     m_paused->setVisible(!content.isMonitoring);
 }

@@ -16,33 +16,30 @@
 #include "views/PermissionPromptView.h"
 #include "views/StatusCard.h"
 #include "views/StatusScreenshotView.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
 #include "views/UpdateBanner.h"
 #include "views/WidgetSnapshot.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/FlashMessage.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
 
-namespace {
+using namespace Metrics;
 
-constexpr int kFeedbackMilliseconds = 2000;
+namespace {
 
 // Issues a router vendor's advice can help with.
 constexpr std::array kBrandIssues{ConnectionIssue::veryWeakSignal,  ConnectionIssue::weakSignal,
                                   ConnectionIssue::highPacketLoss,  ConnectionIssue::highLatency,
                                   ConnectionIssue::moderateLatency, ConnectionIssue::unstableConnection};
-
-QIcon buttonSymbol(const QString& name, const QWidget* widget) {
-    return symbolIcon(name, widget->palette().color(QPalette::ButtonText), 16);
-}
 
 } // namespace
 
@@ -79,11 +76,12 @@ std::optional<Tip> StatusView::topTip(std::optional<RouterBrand> brand, std::opt
     return tips.front();
 }
 
-StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(parent), m_services(services) {
-    setFixedWidth(320);
+StatusView::StatusView(PopoverServices services, QWidget* parent)
+    : QWidget(parent), m_services(services), m_shareFeedback(services.scheduler) {
+    setFixedWidth(popoverWidth);
     // The popover is a shade off the window colour so the status card stands out on it.
     setObjectName(QStringLiteral("statusView"));
-    styleBox(this, "controlBackground", 1.0, 0);
+    styleBox(this, Colour::controlBackground, 1.0, Radius::none);
     m_layout = new QVBoxLayout(this);
 
     m_portalBanner = new CaptivePortalBanner(this);
@@ -95,12 +93,12 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
     m_layout->addWidget(m_updateBanner);
     m_card = new StatusCard(this);
     m_layout->addWidget(m_card);
-    m_locationPrompt = new PermissionPromptView(QStringLiteral("location.fill"), "blue",
+    m_locationPrompt = new PermissionPromptView(QStringLiteral("location.fill"), Tone::blue,
                                                 QStringLiteral("Allow location to see network name"),
                                                 QStringLiteral("Allow"), this);
     connect(m_locationPrompt, &PermissionPromptView::triggered, this, &StatusView::requestLocation);
     m_layout->addWidget(m_locationPrompt);
-    m_notificationPrompt = new PermissionPromptView(QStringLiteral("bell.fill"), "orange",
+    m_notificationPrompt = new PermissionPromptView(QStringLiteral("bell.fill"), Tone::orange,
                                                     QStringLiteral("Get alerts when connection has issues"),
                                                     QStringLiteral("Enable"), this);
     connect(m_notificationPrompt, &PermissionPromptView::triggered, this, &StatusView::requestNotifications);
@@ -109,9 +107,10 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
     m_layout->addWidget(m_issue);
 
     auto* bar = new QHBoxLayout;
-    bar->setSpacing(12);
-    auto* diagnostics = new QPushButton(buttonSymbol(QStringLiteral("waveform.path.ecg"), this),
-                                        QStringLiteral("Diagnostics"), this);
+    bar->setSpacing(Space::l);
+    auto* diagnostics =
+        new QPushButton(buttonSymbol(QStringLiteral("waveform.path.ecg"), this, SymbolSize::xl),
+                        QStringLiteral("Diagnostics"), this);
     connect(diagnostics, &QPushButton::clicked, this, &StatusView::showDiagnostics);
     bar->addWidget(diagnostics);
     bar->addStretch();
@@ -129,24 +128,26 @@ StatusView::StatusView(PopoverServices services, QWidget* parent) : QWidget(pare
             m_menu->addSeparator();
             continue;
         }
-        connect(m_menu->addAction(buttonSymbol(actionSymbol(*entry), this), actionText(*entry)),
-                &QAction::triggered, this, [this, action = *entry] { emit actionTriggered(action); });
+        connect(
+            m_menu->addAction(buttonSymbol(actionSymbol(*entry), this, SymbolSize::xl), actionText(*entry)),
+            &QAction::triggered, this, [this, action = *entry] { emit actionTriggered(action); });
     }
     auto* menuButton = new QToolButton(this);
     menuButton->setObjectName(QStringLiteral("menuButton"));
     menuButton->setAutoRaise(true);
-    menuButton->setIcon(buttonSymbol(QStringLiteral("ellipsis.circle"), this));
+    menuButton->setIcon(buttonSymbol(QStringLiteral("ellipsis.circle"), this, SymbolSize::xl));
     menuButton->setMenu(m_menu);
     menuButton->setPopupMode(QToolButton::InstantPopup);
     menuButton->setAccessibleName(tr("More"));
     menuButton->setToolTip(menuButton->accessibleName());
-    // The arrow Qt adds to menu buttons would crowd the symbol.
-    menuButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    hideMenuIndicator(menuButton);
     bar->addWidget(menuButton);
     m_layout->addLayout(bar);
 
     connect(&m_services.settings, &AppSettings::compactModeChanged, this, &StatusView::refresh);
     connect(&m_services.settings, &AppSettings::showTipsChanged, this, &StatusView::refresh);
+    connect(&m_shareFeedback, &FlashMessage::changed, this,
+            [this](const std::optional<QString>& message) { setShareFeedback(message.has_value()); });
     setShareFeedback(false);
     refresh();
 }
@@ -176,9 +177,8 @@ void StatusView::setState(State state) {
 
 void StatusView::refresh() {
     const bool compact = m_services.settings.compactMode();
-    m_layout->setSpacing(compact ? 8 : 12);
-    const int padding = compact ? 12 : 16;
-    m_layout->setContentsMargins(padding, padding, padding, padding);
+    m_layout->setSpacing(compact ? Space::m : Space::l);
+    m_layout->setContentsMargins(padding(compact ? Space::l : Space::xl));
 
     const State& s = m_state;
     m_portalBanner->setVisible(s.captivePortalStatus.isCaptivePortal());
@@ -229,13 +229,11 @@ void StatusView::share() {
         [&screenshot](double scale) { return renderWidget(screenshot, scale); });
     if (!copied)
         return;
-    setShareFeedback(true);
-    // Every copy schedules its own reset; a later copy does not extend an earlier one.
-    QTimer::singleShot(kFeedbackMilliseconds, this, [this] { setShareFeedback(false); });
+    // The same message each time: a later copy does not extend an earlier one's time.
+    m_shareFeedback.show(QStringLiteral("copied"));
 }
 
 void StatusView::setShareFeedback(bool on) {
-    m_showShareFeedback = on;
-    m_shareButton->setIcon(
-        buttonSymbol(on ? QStringLiteral("checkmark") : QStringLiteral("square.and.arrow.up"), this));
+    m_shareButton->setIcon(buttonSymbol(
+        on ? QStringLiteral("checkmark") : QStringLiteral("square.and.arrow.up"), this, SymbolSize::xl));
 }

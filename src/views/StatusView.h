@@ -11,6 +11,7 @@
 #include "probes/CaptivePortalStatus.h"
 #include "views/AppActions.h"
 #include "views/PopoverServices.h"
+#include "views/kit/FlashMessage.h"
 
 #include <optional>
 #include <vector>
@@ -68,7 +69,7 @@ public:
     const StatusCard* card() const { return m_card; }
     // The tip on show, if any.
     const ActionableTipView* tipView() const { return m_tipView; }
-    bool showsShareFeedback() const { return m_showShareFeedback; }
+    bool showsShareFeedback() const { return m_shareFeedback.message().has_value(); }
     QMenu* menu() const { return m_menu; }
     void share();
 
@@ -99,5 +100,6 @@ private:
     std::optional<Tip> m_shownTip;
     QToolButton* m_shareButton = nullptr;
     QMenu* m_menu = nullptr;
-    bool m_showShareFeedback = false;
+    // The checkmark that stands in for the share symbol after a copy.
+    FlashMessage m_shareFeedback;
 };

@@ -2,8 +2,10 @@
 
 #include "core/AppSettings.h"
 #include "views/SettingsForm.h"
-#include "views/SymbolIcon.h"
-#include "views/Typography.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +15,8 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+
+using namespace Metrics;
 
 namespace {
 
@@ -38,33 +42,22 @@ std::optional<double> parseNumber(const QString& text) {
 QLineEdit* makeField(const char* key, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(key));
-    field->setFixedWidth(70);
+    field->setFixedWidth(Size::thresholdFieldWidth);
     field->setAlignment(Qt::AlignRight);
     return field;
 }
 
 // A threshold row: the level's symbol and name, the field, then its unit in a column of its own.
-void addThresholdRow(QVBoxLayout* section, const QString& level, const QString& symbol,
-                     std::string_view colour, QLineEdit* field, const QString& unit) {
+void addThresholdRow(QVBoxLayout* section, const QString& level, const QString& symbol, Tone colour,
+                     QLineEdit* field, const QString& unit) {
     auto* control = new QWidget;
-    auto* row = new QHBoxLayout(control);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
+    QHBoxLayout* row = makeRow(control, Space::s);
     row->addWidget(field);
-    auto* unitLabel = makeLabel(unit, TextStyle::body, "secondary", control);
-    unitLabel->setFixedWidth(30);
+    auto* unitLabel = makeLabel(unit, TextStyle::body, Colour::secondary, control);
+    unitLabel->setFixedWidth(Size::thresholdUnitWidth);
     row->addWidget(unitLabel);
     addFormRow(section, makeSymbolTextLabel(level, symbol, colour), control);
 }
-
-QLabel* addHint(QVBoxLayout* section) {
-    auto* hint = makeLabel(QString(), TextStyle::caption, "red", section->parentWidget());
-    hint->setWordWrap(true);
-    hint->hide();
-    section->addWidget(hint);
-    return hint;
-}
-
 } // namespace
 
 ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* parent)
@@ -75,28 +68,27 @@ ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* par
                                           QStringLiteral("Alert when ping exceeds these values"));
     m_latencyWarning = makeField(SettingsKey::latencyWarningThreshold, this);
     m_latencyCritical = makeField(SettingsKey::latencyCriticalThreshold, this);
-    addThresholdRow(latency, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), "yellow",
-                    m_latencyWarning, QStringLiteral("ms"));
-    addThresholdRow(latency, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), "red",
+    addThresholdRow(latency, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"),
+                    Tone::yellow, m_latencyWarning, QStringLiteral("ms"));
+    addThresholdRow(latency, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), Tone::red,
                     m_latencyCritical, QStringLiteral("ms"));
-    m_latencyHint = addHint(latency);
+    m_latencyHint = addFormHint(latency);
 
     QVBoxLayout* loss = addFormSection(form, QStringLiteral("Packet Loss"), QStringLiteral("xmark.circle"),
                                        QStringLiteral("Alert when packet loss exceeds these values"));
     m_packetLossWarning = makeField(SettingsKey::packetLossWarningThreshold, this);
     m_packetLossCritical = makeField(SettingsKey::packetLossCriticalThreshold, this);
-    addThresholdRow(loss, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), "yellow",
+    addThresholdRow(loss, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), Tone::yellow,
                     m_packetLossWarning, QStringLiteral("%"));
-    addThresholdRow(loss, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), "red",
+    addThresholdRow(loss, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), Tone::red,
                     m_packetLossCritical, QStringLiteral("%"));
-    m_packetLossHint = addHint(loss);
+    m_packetLossHint = addFormHint(loss);
 
-    form->addSpacing(8);
+    form->addSpacing(Space::m);
     auto* reset = new QPushButton(QStringLiteral("Reset to Defaults"), this);
     reset->setObjectName(QStringLiteral("resetToDefaults"));
     reset->setFlat(true);
-    reset->setIcon(
-        symbolIcon(QStringLiteral("arrow.counterclockwise"), palette().color(QPalette::ButtonText), 14));
+    reset->setIcon(buttonSymbol(QStringLiteral("arrow.counterclockwise"), this, SymbolSize::l));
     reset->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     form->addWidget(reset, 0, Qt::AlignLeft);
     connect(reset, &QPushButton::clicked, this, [this] { m_settings.resetToDefaults(); });

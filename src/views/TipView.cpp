@@ -1,33 +1,39 @@
 #include "views/TipView.h"
 
-#include "views/Typography.h"
+#include "views/kit/Box.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-std::string_view TipView::priorityColour(TipPriority priority) {
+using namespace Metrics;
+
+Tone TipView::priorityTone(TipPriority priority) {
     switch (priority) {
     case TipPriority::critical:
-        return "red";
+        return Tone::red;
     case TipPriority::warning:
-        return "orange";
+        return Tone::orange;
     case TipPriority::info:
         break;
     }
-    return "blue";
+    return Tone::blue;
 }
 
 TipView::TipView(const Tip& tip, QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("tipView"));
-    const std::string_view colour = priorityColour(tip.priority);
-    styleBox(this, colour, 0.1, 8);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(10, 10, 10, 10);
-    row->setSpacing(8);
-    row->addWidget(makeSymbolLabel(QString::fromStdString(tip.icon), colour, 14, this), 0, Qt::AlignTop);
+    const Tone tone = priorityTone(tip.priority);
+    QHBoxLayout* row = makeBoxRow(this, {.background = tone,
+                                         .opacity = 0.1,
+                                         .radius = Radius::box,
+                                         .padding = padding(Space::mPlus),
+                                         .spacing = Space::m});
+    row->addWidget(makeSymbolLabel(QString::fromStdString(tip.icon), tone, SymbolSize::l, this), 0,
+                   Qt::AlignTop);
     auto* column = new QVBoxLayout;
-    column->setSpacing(3);
+    column->setSpacing(Space::xxsPlus);
     auto* title = makeLabel(QString::fromStdString(tip.title), TextStyle::caption, {}, this);
     QFont titleFont = title->font();
     titleFont.setWeight(QFont::DemiBold);
@@ -35,18 +41,19 @@ TipView::TipView(const Tip& tip, QWidget* parent) : QFrame(parent) {
     title->setWordWrap(true);
     column->addWidget(title);
     auto* description =
-        makeLabel(QString::fromStdString(tip.description), TextStyle::caption2, "secondary", this);
+        makeLabel(QString::fromStdString(tip.description), TextStyle::caption2, Colour::secondary, this);
     description->setWordWrap(true);
     column->addWidget(description);
     if (tip.action) {
         auto* box = new QFrame(this);
         box->setObjectName(QStringLiteral("tipAction"));
-        styleBox(box, "windowBackground", 1.0, 6);
-        auto* actionRow = new QHBoxLayout(box);
-        actionRow->setContentsMargins(6, 4, 6, 4);
-        actionRow->setSpacing(4);
-        actionRow->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), "yellow", 9, box), 0,
-                             Qt::AlignTop);
+        QHBoxLayout* actionRow = makeBoxRow(box, {.background = Colour::windowBackground,
+                                                  .radius = Radius::control,
+                                                  .padding = padding(Space::s, Space::xs),
+                                                  .spacing = Space::xs});
+        actionRow->addWidget(
+            makeSymbolLabel(QStringLiteral("lightbulb.fill"), Tone::yellow, SymbolSize::xxs, box), 0,
+            Qt::AlignTop);
         auto* action = makeLabel(QString::fromStdString(*tip.action), TextStyle::caption2, {}, box);
         action->setWordWrap(true);
         actionRow->addWidget(action, 1);

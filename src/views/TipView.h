@@ -3,6 +3,7 @@
 // Qt first: moc cannot parse the standard library headers that the domain types pull in.
 #include <QFrame>
 
+#include "core/Tone.h"
 #include "diagnosis/Tip.h"
 
 // One tip in a list: its symbol in the priority's colour, title, description and action.
@@ -12,6 +13,6 @@ class TipView final : public QFrame {
 public:
     explicit TipView(const Tip& tip, QWidget* parent = nullptr);
 
-    // "red", "orange" or "blue".
-    static std::string_view priorityColour(TipPriority priority);
+    // Red for critical, orange for a warning, blue for information.
+    static Tone priorityTone(TipPriority priority);
 };

@@ -1,22 +1,22 @@
 #include "views/TipsSection.h"
 
-#include "views/Card.h"
 #include "views/TipView.h"
+#include "views/kit/CollapsibleHeader.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
 
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+using namespace Metrics;
+
 TipsSection::TipsSection(QWidget* parent) : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
+    QVBoxLayout* column = makeColumn(this, Space::m);
     m_header = new CollapsibleHeader(QStringLiteral("TIPS"), this);
     column->addWidget(m_header);
     m_list = new QWidget(this);
-    m_rows = new QVBoxLayout(m_list);
-    m_rows->setContentsMargins(0, 0, 0, 0);
-    m_rows->setSpacing(8);
+    m_rows = makeColumn(m_list, Space::m);
     column->addWidget(m_list);
     m_list->setVisible(false);
     connect(m_header, &CollapsibleHeader::toggled, this, [this](bool) {
@@ -63,10 +63,7 @@ void TipsSection::rebuild() {
     };
     if (std::equal(wanted.begin(), wanted.end(), m_built.begin(), m_built.end(), same))
         return;
-    while (QLayoutItem* item = m_rows->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    clearLayout(m_rows);
     for (const Tip& tip : wanted)
         m_rows->addWidget(new TipView(tip, m_list));
     m_built = std::move(wanted);

@@ -2,7 +2,12 @@
 
 #include "reports/UpdateService.h"
 #include "views/ActivityIndicator.h"
-#include "views/SymbolIcon.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace Metrics;
+
 namespace {
 
 const QString kAvailablePrefix = QStringLiteral("Update Available: ");
@@ -19,25 +26,15 @@ const QString kDownloading = QStringLiteral("Downloading update...");
 const QString kReady = QStringLiteral("Update Ready!");
 const QString kReadyHint = QStringLiteral("Install the package, then relaunch");
 const QString kRelaunch = QStringLiteral("Relaunch Linkmeter");
-const QColor kGreen(0x28, 0xa7, 0x45);
 constexpr int kProgressSteps = 1000;
 
-QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, bool secondary, const char* name) {
-    auto* l = new QLabel(text);
+// The banner's titles are body text, its notes captions.
+QLabel* label(const QString& text, TextStyle style, QFont::Weight weight, Colour colour, const char* name) {
+    QLabel* l = makeLabel(text, style, colour);
     QFont font = l->font();
-    font.setPixelSize(pixelSize);
     font.setWeight(weight);
     l->setFont(font);
-    if (secondary)
-        l->setForegroundRole(QPalette::PlaceholderText);
     l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-QLabel* symbol(const QString& name, const QColor& colour, int size) {
-    auto* l = new QLabel;
-    l->setPixmap(symbolPixmap(name, colour, size, l->devicePixelRatioF()));
-    l->setFixedSize(size, size);
     return l;
 }
 
@@ -53,7 +50,7 @@ UpdateBanner::UpdateBanner(UpdateService& service, QWidget* parent) : QFrame(par
     for (QWidget* page : {m_availablePage, m_downloadingPage, m_readyPage})
         m_pages->addWidget(page);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setContentsMargins(padding(Space::mPlus, Space::m));
     layout->addWidget(m_pages);
 
     for (auto changed : {&UpdateService::updateAvailableChanged, &UpdateService::isDownloadingChanged,
@@ -67,27 +64,26 @@ UpdateBanner::UpdateBanner(UpdateService& service, QWidget* parent) : QFrame(par
 
 QWidget* UpdateBanner::makeAvailablePage() {
     auto* page = new QWidget;
-    m_availableTitle = label(QString(), 13, QFont::Medium, false, "updateTitle");
+    m_availableTitle = label(QString(), TextStyle::body, QFont::Medium, Colour::text, "updateTitle");
     m_availableTitle->setWordWrap(true);
-    m_releaseNotes = label(QString(), 11, QFont::Normal, true, "releaseNotes");
+    m_releaseNotes = label(QString(), TextStyle::caption, QFont::Normal, Colour::secondary, "releaseNotes");
     m_releaseNotes->setWordWrap(true);
     m_updateButton = new QPushButton(QStringLiteral("Update"));
     m_updateButton->setDefault(true);
     m_dismissButton = new QToolButton;
     m_dismissButton->setIcon(
-        symbolIcon(QStringLiteral("xmark"), palette().color(QPalette::PlaceholderText), 16));
+        symbolIcon(QStringLiteral("xmark"), Palette::colour(Colour::secondary), SymbolSize::xl));
     m_dismissButton->setAutoRaise(true);
     m_dismissButton->setAccessibleName(QStringLiteral("Dismiss"));
     connect(m_updateButton, &QPushButton::clicked, this, [this] { m_service.downloadUpdate(); });
     connect(m_dismissButton, &QToolButton::clicked, this, [this] { m_service.setUpdateAvailable(false); });
 
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(2);
+    texts->setSpacing(Space::xxs);
     texts->addWidget(m_availableTitle);
     texts->addWidget(m_releaseNotes);
-    auto* row = new QHBoxLayout(page);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(symbol(QStringLiteral("arrow.down.circle.fill"), palette().color(QPalette::Highlight), 18),
+    QHBoxLayout* row = makeRow(page);
+    row->addWidget(makeSymbolLabel(QStringLiteral("arrow.down.circle.fill"), Colour::accent, SymbolSize::xxl),
                    0, Qt::AlignTop);
     row->addLayout(texts, 1);
     row->addWidget(m_updateButton);
@@ -100,14 +96,13 @@ QWidget* UpdateBanner::makeDownloadingPage() {
     m_progressBar = new QProgressBar;
     m_progressBar->setRange(0, kProgressSteps);
     m_progressBar->setTextVisible(false);
-    m_percent = label(QString(), 11, QFont::Normal, true, "downloadPercent");
-    m_activity = new ActivityIndicator(16);
+    m_percent = label(QString(), TextStyle::caption, QFont::Normal, Colour::secondary, "downloadPercent");
+    m_activity = new ActivityIndicator(SymbolSize::xl);
 
     auto* column = new QVBoxLayout;
-    column->addWidget(label(kDownloading, 13, QFont::Medium, false, "downloadingTitle"));
+    column->addWidget(label(kDownloading, TextStyle::body, QFont::Medium, Colour::text, "downloadingTitle"));
     column->addWidget(m_progressBar);
-    auto* row = new QHBoxLayout(page);
-    row->setContentsMargins(0, 0, 0, 0);
+    QHBoxLayout* row = makeRow(page);
     row->addLayout(column, 1);
     row->addWidget(m_percent);
     row->addWidget(m_activity);
@@ -116,25 +111,25 @@ QWidget* UpdateBanner::makeDownloadingPage() {
 
 QWidget* UpdateBanner::makeReadyPage() {
     auto* page = new QWidget;
-    m_relaunchButton = new QPushButton(
-        symbolIcon(QStringLiteral("arrow.clockwise"), palette().color(QPalette::ButtonText), 16), kRelaunch);
+    m_relaunchButton =
+        new QPushButton(buttonSymbol(QStringLiteral("arrow.clockwise"), this, SymbolSize::xl), kRelaunch);
     QFont font = m_relaunchButton->font();
     font.setWeight(QFont::Medium);
     m_relaunchButton->setFont(font);
     connect(m_relaunchButton, &QPushButton::clicked, this, [this] { m_service.relaunchApp(); });
 
-    auto* hint = label(kReadyHint, 11, QFont::Normal, true, "readyHint");
+    auto* hint = label(kReadyHint, TextStyle::caption, QFont::Normal, Colour::secondary, "readyHint");
     hint->setWordWrap(true);
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(2);
-    texts->addWidget(label(kReady, 13, QFont::DemiBold, false, "readyTitle"));
+    texts->setSpacing(Space::xxs);
+    texts->addWidget(label(kReady, TextStyle::body, QFont::DemiBold, Colour::text, "readyTitle"));
     texts->addWidget(hint);
     auto* top = new QHBoxLayout;
-    top->addWidget(symbol(QStringLiteral("checkmark.circle.fill"), kGreen, 18), 0, Qt::AlignTop);
+    top->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), Tone::green, SymbolSize::xxl), 0,
+                   Qt::AlignTop);
     top->addLayout(texts, 1);
     // The button goes below the texts: side by side they do not fit the popover's width.
-    auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout* column = makeColumn(page);
     column->addLayout(top);
     column->addWidget(m_relaunchButton, 0, Qt::AlignRight);
     return page;

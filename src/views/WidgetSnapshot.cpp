@@ -1,6 +1,7 @@
 #include "views/WidgetSnapshot.h"
 
-#include "views/Typography.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QDate>
 #include <QHBoxLayout>
@@ -9,6 +10,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QWidget>
+
+using namespace Metrics;
 
 QImage renderWidget(QWidget& widget, double scale) {
     widget.ensurePolished();
@@ -26,16 +29,16 @@ QImage renderWidget(QWidget& widget, double scale) {
 }
 
 QVBoxLayout* makeSnapshotColumn(QWidget* view, const QString& title) {
-    styleBox(view, "windowBackground", 1.0, 0);
-    view->setFixedWidth(320);
+    styleBox(view, Colour::windowBackground, 1.0, Radius::none);
+    view->setFixedWidth(popoverWidth);
     auto* column = new QVBoxLayout(view);
-    column->setContentsMargins(16, 16, 16, 16);
-    column->setSpacing(12);
+    column->setContentsMargins(padding(Space::xl));
+    column->setSpacing(Space::l);
     auto* header = new QHBoxLayout;
     header->addWidget(makeLabel(title, TextStyle::headline, {}, view));
     header->addStretch();
     header->addWidget(makeLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
-                                TextStyle::caption, "secondary", view));
+                                TextStyle::caption, Colour::secondary, view));
     column->addLayout(header);
     return column;
 }

@@ -168,13 +168,12 @@ TEST_F(ShellTest, OneSettingsWindowComesBackWithItsFrame) {
 }
 
 TEST(MenuBarLabelColour, PortalAndOfflineOverrideTheRating) {
-    EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::captivePortal(), QualityRating::excellent),
-              "orange");
-    EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::noInternet("x"), QualityRating::excellent),
-              "red");
-    EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::connected(), QualityRating::good), "green");
-    EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::unknown(), QualityRating::fair), "yellow");
-    EXPECT_EQ(MenuBarLabel::colourName(CaptivePortalStatus::connected(), QualityRating::unknown), "gray");
+    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::captivePortal(), QualityRating::excellent),
+              Tone::orange);
+    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::noInternet("x"), QualityRating::excellent), Tone::red);
+    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::connected(), QualityRating::good), Tone::green);
+    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::unknown(), QualityRating::fair), Tone::yellow);
+    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::connected(), QualityRating::unknown), Tone::gray);
 }
 
 TEST_F(ShellTest, HistoryEntryOfTheMenuOpensTheHistoryWindow) {
@@ -277,8 +276,8 @@ TEST_F(ShellTest, WithoutAnUpdateFeedUpdatesAreThePackageManagers) {
     UpdateService::Setup setup = f.updateSetup();
     setup.versionURL = QUrl();
     UpdateService packaged(f.updateHttp, f.store, f.clock, f.inspector, f.revealer, f.application, setup);
-    const PopoverServices services{f.settings, f.memory,         f.brands,     packaged,
-                                   f.exporter, f.scannerService, f.networkInfo};
+    const PopoverServices services{f.settings, f.memory,         f.brands,      packaged,
+                                   f.exporter, f.scannerService, f.networkInfo, f.scheduler};
     LinkmeterApp app(viewModel, services, f.notifications, f.location, nullptr, true, f.timeline);
     app.tray().showPopover();
     for (QAction* action : app.tray().popoverView()->statusView()->menu()->actions())

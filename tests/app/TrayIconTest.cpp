@@ -7,8 +7,7 @@
 
 namespace {
 
-MenuBarLabel label(std::optional<std::string> value, std::string_view colour = "green",
-                   bool valueInIcon = true) {
+MenuBarLabel label(std::optional<std::string> value, Tone colour = Tone::green, bool valueInIcon = true) {
     return MenuBarLabel({std::string("87"), std::move(value), "globe", colour, true}, valueInIcon);
 }
 
@@ -50,19 +49,19 @@ TEST(TrayIcon, TheNumberFillsTheIconAtEverySizeInTheRatingColour) {
             EXPECT_GE(ink.height(), size * (std::strlen(value) < 3 ? 0.85 : 0.65)) << size << " " << value;
             EXPECT_TRUE(QRect(0, 0, size, size).contains(ink)) << size << " " << value;
         }
-        EXPECT_TRUE(mostlyHue(label("87", "green").icon(size), 135)) << size;
-        EXPECT_TRUE(mostlyHue(label("87", "red").icon(size), 4)) << size;
+        EXPECT_TRUE(mostlyHue(label("87", Tone::green).icon(size), 135)) << size;
+        EXPECT_TRUE(mostlyHue(label("87", Tone::red).icon(size), 4)) << size;
     }
     EXPECT_NE(label("87").icon(22), label("86").icon(22));
 }
 
 TEST(TrayIcon, WithoutANumberOrWithTheSettingOffTheSymbolIsShown) {
-    const QImage symbol = label(std::nullopt, "green", false).icon(22);
+    const QImage symbol = label(std::nullopt, Tone::green, false).icon(22);
     ASSERT_FALSE(symbol.isNull());
-    EXPECT_EQ(label("87", "green", false).icon(22), symbol);
+    EXPECT_EQ(label("87", Tone::green, false).icon(22), symbol);
     // Ping mode before the first answer has no number: the symbol stands in.
-    EXPECT_EQ(label(std::nullopt, "green", true).icon(22), symbol);
-    EXPECT_NE(label("87", "green", true).icon(22), symbol);
+    EXPECT_EQ(label(std::nullopt, Tone::green, true).icon(22), symbol);
+    EXPECT_NE(label("87", Tone::green, true).icon(22), symbol);
     // The text beside the icon stays for panels that draw it.
     EXPECT_EQ(label("87").text(), "87");
     EXPECT_EQ(label("87").toolTip(), "Linkmeter: 87");

@@ -129,6 +129,6 @@ TEST(QualityRating, TextsRoundTripAndUnknownTextBuildsNothing) {
     EXPECT_EQ(rawValue(QualityRating::excellent), "Excellent");
     EXPECT_EQ(qualityRatingFromRawValue("excellent"), std::nullopt);
     EXPECT_EQ(description(QualityRating::unknown), "Gathering data...");
-    EXPECT_EQ(colorName(QualityRating::fair), "yellow");
-    EXPECT_EQ(colorName(QualityRating::bad), "red");
+    EXPECT_EQ(tone(QualityRating::fair), Tone::yellow);
+    EXPECT_EQ(tone(QualityRating::bad), Tone::red);
 }

@@ -188,5 +188,5 @@ TEST(CurrentIssue, FirstMatchingCheckWins) {
     EXPECT_EQ(currentIssue(CaptivePortalStatus::unknown(), std::nullopt, {}), std::nullopt);
 
     EXPECT_EQ(message(ConnectionIssue::captivePortal), "This network needs you to sign in");
-    EXPECT_EQ(colorName(ConnectionIssue::moderateLatency), "yellow");
+    EXPECT_EQ(tone(ConnectionIssue::moderateLatency), Tone::yellow);
 }

@@ -56,6 +56,6 @@ struct StatusFixture : ViewModelFixture {
     }
 
     PopoverServices statusServices() {
-        return {settings, memory, brands, updates, exporter, scannerService, networkInfo};
+        return {settings, memory, brands, updates, exporter, scannerService, networkInfo, scheduler};
     }
 };

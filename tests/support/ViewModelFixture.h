@@ -14,6 +14,7 @@
 #include "reports/ExportService.h"
 #include "support/LocalHttpServer.h"
 #include "support/ManualClock.h"
+#include "support/ManualScheduler.h"
 #include "support/MemoryPreferencesStore.h"
 #include "support/PlatformFakes.h"
 #include "system/qt/NetworkHttpClient.h"
@@ -67,6 +68,8 @@ struct ViewModelFixture {
     RecordingUrlOpener opener;
     RecordingNotificationCenter center;
     ManualClock clock;
+    // The views' time, on the same clock.
+    ManualScheduler scheduler{clock};
     FakeInterfaceCounterSource counters;
     FakeInterfaceSource interfaces;
     FakeConnectionNames connections;

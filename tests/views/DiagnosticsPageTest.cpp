@@ -6,7 +6,6 @@
 #include "support/TestUtil.h"
 #include "views/AdditionalInfoRow.h"
 #include "views/BandwidthView.h"
-#include "views/Card.h"
 #include "views/CompactQualityBadge.h"
 #include "views/ConnectionInfoView.h"
 #include "views/ConnectionQualityView.h"
@@ -15,7 +14,6 @@
 #include "views/DiagnosticsView.h"
 #include "views/MainPopoverView.h"
 #include "views/MetricItem.h"
-#include "views/Palette.h"
 #include "views/PermissionPromptView.h"
 #include "views/PingCard.h"
 #include "views/QualityBreakdownRow.h"
@@ -23,6 +21,8 @@
 #include "views/SpeedMetric.h"
 #include "views/SpeedTestView.h"
 #include "views/TipsSection.h"
+#include "views/kit/CollapsibleHeader.h"
+#include "views/kit/Palette.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +33,8 @@
 #include <QToolButton>
 
 namespace {
+
+using namespace std::chrono_literals;
 
 QColor colourOf(const QLabel* label) {
     return label->palette().color(QPalette::WindowText);
@@ -121,7 +123,7 @@ DiagnosticsState measured() {
 class DiagnosticsPageTest : public ::testing::Test {
 protected:
     StatusFixture f;
-    DiagnosticsContentView page{f.exporter};
+    DiagnosticsContentView page{f.exporter, f.scheduler};
 };
 
 } // namespace
@@ -130,23 +132,23 @@ TEST(PingCardView, AverageJitterAndLossFollowTheirScales) {
     PingCard card(QStringLiteral("ROUTER"));
     card.setData(stats(31.9, 7, 0), {30, 32, 33});
     EXPECT_EQ(card.averageLabel()->text(), "31ms");
-    EXPECT_EQ(colourOf(card.averageLabel()), Palette::colour("yellow"));
+    EXPECT_EQ(colourOf(card.averageLabel()), Palette::colour(Tone::yellow));
     EXPECT_TRUE(shows(card.jitterLabel(), card));
     EXPECT_EQ(card.jitterLabel()->text(), "varying");
     EXPECT_EQ(card.lossLabel()->text(), "none");
-    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour("green"));
+    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour(Tone::green));
     EXPECT_TRUE(shows(card.sparkline(), card));
 
     card.setData(stats(31.9, 10.5, 0.5), {30});
     EXPECT_EQ(card.jitterLabel()->text(), "unstable");
-    EXPECT_EQ(colourOf(card.jitterLabel()), Palette::colour("orange"));
+    EXPECT_EQ(colourOf(card.jitterLabel()), Palette::colour(Tone::orange));
     EXPECT_EQ(card.lossLabel()->text(), "0.5%");
-    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour("green"));
+    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour(Tone::green));
 
     card.setData(stats(12, 1, 5.0), {12});
     EXPECT_FALSE(shows(card.jitterLabel(), card));
     EXPECT_EQ(card.lossLabel()->text(), "5.0%");
-    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour("orange"));
+    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour(Tone::orange));
 
     // Before the first sample: no figures, no note, no chart.
     card.setData(stats(0, 12, 0, 0), {});
@@ -169,8 +171,10 @@ TEST(DNSCard, LookupTimeNoteAndColour) {
     DNSView card;
     EXPECT_EQ(card.timeLabel()->text(), "--");
     EXPECT_FALSE(shows(card.noteLabel(), card));
-    const std::vector<std::tuple<double, QString, std::string_view, QString>> cases{
-        {19.6, "19ms", "green", "fast"}, {150.0, "150ms", "orange", "slow"}, {250.0, "250ms", "red", "slow"}};
+    const std::vector<std::tuple<double, QString, Tone, QString>> cases{
+        {19.6, "19ms", Tone::green, "fast"},
+        {150.0, "150ms", Tone::orange, "slow"},
+        {250.0, "250ms", Tone::red, "slow"}};
     for (const auto& [time, text, colour, note] : cases) {
         DNSResult result;
         result.server = "9.9.9.9";
@@ -193,7 +197,7 @@ TEST(DNSCard, AFailedLookupReadsFailedInRed) {
     failed.lookupTime = 1.2;
     card.setData(failed, {1.2});
     EXPECT_EQ(card.timeLabel()->text(), "Failed");
-    EXPECT_EQ(colourOf(card.timeLabel()), Palette::colour("red"));
+    EXPECT_EQ(colourOf(card.timeLabel()), Palette::colour(Tone::red));
     EXPECT_FALSE(shows(card.noteLabel(), card));
     EXPECT_TRUE(showsText(card, "9.9.9.9"));
 
@@ -214,7 +218,9 @@ TEST(BandwidthCard, RatesInDecimalUnits) {
 }
 
 TEST(SpeedTestCard, EachStateHasItsPage) {
-    SpeedTestView card;
+    ManualClock clock;
+    ManualScheduler scheduler(clock);
+    SpeedTestView card(scheduler);
     EXPECT_EQ(card.page(), 0);
     EXPECT_EQ(card.runButton()->text(), "Run Speed Test");
 
@@ -229,12 +235,12 @@ TEST(SpeedTestCard, EachStateHasItsPage) {
     result.downloadSpeed = 1234.5;
     result.uploadSpeed = 48.26;
     result.serverName = "Example Edge";
-    result.timestamp = std::chrono::system_clock::now() - std::chrono::minutes(5) - std::chrono::seconds(10);
+    result.timestamp = clock.now() - std::chrono::minutes(5) - std::chrono::seconds(10);
     result.loadedLatency = {{15.0, 10, 0}, {53.5, 30, 1}, {40.0, 40, 0}};
     card.setData(SpeedTestState::completed(result), result);
     EXPECT_EQ(card.page(), 2);
     EXPECT_EQ(card.underLoadLabel()->accessibleName(), "Under load: +38 ms \u00b7 B");
-    EXPECT_TRUE(card.underLoadLabel()->text().contains(Palette::colour("yellow").name()));
+    EXPECT_TRUE(card.underLoadLabel()->text().contains(Palette::colour(Tone::yellow).name()));
     EXPECT_EQ(card.downloadMetric()->valueLabel()->text(), "1.2 Gbps");
     EXPECT_TRUE(showsText(card, "48.3 Mbps"));
     EXPECT_EQ(card.lastTestedLabel()->text(), "Last tested: 5 minutes ago");
@@ -254,7 +260,7 @@ TEST(WiFiCard, WithheldNameNoiseAndTheThreeContents) {
     card.setData(link("Home"), true);
     EXPECT_FALSE(shows(card.locationIcon(), card));
     EXPECT_EQ(card.signalItem()->valueLabel()->text(), "-65 dBm");
-    EXPECT_EQ(colourOf(card.signalItem()->valueLabel()), Palette::colour("yellow"));
+    EXPECT_EQ(colourOf(card.signalItem()->valueLabel()), Palette::colour(Tone::yellow));
     EXPECT_EQ(card.noiseItem()->valueLabel()->text(), "-92 dBm");
     EXPECT_EQ(card.rateItem()->valueLabel()->text(), "866 Mbps");
     EXPECT_TRUE(showsText(card, "5 GHz"));
@@ -300,8 +306,8 @@ TEST_F(DiagnosticsPageTest, ZeroScoreHidesTheQualityCardAndTheBadge) {
     EXPECT_TRUE(showsText(*page.qualityCard(), "Good"));
     EXPECT_FALSE(page.qualityCard()->showsBreakdown());
     page.qualityCard()->setShowBreakdown(true);
-    EXPECT_EQ(colourOf(page.qualityCard()->row(2)->scoreLabel()), Palette::colour("orange"));
-    EXPECT_EQ(colourOf(page.qualityCard()->row(3)->scoreLabel()), Palette::colour("red"));
+    EXPECT_EQ(colourOf(page.qualityCard()->row(2)->scoreLabel()), Palette::colour(Tone::orange));
+    EXPECT_EQ(colourOf(page.qualityCard()->row(3)->scoreLabel()), Palette::colour(Tone::red));
 }
 
 TEST_F(DiagnosticsPageTest, TipsShowTheirCountFoldedAndThreeUnfolded) {
@@ -339,13 +345,14 @@ TEST_F(DiagnosticsPageTest, CopiesShowTheirConfirmationForTwoSeconds) {
     EXPECT_EQ(f.clipboard.image.width(), 640);
     EXPECT_EQ(toolbar->feedback(), QStringLiteral("Screenshot copied!"));
     EXPECT_EQ(toolbar->exportButton()->text(), "Screenshot copied!");
-    QTest::qWait(1200);
+    f.scheduler.advance(1200ms);
     toolbar->copySummary();
     EXPECT_EQ(toolbar->feedback(), QStringLiteral("Copied!"));
     // The earlier copy's reset does not cut the later confirmation short.
-    spinFor(std::chrono::milliseconds(1000));
-    EXPECT_EQ(toolbar->feedback(), QStringLiteral("Copied!"));
-    EXPECT_TRUE(waitUntil([&] { return !toolbar->feedback(); }, std::chrono::milliseconds(1500)));
+    f.scheduler.advance(1999ms);
+    EXPECT_EQ(toolbar->exportButton()->text(), "Copied!");
+    f.scheduler.advance(1ms);
+    EXPECT_FALSE(toolbar->feedback());
     EXPECT_EQ(toolbar->exportButton()->text(), "");
 }
 
@@ -405,7 +412,9 @@ TEST_F(DiagnosticsPageTest, AThroughputSampleRepaintsOnlyWhatItChanged) {
 }
 
 TEST(DiagnosticsToolbarView, AFailedScreenshotShowsNoConfirmation) {
-    DiagnosticsToolbar toolbar([] { return false; });
+    ManualClock clock;
+    ManualScheduler scheduler(clock);
+    DiagnosticsToolbar toolbar([] { return false; }, scheduler);
     toolbar.copyScreenshot();
     EXPECT_FALSE(toolbar.feedback());
     EXPECT_EQ(toolbar.exportButton()->text(), "");
@@ -433,7 +442,7 @@ TEST(DiagnosticsBinding, SpeedTestStartsAndCancelsThroughTheViewModel) {
     slow.delay = std::chrono::seconds(10);
     f.server.route("/__down", slow);
     LinkmeterViewModel viewModel(f.services());
-    DiagnosticsContentView page(f.exporter);
+    DiagnosticsContentView page(f.exporter, f.scheduler);
     page.bind(viewModel);
     SpeedTestView* card = page.speedTestCard();
 

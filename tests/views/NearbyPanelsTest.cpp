@@ -1,10 +1,10 @@
 #include "platform/WiFiScanner.h"
 #include "probes/WiFiScannerService.h"
 #include "support/ManualClock.h"
+#include "support/ManualScheduler.h"
 #include "support/PlatformFakes.h"
 #include "support/TestUtil.h"
 #include "views/BandFilterButton.h"
-#include "views/Card.h"
 #include "views/Channel2GHzChart.h"
 #include "views/Channel5GHzChart.h"
 #include "views/ChannelChartData.h"
@@ -13,10 +13,11 @@
 #include "views/DiagnosticsFormat.h"
 #include "views/NearbyNetworksView.h"
 #include "views/NetworkRow.h"
-#include "views/Palette.h"
 #include "views/RecommendationRow.h"
 #include "views/ScanDisplayRules.h"
 #include "views/SignalBarsView.h"
+#include "views/kit/CollapsibleHeader.h"
+#include "views/kit/Palette.h"
 
 #include <gtest/gtest.h>
 
@@ -70,8 +71,9 @@ protected:
 
     ScriptedWiFiScanner scanner;
     ManualClock clock;
+    ManualScheduler scheduler{clock};
     WiFiScannerService service{scanner, clock};
-    NearbyNetworksView list{service};
+    NearbyNetworksView list{service, scheduler};
     ChannelGraphView chart{service};
     ChannelRecommendationsView recommendations{service};
 };
@@ -79,47 +81,47 @@ protected:
 } // namespace
 
 TEST(ScanDisplayRules, ColoursChangeExactlyAtTheirThresholds) {
-    EXPECT_EQ(rssiColourName(-50), "green");
-    EXPECT_EQ(rssiColourName(-51), "yellow");
-    EXPECT_EQ(rssiColourName(-60), "yellow");
-    EXPECT_EQ(rssiColourName(-61), "orange");
-    EXPECT_EQ(rssiColourName(-70), "orange");
-    EXPECT_EQ(rssiColourName(-71), "red");
+    EXPECT_EQ(rssiTone(-50), Tone::green);
+    EXPECT_EQ(rssiTone(-51), Tone::yellow);
+    EXPECT_EQ(rssiTone(-60), Tone::yellow);
+    EXPECT_EQ(rssiTone(-61), Tone::orange);
+    EXPECT_EQ(rssiTone(-70), Tone::orange);
+    EXPECT_EQ(rssiTone(-71), Tone::red);
 
-    EXPECT_EQ(scoreColour(89), "green");
-    EXPECT_EQ(scoreColour(80), "green");
-    EXPECT_EQ(scoreColour(79), "yellow");
-    EXPECT_EQ(scoreColour(60), "yellow");
-    EXPECT_EQ(scoreColour(59), "orange");
-    EXPECT_EQ(scoreColour(40), "orange");
-    EXPECT_EQ(scoreColour(39), "red");
+    EXPECT_EQ(scoreTone(89), Tone::green);
+    EXPECT_EQ(scoreTone(80), Tone::green);
+    EXPECT_EQ(scoreTone(79), Tone::yellow);
+    EXPECT_EQ(scoreTone(60), Tone::yellow);
+    EXPECT_EQ(scoreTone(59), Tone::orange);
+    EXPECT_EQ(scoreTone(40), Tone::orange);
+    EXPECT_EQ(scoreTone(39), Tone::red);
     EXPECT_TRUE(isBestScore(90));
     EXPECT_FALSE(isBestScore(89));
 
-    EXPECT_EQ(channel2GHzColourName(0), "gray");
-    EXPECT_EQ(channel2GHzColourName(2), "green");
-    EXPECT_EQ(channel2GHzColourName(3), "orange");
-    EXPECT_EQ(channel2GHzColourName(4), "orange");
-    EXPECT_EQ(channel2GHzColourName(5), "red");
-    EXPECT_EQ(channel5GHzColourName(3), "green");
-    EXPECT_EQ(channel5GHzColourName(4), "orange");
-    EXPECT_EQ(channel5GHzColourName(6), "orange");
-    EXPECT_EQ(channel5GHzColourName(7), "red");
+    EXPECT_EQ(channel2GHzTone(0), Tone::gray);
+    EXPECT_EQ(channel2GHzTone(2), Tone::green);
+    EXPECT_EQ(channel2GHzTone(3), Tone::orange);
+    EXPECT_EQ(channel2GHzTone(4), Tone::orange);
+    EXPECT_EQ(channel2GHzTone(5), Tone::red);
+    EXPECT_EQ(channel5GHzTone(3), Tone::green);
+    EXPECT_EQ(channel5GHzTone(4), Tone::orange);
+    EXPECT_EQ(channel5GHzTone(6), Tone::orange);
+    EXPECT_EQ(channel5GHzTone(7), Tone::red);
 }
 
 TEST(ScanDisplayRules, NearbySignalBarsLightOneColourPerStep) {
     using Kind = SignalBarsView::Kind;
     const auto lit = [](int rssi) {
         const auto l = SignalBarsView::litFor(rssi, Kind::nearby);
-        return std::pair{l.count, std::string(l.colourName)};
+        return std::pair{l.count, l.tone};
     };
-    EXPECT_EQ(lit(-50), (std::pair{4, std::string("green")}));
-    EXPECT_EQ(lit(-51), (std::pair{3, std::string("yellow")}));
-    EXPECT_EQ(lit(-61), (std::pair{2, std::string("orange")}));
-    EXPECT_EQ(lit(-80), (std::pair{1, std::string("red")}));
+    EXPECT_EQ(lit(-50), (std::pair{4, std::optional(Tone::green)}));
+    EXPECT_EQ(lit(-51), (std::pair{3, std::optional(Tone::yellow)}));
+    EXPECT_EQ(lit(-61), (std::pair{2, std::optional(Tone::orange)}));
+    EXPECT_EQ(lit(-80), (std::pair{1, std::optional(Tone::red)}));
     EXPECT_EQ(lit(-81).first, 0);
     // The link's bars keep their own scale.
-    EXPECT_EQ(SignalBarsView::litFor(-51).colourName, "green");
+    EXPECT_EQ(SignalBarsView::litFor(-51).tone, Tone::green);
 }
 
 TEST(ScanDisplayRules, BarHeightsScaleToTheAxisAndStayInsideThePlot) {
@@ -128,8 +130,8 @@ TEST(ScanDisplayRules, BarHeightsScaleToTheAxisAndStayInsideThePlot) {
     EXPECT_EQ(barHeight(4, 4, 100), 100);
     EXPECT_EQ(barHeight(9, 4, 100), 100);
     EXPECT_EQ(axisMaximum({}), 2);
-    EXPECT_EQ(axisMaximum({{"1", 3, "orange"}, {"2", 1, "green"}}), 4);
-    EXPECT_EQ(axisMaximum({{"1", 6, "red"}}), 6);
+    EXPECT_EQ(axisMaximum({{"1", 3, Tone::orange}, {"2", 1, Tone::green}}), 4);
+    EXPECT_EQ(axisMaximum({{"1", 6, Tone::red}}), 6);
 }
 
 TEST_F(NearbyPanelsTest, BeforeAnyScanEveryPanelInvitesAScan) {
@@ -207,13 +209,13 @@ TEST_F(NearbyPanelsTest, RowsColourTheirSignalAndMarkWeakProtection) {
 
     const NetworkRow& strong = *rows[0];
     EXPECT_EQ(strong.rssiLabel()->text(), QStringLiteral("-51 dBm"));
-    EXPECT_EQ(textColour(strong.rssiLabel()), Palette::colour("yellow"));
+    EXPECT_EQ(textColour(strong.rssiLabel()), Palette::colour(Tone::yellow));
     EXPECT_EQ(strong.findChild<SignalBarsView*>()->lit().count, 3);
     EXPECT_EQ(strong.snrLabel()->text(), QStringLiteral("SNR 39"));
     EXPECT_TRUE(strong.findChild<QLabel*>(QStringLiteral("lock.fill")));
 
     const NetworkRow& weak = *rows[1];
-    EXPECT_EQ(textColour(weak.rssiLabel()), Palette::colour("red"));
+    EXPECT_EQ(textColour(weak.rssiLabel()), Palette::colour(Tone::red));
     EXPECT_EQ(weak.findChild<SignalBarsView*>()->lit().count, 0);
     // No noise reading: no made-up ratio.
     EXPECT_FALSE(weak.snrLabel()->isVisibleTo(&weak));
@@ -245,11 +247,11 @@ TEST(RecommendationRow, ScoreBadgeColoursAndBestMark) {
     EXPECT_NE(best->bestBadge(), nullptr);
     const auto good = row(89, 1);
     EXPECT_EQ(good->bestBadge(), nullptr);
-    EXPECT_EQ(textColour(good->scoreBadge()), Palette::colour("green"));
+    EXPECT_EQ(textColour(good->scoreBadge()), Palette::colour(Tone::green));
     ASSERT_NE(good->networkCount(), nullptr);
     EXPECT_EQ(good->networkCount()->text(), QStringLiteral("1"));
-    EXPECT_EQ(textColour(row(40, 2)->scoreBadge()), Palette::colour("orange"));
-    EXPECT_EQ(textColour(row(39, 3)->scoreBadge()), Palette::colour("red"));
+    EXPECT_EQ(textColour(row(40, 2)->scoreBadge()), Palette::colour(Tone::orange));
+    EXPECT_EQ(textColour(row(39, 3)->scoreBadge()), Palette::colour(Tone::red));
 }
 
 TEST_F(NearbyPanelsTest, ChannelFourteenCountsOnItsNeighboursButIsNotDrawn) {
@@ -262,7 +264,7 @@ TEST_F(NearbyPanelsTest, ChannelFourteenCountsOnItsNeighboursButIsNotDrawn) {
     EXPECT_EQ(bars[10].count, 0);
     EXPECT_EQ(bars[11].count, 1);
     EXPECT_EQ(bars[12].count, 1);
-    EXPECT_EQ(bars[12].colourName, "green");
+    EXPECT_EQ(bars[12].tone, Tone::green);
     EXPECT_TRUE(chart.chart2GHz()->isVisibleTo(&chart));
     EXPECT_TRUE(shows(chart, QStringLiteral("Recommended: Ch 1, 6, or 11 (non-overlapping)")));
 

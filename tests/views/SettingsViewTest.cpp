@@ -6,8 +6,8 @@
 #include "views/MenuBarSettingsTab.h"
 #include "views/NotificationToggleRow.h"
 #include "views/NotificationsSettingsTab.h"
-#include "views/Palette.h"
 #include "views/ThresholdsSettingsTab.h"
+#include "views/kit/Palette.h"
 
 #include <gtest/gtest.h>
 
@@ -212,7 +212,7 @@ TEST_F(SettingsViewTest, AlertRowsAreGreyButUsableWhileNotificationsAreOff) {
     }
     auto* title = rows[1]->findChild<QLabel*>(QStringLiteral("title"));
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->palette().color(QPalette::WindowText), Palette::colour("secondary"));
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), Palette::colour(Colour::secondary));
 
     rows[1]->toggle()->click();
     EXPECT_FALSE(f.settings.notifyOnPacketLoss());

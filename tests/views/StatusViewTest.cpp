@@ -58,13 +58,14 @@ protected:
 } // namespace
 
 TEST(SignalBars, LitCountAndColourFollowTheThresholds) {
-    const std::vector<std::tuple<std::optional<int>, int, std::string_view>> cases{
-        {-50, 4, "green"},  {-51, 3, "green"}, {-60, 3, "green"},    {-61, 2, "yellow"},
-        {-80, 1, "orange"}, {-81, 0, ""},      {std::nullopt, 0, ""}};
+    const std::vector<std::tuple<std::optional<int>, int, std::optional<Tone>>> cases{
+        {-50, 4, Tone::green},          {-51, 3, Tone::green},  {-60, 3, Tone::green},
+        {-61, 2, Tone::yellow},         {-80, 1, Tone::orange}, {-81, 0, std::nullopt},
+        {std::nullopt, 0, std::nullopt}};
     for (const auto& [rssi, count, colour] : cases) {
         const auto lit = SignalBarsView::litFor(rssi);
         EXPECT_EQ(lit.count, count) << rssi.value_or(0);
-        EXPECT_EQ(lit.colourName, colour) << rssi.value_or(0);
+        EXPECT_EQ(lit.tone, colour) << rssi.value_or(0);
     }
 }
 
@@ -176,12 +177,15 @@ TEST_F(StatusViewTest, ShareShowsFeedbackForTwoSecondsPerCopy) {
     ASSERT_FALSE(f.clipboard.image.isNull());
     EXPECT_EQ(f.clipboard.image.width(), 640);
     EXPECT_TRUE(view.showsShareFeedback());
-    QTest::qWait(1200);
+    f.scheduler.advance(std::chrono::milliseconds(1200));
     f.clipboard.image = QImage();
     view.share();
     ASSERT_FALSE(f.clipboard.image.isNull());
     // The first copy's reset is not pushed back by the second.
-    EXPECT_TRUE(waitUntil([&] { return !view.showsShareFeedback(); }, std::chrono::milliseconds(1500)));
+    f.scheduler.advance(std::chrono::milliseconds(799));
+    EXPECT_TRUE(view.showsShareFeedback());
+    f.scheduler.advance(std::chrono::milliseconds(1));
+    EXPECT_FALSE(view.showsShareFeedback());
 }
 
 TEST(StatusViewBinding, FollowsTheLocationTrackerOfTheViewModel) {

@@ -1,4 +1,4 @@
-#include "views/SymbolIcon.h"
+#include "views/kit/SymbolIcon.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,8 @@ QSet<QString> dottedNamesInSources() {
     const QRegularExpression quoted(QStringLiteral(R"re("([a-z][a-z0-9]*(?:\.[a-z0-9]+)+)")re"));
     for (const QString& folder : {QStringLiteral("views"), QStringLiteral("diagnosis"),
                                   QStringLiteral("viewmodel"), QStringLiteral("app")}) {
-        QDirIterator files(QStringLiteral(LINKMETER_SOURCE_DIR "/") + folder, {QStringLiteral("*.cpp")});
+        QDirIterator files(QStringLiteral(LINKMETER_SOURCE_DIR "/") + folder, {QStringLiteral("*.cpp")},
+                           QDir::Files, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QString path = files.next();
             if (path.endsWith(QLatin1String("SymbolIcon.cpp")))

@@ -1,7 +1,8 @@
-#include "views/Typography.h"
+#include "views/kit/Typography.h"
 
-#include "views/Palette.h"
-#include "views/SymbolIcon.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Palette.h"
+#include "views/kit/SymbolIcon.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -19,6 +20,8 @@ Style style(TextStyle textStyle) {
     switch (textStyle) {
     case TextStyle::largeScore:
         return {36, QFont::Bold};
+    case TextStyle::ringScore:
+        return {20, QFont::Bold};
     case TextStyle::title:
         return {22, QFont::Bold};
     case TextStyle::title2:
@@ -58,16 +61,20 @@ QFont monospacedFont(TextStyle textStyle, const QFont& base) {
     return font;
 }
 
-QLabel* makeLabel(const QString& text, TextStyle textStyle, std::string_view colourName, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+void styleLabel(QLabel* label, TextStyle textStyle, Colour colour) {
     label->setFont(styledFont(textStyle, label->font()));
     label->setTextFormat(Qt::PlainText);
-    setLabelColour(label, colourName);
+    setLabelColour(label, colour);
+}
+
+QLabel* makeLabel(const QString& text, TextStyle textStyle, Colour colour, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    styleLabel(label, textStyle, colour);
     return label;
 }
 
-QLabel* makeNumberLabel(TextStyle style, QFont::Weight weight, std::string_view colourName, QWidget* parent) {
-    QLabel* label = makeLabel(QString(), style, colourName, parent);
+QLabel* makeNumberLabel(TextStyle style, QFont::Weight weight, Colour colour, QWidget* parent) {
+    QLabel* label = makeLabel(QString(), style, colour, parent);
     QFont font = label->font();
     font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
     font.setWeight(weight);
@@ -75,9 +82,8 @@ QLabel* makeNumberLabel(TextStyle style, QFont::Weight weight, std::string_view 
     return label;
 }
 
-void setLabelColour(QLabel* label, std::string_view colourName) {
-    const QColor colour = colourName.empty() ? QGuiApplication::palette().color(QPalette::WindowText)
-                                             : Palette::colour(colourName);
+void setLabelColour(QLabel* label, Colour wanted) {
+    const QColor colour = Palette::colour(wanted);
     // Live values re-colour their labels on every update; an unchanged colour must not repaint.
     if (label->palette().color(QPalette::WindowText) == colour && label->testAttribute(Qt::WA_SetPalette))
         return;
@@ -86,45 +92,55 @@ void setLabelColour(QLabel* label, std::string_view colourName) {
     label->setPalette(palette);
 }
 
-QLabel* makeSymbolLabel(const QString& name, std::string_view colourName, int size, QWidget* parent) {
+QLabel* makeSymbolLabel(const QString& name, Colour colour, int size, QWidget* parent) {
     auto* label = new QLabel(parent);
-    setSymbol(label, name, colourName, size);
+    setSymbol(label, name, colour, size);
     return label;
 }
 
-void setSymbol(QLabel* label, const QString& name, std::string_view colourName, int size) {
+void setSymbol(QLabel* label, const QString& name, Colour colour, int size) {
     // Drawn at least at twice the density so screenshots and high-DPI screens stay sharp.
     label->setPixmap(
-        symbolPixmap(name, Palette::colour(colourName), size, std::max(2.0, label->devicePixelRatioF())));
+        symbolPixmap(name, Palette::colour(colour), size, std::max(2.0, label->devicePixelRatioF())));
     label->setFixedSize(size, size);
     label->setObjectName(name);
 }
 
-void styleBox(QWidget* box, std::string_view colourName, double opacity, int radius, double borderOpacity) {
+void setChevron(QLabel* label, bool expanded) {
+    setSymbol(label, expanded ? QStringLiteral("chevron.up") : QStringLiteral("chevron.down"),
+              Colour::secondary, Metrics::SymbolSize::s);
+}
+
+void styleBox(QWidget* box, Colour colour, double opacity, int radius, double borderOpacity) {
+    styleBox(box, colour, opacity, radius, colour, borderOpacity);
+}
+
+void styleBox(QWidget* box, Colour colour, double opacity, int radius, Colour border, double borderOpacity) {
     if (box->objectName().isEmpty())
         box->setObjectName(QStringLiteral("box"));
     const QPalette palette = QGuiApplication::palette();
     QString sheet = QStringLiteral("#%1 { background: %2; border-radius: %3px; ")
-                        .arg(box->objectName(), Palette::css(Palette::faded(colourName, opacity, palette)))
+                        .arg(box->objectName(), Palette::css(Palette::faded(colour, opacity, palette)))
                         .arg(radius);
-    sheet += borderOpacity > 0 ? QStringLiteral("border: 1px solid %1; }")
-                                     .arg(Palette::css(Palette::faded(colourName, borderOpacity, palette)))
+    sheet += borderOpacity > 0 ? QStringLiteral("border: %1px solid %2; }")
+                                     .arg(Metrics::Space::hairline)
+                                     .arg(Palette::css(Palette::faded(border, borderOpacity, palette)))
                                : QStringLiteral("border: none; }");
     box->setAttribute(Qt::WA_StyledBackground);
     box->setStyleSheet(sheet);
 }
 
-QLabel* makeBadge(const QString& text, TextStyle textStyle, std::string_view colourName, QWidget* parent) {
-    QLabel* badge = makeLabel(text, textStyle, colourName, parent);
+QLabel* makeBadge(const QString& text, TextStyle textStyle, Colour colour, QWidget* parent) {
+    QLabel* badge = makeLabel(text, textStyle, colour, parent);
     badge->setObjectName(QStringLiteral("badge"));
-    badge->setContentsMargins(5, 1, 5, 1);
+    badge->setContentsMargins(Metrics::padding(Metrics::Space::xsPlus, Metrics::Space::hairline));
     badge->setAlignment(Qt::AlignCenter);
-    setBadge(badge, text, colourName);
+    setBadge(badge, text, colour);
     return badge;
 }
 
-void setBadge(QLabel* badge, const QString& text, std::string_view colourName) {
+void setBadge(QLabel* badge, const QString& text, Colour colour) {
     badge->setText(text);
-    setLabelColour(badge, colourName);
-    styleBox(badge, colourName, 0.2, 4);
+    setLabelColour(badge, colour);
+    styleBox(badge, colour, 0.2, Metrics::Radius::badge);
 }

@@ -4,26 +4,6 @@
 #include <QString>
 
 class QLabel;
-class QToolButton;
-class QVBoxLayout;
-
-// The rounded box every measurement on the diagnostics page sits in. Children go into `content()`.
-class Card final : public QFrame {
-    Q_OBJECT
-
-public:
-    explicit Card(QWidget* parent = nullptr);
-    QVBoxLayout* content() const { return m_content; }
-
-private:
-    QVBoxLayout* m_content = nullptr;
-};
-
-// Fills `owner` edge to edge with one card and answers the card's column.
-QVBoxLayout* fillWithCard(QWidget* owner);
-
-// An upper-case card title: caption, semibold, secondary colour.
-QLabel* makeCardTitle(const QString& text, QWidget* parent = nullptr);
 
 // A header row that spans its panel and toggles it: the title, optional trailing text, and a chevron
 // pointing up while expanded. The owner shows or hides its body on `toggled`.
@@ -38,7 +18,8 @@ public:
     // Caption text after the title, e.g. a count while collapsed; empty hides it.
     void setDetail(const QString& detail);
     QString detail() const;
-    QLabel* title() const { return m_title; }
+    // Puts `widget` (a badge) right after the title and its detail.
+    void addBesideTitle(QWidget* widget);
 
 signals:
     void toggled(bool expanded);
@@ -55,6 +36,19 @@ private:
     QLabel* m_chevron = nullptr;
     bool m_expanded = false;
 };
+
+class CardFrame;
+class QVBoxLayout;
+
+// A card whose header folds its body away: the header, the card filling `owner`, and the body (a
+// column with `spacing`) below the header.
+struct CollapsibleCard {
+    CollapsibleHeader* header = nullptr;
+    CardFrame* card = nullptr;
+    QWidget* body = nullptr;
+    QVBoxLayout* bodyColumn = nullptr;
+};
+CollapsibleCard makeCollapsibleCard(QWidget* owner, const QString& title, int spacing);
 
 // The part of a collapsible panel below its header: a column with `spacing`, shown while `header`
 // is expanded. Add it to the panel's column where it belongs.

@@ -1,6 +1,9 @@
-#include "views/Card.h"
+#include "views/kit/CollapsibleHeader.h"
 
-#include "views/Typography.h"
+#include "views/kit/CardFrame.h"
+#include "views/kit/Layout.h"
+#include "views/kit/Metrics.h"
+#include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -8,39 +11,15 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-Card::Card(QWidget* parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("card"));
-    styleBox(this, "controlBackground", 1.0, 10);
-    m_content = new QVBoxLayout(this);
-    m_content->setContentsMargins(12, 10, 12, 12);
-    m_content->setSpacing(8);
-}
-
-QVBoxLayout* fillWithCard(QWidget* owner) {
-    auto* outer = new QVBoxLayout(owner);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* card = new Card(owner);
-    outer->addWidget(card);
-    return card->content();
-}
-
-QLabel* makeCardTitle(const QString& text, QWidget* parent) {
-    QLabel* label = makeLabel(text.toUpper(), TextStyle::caption, "secondary", parent);
-    QFont font = label->font();
-    font.setWeight(QFont::DemiBold);
-    label->setFont(font);
-    return label;
-}
+using namespace Metrics;
 
 CollapsibleHeader::CollapsibleHeader(const QString& title, QWidget* parent) : QFrame(parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(title);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(4);
+    QHBoxLayout* row = makeRow(this, Space::xs);
     m_title = makeCardTitle(title, this);
-    m_detail = makeLabel(QString(), TextStyle::caption, "secondary", this);
+    m_detail = makeLabel(QString(), TextStyle::caption, Colour::secondary, this);
     m_detail->hide();
     m_chevron = new QLabel(this);
     row->addWidget(m_title);
@@ -67,6 +46,11 @@ QString CollapsibleHeader::detail() const {
     return m_detail->text();
 }
 
+void CollapsibleHeader::addBesideTitle(QWidget* widget) {
+    auto* row = static_cast<QHBoxLayout*>(layout());
+    row->insertWidget(row->indexOf(m_detail) + 1, widget);
+}
+
 void CollapsibleHeader::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         setExpanded(!m_expanded);
@@ -80,15 +64,20 @@ void CollapsibleHeader::keyPressEvent(QKeyEvent* event) {
 }
 
 void CollapsibleHeader::updateChevron() {
-    setSymbol(m_chevron, m_expanded ? QStringLiteral("chevron.up") : QStringLiteral("chevron.down"),
-              "secondary", 11);
+    setChevron(m_chevron, m_expanded);
+}
+
+CollapsibleCard makeCollapsibleCard(QWidget* owner, const QString& title, int spacing) {
+    auto* header = new CollapsibleHeader(title, owner);
+    CardFrame* card = CardFrame::fill(owner, header);
+    QWidget* body = makeCollapsibleBody(header, spacing, owner);
+    card->content()->addWidget(body);
+    return {header, card, body, static_cast<QVBoxLayout*>(body->layout())};
 }
 
 QWidget* makeCollapsibleBody(CollapsibleHeader* header, int spacing, QWidget* parent) {
     auto* body = new QWidget(parent);
-    auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(spacing);
+    makeColumn(body, spacing);
     body->setVisible(header->isExpanded());
     QObject::connect(header, &CollapsibleHeader::toggled, body, &QWidget::setVisible);
     return body;

@@ -1,4 +1,4 @@
-#include "views/SymbolIcon.h"
+#include "views/kit/SymbolIcon.h"
 
 #include <QByteArray>
 #include <QLinearGradient>
