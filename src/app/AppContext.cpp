@@ -9,6 +9,9 @@
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "history/TimelineDatabase.h"
+#include "history/TimelineQueries.h"
+#include "history/TimelineWriter.h"
 #include "probes/BandwidthService.h"
 #include "probes/CaptivePortalService.h"
 #include "probes/DNSService.h"
@@ -16,7 +19,6 @@
 #include "probes/SpeedTestService.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
-#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "system/linux/ApplicationInstance.h"
 #include "system/linux/AutostartLoginItem.h"
@@ -285,10 +287,21 @@ ExportService& AppContext::exporter() {
     return m_parts.get<ExportService>([&] { return std::make_unique<ExportService>(dialog, board, time); });
 }
 
-TimelineStore& AppContext::timeline() {
-    const QString path = TimelineStore::defaultPath();
+TimelineDatabase& AppContext::timelineDatabase() {
+    const QString path = TimelineDatabase::defaultPath();
     Clock& time = clock();
-    return m_parts.get<TimelineStore>([&] { return std::make_unique<TimelineStore>(path, time); });
+    return m_parts.get<TimelineDatabase>([&] { return std::make_unique<TimelineDatabase>(path, time); });
+}
+
+TimelineWriter& AppContext::timelineWriter() {
+    TimelineDatabase& database = timelineDatabase();
+    Clock& time = clock();
+    return m_parts.get<TimelineWriter>([&] { return std::make_unique<TimelineWriter>(database, time); });
+}
+
+TimelineQueries& AppContext::timelineQueries() {
+    const TimelineDatabase& database = timelineDatabase();
+    return m_parts.get<TimelineQueries>([&] { return std::make_unique<TimelineQueries>(database); });
 }
 
 UpdateService& AppContext::updates() {

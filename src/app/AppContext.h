@@ -37,7 +37,9 @@ class ResolverSource;
 class RouterBrandService;
 class SpeedTestService;
 class StatusItem;
-class TimelineStore;
+class TimelineDatabase;
+class TimelineQueries;
+class TimelineWriter;
 class UpdateService;
 class UrlOpener;
 class WiFiInterfaceReader;
@@ -103,7 +105,9 @@ public:
     SpeedTestService& speedTest();
     WiFiScannerService& scanner();
     ExportService& exporter();
-    TimelineStore& timeline();
+    TimelineDatabase& timelineDatabase();
+    TimelineWriter& timelineWriter();
+    TimelineQueries& timelineQueries();
     UpdateService& updates();
 
     LinkmeterServices viewModelServices();

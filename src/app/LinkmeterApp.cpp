@@ -4,7 +4,6 @@
 #include "app/WindowController.h"
 #include "core/AppSettings.h"
 #include "platform/StatusItem.h"
-#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/HistoryView.h"
@@ -19,8 +18,8 @@
 
 LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services,
                            NotificationService& notifications, LocationService& location,
-                           std::unique_ptr<StatusItem> statusItem, bool trayAvailable,
-                           TimelineStore& timeline, QObject* parent)
+                           std::unique_ptr<StatusItem> statusItem, bool trayAvailable, WindowServices windows,
+                           QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_services(services) {
     AppSettings& settings = services.settings;
     m_settingsWindow =
@@ -48,8 +47,9 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
         QStringLiteral("About Linkmeter"), false,
         [&updates = services.updates] { return std::make_unique<AboutView>(updates.checksForUpdates()); });
     m_historyWindow = std::make_unique<WindowController>(
-        QStringLiteral("History"), true, [&timeline, &exporter = services.exporter] {
-            return std::make_unique<HistoryView>(timeline, exporter, timeline.clock());
+        QStringLiteral("History"), true, [windows, &exporter = services.exporter] {
+            return std::make_unique<HistoryView>(windows.timeline, windows.timelineWriter, exporter,
+                                                 windows.clock);
         });
 
     m_tray = std::make_unique<TrayController>(viewModel, services, notifications, std::move(statusItem),

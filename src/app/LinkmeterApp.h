@@ -7,11 +7,13 @@
 
 #include <memory>
 
+class Clock;
 class LinkmeterViewModel;
 class LocationService;
 class NotificationService;
 class StatusItem;
-class TimelineStore;
+class TimelineQueries;
+class TimelineWriter;
 class TrayController;
 class WindowController;
 
@@ -21,11 +23,18 @@ class LinkmeterApp final : public QObject {
     Q_OBJECT
 
 public:
+    // What the auxiliary windows read besides the popover's services.
+    struct WindowServices {
+        const TimelineQueries& timeline;
+        const TimelineWriter& timelineWriter;
+        const Clock& clock;
+    };
+
     // `statusItem` (may be null) wins over the plain tray; without either, the popover opens as a
     // window at once.
     LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services, NotificationService& notifications,
                  LocationService& location, std::unique_ptr<StatusItem> statusItem, bool trayAvailable,
-                 TimelineStore& timeline, QObject* parent = nullptr);
+                 WindowServices windows, QObject* parent = nullptr);
     ~LinkmeterApp() override;
 
     TrayController& tray() const { return *m_tray; }

@@ -2,8 +2,10 @@
 
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "history/TimelineDatabase.h"
+#include "history/TimelineQueries.h"
+#include "history/TimelineWriter.h"
 #include "probes/WiFiScannerService.h"
-#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "support/FakeHttpClient.h"
 #include "support/TestReleaseKey.h"
@@ -30,7 +32,9 @@ struct StatusFixture : ViewModelFixture {
     ScriptedWiFiScanner scanner;
     WiFiScannerService scannerService{scanner, clock};
     QTemporaryDir data;
-    TimelineStore timeline{data.filePath("history.sqlite"), clock};
+    TimelineDatabase timelineDatabase{data.filePath("history.sqlite"), clock};
+    TimelineWriter timelineWriter{timelineDatabase, clock};
+    TimelineQueries timeline{timelineDatabase};
 
     StatusFixture() {
         const auto feed = releaseKey.feed([] {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "diagnosis/Roaming.h"
+#include "history/TimelineRecord.h"
 #include "probes/CaptivePortalStatus.h"
 #include "probes/DNSServer.h"
 #include "reports/ReportText.h"
-#include "reports/TimelineRecord.h"
 
 #include <chrono>
 #include <optional>
