@@ -313,7 +313,8 @@ std::function<std::unique_ptr<QWidget>()> settingsOn(SettingsView::Tab tab,
         if (prepare)
             prepare();
         auto view =
-            std::make_unique<SettingsView>(renderContext().settings(), renderContext().notifications());
+            std::make_unique<SettingsView>(renderContext().settings(), renderContext().loginItemController(),
+                                           renderContext().notifications());
         view->tabs()->setCurrentIndex(tab);
         return view;
     };

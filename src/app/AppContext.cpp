@@ -3,6 +3,7 @@
 #include "app/FirstSupported.h"
 #include "core/AppSettings.h"
 #include "core/LocationService.h"
+#include "core/LoginItemController.h"
 #include "core/PingService.h"
 #include "core/SystemClock.h"
 #include "core/WiFiService.h"
@@ -195,8 +196,14 @@ Clipboard& AppContext::clipboard() {
 
 AppSettings& AppContext::settings() {
     PreferencesStore& store = preferences();
+    return m_parts.get<AppSettings>([&] { return std::make_unique<AppSettings>(store); });
+}
+
+LoginItemController& AppContext::loginItemController() {
+    PreferencesStore& store = preferences();
     LoginItemService& logins = loginItems();
-    return m_parts.get<AppSettings>([&] { return std::make_unique<AppSettings>(store, logins); });
+    return m_parts.get<LoginItemController>(
+        [&] { return std::make_unique<LoginItemController>(store, logins); });
 }
 
 WiFiService& AppContext::wifi() {

@@ -23,6 +23,7 @@ class InterfaceCounterSource;
 class InterfaceSource;
 class LocationAuthorization;
 class LocationService;
+class LoginItemController;
 class LoginItemService;
 class NetworkInfoService;
 class NetworkMemoryService;
@@ -92,6 +93,7 @@ public:
     Clipboard& clipboard();
 
     AppSettings& settings();
+    LoginItemController& loginItemController();
     WiFiService& wifi();
     LocationService& location();
     PingService& ping();

@@ -22,9 +22,9 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
                            QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_services(services) {
     AppSettings& settings = services.settings;
-    m_settingsWindow =
-        std::make_unique<WindowController>(QStringLiteral("Settings"), false, [&settings, &notifications] {
-            return std::make_unique<SettingsView>(settings, notifications);
+    m_settingsWindow = std::make_unique<WindowController>(
+        QStringLiteral("Settings"), false, [&settings, windows, &notifications] {
+            return std::make_unique<SettingsView>(settings, windows.launchAtLogin, notifications);
         });
     m_settingsWindow->setFrameStorage(
         [&settings] { return settings.settingsWindowFrame(); },

@@ -8,6 +8,7 @@
 #include <memory>
 
 class Clock;
+class LoginItemController;
 class LinkmeterViewModel;
 class LocationService;
 class NotificationService;
@@ -28,6 +29,7 @@ public:
         const TimelineQueries& timeline;
         const TimelineWriter& timelineWriter;
         const Clock& clock;
+        LoginItemController& launchAtLogin;
     };
 
     // `statusItem` (may be null) wins over the plain tray; without either, the popover opens as a

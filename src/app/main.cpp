@@ -136,7 +136,8 @@ int main(int argc, char** argv) {
     TimelineRecorder recorder(viewModel, context.timelineWriter(), context.clock());
     LinkmeterApp shell(viewModel, context.popoverServices(), context.notifications(), context.location(),
                        context.statusItem(), sessionBus && QSystemTrayIcon::isSystemTrayAvailable(),
-                       {context.timelineQueries(), context.timelineWriter(), context.clock()});
+                       {context.timelineQueries(), context.timelineWriter(), context.clock(),
+                        context.loginItemController()});
     QObject::connect(&shell, &LinkmeterApp::quitRequested, &app, [] { QApplication::quit(); });
     instance->activated = [&shell](const QString& action) { shell.activate(action); };
 

@@ -38,7 +38,7 @@ protected:
     std::unique_ptr<LinkmeterApp> launch(bool tray = true) {
         return std::make_unique<LinkmeterApp>(
             viewModel, f.statusServices(), f.notifications, f.location, nullptr, tray,
-            LinkmeterApp::WindowServices{f.timeline, f.timelineWriter, f.clock});
+            LinkmeterApp::WindowServices{f.timeline, f.timelineWriter, f.clock, f.launchAtLogin});
     }
 };
 
@@ -278,7 +278,7 @@ TEST_F(ShellTest, WithoutAnUpdateFeedUpdatesAreThePackageManagers) {
     const PopoverServices services{f.settings, f.memory,         f.brands,     packaged,
                                    f.exporter, f.scannerService, f.networkInfo};
     LinkmeterApp app(viewModel, services, f.notifications, f.location, nullptr, true,
-                     {f.timeline, f.timelineWriter, f.clock});
+                     {f.timeline, f.timelineWriter, f.clock, f.launchAtLogin});
     app.tray().showPopover();
     for (QAction* action : app.tray().popoverView()->statusView()->menu()->actions())
         EXPECT_NE(action->text(), "Check for Updates...");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LoginItemController.h"
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/RouterBrandService.h"
 #include "history/TimelineDatabase.h"
@@ -35,6 +36,8 @@ struct StatusFixture : ViewModelFixture {
     TimelineDatabase timelineDatabase{data.filePath("history.sqlite"), clock};
     TimelineWriter timelineWriter{timelineDatabase, clock};
     TimelineQueries timeline{timelineDatabase};
+    FakeLoginItems loginItems;
+    LoginItemController launchAtLogin{store, loginItems};
 
     StatusFixture() {
         const auto feed = releaseKey.feed([] {

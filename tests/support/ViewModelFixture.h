@@ -50,7 +50,6 @@ struct ViewModelFixture {
     FakeWiFiReader reader;
     FakeLocationAuthorization authorization{location_status::authorizedWhenInUse};
     MemoryPreferencesStore store;
-    FakeLoginItems loginItems;
     FakeGatewaySource gateway;
     std::atomic<double> routerLatency{4.0};
     std::atomic<double> internetLatency{20.0};
@@ -74,7 +73,7 @@ struct ViewModelFixture {
 
     WiFiService wifi{reader};
     LocationService location{authorization};
-    AppSettings settings{store, loginItems};
+    AppSettings settings{store};
     PingService ping{pinger, gateway, clock};
     DNSService dns{resolver, clock, "localhost"};
     SpeedTestService speedTest{http, clock, server.url("/__down?bytes=25000000"), server.url("/__up")};
