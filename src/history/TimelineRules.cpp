@@ -140,7 +140,7 @@ std::chrono::seconds bucketWidth(std::chrono::seconds range) {
     const auto width = std::max(sampleInterval, range / chartPoints);
     if (width <= sampleInterval)
         return width;
-    // Wider spans are whole slots, which the store keeps summed.
+    // Wider spans are whole slots, which the file keeps summed.
     const auto slots = (width + slotLength - std::chrono::seconds(1)) / slotLength;
     return slots * slotLength;
 }

@@ -416,27 +416,23 @@ TEST(UpdateServiceDownloadRule, PackagesComeOverHttpsOnly) {
     waitFor(service.downloadUpdate());
     EXPECT_EQ(service.downloadError(), "Update information not available") << "nothing was offered yet";
 
-    for (const char* refused : {"http://updates.example.test/Linkmeter.deb", "not a url"}) {
-        http.onGet = key.feed([&] { return manifest("2.0", 9, QUrl(refused)); });
-        waitFor(service.checkForUpdates(true));
-        ASSERT_TRUE(service.updateAvailable());
-        waitFor(service.downloadUpdate());
-        EXPECT_EQ(service.downloadError(), "Update information not available") << refused;
-        EXPECT_FALSE(service.isDownloading());
-    }
+    http.onGet = key.feed([&] { return manifest("2.0", 9, QUrl("http://updates.example.test/a.deb")); });
+    waitFor(service.checkForUpdates(true));
+    ASSERT_TRUE(service.updateAvailable());
+    waitFor(service.downloadUpdate());
+    EXPECT_EQ(service.downloadError(), "Update information not available");
+    EXPECT_FALSE(service.isDownloading());
     EXPECT_TRUE(http.downloads.empty());
 
-    for (const char* accepted :
-         {"https://updates.example.test/Linkmeter.deb", "http://localhost:8080/a.deb"}) {
-        http.onGet = key.feed([&] { return manifest("2.0", 9, QUrl(accepted), true, emptyDigest); });
-        waitFor(service.checkForUpdates(true));
-        QFuture<void> sequence = service.downloadUpdate();
-        ASSERT_FALSE(http.downloads.empty()) << accepted;
-        EXPECT_EQ(http.downloads.back()->url, QUrl(accepted));
-        http.downloads.back()->finish();
-        waitFor(sequence);
-        EXPECT_TRUE(service.updateReady()) << accepted;
-    }
+    const QUrl accepted("https://updates.example.test/Linkmeter.deb");
+    http.onGet = key.feed([&] { return manifest("2.0", 9, accepted, true, emptyDigest); });
+    waitFor(service.checkForUpdates(true));
+    QFuture<void> sequence = service.downloadUpdate();
+    ASSERT_EQ(http.downloads.size(), 1u);
+    EXPECT_EQ(http.downloads.back()->url, accepted);
+    http.downloads.back()->finish();
+    waitFor(sequence);
+    EXPECT_TRUE(service.updateReady());
     EXPECT_EQ(revealer.revealed.back(), downloads.filePath("Linkmeter-2.0.deb"));
 }
 
