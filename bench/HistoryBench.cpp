@@ -1,7 +1,9 @@
 // Writes 30 days of timeline rows (one a minute), then times opening the history window's 24-hour
 // and 30-day views: reading the range from the database and the first paint of the chart.
+#include "history/TimelineDatabase.h"
+#include "history/TimelineQueries.h"
+#include "history/TimelineWriter.h"
 #include "reports/ExportService.h"
-#include "reports/TimelineStore.h"
 #include "support/ManualClock.h"
 #include "support/PlatformFakes.h"
 #include "views/HistoryChart.h"
@@ -33,7 +35,8 @@ int main(int argc, char** argv) {
     ManualClock clock;
     const TimePoint end = clock.now();
     {
-        TimelineStore store(dir.filePath("history.sqlite"), clock);
+        TimelineDatabase database(dir.filePath("history.sqlite"), clock);
+        TimelineWriter writer(database, clock);
         QElapsedTimer writing;
         writing.start();
         constexpr int rows = 30 * 24 * 60;
@@ -50,17 +53,19 @@ int main(int argc, char** argv) {
             s.dnsTime = 12.0 + i % 7;
             s.downloadBytesPerSecond = 1000.0 * (i % 300);
             s.uploadBytesPerSecond = 300.0 * (i % 200);
-            store.append(s);
+            writer.append(s);
         }
         std::printf("Wrote %d rows in %.0f ms\n", rows, writing.nsecsElapsed() / 1e6);
     }
 
-    TimelineStore store(dir.filePath("history.sqlite"), clock);
+    TimelineDatabase database(dir.filePath("history.sqlite"), clock);
+    const TimelineWriter writer(database, clock);
+    const TimelineQueries timeline(database);
     {
         // The database's share of the 30-day view, for telling it from the painting.
         QElapsedTimer reading;
         reading.start();
-        const auto points = store.samples(end - 30 * 24h, end, 1800s);
+        const auto points = timeline.samples(end - 30 * 24h, end, 1800s);
         std::printf("Reading 30 days into %zu points: %.1f ms\n", points.size(),
                     reading.nsecsElapsed() / 1e6);
     }
@@ -72,7 +77,7 @@ int main(int argc, char** argv) {
     for (int round = 0; round < 9; ++round) {
         QElapsedTimer timer;
         timer.start();
-        HistoryView view(store, exporter, clock);
+        HistoryView view(timeline, writer, exporter, clock);
         view.resize(760, 400);
         view.grab();
         day.push_back(timer.nsecsElapsed() / 1e6);

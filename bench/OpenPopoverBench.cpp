@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     auto owned = std::make_unique<PostedClickItem>();
     PostedClickItem* item = owned.get();
     LinkmeterApp shell(viewModel, f.statusServices(), f.notifications, f.location, std::move(owned), true,
-                       f.timeline);
+                       {f.timeline, f.timelineWriter, f.clock, f.launchAtLogin});
     QWidget* popover = shell.tray().popover();
 
     FirstPaint watch;

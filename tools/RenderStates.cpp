@@ -10,6 +10,10 @@
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "history/TimelineDatabase.h"
+#include "history/TimelineQueries.h"
+#include "history/TimelineRules.h"
+#include "history/TimelineWriter.h"
 #include "platform/Clock.h"
 #include "platform/LocationAuthorization.h"
 #include "platform/NotificationCenter.h"
@@ -17,8 +21,6 @@
 #include "probes/TransportFailureText.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
-#include "reports/TimelineRules.h"
-#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "system/linux/FreedesktopNotificationCenter.h"
 #include "system/linux/NotificationServerHint.h"
@@ -215,9 +217,18 @@ private:
     TimePoint m_now;
 };
 
+// A timeline file with its writer and reads, living as long as the page that shows it.
+struct TimelineParts final : QObject {
+    TimelineParts(const QString& path, const Clock& clock, QObject* parent)
+        : QObject(parent), database(path, clock), writer(database, clock), queries(database) {}
+    TimelineDatabase database;
+    TimelineWriter writer;
+    TimelineQueries queries;
+};
+
 // A day of rows with a roam in the morning, an outage in the early afternoon and a lossy half hour
 // late in the afternoon.
-void fillOutageDay(TimelineStore& store, TimePoint now) {
+void fillOutageDay(TimelineWriter& writer, TimePoint now) {
     using namespace std::chrono_literals;
     const TimePoint start = now - 24h;
     for (int minute = 0; minute < 24 * 60; ++minute) {
@@ -240,13 +251,13 @@ void fillOutageDay(TimelineStore& store, TimePoint now) {
             s.dnsTime = 14.0 + 3.0 * wobble;
             s.score = lossy ? 48 + static_cast<int>(5 * wobble) : 90 + static_cast<int>(4 * wobble);
         }
-        store.append(s);
+        writer.append(s);
     }
-    store.append(timeline::plainEvent(TimelineEventKind::monitoringStarted, start + 2min));
-    store.append(timeline::roamingEvent({"Home Network", "a4:2b:b0:11:22:01", "a4:2b:b0:11:22:02", -74, -52},
-                                        start + 15h));
-    store.append(timeline::plainEvent(TimelineEventKind::offline, start + 19h + 40min, "Home Network"));
-    store.append(timeline::plainEvent(TimelineEventKind::online, start + 20h + 25min, "Home Network"));
+    writer.append(timeline::plainEvent(TimelineEventKind::monitoringStarted, start + 2min));
+    writer.append(timeline::roamingEvent({"Home Network", "a4:2b:b0:11:22:01", "a4:2b:b0:11:22:02", -74, -52},
+                                         start + 15h));
+    writer.append(timeline::plainEvent(TimelineEventKind::offline, start + 19h + 40min, "Home Network"));
+    writer.append(timeline::plainEvent(TimelineEventKind::online, start + 20h + 25min, "Home Network"));
 }
 
 std::function<std::unique_ptr<QWidget>()> historyWindow(const char* name, bool withOutage) {
@@ -260,12 +271,13 @@ std::function<std::unique_ptr<QWidget>()> historyWindow(const char* name, bool w
             QDir::home().filePath(QStringLiteral("%1.sqlite").arg(QString::fromLatin1(name)));
         for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
             QFile::remove(path + suffix);
-        auto* store = new TimelineStore(path, *clock, page.get());
+        auto* parts = new TimelineParts(path, *clock, page.get());
         if (withOutage)
-            fillOutageDay(*store, clock->now());
+            fillOutageDay(parts->writer, clock->now());
         auto* layout = new QVBoxLayout(page.get());
         layout->setContentsMargins(0, 0, 0, 0);
-        auto* view = new HistoryView(*store, renderContext().exporter(), *clock, page.get());
+        auto* view =
+            new HistoryView(parts->queries, parts->writer, renderContext().exporter(), *clock, page.get());
         layout->addWidget(view);
         page->setFixedSize(760, 400);
         page->layout()->activate();
@@ -314,7 +326,8 @@ std::function<std::unique_ptr<QWidget>()> settingsOn(SettingsView::Tab tab,
         if (prepare)
             prepare();
         auto view =
-            std::make_unique<SettingsView>(renderContext().settings(), renderContext().notifications());
+            std::make_unique<SettingsView>(renderContext().settings(), renderContext().loginItemController(),
+                                           renderContext().notifications());
         view->tabs()->setCurrentIndex(tab);
         return view;
     };
@@ -329,6 +342,8 @@ std::function<std::unique_ptr<QWidget>()> fullTab(std::function<void()> prepare 
         std::unique_ptr<QWidget> tab;
         if constexpr (std::is_same_v<Tab, NotificationsSettingsTab>)
             tab = std::make_unique<Tab>(renderContext().settings(), renderContext().notifications());
+        else if constexpr (std::is_same_v<Tab, GeneralSettingsTab>)
+            tab = std::make_unique<Tab>(renderContext().settings(), renderContext().loginItemController());
         else
             tab = std::make_unique<Tab>(renderContext().settings());
         tab->setFixedWidth(434);

@@ -3,12 +3,16 @@
 #include "app/FirstSupported.h"
 #include "core/AppSettings.h"
 #include "core/LocationService.h"
+#include "core/LoginItemController.h"
 #include "core/PingService.h"
 #include "core/SystemClock.h"
 #include "core/WiFiService.h"
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "history/TimelineDatabase.h"
+#include "history/TimelineQueries.h"
+#include "history/TimelineWriter.h"
 #include "probes/BandwidthService.h"
 #include "probes/CaptivePortalService.h"
 #include "probes/DNSService.h"
@@ -16,7 +20,6 @@
 #include "probes/SpeedTestService.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
-#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "system/linux/ApplicationInstance.h"
 #include "system/linux/AutostartLoginItem.h"
@@ -194,8 +197,14 @@ Clipboard& AppContext::clipboard() {
 
 AppSettings& AppContext::settings() {
     PreferencesStore& store = preferences();
+    return m_parts.get<AppSettings>([&] { return std::make_unique<AppSettings>(store); });
+}
+
+LoginItemController& AppContext::loginItemController() {
+    PreferencesStore& store = preferences();
     LoginItemService& logins = loginItems();
-    return m_parts.get<AppSettings>([&] { return std::make_unique<AppSettings>(store, logins); });
+    return m_parts.get<LoginItemController>(
+        [&] { return std::make_unique<LoginItemController>(store, logins); });
 }
 
 WiFiService& AppContext::wifi() {
@@ -288,10 +297,21 @@ ExportService& AppContext::exporter() {
     return m_parts.get<ExportService>([&] { return std::make_unique<ExportService>(dialog, board, time); });
 }
 
-TimelineStore& AppContext::timeline() {
-    const QString path = TimelineStore::defaultPath();
+TimelineDatabase& AppContext::timelineDatabase() {
+    const QString path = TimelineDatabase::defaultPath();
     Clock& time = clock();
-    return m_parts.get<TimelineStore>([&] { return std::make_unique<TimelineStore>(path, time); });
+    return m_parts.get<TimelineDatabase>([&] { return std::make_unique<TimelineDatabase>(path, time); });
+}
+
+TimelineWriter& AppContext::timelineWriter() {
+    TimelineDatabase& database = timelineDatabase();
+    Clock& time = clock();
+    return m_parts.get<TimelineWriter>([&] { return std::make_unique<TimelineWriter>(database, time); });
+}
+
+TimelineQueries& AppContext::timelineQueries() {
+    const TimelineDatabase& database = timelineDatabase();
+    return m_parts.get<TimelineQueries>([&] { return std::make_unique<TimelineQueries>(database); });
 }
 
 UpdateService& AppContext::updates() {

@@ -23,6 +23,7 @@ class InterfaceCounterSource;
 class InterfaceSource;
 class LocationAuthorization;
 class LocationService;
+class LoginItemController;
 class LoginItemService;
 class NetworkInfoService;
 class NetworkMemoryService;
@@ -38,7 +39,9 @@ class RouterBrandService;
 class Scheduler;
 class SpeedTestService;
 class StatusItem;
-class TimelineStore;
+class TimelineDatabase;
+class TimelineQueries;
+class TimelineWriter;
 class UpdateService;
 class UrlOpener;
 class WiFiInterfaceReader;
@@ -91,6 +94,7 @@ public:
     Clipboard& clipboard();
 
     AppSettings& settings();
+    LoginItemController& loginItemController();
     WiFiService& wifi();
     LocationService& location();
     PingService& ping();
@@ -104,7 +108,9 @@ public:
     SpeedTestService& speedTest();
     WiFiScannerService& scanner();
     ExportService& exporter();
-    TimelineStore& timeline();
+    TimelineDatabase& timelineDatabase();
+    TimelineWriter& timelineWriter();
+    TimelineQueries& timelineQueries();
     UpdateService& updates();
 
     // Time for the views' own short waits (a message shown for two seconds).

@@ -4,7 +4,6 @@
 #include "app/WindowController.h"
 #include "core/AppSettings.h"
 #include "platform/StatusItem.h"
-#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "system/qt/MetricsHttpServer.h"
 #include "viewmodel/LinkmeterViewModel.h"
@@ -21,13 +20,13 @@
 
 LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services,
                            NotificationService& notifications, LocationService& location,
-                           std::unique_ptr<StatusItem> statusItem, bool trayAvailable,
-                           TimelineStore& timeline, QObject* parent)
+                           std::unique_ptr<StatusItem> statusItem, bool trayAvailable, WindowServices windows,
+                           QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_services(services) {
     AppSettings& settings = services.settings;
-    m_settingsWindow =
-        std::make_unique<WindowController>(QStringLiteral("Settings"), false, [&settings, &notifications] {
-            return std::make_unique<SettingsView>(settings, notifications);
+    m_settingsWindow = std::make_unique<WindowController>(
+        QStringLiteral("Settings"), false, [&settings, windows, &notifications] {
+            return std::make_unique<SettingsView>(settings, windows.launchAtLogin, notifications);
         });
     m_settingsWindow->setFrameStorage(
         [&settings] { return settings.settingsWindowFrame(); },
@@ -50,8 +49,9 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices servic
         QStringLiteral("About Linkmeter"), false,
         [&updates = services.updates] { return std::make_unique<AboutView>(updates.checksForUpdates()); });
     m_historyWindow = std::make_unique<WindowController>(
-        QStringLiteral("History"), true, [&timeline, &exporter = services.exporter] {
-            return std::make_unique<HistoryView>(timeline, exporter, timeline.clock());
+        QStringLiteral("History"), true, [windows, &exporter = services.exporter] {
+            return std::make_unique<HistoryView>(windows.timeline, windows.timelineWriter, exporter,
+                                                 windows.clock);
         });
 
     m_tray = std::make_unique<TrayController>(viewModel, services, notifications, std::move(statusItem),

@@ -7,13 +7,16 @@
 
 #include <memory>
 
+class Clock;
+class LoginItemController;
 class LinkmeterViewModel;
 class LocationService;
 class MetricsHttpServer;
 class MetricsPublisher;
 class NotificationService;
 class StatusItem;
-class TimelineStore;
+class TimelineQueries;
+class TimelineWriter;
 class TrayController;
 class WindowController;
 
@@ -23,11 +26,19 @@ class LinkmeterApp final : public QObject {
     Q_OBJECT
 
 public:
+    // What the auxiliary windows read besides the popover's services.
+    struct WindowServices {
+        const TimelineQueries& timeline;
+        const TimelineWriter& timelineWriter;
+        const Clock& clock;
+        LoginItemController& launchAtLogin;
+    };
+
     // `statusItem` (may be null) wins over the plain tray; without either, the popover opens as a
     // window at once.
     LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services, NotificationService& notifications,
                  LocationService& location, std::unique_ptr<StatusItem> statusItem, bool trayAvailable,
-                 TimelineStore& timeline, QObject* parent = nullptr);
+                 WindowServices windows, QObject* parent = nullptr);
     ~LinkmeterApp() override;
 
     TrayController& tray() const { return *m_tray; }

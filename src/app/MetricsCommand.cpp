@@ -4,8 +4,8 @@
 #include "app/UnixSignalWatcher.h"
 #include "core/Log.h"
 #include "diagnosis/NotificationService.h"
+#include "history/TimelineWriter.h"
 #include "platform/NotificationCenter.h"
-#include "reports/TimelineStore.h"
 
 #include <QCoreApplication>
 
@@ -29,7 +29,7 @@ public:
 
 } // namespace
 
-MetricsCommand::MetricsCommand(LinkmeterServices services, TimelineStore& timeline, const Clock& clock,
+MetricsCommand::MetricsCommand(LinkmeterServices services, TimelineWriter& timeline, const Clock& clock,
                                QObject* parent)
     : QObject(parent), m_viewModel(services), m_recorder(m_viewModel, timeline, clock),
       m_publisher(m_viewModel, m_server) {}
@@ -59,7 +59,7 @@ int runMetricsServer(int argc, char** argv, const ListenAddress& address) {
     MetricsCommand command({context.wifi(), context.location(), context.settings(), context.ping(),
                             context.dns(), context.speedTest(), context.captivePortal(), context.bandwidth(),
                             context.networkInfo(), notifications, context.exporter()},
-                           context.timeline(), context.clock());
+                           context.timelineWriter(), context.clock());
     UnixSignalWatcher signalWatcher({SIGTERM, SIGINT});
     QObject::connect(&signalWatcher, &UnixSignalWatcher::received, &app, [] { QCoreApplication::quit(); });
 

@@ -12,7 +12,7 @@
 #include <optional>
 
 class Clock;
-class TimelineStore;
+class TimelineWriter;
 
 // `linkmeter --serve-metrics [HOST:]PORT`: monitors as the tray program does, timeline included, with
 // no window, tray or display, and serves the figures to Prometheus until it is stopped.
@@ -24,7 +24,7 @@ public:
     static constexpr int stopped = 0;
     static constexpr int listenFailed = 1;
 
-    MetricsCommand(LinkmeterServices services, TimelineStore& timeline, const Clock& clock,
+    MetricsCommand(LinkmeterServices services, TimelineWriter& timeline, const Clock& clock,
                    QObject* parent = nullptr);
 
     // Starts monitoring and serving; answers why it could not listen, and then monitors nothing.

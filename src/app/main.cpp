@@ -7,7 +7,6 @@
 #include "app/UnixSignalWatcher.h"
 #include "platform/ProgramInstance.h"
 #include "platform/StatusItem.h"
-#include "reports/TimelineStore.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "viewmodel/TimelineRecorder.h"
 
@@ -137,10 +136,11 @@ int main(int argc, char** argv) {
 
     LinkmeterViewModel viewModel(context.viewModelServices());
     // Made before the shell, which starts monitoring, so the start is on the timeline too.
-    TimelineRecorder recorder(viewModel, context.timeline(), context.clock());
+    TimelineRecorder recorder(viewModel, context.timelineWriter(), context.clock());
     LinkmeterApp shell(viewModel, context.popoverServices(), context.notifications(), context.location(),
                        context.statusItem(), sessionBus && QSystemTrayIcon::isSystemTrayAvailable(),
-                       context.timeline());
+                       {context.timelineQueries(), context.timelineWriter(), context.clock(),
+                        context.loginItemController()});
     QObject::connect(&shell, &LinkmeterApp::quitRequested, &app, [] { QApplication::quit(); });
     instance->activated = [&shell](const QString& action) { shell.activate(action); };
 

@@ -1,136 +1,147 @@
 #pragma once
 
-#include "core/IconValueMode.h"
-#include "core/MenuBarDisplayMode.h"
+#include "core/SettingsTable.h"
+#include "core/StoredSettings.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
 class PreferencesStore;
-class LoginItemService;
 
-// Preference keys; each property of AppSettings is stored under its own name.
-namespace SettingsKey {
-inline constexpr char pingInterval[] = "pingInterval";
-inline constexpr char pingTarget[] = "pingTarget";
-inline constexpr char latencyWarningThreshold[] = "latencyWarningThreshold";
-inline constexpr char latencyCriticalThreshold[] = "latencyCriticalThreshold";
-inline constexpr char packetLossWarningThreshold[] = "packetLossWarningThreshold";
-inline constexpr char packetLossCriticalThreshold[] = "packetLossCriticalThreshold";
-inline constexpr char menuBarDisplayMode[] = "menuBarDisplayMode";
-inline constexpr char showMenuBarIcon[] = "showMenuBarIcon";
-inline constexpr char showMenuBarText[] = "showMenuBarText";
-inline constexpr char iconValueMode[] = "iconValueMode";
-inline constexpr char launchAtLogin[] = "launchAtLogin";
-inline constexpr char checkForCaptivePortal[] = "checkForCaptivePortal";
-inline constexpr char captivePortalCheckInterval[] = "captivePortalCheckInterval";
-inline constexpr char showSparklines[] = "showSparklines";
-inline constexpr char showTips[] = "showTips";
-inline constexpr char compactMode[] = "compactMode";
-inline constexpr char notificationsEnabled[] = "notificationsEnabled";
-inline constexpr char notifyOnHighLatency[] = "notifyOnHighLatency";
-inline constexpr char notifyOnPacketLoss[] = "notifyOnPacketLoss";
-inline constexpr char notifyOnWeakSignal[] = "notifyOnWeakSignal";
-inline constexpr char notifyOnIPChange[] = "notifyOnIPChange";
-inline constexpr char notifyOnConnectionLost[] = "notifyOnConnectionLost";
-inline constexpr char notifyOnRoaming[] = "notifyOnRoaming";
-inline constexpr char serveMetrics[] = "serveMetrics";
-inline constexpr char metricsAddress[] = "metricsAddress";
-inline constexpr char hasCompletedOnboarding[] = "hasCompletedOnboarding";
-inline constexpr char settingsWindowFrame[] = "settingsWindowFrame";
-} // namespace SettingsKey
-
-// The user's preferences. Every getter reads the store and every setter writes it at once, so code that
-// reads the store directly sees the same values; nothing is cached and no default is ever written
-// until something assigns it.
+// The user's preferences, one property per row of the settings table. Every getter reads the store
+// and every setter writes it at once and announces the value, so code that reads the store directly
+// sees the same values; nothing is cached and no default is ever written until something assigns it.
+// Launch at login has a controller of its own (LoginItemController).
 class AppSettings final : public QObject {
     Q_OBJECT
 
 public:
-    AppSettings(PreferencesStore& store, LoginItemService& loginItems, QObject* parent = nullptr);
+    explicit AppSettings(PreferencesStore& store, QObject* parent = nullptr)
+        : QObject(parent), m_store(store) {}
 
-    // The ranges a threshold may take; a stored value outside them (a damaged file) reads as the
+    // The ranges the thresholds may take; a stored value outside them (a damaged file) reads as the
     // default.
-    static constexpr int latencyThresholdRange[2] = {1, 10'000};
-    static constexpr double packetLossThresholdRange[2] = {0.0, 100.0};
-    // What the settings window offers for the two intervals, in seconds; a hand-edited value outside
-    // reads as the nearest end, so a tiny one cannot make a loop spin.
-    static constexpr double pingIntervalRange[2] = {1.0, 10.0};
-    static constexpr double captivePortalCheckIntervalRange[2] = {5.0, 60.0};
+    static constexpr int latencyThresholdRange[2] = {setting::latencyWarningThreshold.lowest,
+                                                     setting::latencyWarningThreshold.highest};
+    static constexpr double packetLossThresholdRange[2] = {setting::packetLossWarningThreshold.lowest,
+                                                           setting::packetLossWarningThreshold.highest};
 
-    double pingInterval() const;
-    QString pingTarget() const;
-    int latencyWarningThreshold() const;
-    int latencyCriticalThreshold() const;
-    double packetLossWarningThreshold() const;
-    double packetLossCriticalThreshold() const;
-    MenuBarDisplayMode menuBarDisplayMode() const;
-    bool showMenuBarIcon() const;
-    bool showMenuBarText() const;
-    IconValueMode iconValueMode() const;
-    bool launchAtLogin() const;
-    bool checkForCaptivePortal() const;
-    double captivePortalCheckInterval() const;
-    bool showSparklines() const;
-    bool showTips() const;
-    bool compactMode() const;
-    bool notificationsEnabled() const;
-    bool notifyOnHighLatency() const;
-    bool notifyOnPacketLoss() const;
-    bool notifyOnWeakSignal() const;
-    bool notifyOnIPChange() const;
-    bool notifyOnConnectionLost() const;
-    // Moving to another access point of the same network is routine, so it is announced only on request.
-    bool notifyOnRoaming() const;
-    // Serving the measurements to Prometheus is off until the user turns it on.
-    bool serveMetrics() const;
-    // HOST:PORT to serve them on; a stored text that does not read as one (a damaged file) gives the
-    // default, this machine only.
-    QString metricsAddress() const;
+    double pingInterval() const { return readSetting(m_store, setting::pingInterval); }
+    QString pingTarget() const { return readSetting(m_store, setting::pingTarget); }
+    int latencyWarningThreshold() const { return readSetting(m_store, setting::latencyWarningThreshold); }
+    int latencyCriticalThreshold() const { return readSetting(m_store, setting::latencyCriticalThreshold); }
+    double packetLossWarningThreshold() const {
+        return readSetting(m_store, setting::packetLossWarningThreshold);
+    }
+    double packetLossCriticalThreshold() const {
+        return readSetting(m_store, setting::packetLossCriticalThreshold);
+    }
+    MenuBarDisplayMode menuBarDisplayMode() const {
+        return readSetting(m_store, setting::menuBarDisplayMode);
+    }
+    bool showMenuBarIcon() const { return readSetting(m_store, setting::showMenuBarIcon); }
+    bool showMenuBarText() const { return readSetting(m_store, setting::showMenuBarText); }
+    IconValueMode iconValueMode() const { return readSetting(m_store, setting::iconValueMode); }
+    bool checkForCaptivePortal() const { return readSetting(m_store, setting::checkForCaptivePortal); }
+    double captivePortalCheckInterval() const {
+        return readSetting(m_store, setting::captivePortalCheckInterval);
+    }
+    bool showSparklines() const { return readSetting(m_store, setting::showSparklines); }
+    bool showTips() const { return readSetting(m_store, setting::showTips); }
+    bool compactMode() const { return readSetting(m_store, setting::compactMode); }
+    bool notificationsEnabled() const { return readSetting(m_store, setting::notificationsEnabled); }
+    bool notifyOnHighLatency() const { return readSetting(m_store, setting::notifyOnHighLatency); }
+    bool notifyOnPacketLoss() const { return readSetting(m_store, setting::notifyOnPacketLoss); }
+    bool notifyOnWeakSignal() const { return readSetting(m_store, setting::notifyOnWeakSignal); }
+    bool notifyOnIPChange() const { return readSetting(m_store, setting::notifyOnIPChange); }
+    bool notifyOnConnectionLost() const { return readSetting(m_store, setting::notifyOnConnectionLost); }
+    bool notifyOnRoaming() const { return readSetting(m_store, setting::notifyOnRoaming); }
+    bool hasCompletedOnboarding() const { return readSetting(m_store, setting::hasCompletedOnboarding); }
+    // Serving the figures to Prometheus is off unless the user turns it on.
+    bool serveMetrics() const { return readSetting(m_store, setting::serveMetrics); }
+    QString metricsAddress() const { return readSetting(m_store, setting::metricsAddress); }
+    QByteArray settingsWindowFrame() const { return readSetting(m_store, setting::settingsWindowFrame); }
 
-    void setPingInterval(double value);
-    void setPingTarget(const QString& value);
-    void setLatencyWarningThreshold(int value);
-    void setLatencyCriticalThreshold(int value);
-    void setPacketLossWarningThreshold(double value);
-    void setPacketLossCriticalThreshold(double value);
-    void setMenuBarDisplayMode(MenuBarDisplayMode value);
-    void setShowMenuBarIcon(bool value);
-    void setShowMenuBarText(bool value);
-    void setIconValueMode(IconValueMode value);
-    void setCheckForCaptivePortal(bool value);
-    void setCaptivePortalCheckInterval(double value);
-    void setShowSparklines(bool value);
-    void setShowTips(bool value);
-    void setCompactMode(bool value);
-    void setNotificationsEnabled(bool value);
-    void setNotifyOnHighLatency(bool value);
-    void setNotifyOnPacketLoss(bool value);
-    void setNotifyOnWeakSignal(bool value);
-    void setNotifyOnIPChange(bool value);
-    void setNotifyOnConnectionLost(bool value);
-    void setNotifyOnRoaming(bool value);
-    void setServeMetrics(bool value);
-    // Callers store only addresses that parse; the settings window refuses the others.
-    void setMetricsAddress(const QString& value);
+    // A number outside its range is stored as it would read back: brought to the nearer end, or the
+    // default.
+    void setPingInterval(double value) {
+        set(setting::pingInterval, value, &AppSettings::pingIntervalChanged);
+    }
+    void setPingTarget(const QString& value) {
+        set(setting::pingTarget, value, &AppSettings::pingTargetChanged);
+    }
+    void setLatencyWarningThreshold(int value) {
+        set(setting::latencyWarningThreshold, value, &AppSettings::latencyWarningThresholdChanged);
+    }
+    void setLatencyCriticalThreshold(int value) {
+        set(setting::latencyCriticalThreshold, value, &AppSettings::latencyCriticalThresholdChanged);
+    }
+    void setPacketLossWarningThreshold(double value) {
+        set(setting::packetLossWarningThreshold, value, &AppSettings::packetLossWarningThresholdChanged);
+    }
+    void setPacketLossCriticalThreshold(double value) {
+        set(setting::packetLossCriticalThreshold, value, &AppSettings::packetLossCriticalThresholdChanged);
+    }
+    void setMenuBarDisplayMode(MenuBarDisplayMode value) {
+        set(setting::menuBarDisplayMode, value, &AppSettings::menuBarDisplayModeChanged);
+    }
+    void setShowMenuBarIcon(bool value) {
+        set(setting::showMenuBarIcon, value, &AppSettings::showMenuBarIconChanged);
+    }
+    void setShowMenuBarText(bool value) {
+        set(setting::showMenuBarText, value, &AppSettings::showMenuBarTextChanged);
+    }
+    void setIconValueMode(IconValueMode value) {
+        set(setting::iconValueMode, value, &AppSettings::iconValueModeChanged);
+    }
+    void setCheckForCaptivePortal(bool value) {
+        set(setting::checkForCaptivePortal, value, &AppSettings::checkForCaptivePortalChanged);
+    }
+    void setCaptivePortalCheckInterval(double value) {
+        set(setting::captivePortalCheckInterval, value, &AppSettings::captivePortalCheckIntervalChanged);
+    }
+    void setShowSparklines(bool value) {
+        set(setting::showSparklines, value, &AppSettings::showSparklinesChanged);
+    }
+    void setShowTips(bool value) { set(setting::showTips, value, &AppSettings::showTipsChanged); }
+    void setCompactMode(bool value) { set(setting::compactMode, value, &AppSettings::compactModeChanged); }
+    void setNotificationsEnabled(bool value) {
+        set(setting::notificationsEnabled, value, &AppSettings::notificationsEnabledChanged);
+    }
+    void setNotifyOnHighLatency(bool value) {
+        set(setting::notifyOnHighLatency, value, &AppSettings::notifyOnHighLatencyChanged);
+    }
+    void setNotifyOnPacketLoss(bool value) {
+        set(setting::notifyOnPacketLoss, value, &AppSettings::notifyOnPacketLossChanged);
+    }
+    void setNotifyOnWeakSignal(bool value) {
+        set(setting::notifyOnWeakSignal, value, &AppSettings::notifyOnWeakSignalChanged);
+    }
+    void setNotifyOnIPChange(bool value) {
+        set(setting::notifyOnIPChange, value, &AppSettings::notifyOnIPChangeChanged);
+    }
+    void setNotifyOnConnectionLost(bool value) {
+        set(setting::notifyOnConnectionLost, value, &AppSettings::notifyOnConnectionLostChanged);
+    }
+    void setNotifyOnRoaming(bool value) {
+        set(setting::notifyOnRoaming, value, &AppSettings::notifyOnRoamingChanged);
+    }
+    void setHasCompletedOnboarding(bool value) {
+        set(setting::hasCompletedOnboarding, value, &AppSettings::hasCompletedOnboardingChanged);
+    }
+    void setServeMetrics(bool value) {
+        set(setting::serveMetrics, value, &AppSettings::serveMetricsChanged);
+    }
+    void setMetricsAddress(const QString& value) {
+        set(setting::metricsAddress, value, &AppSettings::metricsAddressChanged);
+    }
+    void setSettingsWindowFrame(const QByteArray& frame) {
+        set(setting::settingsWindowFrame, frame, &AppSettings::settingsWindowFrameChanged);
+    }
 
     // Restores the four alert thresholds; every other key keeps its value.
     void resetToDefaults();
-
-    bool hasCompletedOnboarding() const;
-    void setHasCompletedOnboarding(bool value);
-
-    // Where the settings window was last, as the window system describes it; empty until first saved.
-    QByteArray settingsWindowFrame() const;
-    void setSettingsWindowFrame(const QByteArray& frame);
-
-    // The launch-at-login switch: registers or unregisters the login item and, on success, stores the
-    // wanted state. Answers the state the switch must show afterwards (the opposite of `wanted` when
-    // the change failed). This is the only way `launchAtLogin` is written.
-    bool setLaunchAtLogin(bool wanted);
-    // What the switch shows when it appears: the login item's actual state, not the stored key.
-    bool launchAtLoginEnabled() const;
 
 signals:
     void pingIntervalChanged(double value);
@@ -143,7 +154,6 @@ signals:
     void showMenuBarIconChanged(bool value);
     void showMenuBarTextChanged(bool value);
     void iconValueModeChanged(IconValueMode value);
-    void launchAtLoginChanged(bool value);
     void checkForCaptivePortalChanged(bool value);
     void captivePortalCheckIntervalChanged(double value);
     void showSparklinesChanged(bool value);
@@ -156,10 +166,17 @@ signals:
     void notifyOnIPChangeChanged(bool value);
     void notifyOnConnectionLostChanged(bool value);
     void notifyOnRoamingChanged(bool value);
+    void hasCompletedOnboardingChanged(bool value);
+    void settingsWindowFrameChanged(const QByteArray& frame);
     void serveMetricsChanged(bool value);
     void metricsAddressChanged(const QString& value);
 
 private:
+    // Stores the value and announces it as stored, even when it did not change.
+    template <typename Row, typename Value, typename Argument>
+    void set(const Row& row, const Value& value, void (AppSettings::*changed)(Argument)) {
+        emit(this->*changed)(writeSetting(m_store, row, value));
+    }
+
     PreferencesStore& m_store;
-    LoginItemService& m_loginItems;
 };

@@ -97,3 +97,7 @@ std::variant<ListenAddress, std::string> parseListenAddress(std::string_view inp
         return std::string(portHint);
     return ListenAddress{host, number};
 }
+
+bool isListenAddress(std::string_view text) {
+    return std::holds_alternative<ListenAddress>(parseListenAddress(text));
+}

@@ -35,3 +35,5 @@ struct ListenAddressRules {
 // user what to enter instead.
 std::variant<ListenAddress, std::string> parseListenAddress(std::string_view text,
                                                             ListenAddressRules rules = {});
+// Whether `text` reads as HOST:PORT by the default rules.
+bool isListenAddress(std::string_view text);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ManifestSignature.h"
+#include "reports/PackageVerifier.h"
 #include "reports/VersionInfo.h"
 
 #include <QFuture>
@@ -19,11 +19,12 @@ class HttpClient;
 struct HttpResult;
 class PackageInspector;
 class PreferencesStore;
+class UpdateDownloader;
 
-// Keeps the program current: reads the update server's manifest, and on request downloads the newer
-// release's Debian package, checks it, shows it in the file manager and later restarts the program.
-// Only a manifest signed with the release key counts, and only a package with the SHA-256 it names
-// is kept. All state is written on the main thread.
+// Keeps the program current: reads the update server's manifest when a check is due, and on request
+// downloads the newer release's Debian package, has it verified, shows it in the file manager and
+// later restarts the program. Publishes each step for the update banner. All state is written on the
+// main thread.
 class UpdateService final : public QObject {
     Q_OBJECT
 
@@ -79,18 +80,6 @@ public:
     // Starts the program anew and quits this one half a second later.
     void relaunchApp();
 
-    // The sequence's steps. The download is written to a file in the temporary folder as it arrives;
-    // its result is that file, or why there is none (a digest other than the offered release's too). The two
-    // package steps block and may run on any thread; they throw UpdateError, or std::runtime_error when the
-    // packaging tool cannot be started.
-    struct Download {
-        std::optional<QString> file;
-        QString error;
-    };
-    QFuture<Download> downloadWithProgress(const QUrl& url);
-    void checkPackage(const QString& path) const;
-    void findAppInPackage(const QString& path) const;
-
     // Where a download of `version` is saved: "Linkmeter-<version>.deb" in the download folder.
     QString destinationFor(const std::string& version) const;
 
@@ -114,7 +103,6 @@ private:
     HttpClient& m_http;
     PreferencesStore& m_store;
     const Clock& m_clock;
-    const PackageInspector& m_inspector;
     FileRevealer& m_revealer;
     ApplicationControl& m_application;
     Setup m_setup;
@@ -127,12 +115,13 @@ private:
     std::optional<QString> m_downloadError;
     bool m_updateReady = false;
     const QUrl m_versionURL;
-    std::optional<ReleaseKey> m_releaseKey;
     std::optional<VersionInfo> m_latestVersionInfo;
+    const PackageVerifier m_verifier;
+    UpdateDownloader* m_downloader = nullptr;
 
     // The whole percentage last published, kept as a number: 0.29 * 100 truncates to 28.
     int m_publishedPercent = 0;
 
-    // Own pool, declared last: destroyed first, it waits for package checks still using the inspector.
+    // Own pool, declared last: destroyed first, it waits for package checks still using the verifier.
     QThreadPool m_pool;
 };

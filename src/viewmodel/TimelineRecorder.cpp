@@ -1,13 +1,13 @@
 #include "viewmodel/TimelineRecorder.h"
 
+#include "history/TimelineRules.h"
+#include "history/TimelineWriter.h"
 #include "platform/Clock.h"
-#include "reports/TimelineRules.h"
-#include "reports/TimelineStore.h"
 #include "viewmodel/LinkmeterViewModel.h"
 
-TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore& store, const Clock& clock,
+TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineWriter& writer, const Clock& clock,
                                    std::chrono::milliseconds sampleInterval, QObject* parent)
-    : QObject(parent), m_viewModel(viewModel), m_store(store), m_clock(clock) {
+    : QObject(parent), m_viewModel(viewModel), m_writer(writer), m_clock(clock) {
     m_timer.setInterval(sampleInterval);
     connect(&m_timer, &QTimer::timeout, this, &TimelineRecorder::recordSample);
 
@@ -15,13 +15,13 @@ TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore&
     connect(&viewModel, &LinkmeterViewModel::wifiInfoChanged, this,
             [this](const std::optional<WiFiInfo>& wifi) {
                 if (const auto roam = detectRoaming(m_lastWiFi, wifi))
-                    m_store.append(timeline::roamingEvent(*roam, stamp()));
+                    m_writer.append(timeline::roamingEvent(*roam, stamp()));
                 m_lastWiFi = wifi;
             });
     connect(&viewModel, &LinkmeterViewModel::captivePortalStatusChanged, this,
             [this](const CaptivePortalStatus& status) {
                 if (const auto kind = timeline::reachabilityEvent(m_lastPortal, status))
-                    m_store.append(timeline::plainEvent(*kind, stamp(), currentSSID()));
+                    m_writer.append(timeline::plainEvent(*kind, stamp(), currentSSID()));
                 // An undecided check keeps the last decided state, so a flap through it is no event.
                 if (status.kind() != CaptivePortalStatus::Kind::unknown)
                     m_lastPortal = status;
@@ -29,7 +29,7 @@ TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore&
     connect(&viewModel, &LinkmeterViewModel::dnsServersChanged, this,
             [this](const std::vector<DNSServer>& servers) {
                 if (timeline::dnsServersChanged(m_lastDNSServers, servers))
-                    m_store.append(
+                    m_writer.append(
                         timeline::plainEvent(TimelineEventKind::dnsServersChanged, stamp(), currentSSID()));
                 if (!servers.empty())
                     m_lastDNSServers = servers;
@@ -39,7 +39,7 @@ TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore&
             [this](const std::optional<SpeedTestResult>& result) {
                 // The result is published again with every mirror; a new test has a new one.
                 if (result && result != m_lastSpeedTest)
-                    m_store.append(timeline::speedTestEvent(*result, currentSSID()));
+                    m_writer.append(timeline::speedTestEvent(*result, currentSSID()));
                 m_lastSpeedTest = result;
             });
 
@@ -50,7 +50,7 @@ TimelineRecorder::TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore&
 
 TimelineRecorder::~TimelineRecorder() {
     if (m_monitoring)
-        m_store.append(timeline::plainEvent(TimelineEventKind::monitoringStopped, stamp()));
+        m_writer.append(timeline::plainEvent(TimelineEventKind::monitoringStopped, stamp()));
 }
 
 void TimelineRecorder::monitoringChanged(bool monitoring) {
@@ -58,7 +58,7 @@ void TimelineRecorder::monitoringChanged(bool monitoring) {
     if (monitoring == m_monitoring)
         return;
     m_monitoring = monitoring;
-    m_store.append(timeline::plainEvent(
+    m_writer.append(timeline::plainEvent(
         monitoring ? TimelineEventKind::monitoringStarted : TimelineEventKind::monitoringStopped, stamp()));
     if (monitoring)
         m_timer.start();
@@ -86,5 +86,5 @@ void TimelineRecorder::recordSample() {
                                       m_viewModel.bandwidthSpeed().downloadBytesPerSecond,
                                       m_viewModel.bandwidthSpeed().uploadBytesPerSecond,
                                       m_viewModel.lastSpeedTestResult()};
-    m_store.append(timeline::sampleFromState(state, stamp()));
+    m_writer.append(timeline::sampleFromState(state, stamp()));
 }

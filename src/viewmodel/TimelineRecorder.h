@@ -15,7 +15,7 @@
 
 class Clock;
 class LinkmeterViewModel;
-class TimelineStore;
+class TimelineWriter;
 
 // Writes the timeline from what the view model publishes: one row a minute while monitoring, and an
 // event row when the internet goes or comes back, a sign-in page appears, the link roams, the DNS
@@ -24,7 +24,7 @@ class TimelineRecorder final : public QObject {
     Q_OBJECT
 
 public:
-    TimelineRecorder(LinkmeterViewModel& viewModel, TimelineStore& store, const Clock& clock,
+    TimelineRecorder(LinkmeterViewModel& viewModel, TimelineWriter& writer, const Clock& clock,
                      std::chrono::milliseconds sampleInterval = std::chrono::minutes(1),
                      QObject* parent = nullptr);
     // A recorder going away while monitoring means the program is quitting: that stops monitoring.
@@ -40,7 +40,7 @@ private:
     TimePoint stamp();
 
     LinkmeterViewModel& m_viewModel;
-    TimelineStore& m_store;
+    TimelineWriter& m_writer;
     const Clock& m_clock;
     QTimer m_timer;
     std::optional<TimePoint> m_lastStamp;

@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "core/ListenAddress.h"
+#include "core/LoginItemController.h"
 #include "views/SettingsForm.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Typography.h"
@@ -12,8 +13,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings) {
+GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, LoginItemController& launchAtLogin,
+                                       QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_launchAtLoginSwitch(launchAtLogin) {
     QVBoxLayout* form = makeForm(this);
 
     QVBoxLayout* startup = addFormSection(form, QStringLiteral("Startup"), QStringLiteral("laptopcomputer"));
@@ -23,7 +25,7 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, QWidget* parent)
                m_launchAtLogin);
     connect(m_launchAtLogin, &QCheckBox::toggled, this, [this](bool wanted) {
         // A failed change answers the opposite state; the switch goes back to it.
-        setLaunchAtLoginShown(m_settings.setLaunchAtLogin(wanted));
+        setLaunchAtLoginShown(m_launchAtLoginSwitch.setLaunchAtLogin(wanted));
     });
 
     QVBoxLayout* monitoring =
@@ -145,7 +147,7 @@ void GeneralSettingsTab::showMetricsAddress() {
 
 void GeneralSettingsTab::showEvent(QShowEvent* event) {
     // The login item can change outside the program (a deleted autostart file), so ask each time.
-    setLaunchAtLoginShown(m_settings.launchAtLoginEnabled());
+    setLaunchAtLoginShown(m_launchAtLoginSwitch.launchAtLoginEnabled());
     QWidget::showEvent(event);
 }
 

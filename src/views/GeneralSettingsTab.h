@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class AppSettings;
+class LoginItemController;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -15,7 +16,7 @@ class GeneralSettingsTab final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit GeneralSettingsTab(AppSettings& settings, QWidget* parent = nullptr);
+    GeneralSettingsTab(AppSettings& settings, LoginItemController& launchAtLogin, QWidget* parent = nullptr);
 
     // What the launch-at-login switch shows: the login item's state as of the last showing.
     bool launchAtLoginEnabled() const { return m_launchAtLoginEnabled; }
@@ -34,6 +35,7 @@ private:
     void showMetricsAddress();
 
     AppSettings& m_settings;
+    LoginItemController& m_launchAtLoginSwitch;
     bool m_launchAtLoginEnabled = false;
     QCheckBox* m_launchAtLogin = nullptr;
     QWidget* m_checkIntervalRow = nullptr;

@@ -1,7 +1,7 @@
 #include "views/HistoryChart.h"
 
+#include "history/TimelineRules.h"
 #include "reports/ReportText.h"
-#include "reports/TimelineRules.h"
 #include "views/kit/Palette.h"
 #include "views/kit/Typography.h"
 

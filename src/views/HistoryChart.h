@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/TimelineRecord.h"
+#include "history/TimelineRecord.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,9 +1,10 @@
 #include "views/HistoryView.h"
 
+#include "history/TimelineQueries.h"
+#include "history/TimelineRules.h"
+#include "history/TimelineWriter.h"
 #include "platform/Clock.h"
 #include "reports/ExportService.h"
-#include "reports/TimelineRules.h"
-#include "reports/TimelineStore.h"
 #include "views/HistoryChart.h"
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
@@ -55,8 +56,9 @@ void markChosen(QAbstractButton* button, bool chosen) {
 
 } // namespace
 
-HistoryView::HistoryView(TimelineStore& store, ExportService& exporter, const Clock& clock, QWidget* parent)
-    : QWidget(parent), m_store(store), m_exporter(exporter), m_clock(clock) {
+HistoryView::HistoryView(const TimelineQueries& timeline, const TimelineWriter& writer,
+                         ExportService& exporter, const Clock& clock, QWidget* parent)
+    : QWidget(parent), m_timeline(timeline), m_exporter(exporter), m_clock(clock) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(padding(Space::xl, Space::lPlus));
     layout->setSpacing(Space::mPlus);
@@ -96,7 +98,7 @@ HistoryView::HistoryView(TimelineStore& store, ExportService& exporter, const Cl
     layout->addLayout(legend);
 
     // A new row matters only while the window is up; a hidden one reads afresh when shown.
-    connect(&m_store, &TimelineStore::appended, this, [this] {
+    connect(&writer, &TimelineWriter::appended, this, [this] {
         if (isVisible())
             reload();
     });
@@ -125,18 +127,19 @@ void HistoryView::setRange(Range range) {
 void HistoryView::reload() {
     // The range ends at the end of the current minute, so the row just written is inside it.
     const TimePoint now = m_clock.now();
-    const TimePoint end = timeline::timelineEnd(now, m_store.newestTime(now + timeline::clockSlack));
+    const TimePoint end = timeline::timelineEnd(now, m_timeline.newestTime(now + timeline::clockSlack));
     m_to = std::chrono::ceil<std::chrono::minutes>(end + std::chrono::seconds(1));
     m_from = m_to - span(m_range);
     const auto bucket = timeline::bucketWidth(span(m_range));
-    m_chart->setData(m_from, m_to, bucket, m_store.samples(m_from, m_to, bucket),
-                     m_store.events(m_from, m_to));
+    m_chart->setData(m_from, m_to, bucket, m_timeline.samples(m_from, m_to, bucket),
+                     m_timeline.events(m_from, m_to));
 }
 
 std::optional<QString> HistoryView::exportShownRange() {
-    return m_exporter.saveCSV(timeline::timelineText(m_store.samples(m_from, m_to, std::chrono::seconds(1)),
-                                                     m_store.events(m_from, m_to), m_clock.now()),
-                              "wifi-timeline");
+    return m_exporter.saveCSV(
+        timeline::timelineText(m_timeline.samples(m_from, m_to, std::chrono::seconds(1)),
+                               m_timeline.events(m_from, m_to), m_clock.now()),
+        "wifi-timeline");
 }
 
 void HistoryView::showEvent(QShowEvent* event) {

@@ -25,7 +25,8 @@ QScrollArea* scrolling(QWidget* tab) {
 }
 } // namespace
 
-SettingsView::SettingsView(AppSettings& settings, NotificationService& notificationService, QWidget* parent)
+SettingsView::SettingsView(AppSettings& settings, LoginItemController& launchAtLogin,
+                           NotificationService& notificationService, QWidget* parent)
     : QWidget(parent) {
     setFixedSize(Size::settings);
     auto* layout = new QVBoxLayout(this);
@@ -34,7 +35,7 @@ SettingsView::SettingsView(AppSettings& settings, NotificationService& notificat
     m_tabs->setDocumentMode(true);
     layout->addWidget(m_tabs);
 
-    m_general = new GeneralSettingsTab(settings);
+    m_general = new GeneralSettingsTab(settings, launchAtLogin);
     m_menuBar = new MenuBarSettingsTab(settings);
     m_thresholds = new ThresholdsSettingsTab(settings);
     m_notifications = new NotificationsSettingsTab(settings, notificationService);

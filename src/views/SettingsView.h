@@ -4,6 +4,7 @@
 
 class AppSettings;
 class GeneralSettingsTab;
+class LoginItemController;
 class MenuBarSettingsTab;
 class NotificationService;
 class NotificationsSettingsTab;
@@ -17,7 +18,8 @@ class SettingsView final : public QWidget {
 public:
     enum Tab { general, menuBar, thresholds, notifications };
 
-    SettingsView(AppSettings& settings, NotificationService& notificationService, QWidget* parent = nullptr);
+    SettingsView(AppSettings& settings, LoginItemController& launchAtLogin,
+                 NotificationService& notificationService, QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return m_tabs; }
     GeneralSettingsTab* generalTab() const { return m_general; }

@@ -20,7 +20,7 @@ TEST(MetricsCommand, MonitorsRecordsTheTimelineAndServesUntilItEnds) {
     };
     quint16 port = 0;
     {
-        MetricsCommand command(f.services(), f.timeline, f.clock);
+        MetricsCommand command(f.services(), f.timelineWriter, f.clock);
         ASSERT_EQ(command.start({"127.0.0.1", 0}), std::nullopt);
         port = command.servedAddress().port;
         EXPECT_NE(port, 0);
@@ -38,7 +38,7 @@ TEST(MetricsCommand, MonitorsRecordsTheTimelineAndServesUntilItEnds) {
     // An address someone else holds: it says why and measures nothing.
     QTcpServer squatter;
     ASSERT_TRUE(squatter.listen(QHostAddress::LocalHost, 0));
-    MetricsCommand refused(f.services(), f.timeline, f.clock);
+    MetricsCommand refused(f.services(), f.timelineWriter, f.clock);
     const auto failure = refused.start({"127.0.0.1", squatter.serverPort()});
     ASSERT_TRUE(failure);
     EXPECT_TRUE(failure->contains("in use")) << failure->toStdString();

@@ -39,8 +39,9 @@ protected:
 
     // With a tray (as on a desktop) nothing opens at launch; without one the popover does.
     std::unique_ptr<LinkmeterApp> launch(bool tray = true) {
-        return std::make_unique<LinkmeterApp>(viewModel, f.statusServices(), f.notifications, f.location,
-                                              nullptr, tray, f.timeline);
+        return std::make_unique<LinkmeterApp>(
+            viewModel, f.statusServices(), f.notifications, f.location, nullptr, tray,
+            LinkmeterApp::WindowServices{f.timeline, f.timelineWriter, f.clock, f.launchAtLogin});
     }
 };
 
@@ -278,7 +279,8 @@ TEST_F(ShellTest, WithoutAnUpdateFeedUpdatesAreThePackageManagers) {
     UpdateService packaged(f.updateHttp, f.store, f.clock, f.inspector, f.revealer, f.application, setup);
     const PopoverServices services{f.settings, f.memory,         f.brands,      packaged,
                                    f.exporter, f.scannerService, f.networkInfo, f.scheduler};
-    LinkmeterApp app(viewModel, services, f.notifications, f.location, nullptr, true, f.timeline);
+    LinkmeterApp app(viewModel, services, f.notifications, f.location, nullptr, true,
+                     {f.timeline, f.timelineWriter, f.clock, f.launchAtLogin});
     app.tray().showPopover();
     for (QAction* action : app.tray().popoverView()->statusView()->menu()->actions())
         EXPECT_NE(action->text(), "Check for Updates...");

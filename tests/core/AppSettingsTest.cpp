@@ -1,17 +1,53 @@
 #include "core/AppSettings.h"
 #include "support/MemoryPreferencesStore.h"
-#include "support/PlatformFakes.h"
 
+#include <QMetaMethod>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <memory>
 
 namespace {
 
 class AppSettingsTest : public ::testing::Test {
 protected:
     MemoryPreferencesStore store;
-    FakeLoginItems loginItems;
-    AppSettings settings{store, loginItems};
+    AppSettings settings{store};
+};
+
+// A number property with the range the settings window offers and what a value outside it reads as.
+struct NumberProperty {
+    const char* key;
+    bool integer;
+    double lowest;
+    double highest;
+    double fallback;
+    bool toNearestEnd; // else the default
+    std::function<double(const AppSettings&)> get;
+    std::function<void(AppSettings&, double)> set;
+};
+
+const std::vector<NumberProperty> numberProperties{
+    {"pingInterval", false, 1.0, 10.0, 2.0, true, [](const AppSettings& s) { return s.pingInterval(); },
+     [](AppSettings& s, double v) { s.setPingInterval(v); }},
+    {"captivePortalCheckInterval", false, 5.0, 60.0, 10.0, true,
+     [](const AppSettings& s) { return s.captivePortalCheckInterval(); },
+     [](AppSettings& s, double v) { s.setCaptivePortalCheckInterval(v); }},
+    {"latencyWarningThreshold", true, 1, 10'000, 50, false,
+     [](const AppSettings& s) { return s.latencyWarningThreshold(); },
+     [](AppSettings& s, double v) { s.setLatencyWarningThreshold(int(v)); }},
+    {"latencyCriticalThreshold", true, 1, 10'000, 100, false,
+     [](const AppSettings& s) { return s.latencyCriticalThreshold(); },
+     [](AppSettings& s, double v) { s.setLatencyCriticalThreshold(int(v)); }},
+    {"packetLossWarningThreshold", false, 0.0, 100.0, 1.0, false,
+     [](const AppSettings& s) { return s.packetLossWarningThreshold(); },
+     [](AppSettings& s, double v) { s.setPacketLossWarningThreshold(v); }},
+    {"packetLossCriticalThreshold", false, 0.0, 100.0, 5.0, false,
+     [](const AppSettings& s) { return s.packetLossCriticalThreshold(); },
+     [](AppSettings& s, double v) { s.setPacketLossCriticalThreshold(v); }},
 };
 
 TEST(MenuBarDisplayModeTest, RawValuesRoundTripInSettingsOrder) {
@@ -45,7 +81,6 @@ TEST_F(AppSettingsTest, FreshStoreReadsEveryDefaultWithoutWriting) {
     EXPECT_TRUE(settings.showMenuBarIcon());
     EXPECT_TRUE(settings.showMenuBarText());
     EXPECT_EQ(settings.iconValueMode(), IconValueMode::automatic);
-    EXPECT_FALSE(settings.launchAtLogin());
     EXPECT_TRUE(settings.checkForCaptivePortal());
     EXPECT_EQ(settings.captivePortalCheckInterval(), 10.0);
     EXPECT_TRUE(settings.showSparklines());
@@ -62,46 +97,96 @@ TEST_F(AppSettingsTest, FreshStoreReadsEveryDefaultWithoutWriting) {
     EXPECT_EQ(store.writeCount(), 0);
 }
 
-TEST_F(AppSettingsTest, HandEditedIntervalsReadWithinWhatTheSettingsOffer) {
-    const auto pingInterval = [this](double stored) {
-        store.writeDouble(SettingsKey::pingInterval, stored);
-        return settings.pingInterval();
-    };
-    EXPECT_EQ(pingInterval(0.0001), 1.0);
-    EXPECT_EQ(pingInterval(-3.0), 1.0);
-    EXPECT_EQ(pingInterval(1.0), 1.0);
-    EXPECT_EQ(pingInterval(7.5), 7.5);
-    EXPECT_EQ(pingInterval(10.0), 10.0);
-    EXPECT_EQ(pingInterval(86400.0), 10.0);
+// A hand-edited or damaged file cannot set a number the settings window would not offer; an interval
+// keeps its direction so that a tiny one cannot make a loop spin.
+TEST_F(AppSettingsTest, EveryNumberIsReadAndWrittenWithinItsRange) {
+    for (const NumberProperty& n : numberProperties) {
+        const auto readBack = [&](double stored) {
+            if (n.integer)
+                store.writeInteger(n.key, std::int64_t(stored));
+            else
+                store.writeDouble(n.key, stored);
+            return n.get(settings);
+        };
+        const double below = n.toNearestEnd ? n.lowest : n.fallback;
+        const double above = n.toNearestEnd ? n.highest : n.fallback;
+        const double step = n.integer ? 1.0 : 0.001;
+        EXPECT_EQ(readBack(n.lowest), n.lowest) << n.key;
+        EXPECT_EQ(readBack(n.highest), n.highest) << n.key;
+        EXPECT_EQ(readBack(n.lowest - step), below) << n.key;
+        EXPECT_EQ(readBack(n.highest + step), above) << n.key;
+        // Beyond what the property's type holds.
+        EXPECT_EQ(readBack(n.highest + 5e9), above) << n.key;
+        EXPECT_EQ(readBack(n.lowest - 5e9), below) << n.key;
+        if (!n.integer) {
+            EXPECT_EQ(readBack(std::numeric_limits<double>::quiet_NaN()), n.fallback) << n.key;
+            EXPECT_EQ(readBack(std::numeric_limits<double>::infinity()), above) << n.key;
+        }
 
-    const auto portalInterval = [this](double stored) {
-        store.writeDouble(SettingsKey::captivePortalCheckInterval, stored);
-        return settings.captivePortalCheckInterval();
-    };
-    EXPECT_EQ(portalInterval(0.0001), 5.0);
-    EXPECT_EQ(portalInterval(5.0), 5.0);
-    EXPECT_EQ(portalInterval(30.0), 30.0);
-    EXPECT_EQ(portalInterval(60.0), 60.0);
-    EXPECT_EQ(portalInterval(1e9), 60.0);
+        // Written out of range, a value is stored and announced as it reads back.
+        const std::string signal =
+            std::string("2") + n.key + (n.integer ? "Changed(int)" : "Changed(double)");
+        QSignalSpy changed(&settings, signal.c_str());
+        n.set(settings, n.highest + 1);
+        const double stored =
+            n.integer ? double(store.readInteger(n.key).value_or(-1)) : store.readDouble(n.key).value_or(-1);
+        EXPECT_EQ(stored, above) << n.key;
+        ASSERT_EQ(changed.count(), 1) << n.key;
+        EXPECT_EQ(changed[0][0].toDouble(), above) << n.key;
+    }
 }
 
-TEST_F(AppSettingsTest, SettersWriteUnderThePropertyNameAndNotify) {
-    QSignalSpy interval(&settings, &AppSettings::pingIntervalChanged);
-    QSignalSpy compact(&settings, &AppSettings::compactModeChanged);
-    settings.setPingInterval(3.5);
-    settings.setCompactMode(false); // unchanged value still notifies
-    settings.setLatencyCriticalThreshold(250);
-    settings.setPingTarget("8.8.8.8");
-    settings.setHasCompletedOnboarding(true);
+TEST_F(AppSettingsTest, EverySetterStoresUnderItsOwnKeyAndAnnouncesTheValue) {
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    const QMetaObject& meta = AppSettings::staticMetaObject;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+        if (meta.method(i).methodType() == QMetaMethod::Signal)
+            spies.push_back(std::make_unique<QSignalSpy>(&settings, meta.method(i)));
+
+    const std::vector<std::pair<const char*, std::function<void()>>> setters{
+        {"pingInterval", [&] { settings.setPingInterval(3.5); }},
+        {"pingTarget", [&] { settings.setPingTarget("8.8.8.8"); }},
+        {"latencyWarningThreshold", [&] { settings.setLatencyWarningThreshold(80); }},
+        {"latencyCriticalThreshold", [&] { settings.setLatencyCriticalThreshold(250); }},
+        {"packetLossWarningThreshold", [&] { settings.setPacketLossWarningThreshold(2.5); }},
+        {"packetLossCriticalThreshold", [&] { settings.setPacketLossCriticalThreshold(9.0); }},
+        {"menuBarDisplayMode", [&] { settings.setMenuBarDisplayMode(MenuBarDisplayMode::ping); }},
+        {"showMenuBarIcon", [&] { settings.setShowMenuBarIcon(false); }},
+        {"showMenuBarText", [&] { settings.setShowMenuBarText(true); }}, // unchanged still announces
+        {"iconValueMode", [&] { settings.setIconValueMode(IconValueMode::on); }},
+        {"checkForCaptivePortal", [&] { settings.setCheckForCaptivePortal(false); }},
+        {"captivePortalCheckInterval", [&] { settings.setCaptivePortalCheckInterval(30.0); }},
+        {"showSparklines", [&] { settings.setShowSparklines(false); }},
+        {"showTips", [&] { settings.setShowTips(false); }},
+        {"compactMode", [&] { settings.setCompactMode(false); }},
+        {"notificationsEnabled", [&] { settings.setNotificationsEnabled(false); }},
+        {"notifyOnHighLatency", [&] { settings.setNotifyOnHighLatency(false); }},
+        {"notifyOnPacketLoss", [&] { settings.setNotifyOnPacketLoss(false); }},
+        {"notifyOnWeakSignal", [&] { settings.setNotifyOnWeakSignal(false); }},
+        {"notifyOnIPChange", [&] { settings.setNotifyOnIPChange(true); }},
+        {"notifyOnConnectionLost", [&] { settings.setNotifyOnConnectionLost(false); }},
+        {"notifyOnRoaming", [&] { settings.setNotifyOnRoaming(true); }},
+        {"serveMetrics", [&] { settings.setServeMetrics(true); }},
+        {"metricsAddress", [&] { settings.setMetricsAddress("127.0.0.1:9100"); }},
+        {"hasCompletedOnboarding", [&] { settings.setHasCompletedOnboarding(true); }},
+        {"settingsWindowFrame", [&] { settings.setSettingsWindowFrame("frame"); }},
+    };
+    for (const auto& [key, set] : setters) {
+        const int writesBefore = store.writeCount();
+        set();
+        EXPECT_EQ(store.writeCount(), writesBefore + 1) << key;
+        EXPECT_TRUE(store.contains(key)) << key;
+    }
+    // Every property has its signal, and each setter announced once.
+    ASSERT_EQ(spies.size(), setters.size());
+    for (const auto& spy : spies)
+        EXPECT_EQ(spy->count(), 1) << spy->signal().toStdString();
 
     EXPECT_EQ(store.readDouble("pingInterval"), 3.5);
-    EXPECT_EQ(store.readBool("compactMode"), false);
-    EXPECT_EQ(store.readInteger("latencyCriticalThreshold"), 250);
     EXPECT_EQ(store.readText("pingTarget"), "8.8.8.8");
-    EXPECT_EQ(store.readBool("hasCompletedOnboarding"), true);
-    ASSERT_EQ(interval.count(), 1);
-    EXPECT_EQ(interval[0][0].toDouble(), 3.5);
-    EXPECT_EQ(compact.count(), 1);
+    EXPECT_EQ(store.readInteger("latencyCriticalThreshold"), 250);
+    EXPECT_EQ(store.readBool("showMenuBarText"), true);
+    EXPECT_EQ(settings.settingsWindowFrame(), QByteArray("frame"));
 }
 
 TEST_F(AppSettingsTest, GettersReadThroughToTheStoreAndFallBackOnMistypedValues) {
@@ -109,29 +194,8 @@ TEST_F(AppSettingsTest, GettersReadThroughToTheStoreAndFallBackOnMistypedValues)
     EXPECT_FALSE(settings.showTips());
     store.setRaw("pingInterval", QString("fast"));
     EXPECT_EQ(settings.pingInterval(), 2.0);
-    store.writeInteger("latencyWarningThreshold", 5'000'000'000LL); // does not fit the property
+    store.setRaw("latencyWarningThreshold", 70.0);
     EXPECT_EQ(settings.latencyWarningThreshold(), 50);
-}
-
-TEST_F(AppSettingsTest, ThresholdsOutsideTheirRangeReadAsTheDefault) {
-    store.writeInteger("latencyWarningThreshold", 0);
-    store.writeInteger("latencyCriticalThreshold", 10'001);
-    store.writeDouble("packetLossWarningThreshold", -0.5);
-    store.writeDouble("packetLossCriticalThreshold", 100.5);
-    EXPECT_EQ(settings.latencyWarningThreshold(), 50);
-    EXPECT_EQ(settings.latencyCriticalThreshold(), 100);
-    EXPECT_EQ(settings.packetLossWarningThreshold(), 1.0);
-    EXPECT_EQ(settings.packetLossCriticalThreshold(), 5.0);
-
-    // The edges themselves are usable.
-    store.writeInteger("latencyWarningThreshold", 1);
-    store.writeInteger("latencyCriticalThreshold", 10'000);
-    store.writeDouble("packetLossWarningThreshold", 0.0);
-    store.writeDouble("packetLossCriticalThreshold", 100.0);
-    EXPECT_EQ(settings.latencyWarningThreshold(), 1);
-    EXPECT_EQ(settings.latencyCriticalThreshold(), 10'000);
-    EXPECT_EQ(settings.packetLossWarningThreshold(), 0.0);
-    EXPECT_EQ(settings.packetLossCriticalThreshold(), 100.0);
 }
 
 TEST_F(AppSettingsTest, DisplayModeIsStoredAsRawTextAndUnknownTextReadsAsQuality) {
@@ -184,31 +248,6 @@ TEST_F(AppSettingsTest, ResetRestoresOnlyTheFourThresholds) {
     EXPECT_EQ(settings.packetLossWarningThreshold(), 1.0);
     EXPECT_EQ(settings.packetLossCriticalThreshold(), 5.0);
     EXPECT_EQ(settings.pingInterval(), 4.0);
-}
-
-TEST_F(AppSettingsTest, LaunchAtLoginStoresTheStateOnlyWhenTheLoginItemChanged) {
-    QSignalSpy changed(&settings, &AppSettings::launchAtLoginChanged);
-    EXPECT_TRUE(settings.setLaunchAtLogin(true));
-    EXPECT_EQ(loginItems.registerCalls, 1);
-    EXPECT_TRUE(settings.launchAtLogin());
-    EXPECT_TRUE(settings.launchAtLoginEnabled());
-    EXPECT_EQ(changed.count(), 1);
-
-    loginItems.failure = "Permission denied";
-    testing::internal::CaptureStdout();
-    EXPECT_TRUE(settings.setLaunchAtLogin(false)); // the switch goes back on
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Failed to set launch at login: Permission denied\n");
-    EXPECT_EQ(loginItems.unregisterCalls, 1);
-    EXPECT_TRUE(settings.launchAtLogin());
-    EXPECT_EQ(changed.count(), 1);
-}
-
-TEST_F(AppSettingsTest, ShownSwitchFollowsTheLoginItemNotTheStoredKey) {
-    store.writeBool("launchAtLogin", true);
-    EXPECT_FALSE(settings.launchAtLoginEnabled());
-    loginItems.enabled = true;
-    store.writeBool("launchAtLogin", false);
-    EXPECT_TRUE(settings.launchAtLoginEnabled());
 }
 
 } // namespace

@@ -108,8 +108,7 @@ protected:
     RecordingNotificationServer server;
     std::unique_ptr<FreedesktopNotificationCenter> center;
     MemoryPreferencesStore store;
-    FakeLoginItems loginItems;
-    AppSettings settings{store, loginItems};
+    AppSettings settings{store};
     ManualClock clock;
     std::unique_ptr<NotificationService> service;
     int authorizationAnswers = 0;

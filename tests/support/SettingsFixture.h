@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "core/LocationService.h"
+#include "core/LoginItemController.h"
 #include "diagnosis/NotificationService.h"
 #include "platform/NotificationCenter.h"
 #include "support/ManualClock.h"
@@ -33,7 +34,8 @@ public:
 struct SettingsFixture {
     MemoryPreferencesStore store;
     FakeLoginItems loginItems;
-    AppSettings settings{store, loginItems};
+    AppSettings settings{store};
+    LoginItemController launchAtLogin{store, loginItems};
     ScriptedNotificationCenter center;
     ManualClock clock;
     NotificationService notifications{center, settings, clock};

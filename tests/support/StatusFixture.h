@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/LoginItemController.h"
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "history/TimelineDatabase.h"
+#include "history/TimelineQueries.h"
+#include "history/TimelineWriter.h"
 #include "probes/WiFiScannerService.h"
-#include "reports/TimelineStore.h"
 #include "reports/UpdateService.h"
 #include "support/FakeHttpClient.h"
 #include "support/TestReleaseKey.h"
@@ -30,7 +33,11 @@ struct StatusFixture : ViewModelFixture {
     ScriptedWiFiScanner scanner;
     WiFiScannerService scannerService{scanner, clock};
     QTemporaryDir data;
-    TimelineStore timeline{data.filePath("history.sqlite"), clock};
+    TimelineDatabase timelineDatabase{data.filePath("history.sqlite"), clock};
+    TimelineWriter timelineWriter{timelineDatabase, clock};
+    TimelineQueries timeline{timelineDatabase};
+    FakeLoginItems loginItems;
+    LoginItemController launchAtLogin{store, loginItems};
 
     StatusFixture() {
         const auto feed = releaseKey.feed([] {

@@ -51,7 +51,6 @@ struct ViewModelFixture {
     FakeWiFiReader reader;
     FakeLocationAuthorization authorization{location_status::authorizedWhenInUse};
     MemoryPreferencesStore store;
-    FakeLoginItems loginItems;
     FakeGatewaySource gateway;
     std::atomic<double> routerLatency{4.0};
     std::atomic<double> internetLatency{20.0};
@@ -77,7 +76,7 @@ struct ViewModelFixture {
 
     WiFiService wifi{reader};
     LocationService location{authorization};
-    AppSettings settings{store, loginItems};
+    AppSettings settings{store};
     PingService ping{pinger, gateway, clock};
     DNSService dns{resolver, clock, "localhost"};
     // Its own pinger, so the speed test's echoes do not count among the monitor's.

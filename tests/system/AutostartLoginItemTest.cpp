@@ -1,5 +1,5 @@
 #include "system/linux/AutostartLoginItem.h"
-#include "core/AppSettings.h"
+#include "core/LoginItemController.h"
 #include "support/MemoryPreferencesStore.h"
 
 #include <QFile>
@@ -78,14 +78,14 @@ TEST_F(AutostartLoginItemTest, FailedRegistrationLeavesTheSwitchOff) {
     EXPECT_TRUE(error->contains(dir.filePath("config/autostart"))) << error->toStdString();
 
     MemoryPreferencesStore store;
-    AppSettings settings(store, item);
+    LoginItemController launchAtLogin(store, item);
     testing::internal::CaptureStdout();
-    EXPECT_FALSE(settings.setLaunchAtLogin(true));
+    EXPECT_FALSE(launchAtLogin.setLaunchAtLogin(true));
     const std::string output = testing::internal::GetCapturedStdout();
     EXPECT_EQ(output, "Failed to set launch at login: " + error->toStdString() + "\n");
-    EXPECT_FALSE(settings.launchAtLogin());
+    EXPECT_FALSE(launchAtLogin.launchAtLogin());
     EXPECT_FALSE(store.contains("launchAtLogin"));
-    EXPECT_FALSE(settings.launchAtLoginEnabled());
+    EXPECT_FALSE(launchAtLogin.launchAtLoginEnabled());
 }
 
 } // namespace

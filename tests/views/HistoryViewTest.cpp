@@ -1,8 +1,10 @@
 #include "views/HistoryView.h"
 
+#include "history/TimelineDatabase.h"
+#include "history/TimelineQueries.h"
+#include "history/TimelineRules.h"
+#include "history/TimelineWriter.h"
 #include "reports/ExportService.h"
-#include "reports/TimelineRules.h"
-#include "reports/TimelineStore.h"
 #include "support/ManualClock.h"
 #include "support/PlatformFakes.h"
 #include "views/HistoryChart.h"
@@ -22,7 +24,9 @@ class HistoryViewTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     ManualClock clock{TimePoint(1'800'000'000s + 30s)};
-    TimelineStore store{dir.filePath("history.sqlite"), clock};
+    TimelineDatabase database{dir.filePath("history.sqlite"), clock};
+    TimelineWriter writer{database, clock};
+    TimelineQueries timeline{database};
     FakeSaveDialog dialog;
     RecordingClipboard clipboard;
     ExportService exporter{dialog, clipboard, clock};
@@ -34,7 +38,7 @@ protected:
         s.score = score;
         s.internetLatency = latency;
         s.internetLoss = latency ? 0.0 : 100.0;
-        ASSERT_TRUE(store.append(s));
+        ASSERT_TRUE(writer.append(s));
     }
 };
 
@@ -46,7 +50,7 @@ TEST_F(HistoryViewTest, RangesReadTheirSpanAtTheirResolution) {
         rowAt(clock.now() - i * 1min, 80, 20.0);
     rowAt(clock.now() - 96h, 10, std::nullopt);
 
-    HistoryView view(store, exporter, clock);
+    HistoryView view(timeline, writer, exporter, clock);
     EXPECT_EQ(view.chart().samples().size(), 120u);
     view.setRange(HistoryView::Range::week);
     // Ten-minute slots: two hours fold into twelve or thirteen points, plus the old row.
@@ -66,8 +70,8 @@ TEST_F(HistoryViewTest, RangesReadTheirSpanAtTheirResolution) {
 
 TEST_F(HistoryViewTest, HoverDescribesTheRowAndMarkersAreFoundWhereDrawn) {
     rowAt(clock.now() - 12h, 64, 123.45);
-    store.append(timeline::roamingEvent({"Home", "aa:01", "aa:02", -70, -50}, clock.now() - 6h));
-    HistoryView view(store, exporter, clock);
+    writer.append(timeline::roamingEvent({"Home", "aa:01", "aa:02", -70, -50}, clock.now() - 6h));
+    HistoryView view(timeline, writer, exporter, clock);
     view.resize(800, 400);
     view.show();
     HistoryChart& chart = view.chart();
@@ -95,7 +99,7 @@ TEST_F(HistoryViewTest, ExportWritesTheShownRangeRowByRow) {
     rowAt(clock.now() - 2h, 70, 30.0);
     rowAt(clock.now() - 1h, 75, 25.0);
     rowAt(clock.now() - 30h, 10, 90.0); // outside the day
-    HistoryView view(store, exporter, clock);
+    HistoryView view(timeline, writer, exporter, clock);
 
     dialog.answer = dir.filePath("out.csv");
     ASSERT_EQ(view.exportShownRange(), dialog.answer);
@@ -123,7 +127,7 @@ TEST_F(HistoryViewTest, ReadingsNoConnectionCouldGiveAreLeftOutOfTheChart) {
     rowAt(clock.now() - 3h, 81, 1e308);
     rowAt(clock.now() - 2h, 82, std::numeric_limits<double>::infinity());
     rowAt(clock.now() - 1h, 83, -4.0);
-    HistoryView view(store, exporter, clock);
+    HistoryView view(timeline, writer, exporter, clock);
     HistoryChart& chart = view.chart();
     ASSERT_EQ(chart.samples().size(), 4u);
     EXPECT_EQ(chart.latencyScale(), 40.0);
@@ -138,7 +142,7 @@ TEST_F(HistoryViewTest, RowsWrittenAheadOfAClockSetBackStillShow) {
     rowAt(clock.now() - 1h, 70, 20.0);
     rowAt(clock.now() + 50min, 71, 20.0); // the clock went back an hour since
     rowAt(clock.now() + 72h, 72, 20.0);   // from a clock that was days wrong
-    HistoryView view(store, exporter, clock);
+    HistoryView view(timeline, writer, exporter, clock);
     ASSERT_EQ(view.chart().samples().size(), 2u);
     EXPECT_EQ(view.chart().samples().back().score, 71);
 }

@@ -24,7 +24,7 @@ namespace {
 class SettingsViewTest : public ::testing::Test {
 protected:
     SettingsFixture f;
-    SettingsView view{f.settings, f.notifications};
+    SettingsView view{f.settings, f.launchAtLogin, f.notifications};
 
     template <typename T> T* control(const char* name) {
         T* found = view.findChild<T*>(QString::fromLatin1(name));
@@ -82,20 +82,20 @@ TEST_F(SettingsViewTest, LaunchAtLoginShowsTheLoginItemAndRevertsOnFailure) {
     f.loginItems.failure = QStringLiteral("no autostart folder");
     launch->click();
     EXPECT_FALSE(launch->isChecked());
-    EXPECT_FALSE(f.settings.launchAtLogin());
+    EXPECT_FALSE(f.launchAtLogin.launchAtLogin());
     EXPECT_EQ(f.loginItems.registerCalls, 1);
 
     f.loginItems.failure.reset();
     launch->click();
     EXPECT_TRUE(launch->isChecked());
-    EXPECT_TRUE(f.settings.launchAtLogin());
+    EXPECT_TRUE(f.launchAtLogin.launchAtLogin());
 
     // Removed behind the program's back: the next showing tells the truth, not the stored key.
     f.loginItems.enabled = false;
     view.hide();
     view.show();
     EXPECT_FALSE(launch->isChecked());
-    EXPECT_TRUE(f.settings.launchAtLogin());
+    EXPECT_TRUE(f.launchAtLogin.launchAtLogin());
 }
 
 TEST_F(SettingsViewTest, PreviewFollowsTheAppearanceAndTheMode) {

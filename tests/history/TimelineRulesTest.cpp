@@ -1,4 +1,4 @@
-#include "reports/TimelineRules.h"
+#include "history/TimelineRules.h"
 
 #include <gtest/gtest.h>
 

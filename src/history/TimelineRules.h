@@ -1,11 +1,11 @@
 #pragma once
 
 #include "diagnosis/Roaming.h"
+#include "history/TimelineRecord.h"
 #include "probes/CaptivePortalStatus.h"
 #include "probes/DNSServer.h"
 #include "probes/SpeedTestResult.h"
 #include "reports/ReportText.h"
-#include "reports/TimelineRecord.h"
 
 #include <chrono>
 #include <optional>
@@ -20,7 +20,7 @@ inline constexpr std::chrono::hours retention{24 * 30};
 inline constexpr std::chrono::hours pruneInterval{24};
 // One sample a minute while monitoring.
 inline constexpr std::chrono::seconds sampleInterval{60};
-// The store keeps the samples summed per slot of this length, so the long views read few rows.
+// The file keeps the samples summed per slot of this length, so the long views read few rows.
 inline constexpr std::chrono::minutes slotLength{10};
 // Rows more than this ahead of the clock were stamped by a clock that was wrong at the time.
 inline constexpr std::chrono::hours clockSlack{24};

@@ -1,4 +1,4 @@
-#include "reports/TimelineRules.h"
+#include "history/TimelineRules.h"
 
 #include "core/EnumTable.h"
 
@@ -153,7 +153,7 @@ std::chrono::seconds bucketWidth(std::chrono::seconds range) {
     const auto width = std::max(sampleInterval, range / chartPoints);
     if (width <= sampleInterval)
         return width;
-    // Wider spans are whole slots, which the store keeps summed.
+    // Wider spans are whole slots, which the file keeps summed.
     const auto slots = (width + slotLength - std::chrono::seconds(1)) / slotLength;
     return slots * slotLength;
 }
