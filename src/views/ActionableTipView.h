@@ -1,10 +1,9 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
-#include <QFrame>
-
 #include "diagnosis/RouterBrand.h"
 #include "diagnosis/Tip.h"
+
+#include <QFrame>
 
 #include <optional>
 

@@ -1,9 +1,8 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
-#include <QWidget>
-
 #include "core/WiFiInfo.h"
+
+#include <QWidget>
 
 #include <string>
 #include <utility>

@@ -1,10 +1,9 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
-#include <QWidget>
-
 #include "core/ConnectionQuality.h"
 #include "views/kit/FlashMessage.h"
+
+#include <QWidget>
 
 #include <functional>
 #include <optional>

@@ -1,10 +1,9 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include "views/HelpTopic.h"
+
 #include <QString>
 #include <QWidget>
-
-#include "views/HelpTopic.h"
 
 #include <optional>
 #include <string_view>

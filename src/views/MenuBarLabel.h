@@ -1,13 +1,12 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
-#include <QColor>
-#include <QImage>
-#include <QString>
-
 #include "core/QualityRating.h"
 #include "core/Tone.h"
 #include "probes/CaptivePortalStatus.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
 
 #include <optional>
 #include <string>

@@ -1,9 +1,8 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
-#include <QWidget>
-
 #include "core/ConnectionQuality.h"
+
+#include <QWidget>
 
 // The score as a ring filled by its share of 100, with the number in the middle.
 class QualityRingView final : public QWidget {

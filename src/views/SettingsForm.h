@@ -1,15 +1,14 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
+#include "core/AppSettings.h"
+
+#include "views/kit/Colour.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QObject>
 #include <QSignalBlocker>
 #include <QString>
-
-#include "core/AppSettings.h"
-
-#include "views/kit/Colour.h"
 
 #include <utility>
 #include <vector>

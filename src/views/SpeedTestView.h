@@ -1,11 +1,10 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
-#include <QWidget>
-
 #include "probes/SpeedTestResult.h"
 #include "probes/SpeedTestState.h"
 #include "views/kit/RelativeTimeLabel.h"
+
+#include <QWidget>
 
 #include <optional>
 

@@ -1,12 +1,11 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
-#include <QFrame>
-
 #include "core/ConnectionQuality.h"
 #include "core/WiFiInfo.h"
 #include "diagnosis/NetworkInsight.h"
 #include "diagnosis/RouterBrand.h"
+
+#include <QFrame>
 
 #include <optional>
 

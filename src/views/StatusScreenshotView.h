@@ -1,11 +1,10 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
-#include <QWidget>
-
 #include "core/ConnectionQuality.h"
 #include "core/WiFiInfo.h"
 #include "diagnosis/Tip.h"
+
+#include <QWidget>
 
 #include <optional>
 

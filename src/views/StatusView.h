@@ -1,8 +1,5 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
-#include <QWidget>
-
 #include "core/ConnectionQuality.h"
 #include "core/WiFiInfo.h"
 #include "diagnosis/ConnectionIssue.h"
@@ -12,6 +9,8 @@
 #include "views/AppActions.h"
 #include "views/PopoverServices.h"
 #include "views/kit/FlashMessage.h"
+
+#include <QWidget>
 
 #include <optional>
 #include <vector>

@@ -1,10 +1,9 @@
 #pragma once
 
-// Qt first: moc cannot parse the standard library headers that the domain types pull in.
-#include <QFrame>
-
 #include "core/Tone.h"
 #include "diagnosis/Tip.h"
+
+#include <QFrame>
 
 // One tip in a list: its symbol in the priority's colour, title, description and action.
 class TipView final : public QFrame {
