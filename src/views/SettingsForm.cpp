@@ -4,11 +4,15 @@
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
+#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 using namespace Metrics;
 
@@ -110,7 +114,10 @@ void selectSeconds(QComboBox* menu, double value) {
     const QSignalBlocker blocker(menu);
     int index = menu->findData(value);
     if (index < 0) {
-        menu->addItem(QStringLiteral("%1 seconds").arg(value), value);
+        //: An interval in the settings' menus, for a value no menu entry offers
+        menu->addItem(QCoreApplication::translate("SettingsForm", "%1 seconds")
+                          .arg(localNumber(value, value == std::floor(value) ? 0 : 1)),
+                      value);
         index = menu->count() - 1;
     }
     menu->setCurrentIndex(index);
