@@ -93,6 +93,9 @@ QWidget* addFormRow(QVBoxLayout* section, QWidget* label, QWidget* control) {
     layout->addWidget(label, 1);
     if (control) {
         control->setParent(row);
+        // The row's label is a separate widget; a screen reader names the control after it.
+        if (control->accessibleName().isEmpty())
+            control->setAccessibleName(label->accessibleName());
         layout->addWidget(control, 0, Qt::AlignRight | Qt::AlignVCenter);
     }
     section->addWidget(row);

@@ -66,6 +66,8 @@ void addThresholdRow(QVBoxLayout* section, const QString& level, const QString& 
     auto* unitLabel = makeLabel(unit, TextStyle::body, Colour::secondary, control);
     unitLabel->setFixedWidth(Size::thresholdUnitWidth);
     row->addWidget(unitLabel);
+    //: A threshold field's name for screen readers: the level and its unit, "Warning (ms)"
+    field->setAccessibleName(ThresholdsSettingsTab::tr("%1 (%2)").arg(level, unit));
     addFormRow(section, makeSymbolTextLabel(level, symbol, colour), control);
 }
 } // namespace
