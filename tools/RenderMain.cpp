@@ -86,8 +86,9 @@ int main(int argc, char** argv) {
         args.remove(at, 2);
     }
     if (args.size() != (live ? 1 : 2)) {
-        std::fprintf(stderr, "usage: linkmeter-render --list | linkmeter-render STATE FILE.png|--show [--dark] "
-                             "[--language de|fr|es|en]\n");
+        std::fprintf(stderr,
+                     "usage: linkmeter-render --list | linkmeter-render STATE FILE.png|--show [--dark] "
+                     "[--language de|fr|es|en]\n");
         return 2;
     }
     QLocale::setDefault(locale);

@@ -27,7 +27,8 @@ QString install(QCoreApplication& app, const QLocale& locale) {
                 QCoreApplication::installTranslator(qt);
             else
                 delete qt;
-            return candidate;
+            // The file found may be a shorter one than asked for ("de" for "de_Latn_DE").
+            return own->language();
         }
     }
     return {};
