@@ -33,6 +33,19 @@ public:
     void mute(bool muted) { m_muted = muted; }
 
     void send(NotificationType type, std::string title, std::string body, bool sound) {
+        send(type, std::move(title), std::move(body), {}, {}, sound);
+    }
+
+    // A body with figures: its English pattern and the figures for %1, %2, ...
+    void send(NotificationType type, std::string title, const char* pattern,
+              std::vector<std::string> arguments, bool sound) {
+        std::string body = fillIn(pattern, arguments);
+        send(type, std::move(title), std::move(body), pattern, std::move(arguments), sound);
+    }
+
+private:
+    void send(NotificationType type, std::string title, std::string body, std::string pattern,
+              std::vector<std::string> arguments, bool sound) {
         if (m_muted)
             return;
         auto& times = m_outcome.state.lastNotificationTimes;
@@ -42,10 +55,12 @@ public:
                 return;
         }
         m_outcome.notifications.push_back(Notification{type, std::move(title), std::move(body), sound,
-                                                       notificationRequestIdentifier(type, m_now)});
+                                                       notificationRequestIdentifier(type, m_now),
+                                                       std::move(pattern), std::move(arguments)});
         times[type] = m_now;
     }
 
+public:
     NotificationRuleOutcome finish() { return std::move(m_outcome); }
 
 private:
@@ -60,19 +75,22 @@ void latencyRules(Sender& sender, double latency, const NotificationThresholds& 
     const double critical = thresholds.latencyCritical;
     if (latency > critical) {
         state.wasHavingIssues = true;
-        sender.send(
-            NotificationType::highLatency, QT_TRANSLATE_NOOP("Notification", "Internet Feeling Sluggish"),
-            "Response time is " + wholeMilliseconds(latency) + "ms \u2014 things may feel slow", true);
+        sender.send(NotificationType::highLatency,
+                    QT_TRANSLATE_NOOP("Notification", "Internet Feeling Sluggish"),
+                    QT_TRANSLATE_NOOP("Notification", "Response time is %1ms — things may feel slow"),
+                    {wholeMilliseconds(latency)}, true);
     } else if (latency > warning && state.previousLatency && *state.previousLatency <= warning) {
         sender.send(NotificationType::latencyWarning,
                     QT_TRANSLATE_NOOP("Notification", "Connection Slowing Down"),
-                    "Response time increased to " + wholeMilliseconds(latency) + "ms", false);
+                    QT_TRANSLATE_NOOP("Notification", "Response time increased to %1ms"),
+                    {wholeMilliseconds(latency)}, false);
     } else if (latency < warning && state.previousLatency && *state.previousLatency > critical &&
                state.wasHavingIssues) {
         state.wasHavingIssues = false;
         sender.send(NotificationType::qualityImproved,
                     QT_TRANSLATE_NOOP("Notification", "Connection Recovered!"),
-                    "Response time is back to normal (" + wholeMilliseconds(latency) + "ms)", false);
+                    QT_TRANSLATE_NOOP("Notification", "Response time is back to normal (%1ms)"),
+                    {wholeMilliseconds(latency)}, false);
     }
     state.previousLatency = latency;
 }
@@ -84,10 +102,12 @@ void packetLossRules(Sender& sender, std::optional<double> packetLoss,
         const double loss = *packetLoss;
         if (loss > thresholds.packetLossCritical) {
             state.wasHavingIssues = true;
-            char body[128];
-            std::snprintf(body, sizeof body, "Some data isn't getting through (%.0f%% dropped)", loss);
+            char dropped[64];
+            std::snprintf(dropped, sizeof dropped, "%.0f", loss);
             sender.send(NotificationType::packetLoss,
-                        QT_TRANSLATE_NOOP("Notification", "Connection Unstable"), body, true);
+                        QT_TRANSLATE_NOOP("Notification", "Connection Unstable"),
+                        QT_TRANSLATE_NOOP("Notification", "Some data isn't getting through (%1% dropped)"),
+                        {dropped}, true);
         } else if (loss < 1.0 && state.previousPacketLoss.value_or(0.0) > thresholds.packetLossCritical &&
                    state.wasHavingIssues) {
             state.wasHavingIssues = false;
@@ -130,8 +150,8 @@ void roamingRule(Sender& sender, const std::optional<WiFiInfo>& link) {
     auto& state = sender.state();
     if (const auto roam = detectRoaming(state.previousLink, link))
         sender.send(NotificationType::roaming, kRoamedText,
-                    "Now on " + roam->toBSSID + " (" + std::to_string(roam->rssiAfter) + " dBm, was " +
-                        std::to_string(roam->rssiBefore) + " dBm)",
+                    QT_TRANSLATE_NOOP("Notification", "Now on %1 (%2 dBm, was %3 dBm)"),
+                    {roam->toBSSID, std::to_string(roam->rssiAfter), std::to_string(roam->rssiBefore)},
                     false);
     state.previousLink = link;
 }

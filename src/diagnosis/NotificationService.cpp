@@ -89,10 +89,14 @@ void NotificationService::apply(NotificationRuleOutcome outcome) {
     m_rules = std::move(outcome.state);
     for (const auto& notification : outcome.notifications) {
         // The rules word them in English; the desktop shows them in the reader's language.
+        QString body = QCoreApplication::translate(
+            "Notification",
+            (notification.bodyPattern.empty() ? notification.body : notification.bodyPattern).c_str());
+        for (const std::string& argument : notification.bodyArguments)
+            body = body.arg(QString::fromStdString(argument));
         const NotificationRequest request{
             QString::fromStdString(notification.requestIdentifier),
-            QCoreApplication::translate("Notification", notification.title.c_str()),
-            QCoreApplication::translate("Notification", notification.body.c_str()),
+            QCoreApplication::translate("Notification", notification.title.c_str()), body,
             QString::fromUtf8(rawValue(notification.type)), notification.sound};
         // The answer changes nothing: the kind counts as sent from the moment it was handed over.
         continueOn(this, m_center.add(request), [](const std::optional<QString>& error) {

@@ -24,16 +24,31 @@ std::string oneDecimal(double value) {
     return buffer;
 }
 
-Tip makeTip(const char* icon, const char* title, std::string description, const char* action,
+// A description with figures put in: its English pattern, and the figures for %1, %2, ...
+struct Filled {
+    const char* pattern;
+    std::vector<std::string> arguments;
+};
+
+Tip makeTip(const char* icon, const char* title, Filled description, const char* action,
             TipPriority priority) {
-    return Tip{makeUuid(), icon, title, std::move(description), std::string(action), priority};
+    std::string text = fillIn(description.pattern, description.arguments);
+    return Tip{makeUuid(),
+               icon,
+               title,
+               std::move(text),
+               std::string(action),
+               priority,
+               description.pattern,
+               std::move(description.arguments)};
 }
 
 void addSignalTips(std::vector<Tip>& tips, const WiFiInfo& wifi) {
     if (wifi.rssi < -80) {
         tips.push_back(makeTip(
             "antenna.radiowaves.left.and.right.slash", QT_TRANSLATE_NOOP("Tip", "Weak Signal"),
-            "Signal strength is very low (" + std::to_string(wifi.rssi) + " dBm).",
+            Filled{QT_TRANSLATE_NOOP("Tip", "Signal strength is very low (%1 dBm)."),
+                   {std::to_string(wifi.rssi)}},
             QT_TRANSLATE_NOOP(
                 "Tip", "Move closer to your router, or try removing obstacles like walls and furniture "
                        "between you and the router."),
@@ -41,7 +56,8 @@ void addSignalTips(std::vector<Tip>& tips, const WiFiInfo& wifi) {
     } else if (wifi.rssi <= -71) {
         tips.push_back(makeTip(
             "antenna.radiowaves.left.and.right", QT_TRANSLATE_NOOP("Tip", "Fair Signal"),
-            "Signal is moderate (" + std::to_string(wifi.rssi) + " dBm) - good enough but could be better.",
+            Filled{QT_TRANSLATE_NOOP("Tip", "Signal is moderate (%1 dBm) - good enough but could be better."),
+                   {std::to_string(wifi.rssi)}},
             QT_TRANSLATE_NOOP("Tip",
                               "For better speeds, try moving closer to your router or to a different room."),
             TipPriority::warning));
@@ -49,7 +65,8 @@ void addSignalTips(std::vector<Tip>& tips, const WiFiInfo& wifi) {
     if (wifi.band == WiFiBand::band2_4GHz) {
         tips.push_back(makeTip(
             "wifi", QT_TRANSLATE_NOOP("Tip", "Using 2.4 GHz Band"),
-            QT_TRANSLATE_NOOP("Tip", "The 2.4 GHz band has good range but can be crowded and slower."),
+            Filled{QT_TRANSLATE_NOOP("Tip", "The 2.4 GHz band has good range but can be crowded and slower."),
+                   {}},
             QT_TRANSLATE_NOOP("Tip",
                               "If your router has both bands, look for a network name ending in \"_5G\" or "
                               "\"5GHz\" in your WiFi settings for faster speeds."),
@@ -58,7 +75,8 @@ void addSignalTips(std::vector<Tip>& tips, const WiFiInfo& wifi) {
     if (wifi.channelWidth < 80 && wifi.band == WiFiBand::band5GHz) {
         tips.push_back(makeTip(
             "arrow.left.and.right", QT_TRANSLATE_NOOP("Tip", "Narrow Channel Width"),
-            "Your router is using a " + std::to_string(wifi.channelWidth) + " MHz channel width.",
+            Filled{QT_TRANSLATE_NOOP("Tip", "Your router is using a %1 MHz channel width."),
+                   {std::to_string(wifi.channelWidth)}},
             QT_TRANSLATE_NOOP(
                 "Tip", "Log into your router's admin page (usually 192.168.1.1) and look for \"Channel "
                        "Width\" or \"Bandwidth\" settings. Set it to 80 MHz for faster speeds."),
@@ -68,8 +86,10 @@ void addSignalTips(std::vector<Tip>& tips, const WiFiInfo& wifi) {
     if (wifi.noise && wifi.rssi - *wifi.noise < 20) {
         tips.push_back(makeTip(
             "waveform.path.ecg", QT_TRANSLATE_NOOP("Tip", "High Interference"),
-            "Signal-to-noise ratio is low (" + std::to_string(wifi.rssi - *wifi.noise) +
-                " dB) - other devices may be causing interference.",
+            Filled{QT_TRANSLATE_NOOP(
+                       "Tip",
+                       "Signal-to-noise ratio is low (%1 dB) - other devices may be causing interference."),
+                   {std::to_string(wifi.rssi - *wifi.noise)}},
             QT_TRANSLATE_NOOP(
                 "Tip", "Move away from microwaves, baby monitors, or other electronics. You can also try "
                        "changing your router's WiFi channel in its admin settings."),
@@ -81,7 +101,8 @@ void addRouterTips(std::vector<Tip>& tips, const PingStatistics& router) {
     if (router.averageLatency > 10.0) {
         tips.push_back(makeTip(
             "clock.badge.exclamationmark", QT_TRANSLATE_NOOP("Tip", "Slow Router Response"),
-            "Router is taking " + truncated(router.averageLatency) + "ms to respond (should be <5ms).",
+            Filled{QT_TRANSLATE_NOOP("Tip", "Router is taking %1ms to respond (should be <5ms)."),
+                   {truncated(router.averageLatency)}},
             QT_TRANSLATE_NOOP("Tip",
                               "Try restarting your router by unplugging it for 30 seconds. If the problem "
                               "persists, your router may be overloaded."),
@@ -90,7 +111,8 @@ void addRouterTips(std::vector<Tip>& tips, const PingStatistics& router) {
     if (router.packetLoss > 0.0) {
         tips.push_back(makeTip(
             "exclamationmark.triangle", QT_TRANSLATE_NOOP("Tip", "Connection Dropping"),
-            oneDecimal(router.packetLoss) + "% of data packets are being lost to your router.",
+            Filled{QT_TRANSLATE_NOOP("Tip", "%1% of data packets are being lost to your router."),
+                   {oneDecimal(router.packetLoss)}},
             QT_TRANSLATE_NOOP(
                 "Tip", "This usually means WiFi interference. Try moving closer to your router, or scan "
                        "nearby networks to find a less crowded channel."),
@@ -99,8 +121,10 @@ void addRouterTips(std::vector<Tip>& tips, const PingStatistics& router) {
     if (router.jitter > 5.0) {
         tips.push_back(makeTip(
             "waveform", QT_TRANSLATE_NOOP("Tip", "Unstable Connection"),
-            "Connection timing varies by " + truncated(router.jitter) +
-                "ms (jitter). This affects video calls and gaming.",
+            Filled{
+                QT_TRANSLATE_NOOP(
+                    "Tip", "Connection timing varies by %1ms (jitter). This affects video calls and gaming."),
+                {truncated(router.jitter)}},
             QT_TRANSLATE_NOOP(
                 "Tip", "Reduce the number of devices using WiFi, or connect your computer directly to the "
                        "router with an ethernet cable for important calls."),
@@ -112,8 +136,8 @@ void addInternetTips(std::vector<Tip>& tips, const PingStatistics& router, const
     if (internet.averageLatency > 50.0) {
         tips.push_back(makeTip(
             "globe", QT_TRANSLATE_NOOP("Tip", "Slow Internet Response"),
-            "Internet latency is " + truncated(internet.averageLatency) +
-                "ms (should be <30ms for most uses).",
+            Filled{QT_TRANSLATE_NOOP("Tip", "Internet latency is %1ms (should be <30ms for most uses)."),
+                   {truncated(internet.averageLatency)}},
             QT_TRANSLATE_NOOP(
                 "Tip", "This is usually outside your control - it's between you and your ISP. For gaming "
                        "or video calls, try a wired connection."),
@@ -122,7 +146,8 @@ void addInternetTips(std::vector<Tip>& tips, const PingStatistics& router, const
     if (internet.packetLoss > 1.0) {
         tips.push_back(makeTip(
             "xmark.icloud", QT_TRANSLATE_NOOP("Tip", "Internet Packet Loss"),
-            oneDecimal(internet.packetLoss) + "% of data is being lost on the way to the internet.",
+            Filled{QT_TRANSLATE_NOOP("Tip", "%1% of data is being lost on the way to the internet."),
+                   {oneDecimal(internet.packetLoss)}},
             QT_TRANSLATE_NOOP(
                 "Tip", "If your local network is fine (check router ping), contact your ISP - the problem "
                        "is on their end."),
@@ -133,7 +158,8 @@ void addInternetTips(std::vector<Tip>& tips, const PingStatistics& router, const
     if (router.averageLatency < 10.0 && router.averageLatency * 3 < internet.averageLatency) {
         tips.push_back(makeTip(
             "building.2", QT_TRANSLATE_NOOP("Tip", "ISP Is the Bottleneck"),
-            QT_TRANSLATE_NOOP("Tip", "Your local WiFi is fast, but the internet connection is slow."),
+            Filled{QT_TRANSLATE_NOOP("Tip", "Your local WiFi is fast, but the internet connection is slow."),
+                   {}},
             QT_TRANSLATE_NOOP(
                 "Tip", "The issue is with your Internet Service Provider, not your home network. Contact "
                        "them if speeds are significantly below what you're paying for."),
@@ -145,7 +171,8 @@ void addDnsTips(std::vector<Tip>& tips, const DNSResult& dns) {
     if (dns.lookupTime > 100.0) {
         tips.push_back(makeTip(
             "magnifyingglass", QT_TRANSLATE_NOOP("Tip", "Slow DNS Lookup"),
-            "Website name lookups taking " + truncated(dns.lookupTime) + "ms (should be <50ms).",
+            Filled{QT_TRANSLATE_NOOP("Tip", "Website name lookups taking %1ms (should be <50ms)."),
+                   {truncated(dns.lookupTime)}},
             QT_TRANSLATE_NOOP(
                 "Tip", "Use the DNS section below to switch to a faster DNS like Cloudflare (1.1.1.1) or "
                        "Google (8.8.8.8)."),
@@ -154,8 +181,9 @@ void addDnsTips(std::vector<Tip>& tips, const DNSResult& dns) {
     if (!dns.resolvedIP) {
         tips.push_back(makeTip(
             "xmark.circle", QT_TRANSLATE_NOOP("Tip", "DNS Not Working"),
-            QT_TRANSLATE_NOOP("Tip",
-                              "Cannot look up website names - this will prevent most websites from loading."),
+            Filled{QT_TRANSLATE_NOOP(
+                       "Tip", "Cannot look up website names - this will prevent most websites from loading."),
+                   {}},
             QT_TRANSLATE_NOOP(
                 "Tip", "Try switching DNS servers using the Network Info section. If that doesn't help, "
                        "restart your router."),

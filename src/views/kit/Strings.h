@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The domain's texts are UTF-8 views; Qt wants its own strings.
 inline QString toQString(std::string_view text) {
@@ -25,4 +26,13 @@ inline QString localNumber(double value, int decimals = 0) {
 inline QString translatedText(const char* context, std::string_view text) {
     const std::string source(text);
     return QCoreApplication::translate(context, source.c_str());
+}
+
+// A pattern marked under `context`, translated, with `arguments` put in for %1, %2, ... in order.
+inline QString translatedText(const char* context, std::string_view pattern,
+                              const std::vector<std::string>& arguments) {
+    QString text = translatedText(context, pattern);
+    for (const std::string& argument : arguments)
+        text = text.arg(toQString(argument));
+    return text;
 }
