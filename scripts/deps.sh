@@ -8,6 +8,8 @@ packages=(
   build-essential cmake ccache pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libqt6sql6-sqlite
   libnl-3-dev libnl-genl-3-dev nlohmann-json3-dev libssl-dev
+  # lupdate/lrelease and their CMake functions; Qt's own translations of its dialogs.
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # Tools the program runs, and a virtual display for machines without one.
   iputils-ping iproute2 xvfb xauth fonts-dejavu-core
   # Qt's window-system plugin for Wayland sessions (GNOME's and Plasma's default).
@@ -20,6 +22,8 @@ case "${1:-}" in
       libgtest-dev libgmock-dev
       # Private session buses for the D-Bus tests.
       dbus
+      # The translation check, and the screen reader's view of the program (AT-SPI).
+      python3 at-spi2-core python3-pyatspi
       # Building and checking the Debian package.
       dpkg-dev file gzip desktop-file-utils appstream lintian
       # The fuzz harnesses.

@@ -1,9 +1,11 @@
-// linkmeter-render --list | linkmeter-render STATE FILE.png [--dark]
+// linkmeter-render --list | linkmeter-render STATE FILE.png|--show [--dark] [--language de|fr|es|en]
+// --show keeps the view open in a window instead, for screen-reader checks.
 // Draws one view in a fixed state at twice the pixel density. Exits with 3 when a label needs more
 // room than its view gives it, so cut-off text fails the tests.
 #include "RenderStates.h"
 
 #include "app/AppContext.h"
+#include "app/Language.h"
 #include "views/WidgetSnapshot.h"
 
 #include <QApplication>
@@ -64,22 +66,43 @@ int main(int argc, char** argv) {
     AppContext context;
     setRenderContext(context);
 
-    const QStringList args = QApplication::arguments().mid(1);
+    QStringList args = QApplication::arguments().mid(1);
     if (args == QStringList{QStringLiteral("--list")}) {
         for (const RenderState& state : renderStates())
             std::printf("%s\n", qPrintable(state.name));
         return 0;
     }
-    if (args.size() < 2 || args.size() > 3 || (args.size() == 3 && args[2] != QLatin1String("--dark"))) {
-        std::fprintf(stderr, "usage: linkmeter-render --list | linkmeter-render STATE FILE.png [--dark]\n");
+    const bool dark = args.removeAll(QStringLiteral("--dark")) > 0;
+    const bool live = args.removeAll(QStringLiteral("--show")) > 0;
+    // English unless asked: the pictures must not depend on the machine's language.
+    QLocale locale = *language::fromOption(QStringLiteral("en"));
+    if (const qsizetype at = args.indexOf(QStringLiteral("--language")); at >= 0) {
+        const std::optional<QLocale> chosen = language::fromOption(args.value(at + 1));
+        if (!chosen) {
+            std::fprintf(stderr, "--language takes de, fr, es or en\n");
+            return 2;
+        }
+        locale = *chosen;
+        args.remove(at, 2);
+    }
+    if (args.size() != (live ? 1 : 2)) {
+        std::fprintf(stderr,
+                     "usage: linkmeter-render --list | linkmeter-render STATE FILE.png|--show [--dark] "
+                     "[--language de|fr|es|en]\n");
         return 2;
     }
-    QApplication::setPalette(args.size() == 3 ? darkPalette() : QApplication::style()->standardPalette());
+    QLocale::setDefault(locale);
+    language::install(app, locale);
+    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
 
     for (const RenderState& state : renderStates()) {
         if (state.name != args[0])
             continue;
         std::unique_ptr<QWidget> view = state.build();
+        if (live) {
+            view->show();
+            return QApplication::exec();
+        }
         view->setAttribute(Qt::WA_DontShowOnScreen);
         view->show();
         QApplication::processEvents();

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -65,6 +66,9 @@ void WindowController::show() {
                 m_window->move(screen->availableGeometry().center() - m_window->rect().center());
         }
         m_window->installEventFilter(this);
+        // Like a dialog's: the settings, help and about windows close from the keyboard.
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window.get());
+        connect(escape, &QShortcut::activated, m_window.get(), &QWidget::close);
     }
     m_window->show();
     m_window->raise();

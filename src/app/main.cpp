@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "app/LinkmeterApp.h"
 #include "app/MetricsCommand.h"
 #include "app/ReportCommand.h"
@@ -115,6 +116,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("app.linkmeter.Linkmeter"));
     // A tray utility keeps running when its popover closes.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The desktop's language (LANGUAGE, LANG, LC_*), before any window is made.
+    language::install(app, QLocale::system());
 
     // Services and platform pieces live in here, so they go before the application object does.
     AppContext context({.sessionBus = sessionBus});

@@ -1,6 +1,7 @@
 #include "core/QualityRating.h"
 
 #include "core/EnumTable.h"
+#include "core/RuleText.h"
 
 namespace {
 
@@ -12,12 +13,18 @@ struct RatingTexts {
 };
 
 constexpr std::array<RatingTexts, 6> kRatings{{
-    {QualityRating::excellent, "Excellent", "Perfect for video calls & gaming", Tone::green},
-    {QualityRating::good, "Good", "Great for most activities", Tone::green},
-    {QualityRating::fair, "Fair", "May experience occasional issues", Tone::yellow},
-    {QualityRating::poor, "Poor", "Expect slowdowns and interruptions", Tone::orange},
-    {QualityRating::bad, "Bad", "Connection is unstable", Tone::red},
-    {QualityRating::unknown, "Unknown", "Gathering data...", Tone::gray},
+    {QualityRating::excellent, QT_TRANSLATE_NOOP("QualityRating", "Excellent"),
+     QT_TRANSLATE_NOOP("QualityRating", "Perfect for video calls & gaming"), Tone::green},
+    {QualityRating::good, QT_TRANSLATE_NOOP("QualityRating", "Good"),
+     QT_TRANSLATE_NOOP("QualityRating", "Great for most activities"), Tone::green},
+    {QualityRating::fair, QT_TRANSLATE_NOOP("QualityRating", "Fair"),
+     QT_TRANSLATE_NOOP("QualityRating", "May experience occasional issues"), Tone::yellow},
+    {QualityRating::poor, QT_TRANSLATE_NOOP("QualityRating", "Poor"),
+     QT_TRANSLATE_NOOP("QualityRating", "Expect slowdowns and interruptions"), Tone::orange},
+    {QualityRating::bad, QT_TRANSLATE_NOOP("QualityRating", "Bad"),
+     QT_TRANSLATE_NOOP("QualityRating", "Connection is unstable"), Tone::red},
+    {QualityRating::unknown, QT_TRANSLATE_NOOP("QualityRating", "Unknown"),
+     QT_TRANSLATE_NOOP("QualityRating", "Gathering data..."), Tone::gray},
 }};
 
 const RatingTexts& textsOf(QualityRating rating) {

@@ -1,4 +1,5 @@
 #include "diagnosis/ConnectionIssue.h"
+#include "core/RuleText.h"
 
 #include "core/EnumTable.h"
 
@@ -11,17 +12,22 @@ struct IssueLook {
 };
 
 constexpr std::array<IssueLook, 8> kLooks{{
-    {ConnectionIssue::noInternet, "wifi.slash", "Can't reach the internet", Tone::red},
-    {ConnectionIssue::captivePortal, "person.badge.key", "This network needs you to sign in", Tone::orange},
-    {ConnectionIssue::veryWeakSignal, "antenna.radiowaves.left.and.right.slash", "Signal is really weak here",
-     Tone::red},
-    {ConnectionIssue::weakSignal, "antenna.radiowaves.left.and.right.slash", "Signal could be stronger",
-     Tone::orange},
-    {ConnectionIssue::highPacketLoss, "exclamationmark.triangle.fill", "Some data isn't getting through",
-     Tone::red},
-    {ConnectionIssue::highLatency, "tortoise.fill", "Internet is responding slowly", Tone::orange},
-    {ConnectionIssue::moderateLatency, "tortoise.fill", "Things are a bit sluggish", Tone::yellow},
-    {ConnectionIssue::unstableConnection, "waveform.path", "Connection keeps changing", Tone::orange},
+    {ConnectionIssue::noInternet, "wifi.slash",
+     QT_TRANSLATE_NOOP("ConnectionIssue", "Can't reach the internet"), Tone::red},
+    {ConnectionIssue::captivePortal, "person.badge.key",
+     QT_TRANSLATE_NOOP("ConnectionIssue", "This network needs you to sign in"), Tone::orange},
+    {ConnectionIssue::veryWeakSignal, "antenna.radiowaves.left.and.right.slash",
+     QT_TRANSLATE_NOOP("ConnectionIssue", "Signal is really weak here"), Tone::red},
+    {ConnectionIssue::weakSignal, "antenna.radiowaves.left.and.right.slash",
+     QT_TRANSLATE_NOOP("ConnectionIssue", "Signal could be stronger"), Tone::orange},
+    {ConnectionIssue::highPacketLoss, "exclamationmark.triangle.fill",
+     QT_TRANSLATE_NOOP("ConnectionIssue", "Some data isn't getting through"), Tone::red},
+    {ConnectionIssue::highLatency, "tortoise.fill",
+     QT_TRANSLATE_NOOP("ConnectionIssue", "Internet is responding slowly"), Tone::orange},
+    {ConnectionIssue::moderateLatency, "tortoise.fill",
+     QT_TRANSLATE_NOOP("ConnectionIssue", "Things are a bit sluggish"), Tone::yellow},
+    {ConnectionIssue::unstableConnection, "waveform.path",
+     QT_TRANSLATE_NOOP("ConnectionIssue", "Connection keeps changing"), Tone::orange},
 }};
 
 const IssueLook& look(ConnectionIssue issue) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // How today's connection compares with what is usual for the network.
 struct NetworkInsight {
@@ -18,5 +19,8 @@ struct NetworkInsight {
     bool operator==(const NetworkInsight&) const = default;
 };
 
-// The line shown to the user.
+// The line shown to the user, in English.
 std::string displayText(const NetworkInsight& insight);
+// The same line before its number is put in: "%1% better than usual" takes the percent as %1. Views
+// translate this (context "NetworkInsight") and fill in the number themselves.
+std::string_view displayTemplate(const NetworkInsight& insight);

@@ -1,4 +1,5 @@
 #include "diagnosis/NotificationRules.h"
+#include "core/RuleText.h"
 
 #include "diagnosis/Roaming.h"
 
@@ -32,6 +33,19 @@ public:
     void mute(bool muted) { m_muted = muted; }
 
     void send(NotificationType type, std::string title, std::string body, bool sound) {
+        send(type, std::move(title), std::move(body), {}, {}, sound);
+    }
+
+    // A body with figures: its English pattern and the figures for %1, %2, ...
+    void send(NotificationType type, std::string title, const char* pattern,
+              std::vector<std::string> arguments, bool sound) {
+        std::string body = fillIn(pattern, arguments);
+        send(type, std::move(title), std::move(body), pattern, std::move(arguments), sound);
+    }
+
+private:
+    void send(NotificationType type, std::string title, std::string body, std::string pattern,
+              std::vector<std::string> arguments, bool sound) {
         if (m_muted)
             return;
         auto& times = m_outcome.state.lastNotificationTimes;
@@ -41,10 +55,12 @@ public:
                 return;
         }
         m_outcome.notifications.push_back(Notification{type, std::move(title), std::move(body), sound,
-                                                       notificationRequestIdentifier(type, m_now)});
+                                                       notificationRequestIdentifier(type, m_now),
+                                                       std::move(pattern), std::move(arguments)});
         times[type] = m_now;
     }
 
+public:
     NotificationRuleOutcome finish() { return std::move(m_outcome); }
 
 private:
@@ -59,17 +75,22 @@ void latencyRules(Sender& sender, double latency, const NotificationThresholds& 
     const double critical = thresholds.latencyCritical;
     if (latency > critical) {
         state.wasHavingIssues = true;
-        sender.send(NotificationType::highLatency, "Internet Feeling Sluggish",
-                    "Response time is " + wholeMilliseconds(latency) + "ms \u2014 things may feel slow",
-                    true);
+        sender.send(NotificationType::highLatency,
+                    QT_TRANSLATE_NOOP("Notification", "Internet Feeling Sluggish"),
+                    QT_TRANSLATE_NOOP("Notification", "Response time is %1ms — things may feel slow"),
+                    {wholeMilliseconds(latency)}, true);
     } else if (latency > warning && state.previousLatency && *state.previousLatency <= warning) {
-        sender.send(NotificationType::latencyWarning, "Connection Slowing Down",
-                    "Response time increased to " + wholeMilliseconds(latency) + "ms", false);
+        sender.send(NotificationType::latencyWarning,
+                    QT_TRANSLATE_NOOP("Notification", "Connection Slowing Down"),
+                    QT_TRANSLATE_NOOP("Notification", "Response time increased to %1ms"),
+                    {wholeMilliseconds(latency)}, false);
     } else if (latency < warning && state.previousLatency && *state.previousLatency > critical &&
                state.wasHavingIssues) {
         state.wasHavingIssues = false;
-        sender.send(NotificationType::qualityImproved, "Connection Recovered!",
-                    "Response time is back to normal (" + wholeMilliseconds(latency) + "ms)", false);
+        sender.send(NotificationType::qualityImproved,
+                    QT_TRANSLATE_NOOP("Notification", "Connection Recovered!"),
+                    QT_TRANSLATE_NOOP("Notification", "Response time is back to normal (%1ms)"),
+                    {wholeMilliseconds(latency)}, false);
     }
     state.previousLatency = latency;
 }
@@ -81,14 +102,18 @@ void packetLossRules(Sender& sender, std::optional<double> packetLoss,
         const double loss = *packetLoss;
         if (loss > thresholds.packetLossCritical) {
             state.wasHavingIssues = true;
-            char body[128];
-            std::snprintf(body, sizeof body, "Some data isn't getting through (%.0f%% dropped)", loss);
-            sender.send(NotificationType::packetLoss, "Connection Unstable", body, true);
+            char dropped[64];
+            std::snprintf(dropped, sizeof dropped, "%.0f", loss);
+            sender.send(NotificationType::packetLoss,
+                        QT_TRANSLATE_NOOP("Notification", "Connection Unstable"),
+                        QT_TRANSLATE_NOOP("Notification", "Some data isn't getting through (%1% dropped)"),
+                        {dropped}, true);
         } else if (loss < 1.0 && state.previousPacketLoss.value_or(0.0) > thresholds.packetLossCritical &&
                    state.wasHavingIssues) {
             state.wasHavingIssues = false;
-            sender.send(NotificationType::qualityImproved, "Connection Stabilized",
-                        "Data flow is back to normal", false);
+            sender.send(NotificationType::qualityImproved,
+                        QT_TRANSLATE_NOOP("Notification", "Connection Stabilized"),
+                        QT_TRANSLATE_NOOP("Notification", "Data flow is back to normal"), false);
         }
     }
     // A missing loss is remembered as missing, so a later small loss cannot read as a recovery.
@@ -98,15 +123,17 @@ void packetLossRules(Sender& sender, std::optional<double> packetLoss,
 void signalRules(Sender& sender, int rssi) {
     auto& state = sender.state();
     if (rssi < -80)
-        sender.send(NotificationType::weakSignal, "WiFi Signal Is Weak", "Try moving closer to your router",
-                    false);
+        sender.send(NotificationType::weakSignal, QT_TRANSLATE_NOOP("Notification", "WiFi Signal Is Weak"),
+                    QT_TRANSLATE_NOOP("Notification", "Try moving closer to your router"), false);
     if (state.previousRSSI) {
         if (rssi < *state.previousRSSI - 15)
-            sender.send(NotificationType::signalDrop, "WiFi Signal Dropped",
-                        "You may have moved away from the router", true);
+            sender.send(NotificationType::signalDrop,
+                        QT_TRANSLATE_NOOP("Notification", "WiFi Signal Dropped"),
+                        QT_TRANSLATE_NOOP("Notification", "You may have moved away from the router"), true);
         if (rssi >= -59 && *state.previousRSSI < -75)
-            sender.send(NotificationType::signalImproved, "Signal Strength Improved!",
-                        "Much better reception now", false);
+            sender.send(NotificationType::signalImproved,
+                        QT_TRANSLATE_NOOP("Notification", "Signal Strength Improved!"),
+                        QT_TRANSLATE_NOOP("Notification", "Much better reception now"), false);
     }
     state.previousRSSI = rssi;
 }
@@ -114,7 +141,8 @@ void signalRules(Sender& sender, int rssi) {
 void publicIPRules(Sender& sender, const std::string& publicIP) {
     auto& state = sender.state();
     if (state.previousPublicIP && *state.previousPublicIP != publicIP)
-        sender.send(NotificationType::ipChange, "Network Changed", "Your public IP address updated", false);
+        sender.send(NotificationType::ipChange, QT_TRANSLATE_NOOP("Notification", "Network Changed"),
+                    QT_TRANSLATE_NOOP("Notification", "Your public IP address updated"), false);
     state.previousPublicIP = publicIP;
 }
 
@@ -122,8 +150,8 @@ void roamingRule(Sender& sender, const std::optional<WiFiInfo>& link) {
     auto& state = sender.state();
     if (const auto roam = detectRoaming(state.previousLink, link))
         sender.send(NotificationType::roaming, kRoamedText,
-                    "Now on " + roam->toBSSID + " (" + std::to_string(roam->rssiAfter) + " dBm, was " +
-                        std::to_string(roam->rssiBefore) + " dBm)",
+                    QT_TRANSLATE_NOOP("Notification", "Now on %1 (%2 dBm, was %3 dBm)"),
+                    {roam->toBSSID, std::to_string(roam->rssiAfter), std::to_string(roam->rssiBefore)},
                     false);
     state.previousLink = link;
 }
@@ -148,15 +176,15 @@ void measurementRules(Sender& sender, const NotificationMeasurements& input,
 
 // Sign-in pages have no switch of their own: only the master switch silences them.
 void captivePortalRule(Sender& sender) {
-    sender.send(NotificationType::captivePortal, "Sign-In Required", "This network needs you to log in first",
-                true);
+    sender.send(NotificationType::captivePortal, QT_TRANSLATE_NOOP("Notification", "Sign-In Required"),
+                QT_TRANSLATE_NOOP("Notification", "This network needs you to log in first"), true);
 }
 
 void connectionLostRule(Sender& sender, const AlertSwitches& switches) {
     sender.state().wasHavingIssues = true;
     sender.mute(!switches.connectionLost);
-    sender.send(NotificationType::connectionLost, "You're Offline", "Can't reach the internet right now",
-                true);
+    sender.send(NotificationType::connectionLost, QT_TRANSLATE_NOOP("Notification", "You're Offline"),
+                QT_TRANSLATE_NOOP("Notification", "Can't reach the internet right now"), true);
     sender.mute(false);
 }
 

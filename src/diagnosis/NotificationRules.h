@@ -40,6 +40,10 @@ struct Notification {
     bool sound = false;
     // The raw value of the type, "-", and the send time in seconds since 1970; unique per send.
     std::string requestIdentifier;
+    // The body before its figures are put in, marked for translators under "Notification", and the
+    // figures for %1, %2, ...; empty when the body has no figures.
+    std::string bodyPattern;
+    std::vector<std::string> bodyArguments;
 
     bool operator==(const Notification&) const = default;
 };

@@ -6,6 +6,8 @@
 #include "platform/Clock.h"
 #include "platform/NotificationCenter.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString kNotAllowed = QStringLiteral("Notifications were not allowed.");
 } // namespace
@@ -86,10 +88,16 @@ NotificationThresholds NotificationService::thresholds() const {
 void NotificationService::apply(NotificationRuleOutcome outcome) {
     m_rules = std::move(outcome.state);
     for (const auto& notification : outcome.notifications) {
-        const NotificationRequest request{QString::fromStdString(notification.requestIdentifier),
-                                          QString::fromStdString(notification.title),
-                                          QString::fromStdString(notification.body),
-                                          QString::fromUtf8(rawValue(notification.type)), notification.sound};
+        // The rules word them in English; the desktop shows them in the reader's language.
+        QString body = QCoreApplication::translate(
+            "Notification",
+            (notification.bodyPattern.empty() ? notification.body : notification.bodyPattern).c_str());
+        for (const std::string& argument : notification.bodyArguments)
+            body = body.arg(QString::fromStdString(argument));
+        const NotificationRequest request{
+            QString::fromStdString(notification.requestIdentifier),
+            QCoreApplication::translate("Notification", notification.title.c_str()), body,
+            QString::fromUtf8(rawValue(notification.type)), notification.sound};
         // The answer changes nothing: the kind counts as sent from the moment it was handed over.
         continueOn(this, m_center.add(request), [](const std::optional<QString>& error) {
             if (error)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RuleText.h"
 #include "core/WiFiInfo.h"
 
 #include <optional>
@@ -17,7 +18,7 @@ struct RoamingEvent {
 };
 
 // What the timeline and the notification call a roam.
-inline constexpr char kRoamedText[] = "Roamed to another access point";
+inline constexpr char kRoamedText[] = QT_TRANSLATE_NOOP("Notification", "Roamed to another access point");
 
 // A roam between two consecutive readings: both connected to the same (non-empty) SSID, both with a
 // known BSSID, and the BSSIDs differ (compared without regard to case, as drivers differ in how

@@ -1,5 +1,5 @@
 #include "diagnosis/RouterBrandService.h"
-
+#include "core/RuleText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -157,25 +157,29 @@ std::optional<std::string> RouterBrandService::brandTip(ConnectionIssue issue, R
     switch (*kind) {
     case Situation::coverage:
         if (isProvider(brand))
-            return "Contact your ISP about a WiFi extender or upgraded router";
+            return QT_TRANSLATE_NOOP("RouterBrand",
+                                     "Contact your ISP about a WiFi extender or upgraded router");
         if (brand == RouterBrand::google || brand == RouterBrand::eero)
-            return "Consider adding another mesh point for better coverage";
+            return QT_TRANSLATE_NOOP("RouterBrand", "Consider adding another mesh point for better coverage");
         if (brand == RouterBrand::netgear)
-            return "Try Netgear's WiFi Analytics app to find the best spot";
+            return QT_TRANSLATE_NOOP("RouterBrand", "Try Netgear's WiFi Analytics app to find the best spot");
         break;
     case Situation::interference:
         if (brand == RouterBrand::netgear)
-            return "Try enabling Netgear Armor's channel optimization";
+            return QT_TRANSLATE_NOOP("RouterBrand", "Try enabling Netgear Armor's channel optimization");
         if (brand == RouterBrand::tplink)
-            return "Use TP-Link Tether app to check for channel congestion";
+            return QT_TRANSLATE_NOOP("RouterBrand", "Use TP-Link Tether app to check for channel congestion");
         if (brand == RouterBrand::asus)
-            return "Enable Smart Connect in ASUS router settings to auto-select bands";
+            return QT_TRANSLATE_NOOP("RouterBrand",
+                                     "Enable Smart Connect in ASUS router settings to auto-select bands");
         break;
     case Situation::speed:
         if (isProvider(brand))
-            return "Run a speed test at speedtest.net and contact your ISP if speeds are slow";
+            return QT_TRANSLATE_NOOP(
+                "RouterBrand", "Run a speed test at speedtest.net and contact your ISP if speeds are slow");
         if (brand == RouterBrand::google)
-            return "Check Google Home app for device prioritization options";
+            return QT_TRANSLATE_NOOP("RouterBrand",
+                                     "Check Google Home app for device prioritization options");
         break;
     }
     return std::nullopt;

@@ -18,7 +18,7 @@
 using namespace Metrics;
 
 QString AboutView::versionLine(std::string_view version, std::string_view build) {
-    return QStringLiteral("Version %1 (%2)")
+    return tr("Version %1 (%2)")
         .arg(version.empty() ? QStringLiteral("1.0") : toQString(version),
              build.empty() ? QStringLiteral("1") : toQString(build));
 }
@@ -48,18 +48,16 @@ AboutView::AboutView(bool selfUpdating, QWidget* parent) : QWidget(parent) {
     column->addSpacing(Space::xs);
     column->addWidget(new Divider(this));
     QWidget* features = FeatureRow::list(
-        {{QStringLiteral("antenna.radiowaves.left.and.right"), Tone::blue,
-          QStringLiteral("Real-time signal monitoring")},
-         {QStringLiteral("clock"), Tone::orange, QStringLiteral("Latency & packet loss tracking")},
-         {QStringLiteral("chart.bar"), Tone::green, QStringLiteral("Network analysis & recommendations")},
-         {QStringLiteral("bell.badge"), Tone::purple, QStringLiteral("Smart connection alerts")}},
+        {{QStringLiteral("antenna.radiowaves.left.and.right"), Tone::blue, tr("Real-time signal monitoring")},
+         {QStringLiteral("clock"), Tone::orange, tr("Latency & packet loss tracking")},
+         {QStringLiteral("chart.bar"), Tone::green, tr("Network analysis & recommendations")},
+         {QStringLiteral("bell.badge"), Tone::purple, tr("Smart connection alerts")}},
         this);
     features->layout()->setContentsMargins(padding(Space::xxs, Space::xs));
     column->addWidget(features);
     column->addWidget(new Divider(this));
 
-    for (const QString& line :
-         {QStringLiteral("Built with Qt"), QStringLiteral("Made for the Linux desktop")}) {
+    for (const QString& line : {tr("Built with Qt"), tr("Made for the Linux desktop")}) {
         auto* label = makeLabel(line, TextStyle::caption, Colour::secondary, this);
         label->setAlignment(Qt::AlignHCenter);
         column->addWidget(label);

@@ -4,6 +4,7 @@
 
 ActivityIndicator::ActivityIndicator(int diameter, QWidget* parent) : QWidget(parent), m_diameter(diameter) {
     setFixedSize(diameter, diameter);
+    setAccessibleName(tr("Working"));
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         m_step = (m_step + 1) % spokes;

@@ -1,5 +1,9 @@
 #include "views/AppActions.h"
 
+#include "core/RuleText.h"
+
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -12,16 +16,20 @@ struct ActionTexts {
 };
 
 constexpr std::array<ActionTexts, 10> kActions{{
-    {AppAction::open, "open", "Open Linkmeter", "globe"},
-    {AppAction::diagnostics, "diagnostics", "Diagnostics", "waveform.path.ecg"},
-    {AppAction::history, "history", "History...", "chart.bar"},
-    {AppAction::settings, "settings", "Settings...", "gear"},
-    {AppAction::help, "help", "Help", "questionmark.circle"},
-    {AppAction::checkForUpdates, "check-for-updates", "Check for Updates...", "arrow.triangle.2.circlepath"},
-    {AppAction::pauseMonitoring, "pause-monitoring", "Pause Monitoring", "pause.circle"},
-    {AppAction::resumeMonitoring, "resume-monitoring", "Resume Monitoring", "play.circle"},
-    {AppAction::about, "about", "About Linkmeter", "info.circle"},
-    {AppAction::quit, "quit", "Quit", "power"},
+    {AppAction::open, "open", QT_TRANSLATE_NOOP("AppActions", "Open Linkmeter"), "globe"},
+    {AppAction::diagnostics, "diagnostics", QT_TRANSLATE_NOOP("AppActions", "Diagnostics"),
+     "waveform.path.ecg"},
+    {AppAction::history, "history", QT_TRANSLATE_NOOP("AppActions", "History..."), "chart.bar"},
+    {AppAction::settings, "settings", QT_TRANSLATE_NOOP("AppActions", "Settings..."), "gear"},
+    {AppAction::help, "help", QT_TRANSLATE_NOOP("AppActions", "Help"), "questionmark.circle"},
+    {AppAction::checkForUpdates, "check-for-updates", QT_TRANSLATE_NOOP("AppActions", "Check for Updates..."),
+     "arrow.triangle.2.circlepath"},
+    {AppAction::pauseMonitoring, "pause-monitoring", QT_TRANSLATE_NOOP("AppActions", "Pause Monitoring"),
+     "pause.circle"},
+    {AppAction::resumeMonitoring, "resume-monitoring", QT_TRANSLATE_NOOP("AppActions", "Resume Monitoring"),
+     "play.circle"},
+    {AppAction::about, "about", QT_TRANSLATE_NOOP("AppActions", "About Linkmeter"), "info.circle"},
+    {AppAction::quit, "quit", QT_TRANSLATE_NOOP("AppActions", "Quit"), "power"},
 }};
 
 const ActionTexts& textsOf(AppAction action) {
@@ -45,7 +53,7 @@ std::optional<AppAction> appActionNamed(const QString& name) {
 }
 
 QString actionText(AppAction action) {
-    return QString::fromUtf8(textsOf(action).text);
+    return QCoreApplication::translate("AppActions", textsOf(action).text);
 }
 
 QString actionSymbol(AppAction action) {

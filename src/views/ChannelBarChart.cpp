@@ -1,4 +1,5 @@
 #include "views/ChannelBarChart.h"
+#include "views/kit/Strings.h"
 
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
@@ -7,8 +8,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-ChannelBarChart::ChannelBarChart(QString xTitle, QString yTitle, QWidget* parent)
+ChannelBarChart::ChannelBarChart(QString name, QString xTitle, QString yTitle, QWidget* parent)
     : QWidget(parent), m_xTitle(std::move(xTitle)), m_yTitle(std::move(yTitle)) {
+    setAccessibleName(name);
+    setAccessibleDescription(tr("No networks"));
     setFixedHeight(Metrics::Size::channelChart.height());
     setMinimumWidth(Metrics::Size::channelChartMinimumWidth);
 }
@@ -21,6 +24,13 @@ void ChannelBarChart::setBars(std::vector<ChannelBar> bars) {
     if (bars == m_bars)
         return;
     m_bars = std::move(bars);
+    QStringList counted;
+    for (const ChannelBar& bar : m_bars)
+        if (bar.count > 0)
+            //: One bar of a channel chart, read out by screen readers: "6: 3 networks"
+            counted << (bar.count == 1 ? tr("%1: 1 network") : tr("%1: %n networks", nullptr, bar.count))
+                           .arg(toQString(bar.label));
+    setAccessibleDescription(counted.isEmpty() ? tr("No networks") : counted.join(QStringLiteral(", ")));
     update();
 }
 

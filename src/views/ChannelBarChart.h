@@ -12,7 +12,8 @@ class ChannelBarChart : public QWidget {
     Q_OBJECT
 
 public:
-    ChannelBarChart(QString xTitle, QString yTitle, QWidget* parent = nullptr);
+    // `name` is what screen readers call the chart; they read the bars as its description.
+    ChannelBarChart(QString name, QString xTitle, QString yTitle, QWidget* parent = nullptr);
 
     const std::vector<ChannelBar>& bars() const { return m_bars; }
     QSize sizeHint() const override;

@@ -26,7 +26,10 @@ CompactQualityBadge::CompactQualityBadge(QWidget* parent) : QFrame(parent) {
 }
 
 void CompactQualityBadge::setQuality(const ConnectionQuality& quality) {
-    m_score->setText(QString::number(quality.score));
+    m_score->setText(localNumber(quality.score));
+    setAccessibleName(
+        tr("Connection quality %1 of 100, %2")
+            .arg(localNumber(quality.score), translatedText("QualityRating", rawValue(quality.rating))));
     if (m_styled && quality.rating == m_rating)
         return;
     m_styled = true;

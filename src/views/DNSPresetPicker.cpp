@@ -30,11 +30,14 @@ DNSPresetPicker::DNSPresetPicker(QWidget* parent) : QFrame(parent) {
     column->setSpacing(Space::xxs);
 
     const QString rowSheet =
+        // The sheet takes away the style's focus frame, so a focused row draws its own.
         QStringLiteral("QPushButton { background: %1; border: none; border-radius: %3px; text-align: left; }"
-                       " QPushButton:hover { background: %2; }")
+                       " QPushButton:hover { background: %2; }"
+                       " QPushButton:focus { border: 2px solid %4; }")
             .arg(Palette::css(Palette::colour(Colour::controlBackground, palette())),
                  Palette::css(Palette::faded(Colour::accent, 0.12, palette())))
-            .arg(Radius::badge);
+            .arg(Radius::badge)
+            .arg(Palette::css(palette().color(QPalette::Highlight)));
     for (const DNSPreset preset : allDNSPresets) {
         QPushButton* row = new PresetRow(this);
         row->setObjectName(toQString(rawValue(preset)));

@@ -18,25 +18,22 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, LoginItemControlle
     : QWidget(parent), m_settings(settings), m_launchAtLoginSwitch(launchAtLogin) {
     QVBoxLayout* form = makeForm(this);
 
-    QVBoxLayout* startup = addFormSection(form, QStringLiteral("Startup"), QStringLiteral("laptopcomputer"));
+    QVBoxLayout* startup = addFormSection(form, tr("Startup"), QStringLiteral("laptopcomputer"));
     m_launchAtLogin = new QCheckBox(this);
     m_launchAtLogin->setObjectName(QString::fromLatin1(SettingsKey::launchAtLogin));
-    addFormRow(startup, makeSymbolTextLabel(QStringLiteral("Launch at Login"), QStringLiteral("power")),
-               m_launchAtLogin);
+    addFormRow(startup, makeSymbolTextLabel(tr("Launch at Login"), QStringLiteral("power")), m_launchAtLogin);
     connect(m_launchAtLogin, &QCheckBox::toggled, this, [this](bool wanted) {
         // A failed change answers the opposite state; the switch goes back to it.
         setLaunchAtLoginShown(m_launchAtLoginSwitch.setLaunchAtLogin(wanted));
     });
 
-    QVBoxLayout* monitoring =
-        addFormSection(form, QStringLiteral("Network Monitoring"), QStringLiteral("network"));
-    auto* pingInterval = makeSecondsMenu({{QStringLiteral("1 second"), 1.0},
-                                          {QStringLiteral("2 seconds"), 2.0},
-                                          {QStringLiteral("5 seconds"), 5.0},
-                                          {QStringLiteral("10 seconds"), 10.0}},
+    QVBoxLayout* monitoring = addFormSection(form, tr("Network Monitoring"), QStringLiteral("network"));
+    auto* pingInterval = makeSecondsMenu({{tr("1 second"), 1.0},
+                                          {tr("%n seconds", nullptr, 2), 2.0},
+                                          {tr("%n seconds", nullptr, 5), 5.0},
+                                          {tr("%n seconds", nullptr, 10), 10.0}},
                                          settings.pingInterval(), SettingsKey::pingInterval, this);
-    addFormRow(monitoring, makeSymbolTextLabel(QStringLiteral("Ping Interval"), QStringLiteral("clock")),
-               pingInterval);
+    addFormRow(monitoring, makeSymbolTextLabel(tr("Ping Interval"), QStringLiteral("clock")), pingInterval);
     connect(pingInterval, &QComboBox::activated, this, [this, pingInterval](int index) {
         m_settings.setPingInterval(pingInterval->itemData(index).toDouble());
     });
@@ -46,8 +43,7 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, LoginItemControlle
     auto* pingTarget = new QLineEdit(settings.pingTarget(), this);
     pingTarget->setObjectName(QString::fromLatin1(SettingsKey::pingTarget));
     pingTarget->setFixedWidth(Metrics::Size::formControlWidth);
-    addFormRow(monitoring, makeSymbolTextLabel(QStringLiteral("Ping Target"), QStringLiteral("server.rack")),
-               pingTarget);
+    addFormRow(monitoring, makeSymbolTextLabel(tr("Ping Target"), QStringLiteral("server.rack")), pingTarget);
     connect(pingTarget, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_settings.setPingTarget(text); });
     connect(&settings, &AppSettings::pingTargetChanged, pingTarget, [pingTarget](const QString& text) {
@@ -55,23 +51,20 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, LoginItemControlle
             pingTarget->setText(text);
     });
 
-    QVBoxLayout* portal =
-        addFormSection(form, QStringLiteral("Captive Portal"), QStringLiteral("lock.shield"));
-    addFormRow(
-        portal,
-        makeSymbolTextLabel(QStringLiteral("Detect Captive Portals"), QStringLiteral("wifi.exclamationmark")),
-        makeBoundSwitch(settings, SettingsKey::checkForCaptivePortal, &AppSettings::checkForCaptivePortal,
-                        &AppSettings::setCheckForCaptivePortal, &AppSettings::checkForCaptivePortalChanged,
-                        this));
+    QVBoxLayout* portal = addFormSection(form, tr("Captive Portal"), QStringLiteral("lock.shield"));
+    addFormRow(portal,
+               makeSymbolTextLabel(tr("Detect Captive Portals"), QStringLiteral("wifi.exclamationmark")),
+               makeBoundSwitch(settings, SettingsKey::checkForCaptivePortal,
+                               &AppSettings::checkForCaptivePortal, &AppSettings::setCheckForCaptivePortal,
+                               &AppSettings::checkForCaptivePortalChanged, this));
     auto* checkInterval =
-        makeSecondsMenu({{QStringLiteral("5 seconds"), 5.0},
-                         {QStringLiteral("10 seconds"), 10.0},
-                         {QStringLiteral("30 seconds"), 30.0},
-                         {QStringLiteral("60 seconds"), 60.0}},
+        makeSecondsMenu({{tr("%n seconds", nullptr, 5), 5.0},
+                         {tr("%n seconds", nullptr, 10), 10.0},
+                         {tr("%n seconds", nullptr, 30), 30.0},
+                         {tr("%n seconds", nullptr, 60), 60.0}},
                         settings.captivePortalCheckInterval(), SettingsKey::captivePortalCheckInterval, this);
     m_checkIntervalRow =
-        addFormRow(portal, makeSymbolTextLabel(QStringLiteral("Check Interval"), QStringLiteral("timer")),
-                   checkInterval);
+        addFormRow(portal, makeSymbolTextLabel(tr("Check Interval"), QStringLiteral("timer")), checkInterval);
     m_checkIntervalRow->setVisible(settings.checkForCaptivePortal());
     connect(checkInterval, &QComboBox::activated, this, [this, checkInterval](int index) {
         m_settings.setCaptivePortalCheckInterval(checkInterval->itemData(index).toDouble());
@@ -84,17 +77,16 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, LoginItemControlle
         m_checkIntervalRow->setVisible(on);
     });
 
-    QVBoxLayout* metrics = addFormSection(form, QStringLiteral("Metrics"), QStringLiteral("chart.bar"));
+    QVBoxLayout* metrics = addFormSection(form, tr("Metrics"), QStringLiteral("chart.bar"));
     addFormRow(metrics,
-               makeSymbolTextLabel(QStringLiteral("Serve Metrics"),
-                                   QStringLiteral("antenna.radiowaves.left.and.right")),
+               makeSymbolTextLabel(tr("Serve Metrics"), QStringLiteral("antenna.radiowaves.left.and.right")),
                makeBoundSwitch(settings, SettingsKey::serveMetrics, &AppSettings::serveMetrics,
                                &AppSettings::setServeMetrics, &AppSettings::serveMetricsChanged, this));
     m_metricsAddress = new QLineEdit(this);
     m_metricsAddress->setObjectName(QString::fromLatin1(SettingsKey::metricsAddress));
     m_metricsAddress->setFixedWidth(Metrics::Size::addressFieldWidth);
-    m_metricsAddressRow = addFormRow(
-        metrics, makeSymbolTextLabel(QStringLiteral("Address"), QStringLiteral("network")), m_metricsAddress);
+    m_metricsAddressRow =
+        addFormRow(metrics, makeSymbolTextLabel(tr("Address"), QStringLiteral("network")), m_metricsAddress);
     m_metricsHint = addFormHint(metrics);
     m_metricsNote = addFormCaption(form);
     // On a line of its own, so it never breaks, and selectable, so it can be copied into a config.

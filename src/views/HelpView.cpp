@@ -18,7 +18,7 @@
 using namespace Metrics;
 
 QString HelpView::richText(std::string_view text) {
-    const QString plain = toQString(text);
+    const QString plain = translatedText("HelpTopic", text);
     QString html;
     bool bold = false;
     qsizetype from = 0;
@@ -60,7 +60,7 @@ HelpView::HelpView(QWidget* parent) : QWidget(parent) {
             icon.addPixmap(
                 symbolPixmap(name, palette().color(QPalette::HighlightedText), SymbolSize::xl, ratio),
                 QIcon::Selected);
-        auto* item = new QListWidgetItem(icon, toQString(title(topic)), m_sidebar);
+        auto* item = new QListWidgetItem(icon, translatedText("HelpTopic", title(topic)), m_sidebar);
         item->setData(Qt::UserRole, toQString(rawValue(topic)));
     }
     connect(m_sidebar, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -85,7 +85,7 @@ HelpView::HelpView(QWidget* parent) : QWidget(parent) {
     m_content->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(m_content);
     column->addSpacing(Space::xs);
-    column->addWidget(makeLabel(QStringLiteral("Tips"), TextStyle::headline, {}, detail));
+    column->addWidget(makeLabel(tr("Tips"), TextStyle::headline, {}, detail));
     m_tips = new QWidget(detail);
     m_tipRows = makeColumn(m_tips, Space::s);
     column->addWidget(m_tips);
@@ -115,12 +115,13 @@ QStringList HelpView::shownTips() const {
 
 void HelpView::showTopic(HelpTopic topic) {
     m_selectedTopic = topic;
-    m_title->setText(toQString(title(topic)));
+    m_title->setText(translatedText("HelpTopic", title(topic)));
     m_content->setText(richText(content(topic)));
     clearLayout(m_tipRows);
     for (const std::string_view tip : tips(topic)) {
-        const SymbolNote note = makeSymbolNote(QStringLiteral("lightbulb.fill"), Tone::yellow, toQString(tip),
-                                               TextStyle::subheadline, Colour::text, m_tips);
+        const SymbolNote note =
+            makeSymbolNote(QStringLiteral("lightbulb.fill"), Tone::yellow, translatedText("HelpTopic", tip),
+                           TextStyle::subheadline, Colour::text, m_tips);
         note.text->setObjectName(QStringLiteral("tip"));
         m_tipRows->addWidget(note.row);
     }

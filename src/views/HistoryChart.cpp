@@ -3,6 +3,7 @@
 #include "history/TimelineRules.h"
 #include "reports/ReportText.h"
 #include "views/kit/Palette.h"
+#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QDateTime>
@@ -60,8 +61,7 @@ Tone eventTone(TimelineEventKind kind) {
 }
 
 QString milliseconds(const std::optional<double>& value) {
-    return value ? QString::fromStdString(fixedDecimal(*value, 1)) + QStringLiteral(" ms")
-                 : QStringLiteral("–");
+    return value ? localNumber(*value, 1) + QStringLiteral(" ms") : QStringLiteral("–");
 }
 
 } // namespace
@@ -69,6 +69,37 @@ QString milliseconds(const std::optional<double>& value) {
 HistoryChart::HistoryChart(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAccessibleName(tr("Connection history"));
+    describe();
+}
+
+// The chart in words for screen readers: how many readings and the range of each line.
+void HistoryChart::describe() {
+    if (m_samples.empty()) {
+        setAccessibleDescription(tr("No readings in this period"));
+        return;
+    }
+    int lowScore = 100;
+    int highScore = 0;
+    std::optional<std::pair<double, double>> latency;
+    for (const TimelineSample& s : m_samples) {
+        lowScore = std::min(lowScore, s.score);
+        highScore = std::max(highScore, s.score);
+        if (s.internetLatency)
+            latency = latency ? std::pair(std::min(latency->first, *s.internetLatency),
+                                          std::max(latency->second, *s.internetLatency))
+                              : std::pair(*s.internetLatency, *s.internetLatency);
+    }
+    const int count = int(m_samples.size());
+    //: Read out by screen readers; %n is the number of readings, %1 and %2 the lowest and highest score
+    QString text =
+        (count == 1 ? tr("1 reading, quality %1 to %2") : tr("%n readings, quality %1 to %2", nullptr, count))
+            .arg(localNumber(lowScore), localNumber(highScore));
+    if (latency)
+        //: Appended to the chart's summary; %1 and %2 are milliseconds
+        text += tr(", internet response time %1 to %2 ms")
+                    .arg(localNumber(latency->first), localNumber(latency->second));
+    setAccessibleDescription(text);
 }
 
 QSize HistoryChart::sizeHint() const {
@@ -102,6 +133,7 @@ void HistoryChart::setData(TimePoint from, TimePoint to, std::chrono::seconds bu
         if (same != m_samples.end())
             m_hovered = static_cast<std::size_t>(same - m_samples.begin());
     }
+    describe();
     update();
 }
 
@@ -161,16 +193,15 @@ QStringList HistoryChart::sampleDescription(std::size_t index) const {
     QStringList lines{when};
     if (!s.ssid.empty())
         lines << QString::fromStdString(s.ssid);
-    lines << QStringLiteral("Score: %1").arg(s.score);
-    lines << QStringLiteral("Internet: ") + milliseconds(s.internetLatency);
-    lines << QStringLiteral("Packet loss: ") +
-                 (s.internetLoss
-                      ? QString::fromStdString(fixedDecimal(*s.internetLoss, 1)) + QStringLiteral("%")
-                      : QStringLiteral("–"));
-    lines << QStringLiteral("Router: ") + milliseconds(s.routerLatency);
-    lines << QStringLiteral("DNS: ") + milliseconds(s.dnsTime);
+    lines << HistoryChart::tr("Score: %1").arg(localNumber(s.score));
+    lines << HistoryChart::tr("Internet: %1").arg(milliseconds(s.internetLatency));
+    lines << HistoryChart::tr("Packet loss: %1")
+                 .arg(s.internetLoss ? localNumber(*s.internetLoss, 1) + QStringLiteral("%")
+                                     : QStringLiteral("–"));
+    lines << HistoryChart::tr("Router: %1").arg(milliseconds(s.routerLatency));
+    lines << HistoryChart::tr("DNS: %1").arg(milliseconds(s.dnsTime));
     if (s.rssi)
-        lines << QStringLiteral("Signal: %1 dBm").arg(*s.rssi);
+        lines << HistoryChart::tr("Signal: %1 dBm").arg(localNumber(*s.rssi));
     return lines;
 }
 
@@ -237,10 +268,10 @@ void HistoryChart::paintAxes(QPainter& painter, const QRectF& plot) const {
         painter.setPen(QPen(grid, 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(Palette::colour(Tone::green, pal));
-        const QString score = QString::number(i * 25);
+        const QString score = localNumber(i * 25);
         painter.drawText(QRectF(0, y - 8, kLeftMargin - 6, 16), Qt::AlignRight | Qt::AlignVCenter, score);
         painter.setPen(Palette::colour(Tone::blue, pal));
-        const QString latency = QString::number(m_latencyScale * i / 4.0, 'f', 0) + QStringLiteral(" ms");
+        const QString latency = localNumber(m_latencyScale * i / 4.0) + QStringLiteral(" ms");
         painter.drawText(QRectF(plot.right() + 6, y - 8, kRightMargin - 6, 16),
                          Qt::AlignLeft | Qt::AlignVCenter, latency);
     }
@@ -383,10 +414,10 @@ void HistoryChart::paintEmpty(QPainter& painter) const {
     const QFontMetricsF headline(painter.font());
     const double middle = plot.center().y();
     painter.drawText(QRectF(plot.left(), middle - headline.height(), plot.width(), headline.height()),
-                     Qt::AlignCenter, QStringLiteral("No history yet"));
+                     Qt::AlignCenter, tr("No history yet"));
     painter.setPen(Palette::colour(Colour::secondary, pal));
     painter.setFont(styledFont(TextStyle::caption, font()));
-    painter.drawText(
-        QRectF(plot.left(), middle + 4, plot.width(), 40), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-        QStringLiteral("Linkmeter records a point every minute while it monitors your connection."));
+    painter.drawText(QRectF(plot.left(), middle + 4, plot.width(), 40),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     tr("Linkmeter records a point every minute while it monitors your connection."));
 }

@@ -45,6 +45,7 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    void describe();
     QRectF plotRect() const;
     double xOf(TimePoint time) const;
     QPointF markerCentre(std::size_t index) const;

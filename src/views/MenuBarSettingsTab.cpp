@@ -22,10 +22,8 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
     : QWidget(parent), m_settings(settings) {
     QVBoxLayout* form = makeForm(this);
 
-    QVBoxLayout* display =
-        addFormSection(form, QStringLiteral("Panel Display"), QStringLiteral("menubar.rectangle"));
-    display->addWidget(
-        makeSymbolTextLabel(QStringLiteral("Display Mode"), QStringLiteral("textformat.size")));
+    QVBoxLayout* display = addFormSection(form, tr("Panel Display"), QStringLiteral("menubar.rectangle"));
+    display->addWidget(makeSymbolTextLabel(tr("Display Mode"), QStringLiteral("textformat.size")));
     m_modes = new QButtonGroup(this);
     for (std::size_t i = 0; i < allMenuBarDisplayModes.size(); ++i) {
         const MenuBarDisplayMode mode = allMenuBarDisplayModes[i];
@@ -54,12 +52,11 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
                 m_modes->button(int(i))->setChecked(true);
     });
 
-    QVBoxLayout* appearance =
-        addFormSection(form, QStringLiteral("Appearance"), QStringLiteral("paintbrush"));
-    addFormRow(appearance, makeSymbolTextLabel(QStringLiteral("Show Icon"), QStringLiteral("network")),
+    QVBoxLayout* appearance = addFormSection(form, tr("Appearance"), QStringLiteral("paintbrush"));
+    addFormRow(appearance, makeSymbolTextLabel(tr("Show Icon"), QStringLiteral("network")),
                makeBoundSwitch(settings, SettingsKey::showMenuBarIcon, &AppSettings::showMenuBarIcon,
                                &AppSettings::setShowMenuBarIcon, &AppSettings::showMenuBarIconChanged, this));
-    addFormRow(appearance, makeSymbolTextLabel(QStringLiteral("Show Text"), QStringLiteral("textformat")),
+    addFormRow(appearance, makeSymbolTextLabel(tr("Show Text"), QStringLiteral("textformat")),
                makeBoundSwitch(settings, SettingsKey::showMenuBarText, &AppSettings::showMenuBarText,
                                &AppSettings::setShowMenuBarText, &AppSettings::showMenuBarTextChanged, this));
     // Some panels (Xfce, KDE Plasma) draw no text beside a tray icon; the number can go into it.
@@ -76,23 +73,20 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
         m_settings.setIconValueMode(IconValueMode(m_iconValue->itemData(index).toInt()));
     });
     connect(&settings, &AppSettings::iconValueModeChanged, this, showIconValueMode);
-    addFormRow(appearance,
-               makeSymbolTextLabel(QStringLiteral("Show the value in the icon"), QStringLiteral("number")),
+    addFormRow(appearance, makeSymbolTextLabel(tr("Show the value in the icon"), QStringLiteral("number")),
                m_iconValue);
 
-    QVBoxLayout* popover =
-        addFormSection(form, QStringLiteral("Popover"), QStringLiteral("rectangle.portrait"),
-                       QStringLiteral("Compact mode reduces spacing for a denser layout"));
-    addFormRow(
-        popover,
-        makeSymbolTextLabel(QStringLiteral("Compact Mode"), QStringLiteral("rectangle.compress.vertical")),
-        makeBoundSwitch(settings, SettingsKey::compactMode, &AppSettings::compactMode,
-                        &AppSettings::setCompactMode, &AppSettings::compactModeChanged, this));
-    addFormRow(popover, makeSymbolTextLabel(QStringLiteral("Show Tips"), QStringLiteral("lightbulb")),
+    QVBoxLayout* popover = addFormSection(form, tr("Popover"), QStringLiteral("rectangle.portrait"),
+                                          tr("Compact mode reduces spacing for a denser layout"));
+    addFormRow(popover,
+               makeSymbolTextLabel(tr("Compact Mode"), QStringLiteral("rectangle.compress.vertical")),
+               makeBoundSwitch(settings, SettingsKey::compactMode, &AppSettings::compactMode,
+                               &AppSettings::setCompactMode, &AppSettings::compactModeChanged, this));
+    addFormRow(popover, makeSymbolTextLabel(tr("Show Tips"), QStringLiteral("lightbulb")),
                makeBoundSwitch(settings, SettingsKey::showTips, &AppSettings::showTips,
                                &AppSettings::setShowTips, &AppSettings::showTipsChanged, this));
 
-    QVBoxLayout* preview = addFormSection(form, QStringLiteral("Preview"), {});
+    QVBoxLayout* preview = addFormSection(form, tr("Preview"), {});
     m_preview = new MenuBarPreview(settings, this);
     auto* previewRow = new QHBoxLayout;
     previewRow->addStretch();

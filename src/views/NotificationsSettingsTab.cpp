@@ -29,22 +29,24 @@ struct Alert {
 };
 
 const Alert kAlerts[] = {
-    {"High Response Time", "clock.badge.exclamationmark", Tone::orange, SettingsKey::notifyOnHighLatency,
-     &AppSettings::notifyOnHighLatency, &AppSettings::setNotifyOnHighLatency,
-     &AppSettings::notifyOnHighLatencyChanged},
-    {"Packet Loss", "xmark.circle", Tone::red, SettingsKey::notifyOnPacketLoss,
-     &AppSettings::notifyOnPacketLoss, &AppSettings::setNotifyOnPacketLoss,
+    {QT_TRANSLATE_NOOP("NotificationsSettingsTab", "High Response Time"), "clock.badge.exclamationmark",
+     Tone::orange, SettingsKey::notifyOnHighLatency, &AppSettings::notifyOnHighLatency,
+     &AppSettings::setNotifyOnHighLatency, &AppSettings::notifyOnHighLatencyChanged},
+    {QT_TRANSLATE_NOOP("NotificationsSettingsTab", "Packet Loss"), "xmark.circle", Tone::red,
+     SettingsKey::notifyOnPacketLoss, &AppSettings::notifyOnPacketLoss, &AppSettings::setNotifyOnPacketLoss,
      &AppSettings::notifyOnPacketLossChanged},
-    {"Weak Signal", "wifi.exclamationmark", Tone::yellow, SettingsKey::notifyOnWeakSignal,
-     &AppSettings::notifyOnWeakSignal, &AppSettings::setNotifyOnWeakSignal,
+    {QT_TRANSLATE_NOOP("NotificationsSettingsTab", "Weak Signal"), "wifi.exclamationmark", Tone::yellow,
+     SettingsKey::notifyOnWeakSignal, &AppSettings::notifyOnWeakSignal, &AppSettings::setNotifyOnWeakSignal,
      &AppSettings::notifyOnWeakSignalChanged},
-    {"Connection Lost", "wifi.slash", Tone::red, SettingsKey::notifyOnConnectionLost,
-     &AppSettings::notifyOnConnectionLost, &AppSettings::setNotifyOnConnectionLost,
-     &AppSettings::notifyOnConnectionLostChanged},
-    {"Public IP Changed", "globe", Tone::blue, SettingsKey::notifyOnIPChange, &AppSettings::notifyOnIPChange,
-     &AppSettings::setNotifyOnIPChange, &AppSettings::notifyOnIPChangeChanged},
-    {"Roaming", "arrow.left.and.right", Tone::blue, SettingsKey::notifyOnRoaming,
-     &AppSettings::notifyOnRoaming, &AppSettings::setNotifyOnRoaming, &AppSettings::notifyOnRoamingChanged},
+    {QT_TRANSLATE_NOOP("NotificationsSettingsTab", "Connection Lost"), "wifi.slash", Tone::red,
+     SettingsKey::notifyOnConnectionLost, &AppSettings::notifyOnConnectionLost,
+     &AppSettings::setNotifyOnConnectionLost, &AppSettings::notifyOnConnectionLostChanged},
+    {QT_TRANSLATE_NOOP("NotificationsSettingsTab", "Public IP Changed"), "globe", Tone::blue,
+     SettingsKey::notifyOnIPChange, &AppSettings::notifyOnIPChange, &AppSettings::setNotifyOnIPChange,
+     &AppSettings::notifyOnIPChangeChanged},
+    {QT_TRANSLATE_NOOP("NotificationsSettingsTab", "Roaming"), "arrow.left.and.right", Tone::blue,
+     SettingsKey::notifyOnRoaming, &AppSettings::notifyOnRoaming, &AppSettings::setNotifyOnRoaming,
+     &AppSettings::notifyOnRoamingChanged},
 };
 
 } // namespace
@@ -54,7 +56,7 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
     : QWidget(parent), m_settings(settings), m_notifications(notifications) {
     QVBoxLayout* form = makeForm(this);
 
-    QVBoxLayout* status = addFormSection(form, QStringLiteral("Status"), QStringLiteral("bell"));
+    QVBoxLayout* status = addFormSection(form, tr("Status"), QStringLiteral("bell"));
     auto* card = new QWidget(this);
     auto* cardRow = new QHBoxLayout(card);
     cardRow->setContentsMargins(padding(Space::none, Space::xxs));
@@ -68,7 +70,7 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
     texts->addWidget(m_permissionTitle);
     texts->addWidget(m_permissionDetail);
     cardRow->addLayout(texts, 1);
-    m_request = new QPushButton(QStringLiteral("Request"), card);
+    m_request = new QPushButton(tr("Request"), card);
     m_request->setDefault(true);
     cardRow->addWidget(m_request);
     status->addWidget(card);
@@ -80,18 +82,15 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, Notifi
             [this] { showPermission(m_notifications.isAuthorized()); });
     showPermission(notifications.isAuthorized());
 
-    QVBoxLayout* alerts =
-        addFormSection(form, QStringLiteral("Alerts"), QStringLiteral("exclamationmark.bubble"),
-                       QStringLiteral("Notifications won't repeat within 60 seconds"));
-    addFormRow(alerts,
-               makeSymbolTextLabel(QStringLiteral("Enable Notifications"), QStringLiteral("bell.badge")),
+    QVBoxLayout* alerts = addFormSection(form, tr("Alerts"), QStringLiteral("exclamationmark.bubble"),
+                                         tr("Notifications won't repeat within 60 seconds"));
+    addFormRow(alerts, makeSymbolTextLabel(tr("Enable Notifications"), QStringLiteral("bell.badge")),
                makeBoundSwitch(settings, SettingsKey::notificationsEnabled,
                                &AppSettings::notificationsEnabled, &AppSettings::setNotificationsEnabled,
                                &AppSettings::notificationsEnabledChanged, this));
     for (const Alert& alert : kAlerts) {
-        auto* row =
-            new NotificationToggleRow(QString::fromLatin1(alert.icon), alert.tone,
-                                      QString::fromLatin1(alert.title), (settings.*alert.get)(), this);
+        auto* row = new NotificationToggleRow(QString::fromLatin1(alert.icon), alert.tone, tr(alert.title),
+                                              (settings.*alert.get)(), this);
         row->setObjectName(QString::fromLatin1(alert.key));
         row->setRowEnabled(settings.notificationsEnabled());
         connect(row, &NotificationToggleRow::toggled, this, &NotificationsSettingsTab::storeAlertSwitch);
@@ -127,16 +126,16 @@ void NotificationsSettingsTab::showPermission(bool authorized) {
     if (authorized) {
         setSymbol(m_permissionIcon, QStringLiteral("checkmark.circle.fill"), Tone::green,
                   SymbolSize::placeholder);
-        m_permissionTitle->setText(QStringLiteral("Notifications Enabled"));
-        m_permissionDetail->setText(QStringLiteral("System permissions granted"));
+        m_permissionTitle->setText(tr("Notifications Enabled"));
+        m_permissionDetail->setText(tr("System permissions granted"));
     } else {
         setSymbol(m_permissionIcon, QStringLiteral("exclamationmark.triangle.fill"), Tone::orange,
                   SymbolSize::placeholder);
-        m_permissionTitle->setText(QStringLiteral("Permission Required"));
+        m_permissionTitle->setText(tr("Permission Required"));
         // Allowed here means a notification service answers on the session bus; there is no
         // per-program switch to point at. After a refused request, what happened and what to do.
-        m_permissionDetail->setText(m_notifications.requestProblem().value_or(
-            QStringLiteral("Start your desktop's notification service")));
+        m_permissionDetail->setText(
+            m_notifications.requestProblem().value_or(tr("Start your desktop's notification service")));
     }
     m_request->setVisible(!authorized);
 }

@@ -60,7 +60,7 @@ OnboardingView::OnboardingView(LocationService& location, NotificationService& n
 
     auto* navigation = new QHBoxLayout;
     navigation->setContentsMargins(padding(Space::xlPlus, Space::none));
-    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_back = new QPushButton(tr("Back"), this);
     m_back->setFlat(true);
     m_back->setMinimumWidth(Size::onboardingButtonWidth);
     setButtonTextColour(m_back, Colour::secondary);
@@ -79,7 +79,7 @@ OnboardingView::OnboardingView(LocationService& location, NotificationService& n
         m_dots.push_back(dot);
     }
     navigation->addStretch();
-    m_next = new QPushButton(QStringLiteral("Next"), this);
+    m_next = new QPushButton(tr("Next"), this);
     m_next->setDefault(true);
     m_next->setMinimumWidth(Size::onboardingButtonWidth);
     keepRoomWhenHidden(m_next);

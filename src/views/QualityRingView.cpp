@@ -1,4 +1,5 @@
 #include "views/QualityRingView.h"
+#include "views/kit/Strings.h"
 
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
@@ -14,6 +15,14 @@ constexpr double kStroke = 6.0;
 
 QualityRingView::QualityRingView(QWidget* parent) : QWidget(parent) {
     setFixedSize(sizeHint());
+    describe();
+}
+
+// The painted score and rating, for screen readers.
+void QualityRingView::describe() {
+    //: Read out by screen readers; %1 is the score, %2 the rating ("Excellent")
+    setAccessibleName(tr("Connection quality %1 of 100, %2")
+                          .arg(localNumber(m_score), translatedText("QualityRating", rawValue(m_rating))));
 }
 
 QSize QualityRingView::sizeHint() const {
@@ -25,6 +34,7 @@ void QualityRingView::setQuality(const ConnectionQuality& quality) {
         return;
     m_score = quality.score;
     m_rating = quality.rating;
+    describe();
     update();
 }
 

@@ -18,6 +18,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void describe();
+
     int m_score = 0;
     QualityRating m_rating = QualityRating::unknown;
 };

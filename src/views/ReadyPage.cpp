@@ -17,20 +17,18 @@ ReadyPage::ReadyPage(QWidget* parent) : QWidget(parent) {
     column->addWidget(
         makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), Tone::green, SymbolSize::page, this), 0,
         Qt::AlignHCenter);
-    column->addWidget(makeLabel(QStringLiteral("You're All Set!"), TextStyle::title, {}, this), 0,
-                      Qt::AlignHCenter);
+    column->addWidget(makeLabel(tr("You're All Set!"), TextStyle::title, {}, this), 0, Qt::AlignHCenter);
 
     QWidget* features = FeatureRow::list(
-        {{QStringLiteral("antenna.radiowaves.left.and.right"), Colour::accent,
-          QStringLiteral("Monitor signal strength")},
-         {QStringLiteral("clock"), Colour::accent, QStringLiteral("Track latency & packet loss")},
-         {QStringLiteral("lightbulb"), Colour::accent, QStringLiteral("Get improvement tips")},
-         {QStringLiteral("chart.bar"), Colour::accent, QStringLiteral("Analyze nearby networks")}},
+        {{QStringLiteral("antenna.radiowaves.left.and.right"), Colour::accent, tr("Monitor signal strength")},
+         {QStringLiteral("clock"), Colour::accent, tr("Track latency & packet loss")},
+         {QStringLiteral("lightbulb"), Colour::accent, tr("Get improvement tips")},
+         {QStringLiteral("chart.bar"), Colour::accent, tr("Analyze nearby networks")}},
         this);
     column->addWidget(features, 0, Qt::AlignHCenter);
     column->addSpacing(Space::xs);
 
-    m_getStarted = new QPushButton(QStringLiteral("Get Started"), this);
+    m_getStarted = new QPushButton(tr("Get Started"), this);
     m_getStarted->setDefault(true);
     m_getStarted->setMinimumWidth(Size::getStartedWidth);
     column->addWidget(m_getStarted, 0, Qt::AlignHCenter);

@@ -4,11 +4,15 @@
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
+#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 using namespace Metrics;
 
@@ -89,6 +93,9 @@ QWidget* addFormRow(QVBoxLayout* section, QWidget* label, QWidget* control) {
     layout->addWidget(label, 1);
     if (control) {
         control->setParent(row);
+        // The row's label is a separate widget; a screen reader names the control after it.
+        if (control->accessibleName().isEmpty())
+            control->setAccessibleName(label->accessibleName());
         layout->addWidget(control, 0, Qt::AlignRight | Qt::AlignVCenter);
     }
     section->addWidget(row);
@@ -110,7 +117,10 @@ void selectSeconds(QComboBox* menu, double value) {
     const QSignalBlocker blocker(menu);
     int index = menu->findData(value);
     if (index < 0) {
-        menu->addItem(QStringLiteral("%1 seconds").arg(value), value);
+        //: An interval in the settings' menus, for a value no menu entry offers
+        menu->addItem(QCoreApplication::translate("SettingsForm", "%1 seconds")
+                          .arg(localNumber(value, value == std::floor(value) ? 0 : 1)),
+                      value);
         index = menu->count() - 1;
     }
     menu->setCurrentIndex(index);

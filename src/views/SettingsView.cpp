@@ -40,13 +40,12 @@ SettingsView::SettingsView(AppSettings& settings, LoginItemController& launchAtL
     m_thresholds = new ThresholdsSettingsTab(settings);
     m_notifications = new NotificationsSettingsTab(settings, notificationService);
     m_tabs->addTab(scrolling(m_general), buttonSymbol(QStringLiteral("gear"), this, SymbolSize::xl),
-                   QStringLiteral("General"));
+                   tr("General"));
     m_tabs->addTab(scrolling(m_menuBar),
-                   buttonSymbol(QStringLiteral("menubar.rectangle"), this, SymbolSize::xl),
-                   QStringLiteral("Panel"));
+                   buttonSymbol(QStringLiteral("menubar.rectangle"), this, SymbolSize::xl), tr("Panel"));
     m_tabs->addTab(scrolling(m_thresholds),
                    buttonSymbol(QStringLiteral("slider.horizontal.3"), this, SymbolSize::xl),
-                   QStringLiteral("Thresholds"));
+                   tr("Thresholds"));
     m_tabs->addTab(scrolling(m_notifications), buttonSymbol(QStringLiteral("bell"), this, SymbolSize::xl),
-                   QStringLiteral("Notifications"));
+                   tr("Notifications"));
 }

@@ -1,4 +1,5 @@
 #include "views/SignalBarsView.h"
+#include "views/kit/Strings.h"
 
 #include "views/kit/Palette.h"
 
@@ -46,12 +47,24 @@ SignalBarsView::SignalBarsView(QWidget* parent) : SignalBarsView(Kind::link, par
 
 SignalBarsView::SignalBarsView(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
     setFixedSize(sizeHint());
-    setAccessibleName(QStringLiteral("Signal strength"));
+    describe();
 }
 
 void SignalBarsView::setRssi(std::optional<int> rssi) {
     m_rssi = rssi;
+    describe();
     update();
+}
+
+// The bars' meaning in words, for screen readers; the words follow the number of lit bars.
+void SignalBarsView::describe() {
+    if (!m_rssi) {
+        setAccessibleName(tr("Signal strength unknown"));
+        return;
+    }
+    const std::array<QString, 5> words{tr("very weak"), tr("weak"), tr("fair"), tr("good"), tr("excellent")};
+    //: Read out by screen readers; %1 is the signal in dBm (a negative number), %2 a word such as "good"
+    setAccessibleName(tr("Signal %1 dBm, %2").arg(localNumber(*m_rssi), words[std::size_t(lit().count)]));
 }
 
 QSize SignalBarsView::sizeHint() const {

@@ -33,6 +33,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void describe();
     Kind m_kind = Kind::link;
     std::optional<int> m_rssi;
 };

@@ -1,4 +1,5 @@
 #include "views/SparklineView.h"
+#include "views/kit/Strings.h"
 
 #include "views/kit/Palette.h"
 
@@ -47,7 +48,31 @@ void SparklineView::setData(std::vector<double> data) {
     if (data == m_data)
         return;
     m_data = std::move(data);
+    describe();
     update();
+}
+
+void SparklineView::setSubject(QString subject, QString unit) {
+    m_subject = std::move(subject);
+    m_unit = std::move(unit);
+    describe();
+}
+
+// The curve in words: what it shows, how many values and their range.
+void SparklineView::describe() {
+    const QString subject = m_subject.isEmpty() ? tr("Recent values") : m_subject;
+    if (m_data.empty()) {
+        setAccessibleName(tr("%1, no values yet").arg(subject));
+        return;
+    }
+    const auto [low, high] = std::minmax_element(m_data.begin(), m_data.end());
+    const auto number = [this](double value) {
+        const QString digits = localNumber(value, value < 10 ? 1 : 0);
+        return m_unit.isEmpty() ? digits : digits + u' ' + m_unit;
+    };
+    //: Read out by screen readers: "Internet response time, last 60 values, 12 ms to 31 ms"
+    setAccessibleName(tr("%1, last %n values, %2 to %3", nullptr, int(m_data.size()))
+                          .arg(subject, number(*low), number(*high)));
 }
 
 void SparklineView::setTone(Tone tone) {

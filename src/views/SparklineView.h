@@ -24,12 +24,19 @@ public:
 
     void setData(std::vector<double> data);
     void setTone(Tone tone);
+    // What the values are and their unit, for the summary screen readers read ("Internet response
+    // time", "ms").
+    void setSubject(QString subject, QString unit);
     const std::vector<double>& data() const { return m_data; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void describe();
+
+    QString m_subject;
+    QString m_unit;
     Tone m_tone;
     std::vector<double> m_data;
 };

@@ -20,13 +20,23 @@ using namespace Metrics;
 
 namespace {
 
-const QString kLatencyRangeHint = QStringLiteral("Enter a whole number of milliseconds from %1 to %2.")
-                                      .arg(AppSettings::latencyThresholdRange[0])
-                                      .arg(AppSettings::latencyThresholdRange[1]);
-const QString kPacketLossRangeHint = QStringLiteral("Enter a percentage from %1 to %2.")
-                                         .arg(AppSettings::packetLossThresholdRange[0])
-                                         .arg(AppSettings::packetLossThresholdRange[1]);
-const QString kOrderHint = QStringLiteral("The warning value can't be above the critical value.");
+QString latencyRangeHint() {
+    //: %1 and %2 are the smallest and largest allowed response times in milliseconds
+    return ThresholdsSettingsTab::tr("Enter a whole number of milliseconds from %1 to %2.")
+        .arg(AppSettings::latencyThresholdRange[0])
+        .arg(AppSettings::latencyThresholdRange[1]);
+}
+
+QString packetLossRangeHint() {
+    //: %1 and %2 are the smallest and largest allowed percentages
+    return ThresholdsSettingsTab::tr("Enter a percentage from %1 to %2.")
+        .arg(AppSettings::packetLossThresholdRange[0])
+        .arg(AppSettings::packetLossThresholdRange[1]);
+}
+
+QString orderHint() {
+    return ThresholdsSettingsTab::tr("The warning value can't be above the critical value.");
+}
 
 // The user's own locale first ("2,5" in German), then the plain C form.
 std::optional<double> parseNumber(const QString& text) {
@@ -56,6 +66,8 @@ void addThresholdRow(QVBoxLayout* section, const QString& level, const QString& 
     auto* unitLabel = makeLabel(unit, TextStyle::body, Colour::secondary, control);
     unitLabel->setFixedWidth(Size::thresholdUnitWidth);
     row->addWidget(unitLabel);
+    //: A threshold field's name for screen readers: the level and its unit, "Warning (ms)"
+    field->setAccessibleName(ThresholdsSettingsTab::tr("%1 (%2)").arg(level, unit));
     addFormRow(section, makeSymbolTextLabel(level, symbol, colour), control);
 }
 } // namespace
@@ -64,28 +76,28 @@ ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* par
     : QWidget(parent), m_settings(settings) {
     QVBoxLayout* form = makeForm(this);
 
-    QVBoxLayout* latency = addFormSection(form, QStringLiteral("Response Time"), QStringLiteral("clock"),
-                                          QStringLiteral("Alert when ping exceeds these values"));
+    QVBoxLayout* latency = addFormSection(form, tr("Response Time"), QStringLiteral("clock"),
+                                          tr("Alert when ping exceeds these values"));
     m_latencyWarning = makeField(SettingsKey::latencyWarningThreshold, this);
     m_latencyCritical = makeField(SettingsKey::latencyCriticalThreshold, this);
-    addThresholdRow(latency, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"),
-                    Tone::yellow, m_latencyWarning, QStringLiteral("ms"));
-    addThresholdRow(latency, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), Tone::red,
-                    m_latencyCritical, QStringLiteral("ms"));
+    addThresholdRow(latency, tr("Warning"), QStringLiteral("exclamationmark.triangle"), Tone::yellow,
+                    m_latencyWarning, QStringLiteral("ms"));
+    addThresholdRow(latency, tr("Critical"), QStringLiteral("xmark.octagon"), Tone::red, m_latencyCritical,
+                    QStringLiteral("ms"));
     m_latencyHint = addFormHint(latency);
 
-    QVBoxLayout* loss = addFormSection(form, QStringLiteral("Packet Loss"), QStringLiteral("xmark.circle"),
-                                       QStringLiteral("Alert when packet loss exceeds these values"));
+    QVBoxLayout* loss = addFormSection(form, tr("Packet Loss"), QStringLiteral("xmark.circle"),
+                                       tr("Alert when packet loss exceeds these values"));
     m_packetLossWarning = makeField(SettingsKey::packetLossWarningThreshold, this);
     m_packetLossCritical = makeField(SettingsKey::packetLossCriticalThreshold, this);
-    addThresholdRow(loss, QStringLiteral("Warning"), QStringLiteral("exclamationmark.triangle"), Tone::yellow,
+    addThresholdRow(loss, tr("Warning"), QStringLiteral("exclamationmark.triangle"), Tone::yellow,
                     m_packetLossWarning, QStringLiteral("%"));
-    addThresholdRow(loss, QStringLiteral("Critical"), QStringLiteral("xmark.octagon"), Tone::red,
-                    m_packetLossCritical, QStringLiteral("%"));
+    addThresholdRow(loss, tr("Critical"), QStringLiteral("xmark.octagon"), Tone::red, m_packetLossCritical,
+                    QStringLiteral("%"));
     m_packetLossHint = addFormHint(loss);
 
     form->addSpacing(Space::m);
-    auto* reset = new QPushButton(QStringLiteral("Reset to Defaults"), this);
+    auto* reset = new QPushButton(tr("Reset to Defaults"), this);
     reset->setObjectName(QStringLiteral("resetToDefaults"));
     reset->setFlat(true);
     reset->setIcon(buttonSymbol(QStringLiteral("arrow.counterclockwise"), this, SymbolSize::l));
@@ -123,10 +135,10 @@ void ThresholdsSettingsTab::commitLatency(bool warning) {
     QString refusal;
     if (!value || *value != std::trunc(*value) || *value < AppSettings::latencyThresholdRange[0] ||
         *value > AppSettings::latencyThresholdRange[1])
-        refusal = kLatencyRangeHint;
+        refusal = latencyRangeHint();
     else if (warning ? *value > m_settings.latencyCriticalThreshold()
                      : *value < m_settings.latencyWarningThreshold())
-        refusal = kOrderHint;
+        refusal = orderHint();
     if (!refusal.isEmpty()) {
         m_latencyHint->setText(refusal);
         m_latencyHint->show();
@@ -149,10 +161,10 @@ void ThresholdsSettingsTab::commitPacketLoss(bool warning) {
     QString refusal;
     if (!value || *value < AppSettings::packetLossThresholdRange[0] ||
         *value > AppSettings::packetLossThresholdRange[1])
-        refusal = kPacketLossRangeHint;
+        refusal = packetLossRangeHint();
     else if (warning ? *value > m_settings.packetLossCriticalThreshold()
                      : *value < m_settings.packetLossWarningThreshold())
-        refusal = kOrderHint;
+        refusal = orderHint();
     if (!refusal.isEmpty()) {
         m_packetLossHint->setText(refusal);
         m_packetLossHint->show();

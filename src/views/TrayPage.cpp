@@ -29,8 +29,7 @@ TrayPage::TrayPage(bool trayShown, QString currentDesktop, QWidget* parent)
     QVBoxLayout* column = makeOnboardingColumn(this);
     m_symbol = new QLabel(this);
     column->addWidget(m_symbol, 0, Qt::AlignHCenter);
-    column->addWidget(makeLabel(QStringLiteral("Tray Icon"), TextStyle::title, {}, this), 0,
-                      Qt::AlignHCenter);
+    column->addWidget(makeLabel(tr("Tray Icon"), TextStyle::title, {}, this), 0, Qt::AlignHCenter);
     m_text = makeLabel(QString(), TextStyle::body, Colour::secondary, this);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignHCenter);
@@ -41,7 +40,7 @@ TrayPage::TrayPage(bool trayShown, QString currentDesktop, QWidget* parent)
     m_command->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(m_command, 0, Qt::AlignHCenter);
 
-    m_confirmation = makeConfirmation(QStringLiteral("Tray found"), this);
+    m_confirmation = makeConfirmation(tr("Tray found"), this);
     column->addWidget(m_confirmation, 0, Qt::AlignHCenter);
     column->addStretch();
 
@@ -57,21 +56,18 @@ void TrayPage::setTrayShown(bool shown) {
     switch (advice) {
     case Advice::shown:
         setSymbol(m_symbol, QStringLiteral("menubar.rectangle"), Tone::green, SymbolSize::page);
-        m_text->setText(
-            QStringLiteral("Linkmeter lives in your panel's tray. Click its icon any time to see how "
+        m_text->setText(tr("Linkmeter lives in your panel's tray. Click its icon any time to see how "
                            "your connection is doing."));
         break;
     case Advice::gnomeExtension:
         setSymbol(m_symbol, QStringLiteral("exclamationmark.triangle.fill"), Tone::orange, SymbolSize::page);
-        m_text->setText(
-            QStringLiteral("GNOME shows tray icons only with the AppIndicator extension. Turn on "
+        m_text->setText(tr("GNOME shows tray icons only with the AppIndicator extension. Turn on "
                            "\"AppIndicator and KStatusNotifierItem Support\" in the Extensions app, "
                            "or run:"));
         break;
     case Advice::panelNeedsTray:
         setSymbol(m_symbol, QStringLiteral("exclamationmark.triangle.fill"), Tone::orange, SymbolSize::page);
-        m_text->setText(
-            QStringLiteral("Your panel has no tray for Linkmeter's icon yet. Add the status tray (or "
+        m_text->setText(tr("Your panel has no tray for Linkmeter's icon yet. Add the status tray (or "
                            "system tray) to your panel. Until then, Linkmeter opens as a small window."));
         break;
     }

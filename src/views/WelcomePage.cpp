@@ -19,10 +19,9 @@ WelcomePage::WelcomePage(QWidget* parent) : QWidget(parent) {
                                            Palette::colour(Tone::cyan), SymbolSize::welcome, 2.0));
     symbol->setFixedSize(SymbolSize::welcome, SymbolSize::welcome);
     column->addWidget(symbol, 0, Qt::AlignHCenter);
-    column->addWidget(makeLabel(QStringLiteral("Welcome to Linkmeter"), TextStyle::title, {}, this), 0,
-                      Qt::AlignHCenter);
-    auto* text = makeLabel(QStringLiteral("Monitor your WiFi connection quality, diagnose issues, and get "
-                                          "actionable tips to improve your network."),
+    column->addWidget(makeLabel(tr("Welcome to Linkmeter"), TextStyle::title, {}, this), 0, Qt::AlignHCenter);
+    auto* text = makeLabel(tr("Monitor your WiFi connection quality, diagnose issues, and get "
+                              "actionable tips to improve your network."),
                            TextStyle::body, Colour::secondary, this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignHCenter);

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QVBoxLayout>
 
 using namespace Metrics;
@@ -61,6 +62,19 @@ void CollapsibleHeader::keyPressEvent(QKeyEvent* event) {
         setExpanded(!m_expanded);
     else
         QFrame::keyPressEvent(event);
+}
+
+// The frame draws nothing of its own, so keyboard focus needs a ring in the highlight colour, which
+// both palettes keep apart from the card.
+void CollapsibleHeader::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
 }
 
 void CollapsibleHeader::updateChevron() {

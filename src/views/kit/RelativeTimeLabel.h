@@ -15,7 +15,7 @@ class Scheduler;
 
 // How long ago `then` was, in words: "just now", "1 minute ago", "3 hours ago". A moment in the future
 // (the clock was set back) reads "just now".
-std::string relativeTimeText(TimePoint then, TimePoint now);
+QString relativeTimeText(TimePoint then, TimePoint now);
 
 // A moment told as how long ago it was, after a prefix ("Last tested: 5 minutes ago"). While the label
 // is on screen it reads the clock again every ten seconds, so the words stay true.

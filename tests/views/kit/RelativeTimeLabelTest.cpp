@@ -24,7 +24,7 @@ TEST(RelativeTimeText, CountsTheLargestWholeUnit) {
                                                                            {24h * 15, "2 weeks ago"},
                                                                            {24h * 400, "1 year ago"}};
     for (const auto& [ago, text] : cases)
-        EXPECT_EQ(relativeTimeText(now - ago, now), text) << ago.count();
+        EXPECT_EQ(relativeTimeText(now - ago, now).toStdString(), text) << ago.count();
 }
 
 namespace {

@@ -1,0 +1,91 @@
+"""Compares the texts in src/views and src/app with what lupdate marked, and checks the .ts files."""
+import pathlib
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+root = pathlib.Path(sys.argv[1])
+work = pathlib.Path(sys.argv[2])
+
+# Views whose texts are still to be wrapped; each is taken off this list as it is done.
+STILL_TO_DO = {
+    "views/StatusView.cpp", "views/StatusCard.cpp", "views/IssueSummaryView.cpp", "views/TipView.cpp",
+    "views/ActionableTipView.cpp", "views/CaptivePortalBanner.cpp", "views/NoInternetBanner.cpp",
+    "views/PermissionPromptView.cpp", "views/MainPopoverView.cpp", "views/UpdateBanner.cpp",
+    "views/MenuBarLabel.cpp", "views/DiagnosticsContentView.cpp", "views/DiagnosticsScreenshotView.cpp",
+    "views/DiagnosticsState.cpp", "views/DiagnosticsToolbar.cpp", "views/DiagnosticsView.cpp",
+    "views/PingCard.cpp", "views/DNSView.cpp", "views/DNSSection.cpp", "views/BandwidthView.cpp",
+    "views/SpeedTestView.cpp", "views/ConnectionInfoView.cpp", "views/ConnectionQualityView.cpp",
+    "views/QualityBreakdownRow.cpp", "views/MetricItem.cpp", "views/SpeedMetric.cpp", "views/DetailRow.cpp",
+    "views/AdditionalInfoRow.cpp", "views/TipsSection.cpp", "views/NetworkInfoView.cpp",
+    "views/NetworkInterfaceRow.cpp", "views/NearbyNetworksView.cpp", "views/NetworkRow.cpp",
+    "views/BandFilterButton.cpp", "views/ChannelGraphView.cpp", "views/ChannelRecommendationsView.cpp",
+    "views/RecommendationSection.cpp", "views/RecommendationRow.cpp", "views/LegendItem.cpp",
+    "views/HistoryView.cpp", "views/ScanDisplayRules.cpp", "views/ChannelChartData.cpp",
+    "views/DiagnosticsFormat.cpp", "views/StatusScreenshotView.cpp", "views/WidgetSnapshot.cpp",
+    "views/FileSaveDialog.cpp", "app/TrayController.cpp", "app/LinkmeterApp.cpp",
+}
+# Texts that are the same in every language: the product's name, and the command a user types.
+SAME_IN_EVERY_LANGUAGE = {
+    "Linkmeter",
+    "gnome-extensions enable ubuntu-appindicators@ubuntu.com",
+    # Names the program compares with what the desktop reports, never shown.
+    "GNOME",
+    "Adwaita",
+}
+# Files whose texts are for scripts and logs, which stay English on purpose.
+NOT_FOR_READERS = {
+    "app/CommandLine.cpp", "app/ReportCommand.cpp", "app/MetricsCommand.cpp", "app/StartupChecks.cpp",
+    "app/main.cpp", "app/AppContext.cpp", "app/PartRegistry.cpp", "app/UnixSignalWatcher.cpp",
+}
+
+# Literals handed to Qt as strings; tr() and the translate macros are not among them.
+LITERAL = re.compile(r'(?:QStringLiteral|QLatin1String|QLatin1StringView|QString::fromLatin1|QString::fromUtf8)'
+                     r'\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\)')
+
+
+def reads_as_prose(text):
+    """A text a person reads: letters, and a space or a capital; not a key, a name or a format."""
+    if not re.search(r"[A-Za-z]{2}", text):
+        return False
+    if re.fullmatch(r"[a-z][A-Za-z0-9._:/-]*", text):  # object, symbol and key names
+        return False
+    if re.search(r"[{};]|^[#:.]|://|^rgba?\(", text):  # style sheets, colours, resources, addresses
+        return False
+    if re.fullmatch(r"[dMyHhmsAap ,.:'/-]+", text):  # date and time formats
+        return False
+    return " " in text or text[0].isupper()
+
+
+def unescape(group):
+    parts = re.findall(r'"((?:[^"\\]|\\.)*)"', group)
+    return "".join(parts).encode().decode("unicode_escape").encode("latin-1").decode("utf-8")
+
+
+marked = {m.findtext("source") for m in ET.parse(work / "all.ts").iter("message")}
+problems = []
+for folder in ("views", "app"):
+    for path in sorted((root / "src" / folder).rglob("*.cpp")):
+        name = path.relative_to(root / "src").as_posix()
+        if name in STILL_TO_DO or name in NOT_FOR_READERS:
+            continue
+        source = path.read_text(encoding="utf-8")
+        for match in LITERAL.finditer(source):
+            text = unescape(match.group(1))
+            if reads_as_prose(text) and text not in marked and text not in SAME_IN_EVERY_LANGUAGE:
+                line = source.count("\n", 0, match.start()) + 1
+                problems.append(f"src/{name}:{line}: not marked for translation: {text!r}")
+
+for ts in sorted((root / "translations").glob("*.ts")):
+    for message in ET.parse(ts).iter("message"):
+        kind = message.find("translation").get("type")
+        if kind in ("unfinished", "obsolete", "vanished"):
+            problems.append(f"translations/{ts.name}: {kind} entry: {message.findtext('source')!r}")
+    for message in ET.parse(work / ts.name).iter("message"):
+        if message.find("translation").get("type") in ("obsolete", "vanished"):
+            problems.append(f"translations/{ts.name}: no source has {message.findtext('source')!r} any more")
+
+for problem in problems:
+    print(problem)
+print(f"{len(marked)} marked texts; {len(problems)} problems")
+sys.exit(1 if problems else 0)
