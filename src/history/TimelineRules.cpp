@@ -1,6 +1,7 @@
 #include "history/TimelineRules.h"
 
 #include "core/EnumTable.h"
+#include "core/RuleText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -161,21 +162,21 @@ std::chrono::seconds bucketWidth(std::chrono::seconds range) {
 std::string_view eventTitle(TimelineEventKind kind) {
     switch (kind) {
     case TimelineEventKind::offline:
-        return "Internet connection lost";
+        return QT_TRANSLATE_NOOP("TimelineEvent", "Internet connection lost");
     case TimelineEventKind::online:
-        return "Internet connection back";
+        return QT_TRANSLATE_NOOP("TimelineEvent", "Internet connection back");
     case TimelineEventKind::captivePortal:
-        return "Sign-in page detected";
+        return QT_TRANSLATE_NOOP("TimelineEvent", "Sign-in page detected");
     case TimelineEventKind::roaming:
         return kRoamedText;
     case TimelineEventKind::dnsServersChanged:
-        return "DNS servers changed";
+        return QT_TRANSLATE_NOOP("TimelineEvent", "DNS servers changed");
     case TimelineEventKind::monitoringStarted:
-        return "Monitoring started";
+        return QT_TRANSLATE_NOOP("TimelineEvent", "Monitoring started");
     case TimelineEventKind::monitoringStopped:
-        return "Monitoring stopped";
+        return QT_TRANSLATE_NOOP("TimelineEvent", "Monitoring stopped");
     case TimelineEventKind::speedTest:
-        return "Speed test";
+        return QT_TRANSLATE_NOOP("TimelineEvent", "Speed test");
     }
     return {};
 }

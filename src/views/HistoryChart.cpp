@@ -1,7 +1,6 @@
 #include "views/HistoryChart.h"
 
 #include "history/TimelineRules.h"
-#include "reports/ReportText.h"
 #include "views/kit/Palette.h"
 #include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
@@ -220,7 +219,10 @@ bool HistoryChart::event(QEvent* event) {
         if (const auto index = eventAt(help->pos())) {
             const TimelineEvent& e = m_events[*index];
             QString text = QLocale().toString(localTime(e.time), QStringLiteral("MMM d, HH:mm")) +
-                           QStringLiteral(" · ") + QString::fromUtf8(timeline::eventTitle(e.kind));
+                           QStringLiteral(" · ") +
+                           (e.kind == TimelineEventKind::roaming
+                                ? translatedText("Notification", timeline::eventTitle(e.kind))
+                                : translatedText("TimelineEvent", timeline::eventTitle(e.kind)));
             if (const std::string details = timeline::eventDetails(e); !details.empty())
                 text += QStringLiteral("\n") + QString::fromStdString(details);
             QToolTip::showText(help->globalPos(), text, this);

@@ -12,8 +12,9 @@ QString relativeTimeText(TimePoint then, TimePoint now) {
     const auto text = [](const char* source, long long count = -1) {
         return QCoreApplication::translate("RelativeTimeLabel", source, nullptr, int(count));
     };
+    static constexpr const char* justNow = QT_TRANSLATE_NOOP("RelativeTimeLabel", "just now");
     if (seconds < 1)
-        return text("just now");
+        return text(justNow);
     // One entry per unit, so each language writes its own plural; English's singular is spelt out
     // because it has no translation to pick it.
     struct Unit {
@@ -44,7 +45,7 @@ QString relativeTimeText(TimePoint then, TimePoint now) {
         const long long count = seconds / unit.seconds;
         return count == 1 ? text(unit.one) : text(unit.many, count);
     }
-    return text("just now");
+    return text(justNow);
 }
 
 RelativeTimeLabel::RelativeTimeLabel(Scheduler& scheduler, TextStyle style, Colour colour, QString prefix,
