@@ -1068,11 +1068,11 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
     <message>
         <source>Thresholds</source>
-        <translation>Schwellenwerte</translation>
+        <translation>Grenzwerte</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation>Benachrichtigungen</translation>
+        <translation>Mitteilungen</translation>
     </message>
 </context>
 <context>
