@@ -28,6 +28,6 @@ for prefix in "${prefixes[@]}"; do
   done
   [ ${#files[@]} -gt 0 ] || { echo "contact-sheet: no state starts with \"$prefix\""; exit 2; }
   sheet="$out/${prefix:-all}.png"
-  montage -label '%t' -pointsize 16 -background '#888888' -geometry 480x480+8+8 -tile 8x "${files[@]}" "$sheet"
+  montage -font DejaVu-Sans -label '%t' -pointsize 16 -background '#888888' -geometry 480x480+8+8 -tile 8x "${files[@]}" "$sheet"
   echo "$sheet: ${#files[@]} pictures"
 done

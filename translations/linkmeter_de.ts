@@ -181,6 +181,37 @@
     </message>
 </context>
 <context>
+    <name>DNSPreset</name>
+    <message>
+        <source>System Default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>Use router/ISP DNS</source>
+        <translation>DNS des Routers bzw. Anbieters</translation>
+    </message>
+    <message>
+        <source>Fast, privacy-focused</source>
+        <translation>Schnell, datenschutzfreundlich</translation>
+    </message>
+    <message>
+        <source>Reliable public DNS</source>
+        <translation>Zuverlässiges öffentliches DNS</translation>
+    </message>
+    <message>
+        <source>Security &amp; malware blocking</source>
+        <translation>Sicherheit und Malware-Schutz</translation>
+    </message>
+    <message>
+        <source>Family-friendly options</source>
+        <translation>Familienfreundliche Optionen</translation>
+    </message>
+    <message>
+        <source>Ad &amp; tracker blocking</source>
+        <translation>Blockiert Werbung und Tracker</translation>
+    </message>
+</context>
+<context>
     <name>DiagnosticsToolbar</name>
     <message>
         <source>Copy or export</source>
@@ -586,6 +617,48 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
 </context>
 <context>
+    <name>IconValueMode</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>ListenAddress</name>
+    <message>
+        <source>Enter the address as host:port, for example 127.0.0.1:9469.</source>
+        <translation>Geben Sie die Adresse als Host:Port ein, zum Beispiel 127.0.0.1:9469.</translation>
+    </message>
+    <message>
+        <source>Enter a port from 1 to 65535 after the colon.</source>
+        <translation>Geben Sie nach dem Doppelpunkt einen Port von 1 bis 65535 ein.</translation>
+    </message>
+    <message>
+        <source>Enter a port from 0 to 65535 after the colon (0 picks a free one).</source>
+        <translation>Geben Sie nach dem Doppelpunkt einen Port von 0 bis 65535 ein (0 wählt einen freien).</translation>
+    </message>
+    <message>
+        <source>Enter an IP address before the colon, such as 127.0.0.1, 0.0.0.0 or [::1].</source>
+        <translation>Geben Sie vor dem Doppelpunkt eine IP-Adresse ein, etwa 127.0.0.1, 0.0.0.0 oder [::1].</translation>
+    </message>
+    <message>
+        <source>Prometheus on this computer can scrape the figures at:</source>
+        <translation>Prometheus auf diesem Rechner kann die Werte hier abrufen:</translation>
+    </message>
+    <message>
+        <source>Other computers on the network can read the figures, too, at:</source>
+        <translation>Auch andere Rechner im Netzwerk können die Werte hier abrufen:</translation>
+    </message>
+</context>
+<context>
     <name>LocationPermissionPage</name>
     <message>
         <source>Location Access</source>
@@ -602,6 +675,49 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     <message>
         <source>Allow Location Access</source>
         <translation>Standortzugriff erlauben</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarDisplayMode</name>
+    <message>
+        <source>Icon Only</source>
+        <translation>Nur Symbol</translation>
+    </message>
+    <message>
+        <source>Network icon only</source>
+        <translation>Nur das Netzwerksymbol</translation>
+    </message>
+    <message>
+        <source>Ping Time</source>
+        <translation>Ping-Zeit</translation>
+    </message>
+    <message>
+        <source>e.g., 5ms</source>
+        <translation>z. B. 5 ms</translation>
+    </message>
+    <message>
+        <source>Quality Score</source>
+        <translation>Qualitätswert</translation>
+    </message>
+    <message>
+        <source>e.g., 92</source>
+        <translation>z. B. 92</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>e.g., ↓12 ↑3</source>
+        <translation>z. B. ↓12 ↑3</translation>
+    </message>
+    <message>
+        <source>Ping + Quality</source>
+        <translation>Ping + Qualität</translation>
+    </message>
+    <message>
+        <source>e.g., 5ms • 92</source>
+        <translation>z. B. 5 ms • 92</translation>
     </message>
 </context>
 <context>
@@ -788,6 +904,41 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     <message>
         <source>Enable Notifications</source>
         <translation>Benachrichtigungen aktivieren</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationServerHint</name>
+    <message>
+        <source>No notification service is running.</source>
+        <translation>Es läuft kein Benachrichtigungsdienst.</translation>
+    </message>
+    <message>
+        <source>GNOME shows notifications itself: sign out and back in to restart it.</source>
+        <translation>GNOME zeigt Benachrichtigungen selbst an: Melden Sie sich ab und wieder an, um den Dienst neu zu starten.</translation>
+    </message>
+    <message>
+        <source>Plasma shows notifications itself: sign out and back in to restart it.</source>
+        <translation>Plasma zeigt Benachrichtigungen selbst an: Melden Sie sich ab und wieder an, um den Dienst neu zu starten.</translation>
+    </message>
+    <message>
+        <source>Cinnamon shows notifications itself: sign out and back in to restart it.</source>
+        <translation>Cinnamon zeigt Benachrichtigungen selbst an: Melden Sie sich ab und wieder an, um den Dienst neu zu starten.</translation>
+    </message>
+    <message>
+        <source>Install the xfce4-notifyd package; Xfce starts it when needed.</source>
+        <translation>Installieren Sie das Paket xfce4-notifyd; Xfce startet es bei Bedarf.</translation>
+    </message>
+    <message>
+        <source>Install the mate-notification-daemon package; MATE starts it when needed.</source>
+        <translation>Installieren Sie das Paket mate-notification-daemon; MATE startet es bei Bedarf.</translation>
+    </message>
+    <message>
+        <source>Turn on the notification daemon in LXQt Session Settings, Basic Settings.</source>
+        <translation>Schalten Sie den Benachrichtigungsdienst in den LXQt-Sitzungseinstellungen unter „Grundeinstellungen“ ein.</translation>
+    </message>
+    <message>
+        <source>Start a notification daemon such as dunst or mako.</source>
+        <translation>Starten Sie einen Benachrichtigungsdienst wie dunst oder mako.</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,37 @@
     </message>
 </context>
 <context>
+    <name>DNSPreset</name>
+    <message>
+        <source>System Default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>Use router/ISP DNS</source>
+        <translation>DNS del router o del proveedor</translation>
+    </message>
+    <message>
+        <source>Fast, privacy-focused</source>
+        <translation>Rápido y centrado en la privacidad</translation>
+    </message>
+    <message>
+        <source>Reliable public DNS</source>
+        <translation>DNS público fiable</translation>
+    </message>
+    <message>
+        <source>Security &amp; malware blocking</source>
+        <translation>Seguridad y bloqueo de malware</translation>
+    </message>
+    <message>
+        <source>Family-friendly options</source>
+        <translation>Opciones de control parental</translation>
+    </message>
+    <message>
+        <source>Ad &amp; tracker blocking</source>
+        <translation>Bloqueo de anuncios y rastreadores</translation>
+    </message>
+</context>
+<context>
     <name>DiagnosticsToolbar</name>
     <message>
         <source>Copy or export</source>
@@ -586,6 +617,48 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     </message>
 </context>
 <context>
+    <name>IconValueMode</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>ListenAddress</name>
+    <message>
+        <source>Enter the address as host:port, for example 127.0.0.1:9469.</source>
+        <translation>Escriba la dirección como host:puerto, por ejemplo 127.0.0.1:9469.</translation>
+    </message>
+    <message>
+        <source>Enter a port from 1 to 65535 after the colon.</source>
+        <translation>Escriba un puerto del 1 al 65535 después de los dos puntos.</translation>
+    </message>
+    <message>
+        <source>Enter a port from 0 to 65535 after the colon (0 picks a free one).</source>
+        <translation>Escriba un puerto del 0 al 65535 después de los dos puntos (0 elige uno libre).</translation>
+    </message>
+    <message>
+        <source>Enter an IP address before the colon, such as 127.0.0.1, 0.0.0.0 or [::1].</source>
+        <translation>Escriba una dirección IP antes de los dos puntos, como 127.0.0.1, 0.0.0.0 o [::1].</translation>
+    </message>
+    <message>
+        <source>Prometheus on this computer can scrape the figures at:</source>
+        <translation>Prometheus en este equipo puede leer las cifras en:</translation>
+    </message>
+    <message>
+        <source>Other computers on the network can read the figures, too, at:</source>
+        <translation>Otros equipos de la red también pueden leer las cifras en:</translation>
+    </message>
+</context>
+<context>
     <name>LocationPermissionPage</name>
     <message>
         <source>Location Access</source>
@@ -602,6 +675,49 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     <message>
         <source>Allow Location Access</source>
         <translation>Permitir acceso a la ubicación</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarDisplayMode</name>
+    <message>
+        <source>Icon Only</source>
+        <translation>Solo icono</translation>
+    </message>
+    <message>
+        <source>Network icon only</source>
+        <translation>Solo el icono de red</translation>
+    </message>
+    <message>
+        <source>Ping Time</source>
+        <translation>Tiempo de ping</translation>
+    </message>
+    <message>
+        <source>e.g., 5ms</source>
+        <translation>p. ej., 5 ms</translation>
+    </message>
+    <message>
+        <source>Quality Score</source>
+        <translation>Puntuación de calidad</translation>
+    </message>
+    <message>
+        <source>e.g., 92</source>
+        <translation>p. ej., 92</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Ancho de banda</translation>
+    </message>
+    <message>
+        <source>e.g., ↓12 ↑3</source>
+        <translation>p. ej., ↓12 ↑3</translation>
+    </message>
+    <message>
+        <source>Ping + Quality</source>
+        <translation>Ping + calidad</translation>
+    </message>
+    <message>
+        <source>e.g., 5ms • 92</source>
+        <translation>p. ej., 5 ms • 92</translation>
     </message>
 </context>
 <context>
@@ -788,6 +904,41 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     <message>
         <source>Enable Notifications</source>
         <translation>Activar notificaciones</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationServerHint</name>
+    <message>
+        <source>No notification service is running.</source>
+        <translation>No hay ningún servicio de notificaciones en marcha.</translation>
+    </message>
+    <message>
+        <source>GNOME shows notifications itself: sign out and back in to restart it.</source>
+        <translation>GNOME muestra las notificaciones por sí mismo: cierre la sesión y vuelva a entrar para reiniciarlo.</translation>
+    </message>
+    <message>
+        <source>Plasma shows notifications itself: sign out and back in to restart it.</source>
+        <translation>Plasma muestra las notificaciones por sí mismo: cierre la sesión y vuelva a entrar para reiniciarlo.</translation>
+    </message>
+    <message>
+        <source>Cinnamon shows notifications itself: sign out and back in to restart it.</source>
+        <translation>Cinnamon muestra las notificaciones por sí mismo: cierre la sesión y vuelva a entrar para reiniciarlo.</translation>
+    </message>
+    <message>
+        <source>Install the xfce4-notifyd package; Xfce starts it when needed.</source>
+        <translation>Instale el paquete xfce4-notifyd; Xfce lo inicia cuando hace falta.</translation>
+    </message>
+    <message>
+        <source>Install the mate-notification-daemon package; MATE starts it when needed.</source>
+        <translation>Instale el paquete mate-notification-daemon; MATE lo inicia cuando hace falta.</translation>
+    </message>
+    <message>
+        <source>Turn on the notification daemon in LXQt Session Settings, Basic Settings.</source>
+        <translation>Active el servicio de notificaciones en la configuración de sesión de LXQt, en Configuración básica.</translation>
+    </message>
+    <message>
+        <source>Start a notification daemon such as dunst or mako.</source>
+        <translation>Inicie un servicio de notificaciones como dunst o mako.</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,37 @@
     </message>
 </context>
 <context>
+    <name>DNSPreset</name>
+    <message>
+        <source>System Default</source>
+        <translation>Valeur du système</translation>
+    </message>
+    <message>
+        <source>Use router/ISP DNS</source>
+        <translation>DNS du routeur ou du FAI</translation>
+    </message>
+    <message>
+        <source>Fast, privacy-focused</source>
+        <translation>Rapide, respecte la vie privée</translation>
+    </message>
+    <message>
+        <source>Reliable public DNS</source>
+        <translation>DNS public fiable</translation>
+    </message>
+    <message>
+        <source>Security &amp; malware blocking</source>
+        <translation>Sécurité et blocage des logiciels malveillants</translation>
+    </message>
+    <message>
+        <source>Family-friendly options</source>
+        <translation>Options de contrôle parental</translation>
+    </message>
+    <message>
+        <source>Ad &amp; tracker blocking</source>
+        <translation>Blocage des publicités et traqueurs</translation>
+    </message>
+</context>
+<context>
     <name>DiagnosticsToolbar</name>
     <message>
         <source>Copy or export</source>
@@ -586,6 +617,48 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
 </context>
 <context>
+    <name>IconValueMode</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+</context>
+<context>
+    <name>ListenAddress</name>
+    <message>
+        <source>Enter the address as host:port, for example 127.0.0.1:9469.</source>
+        <translation>Saisissez l’adresse sous la forme hôte:port, par exemple 127.0.0.1:9469.</translation>
+    </message>
+    <message>
+        <source>Enter a port from 1 to 65535 after the colon.</source>
+        <translation>Saisissez un port de 1 à 65535 après les deux-points.</translation>
+    </message>
+    <message>
+        <source>Enter a port from 0 to 65535 after the colon (0 picks a free one).</source>
+        <translation>Saisissez un port de 0 à 65535 après les deux-points (0 en choisit un libre).</translation>
+    </message>
+    <message>
+        <source>Enter an IP address before the colon, such as 127.0.0.1, 0.0.0.0 or [::1].</source>
+        <translation>Saisissez une adresse IP avant les deux-points, par exemple 127.0.0.1, 0.0.0.0 ou [::1].</translation>
+    </message>
+    <message>
+        <source>Prometheus on this computer can scrape the figures at:</source>
+        <translation>Prometheus sur cet ordinateur peut relever les mesures à l’adresse :</translation>
+    </message>
+    <message>
+        <source>Other computers on the network can read the figures, too, at:</source>
+        <translation>Les autres ordinateurs du réseau peuvent aussi lire les mesures à l’adresse :</translation>
+    </message>
+</context>
+<context>
     <name>LocationPermissionPage</name>
     <message>
         <source>Location Access</source>
@@ -602,6 +675,49 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     <message>
         <source>Allow Location Access</source>
         <translation>Autoriser la localisation</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarDisplayMode</name>
+    <message>
+        <source>Icon Only</source>
+        <translation>Icône seule</translation>
+    </message>
+    <message>
+        <source>Network icon only</source>
+        <translation>Seulement l’icône du réseau</translation>
+    </message>
+    <message>
+        <source>Ping Time</source>
+        <translation>Temps de ping</translation>
+    </message>
+    <message>
+        <source>e.g., 5ms</source>
+        <translation>p. ex. 5 ms</translation>
+    </message>
+    <message>
+        <source>Quality Score</source>
+        <translation>Score de qualité</translation>
+    </message>
+    <message>
+        <source>e.g., 92</source>
+        <translation>p. ex. 92</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>e.g., ↓12 ↑3</source>
+        <translation>p. ex. ↓12 ↑3</translation>
+    </message>
+    <message>
+        <source>Ping + Quality</source>
+        <translation>Ping + qualité</translation>
+    </message>
+    <message>
+        <source>e.g., 5ms • 92</source>
+        <translation>p. ex. 5 ms • 92</translation>
     </message>
 </context>
 <context>
@@ -788,6 +904,41 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     <message>
         <source>Enable Notifications</source>
         <translation>Activer les notifications</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationServerHint</name>
+    <message>
+        <source>No notification service is running.</source>
+        <translation>Aucun service de notification n’est lancé.</translation>
+    </message>
+    <message>
+        <source>GNOME shows notifications itself: sign out and back in to restart it.</source>
+        <translation>GNOME affiche lui-même les notifications : fermez puis rouvrez la session pour le relancer.</translation>
+    </message>
+    <message>
+        <source>Plasma shows notifications itself: sign out and back in to restart it.</source>
+        <translation>Plasma affiche lui-même les notifications : fermez puis rouvrez la session pour le relancer.</translation>
+    </message>
+    <message>
+        <source>Cinnamon shows notifications itself: sign out and back in to restart it.</source>
+        <translation>Cinnamon affiche lui-même les notifications : fermez puis rouvrez la session pour le relancer.</translation>
+    </message>
+    <message>
+        <source>Install the xfce4-notifyd package; Xfce starts it when needed.</source>
+        <translation>Installez le paquet xfce4-notifyd ; Xfce le lance quand il le faut.</translation>
+    </message>
+    <message>
+        <source>Install the mate-notification-daemon package; MATE starts it when needed.</source>
+        <translation>Installez le paquet mate-notification-daemon ; MATE le lance quand il le faut.</translation>
+    </message>
+    <message>
+        <source>Turn on the notification daemon in LXQt Session Settings, Basic Settings.</source>
+        <translation>Activez le démon de notification dans les paramètres de session LXQt, rubrique Paramètres de base.</translation>
+    </message>
+    <message>
+        <source>Start a notification daemon such as dunst or mako.</source>
+        <translation>Lancez un démon de notification comme dunst ou mako.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "core/IconValueMode.h"
 
 #include "core/EnumTable.h"
+#include "core/RuleText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,9 +15,9 @@ struct ModeTexts {
 };
 
 constexpr std::array<ModeTexts, 3> kModes{{
-    {IconValueMode::automatic, "automatic", "Automatic"},
-    {IconValueMode::on, "on", "On"},
-    {IconValueMode::off, "off", "Off"},
+    {IconValueMode::automatic, "automatic", QT_TRANSLATE_NOOP("IconValueMode", "Automatic")},
+    {IconValueMode::on, "on", QT_TRANSLATE_NOOP("IconValueMode", "On")},
+    {IconValueMode::off, "off", QT_TRANSLATE_NOOP("IconValueMode", "Off")},
 }};
 
 // Desktops whose panels draw a tray item's text label beside its icon.

@@ -1,5 +1,6 @@
 #include "core/ListenAddress.h"
 
+#include "core/RuleText.h"
 #include <arpa/inet.h>
 
 #include <algorithm>
@@ -9,10 +10,14 @@
 
 namespace {
 
-constexpr char kFormHint[] = "Enter the address as host:port, for example 127.0.0.1:9469.";
-constexpr char kPortHint[] = "Enter a port from 1 to 65535 after the colon.";
-constexpr char kAnyPortHint[] = "Enter a port from 0 to 65535 after the colon (0 picks a free one).";
-constexpr char kHostHint[] = "Enter an IP address before the colon, such as 127.0.0.1, 0.0.0.0 or [::1].";
+constexpr char kFormHint[] =
+    QT_TRANSLATE_NOOP("ListenAddress", "Enter the address as host:port, for example 127.0.0.1:9469.");
+constexpr char kPortHint[] =
+    QT_TRANSLATE_NOOP("ListenAddress", "Enter a port from 1 to 65535 after the colon.");
+constexpr char kAnyPortHint[] =
+    QT_TRANSLATE_NOOP("ListenAddress", "Enter a port from 0 to 65535 after the colon (0 picks a free one).");
+constexpr char kHostHint[] = QT_TRANSLATE_NOOP(
+    "ListenAddress", "Enter an IP address before the colon, such as 127.0.0.1, 0.0.0.0 or [::1].");
 
 bool isIPv4(const std::string& text) {
     std::array<unsigned char, 4> bytes{};
@@ -53,8 +58,9 @@ std::string metricsURL(const ListenAddress& address) {
 
 std::string metricsAddressNote(const ListenAddress& address) {
     if (address.isLoopback())
-        return "Prometheus on this computer can scrape the figures at:";
-    return "Other computers on the network can read the figures, too, at:";
+        return QT_TRANSLATE_NOOP("ListenAddress", "Prometheus on this computer can scrape the figures at:");
+    return QT_TRANSLATE_NOOP("ListenAddress",
+                             "Other computers on the network can read the figures, too, at:");
 }
 
 std::variant<ListenAddress, std::string> parseListenAddress(std::string_view input,

@@ -1,6 +1,7 @@
 #include "core/MenuBarDisplayMode.h"
 
 #include "core/EnumTable.h"
+#include "core/RuleText.h"
 
 namespace {
 
@@ -13,11 +14,17 @@ struct ModeTexts {
 };
 
 constexpr std::array<ModeTexts, 5> kModes{{
-    {MenuBarDisplayMode::icon, "icon", "Icon Only", "Network icon only", "network"},
-    {MenuBarDisplayMode::ping, "ping", "Ping Time", "e.g., 5ms", "clock"},
-    {MenuBarDisplayMode::quality, "quality", "Quality Score", "e.g., 92", "gauge.with.needle"},
-    {MenuBarDisplayMode::bandwidth, "bandwidth", "Bandwidth", "e.g., ↓12 ↑3", "arrow.up.arrow.down"},
-    {MenuBarDisplayMode::pingAndQuality, "pingAndQuality", "Ping + Quality", "e.g., 5ms • 92", "chart.bar"},
+    {MenuBarDisplayMode::icon, "icon", QT_TRANSLATE_NOOP("MenuBarDisplayMode", "Icon Only"),
+     QT_TRANSLATE_NOOP("MenuBarDisplayMode", "Network icon only"), "network"},
+    {MenuBarDisplayMode::ping, "ping", QT_TRANSLATE_NOOP("MenuBarDisplayMode", "Ping Time"),
+     QT_TRANSLATE_NOOP("MenuBarDisplayMode", "e.g., 5ms"), "clock"},
+    {MenuBarDisplayMode::quality, "quality", QT_TRANSLATE_NOOP("MenuBarDisplayMode", "Quality Score"),
+     QT_TRANSLATE_NOOP("MenuBarDisplayMode", "e.g., 92"), "gauge.with.needle"},
+    {MenuBarDisplayMode::bandwidth, "bandwidth", QT_TRANSLATE_NOOP("MenuBarDisplayMode", "Bandwidth"),
+     QT_TRANSLATE_NOOP("MenuBarDisplayMode", "e.g., ↓12 ↑3"), "arrow.up.arrow.down"},
+    {MenuBarDisplayMode::pingAndQuality, "pingAndQuality",
+     QT_TRANSLATE_NOOP("MenuBarDisplayMode", "Ping + Quality"),
+     QT_TRANSLATE_NOOP("MenuBarDisplayMode", "e.g., 5ms • 92"), "chart.bar"},
 }};
 
 const ModeTexts& textsOf(MenuBarDisplayMode mode) {

@@ -1,6 +1,7 @@
 #include "probes/DNSPreset.h"
 
 #include "core/EnumTable.h"
+#include "core/RuleText.h"
 
 namespace {
 
@@ -12,12 +13,30 @@ struct PresetRow {
 };
 
 constexpr std::array<PresetRow, 6> kPresets{{
-    {DNSPreset::system, "System Default", {}, "Use router/ISP DNS"},
-    {DNSPreset::cloudflare, "Cloudflare", {"1.1.1.1", "1.0.0.1"}, "Fast, privacy-focused"},
-    {DNSPreset::google, "Google", {"8.8.8.8", "8.8.4.4"}, "Reliable public DNS"},
-    {DNSPreset::quad9, "Quad9", {"9.9.9.9", "149.112.112.112"}, "Security & malware blocking"},
-    {DNSPreset::openDNS, "OpenDNS", {"208.67.222.222", "208.67.220.220"}, "Family-friendly options"},
-    {DNSPreset::adGuard, "AdGuard", {"94.140.14.14", "94.140.15.15"}, "Ad & tracker blocking"},
+    {DNSPreset::system,
+     QT_TRANSLATE_NOOP("DNSPreset", "System Default"),
+     {},
+     QT_TRANSLATE_NOOP("DNSPreset", "Use router/ISP DNS")},
+    {DNSPreset::cloudflare,
+     "Cloudflare",
+     {"1.1.1.1", "1.0.0.1"},
+     QT_TRANSLATE_NOOP("DNSPreset", "Fast, privacy-focused")},
+    {DNSPreset::google,
+     "Google",
+     {"8.8.8.8", "8.8.4.4"},
+     QT_TRANSLATE_NOOP("DNSPreset", "Reliable public DNS")},
+    {DNSPreset::quad9,
+     "Quad9",
+     {"9.9.9.9", "149.112.112.112"},
+     QT_TRANSLATE_NOOP("DNSPreset", "Security & malware blocking")},
+    {DNSPreset::openDNS,
+     "OpenDNS",
+     {"208.67.222.222", "208.67.220.220"},
+     QT_TRANSLATE_NOOP("DNSPreset", "Family-friendly options")},
+    {DNSPreset::adGuard,
+     "AdGuard",
+     {"94.140.14.14", "94.140.15.15"},
+     QT_TRANSLATE_NOOP("DNSPreset", "Ad & tracker blocking")},
 }};
 
 const PresetRow& row(DNSPreset preset) {

@@ -41,7 +41,7 @@ DNSPresetPicker::DNSPresetPicker(QWidget* parent) : QFrame(parent) {
     for (const DNSPreset preset : allDNSPresets) {
         QPushButton* row = new PresetRow(this);
         row->setObjectName(toQString(rawValue(preset)));
-        row->setAccessibleName(toQString(rawValue(preset)));
+        row->setAccessibleName(translatedText("DNSPreset", rawValue(preset)));
         row->setCursor(Qt::PointingHandCursor);
         row->setStyleSheet(rowSheet);
         auto* layout = new QHBoxLayout(row);
@@ -49,13 +49,13 @@ DNSPresetPicker::DNSPresetPicker(QWidget* parent) : QFrame(parent) {
         layout->setSpacing(Space::s);
         auto* names = new QVBoxLayout;
         names->setSpacing(Space::none);
-        QLabel* name = makeLabel(toQString(rawValue(preset)), TextStyle::caption, {}, row);
+        QLabel* name = makeLabel(translatedText("DNSPreset", rawValue(preset)), TextStyle::caption, {}, row);
         QFont medium = name->font();
         medium.setWeight(QFont::Medium);
         name->setFont(medium);
         names->addWidget(name);
-        names->addWidget(
-            makeLabel(toQString(description(preset)), TextStyle::caption2, Colour::secondary, row));
+        names->addWidget(makeLabel(translatedText("DNSPreset", description(preset)), TextStyle::caption2,
+                                   Colour::secondary, row));
         layout->addLayout(names, 1);
         const auto addresses = servers(preset);
         if (!addresses.empty()) {

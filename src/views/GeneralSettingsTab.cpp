@@ -5,6 +5,7 @@
 #include "core/LoginItemController.h"
 #include "views/SettingsForm.h"
 #include "views/kit/Metrics.h"
+#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QCheckBox>
@@ -112,7 +113,7 @@ void GeneralSettingsTab::commitMetricsAddress() {
     const auto parsed = parseListenAddress(text.toStdString());
     if (const auto* refusal = std::get_if<std::string>(&parsed)) {
         // The text stays for the user to mend; the stored address stays in use.
-        m_metricsHint->setText(QString::fromStdString(*refusal));
+        m_metricsHint->setText(translatedText("ListenAddress", *refusal));
         m_metricsHint->show();
         return;
     }
@@ -132,7 +133,7 @@ void GeneralSettingsTab::showMetricsAddress() {
     m_metricsAddress->setText(stored);
     const auto parsed = parseListenAddress(stored.toStdString());
     if (const auto* address = std::get_if<ListenAddress>(&parsed)) {
-        m_metricsNote->setText(QString::fromStdString(::metricsAddressNote(*address)));
+        m_metricsNote->setText(translatedText("ListenAddress", ::metricsAddressNote(*address)));
         m_metricsURL->setText(QString::fromStdString(::metricsURL(*address)));
     }
 }

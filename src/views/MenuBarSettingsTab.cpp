@@ -31,13 +31,14 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
         auto* column = new QVBoxLayout(choice);
         column->setContentsMargins(Space::m, Space::none, Space::none, Space::none);
         column->setSpacing(Space::none);
-        auto* button = new QRadioButton(toQString(title(mode)), choice);
+        auto* button = new QRadioButton(translatedText("MenuBarDisplayMode", title(mode)), choice);
         button->setObjectName(toQString(rawValue(mode)));
         button->setIcon(symbolIcon(toQString(symbol(mode)), Palette::colour(Colour::accent), SymbolSize::xl));
         button->setIconSize(Size::modeSymbol);
         button->setChecked(settings.menuBarDisplayMode() == mode);
         column->addWidget(button);
-        auto* example = makeLabel(toQString(::example(mode)), TextStyle::caption, Colour::secondary, choice);
+        auto* example = makeLabel(translatedText("MenuBarDisplayMode", ::example(mode)), TextStyle::caption,
+                                  Colour::secondary, choice);
         // Under the title: past the indicator and the symbol column.
         example->setContentsMargins(Size::modeExampleIndent, Space::none, Space::none, Space::none);
         column->addWidget(example);
@@ -63,7 +64,7 @@ MenuBarSettingsTab::MenuBarSettingsTab(AppSettings& settings, QWidget* parent)
     m_iconValue = new QComboBox(this);
     m_iconValue->setObjectName(QString::fromLatin1(SettingsKey::iconValueMode));
     for (const IconValueMode mode : allIconValueModes)
-        m_iconValue->addItem(toQString(title(mode)), int(mode));
+        m_iconValue->addItem(translatedText("IconValueMode", title(mode)), int(mode));
     const auto showIconValueMode = [this](IconValueMode mode) {
         const QSignalBlocker blocker(m_iconValue);
         m_iconValue->setCurrentIndex(m_iconValue->findData(int(mode)));

@@ -3,6 +3,7 @@
 #include "core/ContinueOn.h"
 #include "system/linux/NotificationServerHint.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -26,8 +27,10 @@ FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection con
     : QObject(parent), m_connection(std::move(connection)) {
     if (desktop.isEmpty())
         desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
-    m_advice = QString::fromLatin1(noServerText) + u' ' +
-               QString::fromStdString(notificationServerHint(desktop.toStdString()));
+    // Shown in the settings and on the welcome pages, so in the reader's language.
+    const std::string hint = notificationServerHint(desktop.toStdString());
+    m_advice = QCoreApplication::translate("NotificationServerHint", noServerText) + u' ' +
+               QCoreApplication::translate("NotificationServerHint", hint.c_str());
 }
 
 template <typename T, typename Convert>

@@ -22,7 +22,8 @@ public:
     // Vendor hint carrying the request identifier, so servers and tests can tell requests apart.
     static constexpr char identifierHint[] = "x-linkmeter-identifier";
 
-    static constexpr char noServerText[] = "No notification service is running.";
+    static constexpr char noServerText[] =
+        QT_TRANSLATE_NOOP("NotificationServerHint", "No notification service is running.");
 
     // `desktop` is XDG_CURRENT_DESKTOP's value, read when empty.
     explicit FreedesktopNotificationCenter(QDBusConnection connection = QDBusConnection::sessionBus(),

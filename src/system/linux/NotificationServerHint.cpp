@@ -1,5 +1,7 @@
 #include "system/linux/NotificationServerHint.h"
 
+#include "core/RuleText.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -14,15 +16,28 @@ struct DesktopHint {
 // Full desktops show notifications from their shell or start a daemon on demand over D-Bus; the
 // rest leave the choice of a daemon to the user.
 constexpr std::array kHints{
-    DesktopHint{"GNOME", "GNOME shows notifications itself: sign out and back in to restart it."},
-    DesktopHint{"KDE", "Plasma shows notifications itself: sign out and back in to restart it."},
-    DesktopHint{"X-Cinnamon", "Cinnamon shows notifications itself: sign out and back in to restart it."},
-    DesktopHint{"XFCE", "Install the xfce4-notifyd package; Xfce starts it when needed."},
-    DesktopHint{"MATE", "Install the mate-notification-daemon package; MATE starts it when needed."},
-    DesktopHint{"LXQt", "Turn on the notification daemon in LXQt Session Settings, Basic Settings."},
+    DesktopHint{"GNOME",
+                QT_TRANSLATE_NOOP("NotificationServerHint",
+                                  "GNOME shows notifications itself: sign out and back in to restart it.")},
+    DesktopHint{"KDE",
+                QT_TRANSLATE_NOOP("NotificationServerHint",
+                                  "Plasma shows notifications itself: sign out and back in to restart it.")},
+    DesktopHint{
+        "X-Cinnamon",
+        QT_TRANSLATE_NOOP("NotificationServerHint",
+                          "Cinnamon shows notifications itself: sign out and back in to restart it.")},
+    DesktopHint{"XFCE", QT_TRANSLATE_NOOP("NotificationServerHint",
+                                          "Install the xfce4-notifyd package; Xfce starts it when needed.")},
+    DesktopHint{"MATE", QT_TRANSLATE_NOOP(
+                            "NotificationServerHint",
+                            "Install the mate-notification-daemon package; MATE starts it when needed.")},
+    DesktopHint{"LXQt", QT_TRANSLATE_NOOP(
+                            "NotificationServerHint",
+                            "Turn on the notification daemon in LXQt Session Settings, Basic Settings.")},
 };
 
-constexpr std::string_view kAnyDesktop = "Start a notification daemon such as dunst or mako.";
+constexpr std::string_view kAnyDesktop =
+    QT_TRANSLATE_NOOP("NotificationServerHint", "Start a notification daemon such as dunst or mako.");
 
 bool sameName(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
