@@ -77,7 +77,8 @@ std::optional<Tip> StatusView::topTip(std::optional<RouterBrand> brand, std::opt
 }
 
 StatusView::StatusView(PopoverServices services, QWidget* parent)
-    : QWidget(parent), m_services(services), m_shareFeedback(services.scheduler) {
+    : QWidget(parent), m_services(services), m_updatePresenter(services.updates),
+      m_shareFeedback(services.scheduler) {
     setFixedWidth(popoverWidth);
     // The popover is a shade off the window colour so the status card stands out on it.
     setObjectName(QStringLiteral("statusView"));
@@ -89,7 +90,7 @@ StatusView::StatusView(PopoverServices services, QWidget* parent)
     m_layout->addWidget(m_portalBanner);
     m_noInternetBanner = new NoInternetBanner(this);
     m_layout->addWidget(m_noInternetBanner);
-    m_updateBanner = new UpdateBanner(m_services.updates, this);
+    m_updateBanner = new UpdateBanner(m_updatePresenter, this);
     m_layout->addWidget(m_updateBanner);
     m_card = new StatusCard(this);
     m_layout->addWidget(m_card);

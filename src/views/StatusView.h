@@ -6,6 +6,7 @@
 #include "diagnosis/RouterBrand.h"
 #include "diagnosis/Tip.h"
 #include "probes/CaptivePortalStatus.h"
+#include "viewmodel/UpdateBannerPresenter.h"
 #include "views/AppActions.h"
 #include "views/PopoverServices.h"
 #include "views/kit/FlashMessage.h"
@@ -90,6 +91,7 @@ private:
     QVBoxLayout* m_layout = nullptr;
     CaptivePortalBanner* m_portalBanner = nullptr;
     NoInternetBanner* m_noInternetBanner = nullptr;
+    UpdateBannerPresenter m_updatePresenter;
     UpdateBanner* m_updateBanner = nullptr;
     StatusCard* m_card = nullptr;
     PermissionPromptView* m_locationPrompt = nullptr;
