@@ -4,8 +4,10 @@
 #include "platform/StatusItem.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/StatusPresenter.h"
 #include "views/DiagnosticsContentView.h"
 #include "views/MainPopoverView.h"
+#include "views/StatusView.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/SymbolIcon.h"
 
@@ -55,7 +57,7 @@ QPoint popoverTopLeft(QRect anchor, QSize popover, QRect area) {
     return topLeft;
 }
 
-TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices services,
+TrayController::TrayController(LinkmeterViewModel& viewModel, ShellServices services,
                                NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
                                bool systemTrayAvailable, QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_settings(services.settings), m_updates(services.updates),
@@ -68,7 +70,10 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices se
     layout->setContentsMargins(QMargins());
     // The window follows its content as banners and tips come and go.
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_view = new MainPopoverView(services, m_window.get());
+    m_statusPresenter = std::make_unique<StatusPresenter>(StatusPresenter::Services{
+        services.settings, services.memory, services.brands, services.updates, services.exporter});
+    m_statusPresenter->bind(m_viewModel, notifications);
+    m_view = new MainPopoverView(*m_statusPresenter, services.exporter, services.scheduler, m_window.get());
     layout->addWidget(m_view);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window.get());
     connect(escape, &QShortcut::activated, this, [this] {
@@ -78,7 +83,6 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices se
     });
 
     StatusView* status = m_view->statusView();
-    status->bind(m_viewModel, notifications);
     connect(status, &StatusView::actionTriggered, this, &TrayController::actionTriggered);
     DiagnosticsContentView* diagnostics = m_view->diagnosticsView();
     diagnostics->bind(m_viewModel);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/ShellServices.h"
 #include "views/AppActions.h"
 #include "views/MenuBarLabel.h"
-#include "views/StatusView.h"
 
 #include <QObject>
 #include <QPoint>
@@ -20,6 +20,7 @@ class QMenu;
 class QSystemTrayIcon;
 class QWidget;
 class StatusItem;
+class StatusPresenter;
 class UpdateService;
 
 // Where the popover goes: centred below `anchor`, above it when there is no room below, and kept
@@ -36,9 +37,9 @@ class TrayController final : public QObject {
 public:
     enum class Presence { panel, systemTray, window };
 
-    TrayController(LinkmeterViewModel& viewModel, PopoverServices services,
-                   NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
-                   bool systemTrayAvailable, QObject* parent = nullptr);
+    TrayController(LinkmeterViewModel& viewModel, ShellServices services, NotificationService& notifications,
+                   std::unique_ptr<StatusItem> statusItem, bool systemTrayAvailable,
+                   QObject* parent = nullptr);
     ~TrayController() override;
 
     Presence presence() const { return m_presence; }
@@ -75,6 +76,7 @@ private:
     LinkmeterViewModel& m_viewModel;
     AppSettings& m_settings;
     UpdateService& m_updates;
+    std::unique_ptr<StatusPresenter> m_statusPresenter;
     std::unique_ptr<QWidget> m_window;
     MainPopoverView* m_view = nullptr;
     std::unique_ptr<QMenu> m_menu;
