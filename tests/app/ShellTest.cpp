@@ -9,7 +9,6 @@
 #include "viewmodel/MetricsPublisher.h"
 #include "views/HistoryView.h"
 #include "views/MainPopoverView.h"
-#include "views/MenuBarLabel.h"
 #include "views/OnboardingView.h"
 #include "views/ReadyPage.h"
 #include "views/SettingsView.h"
@@ -166,15 +165,6 @@ TEST_F(ShellTest, OneSettingsWindowComesBackWithItsFrame) {
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->geometry(), frame);
     EXPECT_EQ(view->tabs()->currentIndex(), SettingsView::thresholds);
-}
-
-TEST(MenuBarLabelColour, PortalAndOfflineOverrideTheRating) {
-    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::captivePortal(), QualityRating::excellent),
-              Tone::orange);
-    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::noInternet("x"), QualityRating::excellent), Tone::red);
-    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::connected(), QualityRating::good), Tone::green);
-    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::unknown(), QualityRating::fair), Tone::yellow);
-    EXPECT_EQ(MenuBarLabel::tone(CaptivePortalStatus::connected(), QualityRating::unknown), Tone::gray);
 }
 
 TEST_F(ShellTest, HistoryEntryOfTheMenuOpensTheHistoryWindow) {
