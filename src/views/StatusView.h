@@ -29,8 +29,6 @@ public:
     // `scheduler` times the confirmation after a copy.
     StatusView(StatusPresenter& presenter, Scheduler& scheduler, QWidget* parent = nullptr);
 
-    void share();
-
 signals:
     void showDiagnostics();
     // An entry of the menu: history, settings, help, update check, about or quit.
@@ -43,6 +41,7 @@ protected:
 
 private:
     void refresh();
+    void share();
     void setShareFeedback(bool on);
 
     StatusPresenter& m_presenter;

@@ -55,19 +55,18 @@ QString shownTip(const StatusView& view) {
     return tip ? tip->findChild<QToolButton*>()->accessibleName() : QString();
 }
 
+QToolButton* shareButton(const StatusView& view) {
+    for (QToolButton* button : view.findChildren<QToolButton*>())
+        if (button->accessibleName() == "Share a screenshot of the status")
+            return button;
+    return nullptr;
+}
+
 // The share button carries the checkmark while the copy is confirmed.
 bool showsShareFeedback(StatusView& view) {
-    for (const QToolButton* button : view.findChildren<QToolButton*>()) {
-        if (button->accessibleName() != "Share a screenshot of the status")
-            continue;
-        const QSize size(Metrics::SymbolSize::xl, Metrics::SymbolSize::xl);
-        return button->icon().pixmap(size).toImage() ==
-               buttonSymbol(QStringLiteral("checkmark"), &view, Metrics::SymbolSize::xl)
-                   .pixmap(size)
-                   .toImage();
-    }
-    ADD_FAILURE() << "no share button";
-    return false;
+    const QSize size(Metrics::SymbolSize::xl, Metrics::SymbolSize::xl);
+    return shareButton(view)->icon().pixmap(size).toImage() ==
+           buttonSymbol(QStringLiteral("checkmark"), &view, Metrics::SymbolSize::xl).pixmap(size).toImage();
 }
 
 class StatusViewTest : public ::testing::Test {
@@ -139,13 +138,15 @@ TEST_F(StatusViewTest, ShowsTheCardAndRecordsOnlyWhileOnScreen) {
 
 TEST_F(StatusViewTest, ShareShowsFeedbackForTwoSecondsPerCopy) {
     presenter.setInputs(connectedState(80));
-    view.share();
+    ASSERT_NE(shareButton(view), nullptr);
+    EXPECT_FALSE(showsShareFeedback(view));
+    shareButton(view)->click();
     ASSERT_FALSE(f.clipboard.image.isNull());
     EXPECT_EQ(f.clipboard.image.width(), 640);
     EXPECT_TRUE(showsShareFeedback(view));
     f.scheduler.advance(std::chrono::milliseconds(1200));
     f.clipboard.image = QImage();
-    view.share();
+    shareButton(view)->click();
     ASSERT_FALSE(f.clipboard.image.isNull());
     // The first copy's reset is not pushed back by the second.
     f.scheduler.advance(std::chrono::milliseconds(799));
