@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     LinkmeterViewModel viewModel(f.services());
     auto owned = std::make_unique<PostedClickItem>();
     PostedClickItem* item = owned.get();
-    LinkmeterApp shell(viewModel, f.statusServices(), f.notifications, f.location, std::move(owned), true,
+    LinkmeterApp shell(viewModel, f.shellServices(), f.notifications, f.location, std::move(owned), true,
                        {f.timeline, f.timelineWriter, f.clock, f.launchAtLogin});
     QWidget* popover = shell.tray().popover();
 

@@ -1,6 +1,7 @@
 #include "RenderStates.h"
 
 #include "app/AppContext.h"
+#include "app/ShellServices.h"
 
 #include "NetworkPanelStates.h"
 #include "TrayIconStates.h"
@@ -24,6 +25,7 @@
 #include "reports/UpdateService.h"
 #include "system/linux/FreedesktopNotificationCenter.h"
 #include "system/linux/NotificationServerHint.h"
+#include "viewmodel/StatusPresenter.h"
 #include "views/AboutView.h"
 #include "views/ActionableTipView.h"
 #include "views/AdditionalInfoRow.h"
@@ -65,8 +67,8 @@ Scheduler& scheduler() {
     return renderContext().scheduler();
 }
 
-PopoverServices services() {
-    return renderContext().popoverServices();
+ShellServices services() {
+    return renderContext().shellServices();
 }
 
 WiFiInfo link(const char* ssid, int rssi, WiFiBand band) {
@@ -101,8 +103,8 @@ Tip latencyTip() {
                "Pause large downloads or move closer to the router", TipPriority::warning);
 }
 
-StatusView::State connected(const char* ssid, int rssi, int score) {
-    StatusView::State state;
+StatusInputs connected(const char* ssid, int rssi, int score) {
+    StatusInputs state;
     state.wifiInfo = link(ssid, rssi, WiFiBand::band5GHz);
     state.quality = quality(score);
     state.isMonitoring = true;
@@ -111,12 +113,16 @@ StatusView::State connected(const char* ssid, int rssi, int score) {
     return state;
 }
 
-std::function<std::unique_ptr<QWidget>()> status(std::function<StatusView::State()> make,
-                                                 bool expandTip = false, bool compact = false) {
+std::function<std::unique_ptr<QWidget>()> status(std::function<StatusInputs()> make, bool expandTip = false,
+                                                 bool compact = false) {
     return [make = std::move(make), expandTip, compact]() -> std::unique_ptr<QWidget> {
         renderContext().settings().setCompactMode(compact);
-        auto view = std::make_unique<StatusView>(services());
-        view->setState(make());
+        const ShellServices shell = services();
+        auto* presenter =
+            new StatusPresenter({shell.settings, shell.memory, shell.brands, shell.updates, shell.exporter});
+        presenter->setInputs(make());
+        auto view = std::make_unique<StatusView>(*presenter, scheduler());
+        presenter->setParent(view.get());
         if (auto* tipView = view->findChild<ActionableTipView*>(); tipView && expandTip)
             tipView->setExpanded(true);
         return view;
@@ -455,14 +461,14 @@ std::vector<RenderState> makeStates() {
                           return s;
                       })});
     states.push_back({"status-offline-no-permission", status([] {
-                          StatusView::State s;
+                          StatusInputs s;
                           s.locationAuthorized = false;
                           s.notificationsAuthorized = false;
                           s.isMonitoring = true;
                           return s;
                       })});
     states.push_back({"status-not-connected", status([] {
-                          StatusView::State s;
+                          StatusInputs s;
                           s.isMonitoring = true;
                           return s;
                       })});

@@ -3,6 +3,7 @@
 #include "core/MenuBarDisplayMode.h"
 #include "core/QualityRating.h"
 #include "viewmodel/MenuBarText.h"
+#include "viewmodel/TrayLabelPresenter.h"
 #include "views/MenuBarLabel.h"
 
 #include <QPainter>
@@ -36,10 +37,8 @@ MenuBarLabel labelFor(const Sample& sample, MenuBarDisplayMode mode) {
     input.internetLatency = sample.latency;
     input.score = sample.score;
     input.speed = {sample.download, sample.download / 4};
-    MenuBarLabel::Reading reading{menuBarText(input), iconValueText(input), "globe",
-                                  MenuBarLabel::tone(sample.portal, qualityRatingForScore(sample.score)),
-                                  true};
-    return MenuBarLabel(reading, true);
+    return MenuBarLabel(trayLabel({menuBarText(input), iconValueText(input), "globe", sample.portal,
+                                   qualityRatingForScore(sample.score), true, true}));
 }
 
 // Rows of samples, columns of sizes; each panel twice: as a panel at one pixel per point shows it

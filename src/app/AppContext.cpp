@@ -1,6 +1,7 @@
 #include "app/AppContext.h"
 
 #include "app/FirstSupported.h"
+#include "app/ShellServices.h"
 #include "core/AppSettings.h"
 #include "core/LocationService.h"
 #include "core/LoginItemController.h"
@@ -48,7 +49,6 @@
 #include "system/qt/SettingsPreferencesStore.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "views/FileSaveDialog.h"
-#include "views/PopoverServices.h"
 #include "views/kit/Scheduler.h"
 
 #include <cstring>
@@ -337,7 +337,7 @@ LinkmeterServices AppContext::viewModelServices() {
                              networkInfo(), notifications(), exporter()};
 }
 
-PopoverServices AppContext::popoverServices() {
+ShellServices AppContext::shellServices() {
     return {settings(), networkMemory(), routerBrands(), updates(),
             exporter(), scanner(),       networkInfo(),  scheduler()};
 }

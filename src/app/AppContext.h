@@ -50,7 +50,7 @@ class WiFiScannerService;
 class WiFiService;
 class IcmpSocketPinger;
 struct LinkmeterServices;
-struct PopoverServices;
+struct ShellServices;
 
 // First that works wins: the socket pinger where the kernel lets us open its socket, else the pinger
 // `tool` makes (the ping tool), which is then the only one made; the fallback is said once, with the
@@ -117,7 +117,7 @@ public:
     Scheduler& scheduler();
 
     LinkmeterServices viewModelServices();
-    PopoverServices popoverServices();
+    ShellServices shellServices();
 
     // The tray entry with text beside its icon, owned by the caller; none without a session bus.
     std::unique_ptr<StatusItem> statusItem();

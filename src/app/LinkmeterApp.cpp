@@ -18,7 +18,7 @@
 
 #include <QWidget>
 
-LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services,
+LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, ShellServices services,
                            NotificationService& notifications, LocationService& location,
                            std::unique_ptr<StatusItem> statusItem, bool trayAvailable, WindowServices windows,
                            QObject* parent)

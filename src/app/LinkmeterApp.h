@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/ShellServices.h"
 #include "views/AppActions.h"
-#include "views/StatusView.h"
 
 #include <QObject>
 
@@ -36,7 +36,7 @@ public:
 
     // `statusItem` (may be null) wins over the plain tray; without either, the popover opens as a
     // window at once.
-    LinkmeterApp(LinkmeterViewModel& viewModel, PopoverServices services, NotificationService& notifications,
+    LinkmeterApp(LinkmeterViewModel& viewModel, ShellServices services, NotificationService& notifications,
                  LocationService& location, std::unique_ptr<StatusItem> statusItem, bool trayAvailable,
                  WindowServices windows, QObject* parent = nullptr);
     ~LinkmeterApp() override;
@@ -63,7 +63,7 @@ private:
     void finishOnboarding();
 
     LinkmeterViewModel& m_viewModel;
-    PopoverServices m_services;
+    ShellServices m_services;
     bool m_hasCheckedOnboarding = false;
     std::unique_ptr<TrayController> m_tray;
     std::unique_ptr<WindowController> m_settingsWindow;

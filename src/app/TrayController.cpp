@@ -1,11 +1,14 @@
 #include "app/TrayController.h"
 
-#include "core/AppSettings.h"
 #include "platform/StatusItem.h"
 #include "reports/UpdateService.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/StatusPresenter.h"
+#include "viewmodel/TrayLabelPresenter.h"
 #include "views/DiagnosticsContentView.h"
 #include "views/MainPopoverView.h"
+#include "views/MenuBarLabel.h"
+#include "views/StatusView.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/SymbolIcon.h"
 
@@ -55,12 +58,14 @@ QPoint popoverTopLeft(QRect anchor, QSize popover, QRect area) {
     return topLeft;
 }
 
-TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices services,
+TrayController::TrayController(LinkmeterViewModel& viewModel, ShellServices services,
                                NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
                                bool systemTrayAvailable, QObject* parent)
-    : QObject(parent), m_viewModel(viewModel), m_settings(services.settings), m_updates(services.updates),
+    : QObject(parent), m_viewModel(viewModel), m_updates(services.updates),
       m_statusItem(std::move(statusItem)), m_systemTrayAvailable(systemTrayAvailable),
-      m_windowFlags(windowFlags(false)), m_currentDesktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP")) {
+      m_windowFlags(windowFlags(false)),
+      m_label(std::make_unique<TrayLabelPresenter>(
+          viewModel, services.settings, qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString())) {
     m_window = std::make_unique<QWidget>(nullptr, m_windowFlags);
     m_window->setWindowTitle(QStringLiteral("Linkmeter"));
     m_window->installEventFilter(this);
@@ -68,7 +73,10 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices se
     layout->setContentsMargins(QMargins());
     // The window follows its content as banners and tips come and go.
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_view = new MainPopoverView(services, m_window.get());
+    m_statusPresenter = std::make_unique<StatusPresenter>(StatusPresenter::Services{
+        services.settings, services.memory, services.brands, services.updates, services.exporter});
+    m_statusPresenter->bind(m_viewModel, notifications);
+    m_view = new MainPopoverView(*m_statusPresenter, services.exporter, services.scheduler, m_window.get());
     layout->addWidget(m_view);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window.get());
     connect(escape, &QShortcut::activated, this, [this] {
@@ -78,7 +86,6 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices se
     });
 
     StatusView* status = m_view->statusView();
-    status->bind(m_viewModel, notifications);
     connect(status, &StatusView::actionTriggered, this, &TrayController::actionTriggered);
     DiagnosticsContentView* diagnostics = m_view->diagnosticsView();
     diagnostics->bind(m_viewModel);
@@ -99,20 +106,13 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, PopoverServices se
         m_statusItem->menuActionTriggered = [this](const QString& name) { triggerNamed(name); };
         m_statusItem->shownChanged = [this](bool) { setPresence(choosePresence()); };
     }
+    // The panel's item gets the label before any tray icon exists; a tray icon draws it when made.
+    connect(m_label.get(), &TrayLabelPresenter::changed, this, &TrayController::updateLabel);
+    updateLabel();
     setPresence(choosePresence());
 
-    using VM = LinkmeterViewModel;
-    connect(&m_viewModel, &VM::captivePortalStatusChanged, this, &TrayController::updateLabel);
-    connect(&m_viewModel, &VM::connectionQualityChanged, this, &TrayController::updateLabel);
-    connect(&m_viewModel, &VM::internetPingStatsChanged, this, &TrayController::updateLabel);
-    connect(&m_viewModel, &VM::bandwidthSpeedChanged, this, &TrayController::updateLabel);
-    connect(&m_viewModel, &VM::isMonitoringChanged, this, &TrayController::updateMenu);
-    connect(&m_settings, &AppSettings::menuBarDisplayModeChanged, this, &TrayController::updateLabel);
-    connect(&m_settings, &AppSettings::showMenuBarIconChanged, this, &TrayController::updateLabel);
-    connect(&m_settings, &AppSettings::showMenuBarTextChanged, this, &TrayController::updateLabel);
-    connect(&m_settings, &AppSettings::iconValueModeChanged, this, &TrayController::updateLabel);
+    connect(&m_viewModel, &LinkmeterViewModel::isMonitoringChanged, this, &TrayController::updateMenu);
     updateMenu();
-    updateLabel();
 }
 
 TrayController::~TrayController() {
@@ -156,8 +156,7 @@ void TrayController::setPresence(Presence presence) {
                     if (reason == QSystemTrayIcon::Trigger)
                         togglePopoverAt(QPoint());
                 });
-        m_shownReading.reset();
-        updateLabel();
+        showLabelInSystemTray();
         m_systemTray->show();
     }
     // A popup closes when the user clicks elsewhere, as a popover should; it needs a place on screen.
@@ -238,28 +237,24 @@ void TrayController::updateMenu() {
         m_statusItem->setMenu(entries);
 }
 
-bool TrayController::valueInIcon() const {
-    return showsValueInIcon(m_settings.iconValueMode(), m_currentDesktop.toStdString());
-}
-
 void TrayController::updateLabel() {
-    const MenuBarLabel label(m_viewModel, m_settings, valueInIcon());
-    auto reading = std::make_pair(label.reading(), valueInIcon());
-    if (m_shownReading == reading)
-        return;
-    m_shownReading = std::move(reading);
     if (m_statusItem) {
+        const MenuBarLabel label(m_label->screen());
         std::vector<QImage> icons;
         for (const int size : {16, 22, 24, 32, 48})
             if (const QImage icon = label.icon(size); !icon.isNull())
                 icons.push_back(icon);
         // The panel shows the item's title above the tooltip's text: the reading alone is enough.
-        m_statusItem->setLabel(icons, label.text(), label.text());
+        m_statusItem->setLabel(icons, label.label().text, label.label().text);
     }
-    if (m_systemTray) {
-        // The plain tray shows pictures only, so the text goes into the tooltip.
-        const QImage icon = label.icon(64);
-        m_systemTray->setIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
-        m_systemTray->setToolTip(label.toolTip());
-    }
+    if (m_systemTray)
+        showLabelInSystemTray();
+}
+
+void TrayController::showLabelInSystemTray() {
+    // The plain tray shows pictures only, so the text goes into the tooltip.
+    const MenuBarLabel label(m_label->screen());
+    const QImage icon = label.icon(64);
+    m_systemTray->setIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
+    m_systemTray->setToolTip(label.label().toolTip);
 }

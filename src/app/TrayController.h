@@ -1,8 +1,7 @@
 #pragma once
 
+#include "app/ShellServices.h"
 #include "views/AppActions.h"
-#include "views/MenuBarLabel.h"
-#include "views/StatusView.h"
 
 #include <QObject>
 #include <QPoint>
@@ -12,7 +11,6 @@
 #include <memory>
 #include <optional>
 
-class AppSettings;
 class LinkmeterViewModel;
 class MainPopoverView;
 class NotificationService;
@@ -20,6 +18,8 @@ class QMenu;
 class QSystemTrayIcon;
 class QWidget;
 class StatusItem;
+class StatusPresenter;
+class TrayLabelPresenter;
 class UpdateService;
 
 // Where the popover goes: centred below `anchor`, above it when there is no room below, and kept
@@ -36,9 +36,9 @@ class TrayController final : public QObject {
 public:
     enum class Presence { panel, systemTray, window };
 
-    TrayController(LinkmeterViewModel& viewModel, PopoverServices services,
-                   NotificationService& notifications, std::unique_ptr<StatusItem> statusItem,
-                   bool systemTrayAvailable, QObject* parent = nullptr);
+    TrayController(LinkmeterViewModel& viewModel, ShellServices services, NotificationService& notifications,
+                   std::unique_ptr<StatusItem> statusItem, bool systemTrayAvailable,
+                   QObject* parent = nullptr);
     ~TrayController() override;
 
     Presence presence() const { return m_presence; }
@@ -68,13 +68,13 @@ private:
     Presence choosePresence() const;
     void setPresence(Presence presence);
     void updateLabel();
+    void showLabelInSystemTray();
     void updateMenu();
     void triggerNamed(const QString& name);
-    bool valueInIcon() const;
 
     LinkmeterViewModel& m_viewModel;
-    AppSettings& m_settings;
     UpdateService& m_updates;
+    std::unique_ptr<StatusPresenter> m_statusPresenter;
     std::unique_ptr<QWidget> m_window;
     MainPopoverView* m_view = nullptr;
     std::unique_ptr<QMenu> m_menu;
@@ -84,7 +84,6 @@ private:
     Presence m_presence = Presence::window;
     // As set by us; Qt adds flags of its own to what the window reports.
     Qt::WindowFlags m_windowFlags;
-    // What the tray shows now, so an unchanged reading is not drawn and sent again.
-    std::optional<std::pair<MenuBarLabel::Reading, bool>> m_shownReading;
-    QString m_currentDesktop;
+    // Says when the label changes, so an unchanged reading is not drawn and sent again.
+    std::unique_ptr<TrayLabelPresenter> m_label;
 };

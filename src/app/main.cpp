@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
     LinkmeterViewModel viewModel(context.viewModelServices());
     // Made before the shell, which starts monitoring, so the start is on the timeline too.
     TimelineRecorder recorder(viewModel, context.timelineWriter(), context.clock());
-    LinkmeterApp shell(viewModel, context.popoverServices(), context.notifications(), context.location(),
+    LinkmeterApp shell(viewModel, context.shellServices(), context.notifications(), context.location(),
                        context.statusItem(), sessionBus && QSystemTrayIcon::isSystemTrayAvailable(),
                        {context.timelineQueries(), context.timelineWriter(), context.clock(),
                         context.loginItemController()});

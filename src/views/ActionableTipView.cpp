@@ -4,7 +4,6 @@
 #include "views/kit/Buttons.h"
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
-#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
@@ -15,8 +14,7 @@
 
 using namespace Metrics;
 
-ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> brand, QWidget* parent)
-    : QFrame(parent) {
+ActionableTipView::ActionableTipView(const StatusTipScreen& tip, QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("actionableTip"));
     QVBoxLayout* column = makeBoxColumn(this, {.background = Tone::gray,
                                                .opacity = 0.12,
@@ -27,14 +25,14 @@ ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> 
     // The whole header is one button so the keyboard reaches it; its label is drawn by the row.
     m_header = new QToolButton(this);
     m_header->setAutoRaise(true);
-    m_header->setAccessibleName(QString::fromStdString(tip.title));
+    m_header->setAccessibleName(tip.title);
     m_header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     QHBoxLayout* headerRow = makeRow(m_header, Space::s);
     const QMargins headerPadding = padding(Space::none, Space::xxs);
     headerRow->setContentsMargins(headerPadding);
     headerRow->addWidget(
         makeSymbolLabel(QStringLiteral("lightbulb.fill"), Tone::yellow, SymbolSize::l, m_header));
-    auto* title = makeLabel(QString::fromStdString(tip.title), TextStyle::subheadline, {}, m_header);
+    auto* title = makeLabel(tip.title, TextStyle::subheadline, {}, m_header);
     QFont titleFont = title->font();
     titleFont.setWeight(QFont::Medium);
     title->setFont(titleFont);
@@ -49,8 +47,7 @@ ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> 
 
     m_details = new QWidget(this);
     QVBoxLayout* details = makeColumn(m_details, Space::s);
-    auto* description =
-        makeLabel(QString::fromStdString(tip.description), TextStyle::caption, Colour::secondary, m_details);
+    auto* description = makeLabel(tip.description, TextStyle::caption, Colour::secondary, m_details);
     description->setWordWrap(true);
     details->addWidget(description);
     if (tip.action) {
@@ -64,21 +61,17 @@ ActionableTipView::ActionableTipView(const Tip& tip, std::optional<RouterBrand> 
         row->addWidget(
             makeSymbolLabel(QStringLiteral("arrow.right.circle.fill"), Colour::accent, SymbolSize::m, box), 0,
             Qt::AlignTop);
-        auto* action = makeLabel(QString::fromStdString(*tip.action), TextStyle::caption, {}, box);
+        auto* action = makeLabel(*tip.action, TextStyle::caption, {}, box);
         action->setWordWrap(true);
         row->addWidget(action, 1);
         details->addWidget(box);
     }
-    if (brand) {
-        if (const auto page = adminPage(*brand)) {
-            m_adminButton = new QPushButton(
-                buttonSymbol(QStringLiteral("gear"), this, SymbolSize::l),
-                QStringLiteral("Open %1 Settings").arg(toQString(rawValue(*brand))), m_details);
-            const QString address = QString::fromStdString(*page);
-            connect(m_adminButton, &QPushButton::clicked, this,
-                    [this, address] { emit openAdminPage(address); });
-            details->addWidget(m_adminButton, 0, Qt::AlignLeft);
-        }
+    if (tip.adminButton) {
+        m_adminButton = new QPushButton(buttonSymbol(QStringLiteral("gear"), this, SymbolSize::l),
+                                        *tip.adminButton, m_details);
+        connect(m_adminButton, &QPushButton::clicked, this,
+                [this, address = tip.adminAddress] { emit openAdminPage(address); });
+        details->addWidget(m_adminButton, 0, Qt::AlignLeft);
     }
     column->addWidget(m_details);
     setExpanded(false);

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "diagnosis/RouterBrand.h"
-#include "diagnosis/Tip.h"
+#include "viewmodel/StatusPresenter.h"
 
 #include <QFrame>
-
-#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -17,13 +14,9 @@ class ActionableTipView final : public QFrame {
     Q_OBJECT
 
 public:
-    ActionableTipView(const Tip& tip, std::optional<RouterBrand> brand, QWidget* parent = nullptr);
+    explicit ActionableTipView(const StatusTipScreen& tip, QWidget* parent = nullptr);
 
-    bool isExpanded() const { return m_isExpanded; }
     void setExpanded(bool expanded);
-    QToolButton* header() const { return m_header; }
-    // Null when the brand has no settings page.
-    QPushButton* adminButton() const { return m_adminButton; }
 
 signals:
     void openAdminPage(const QString& address);

@@ -11,11 +11,11 @@
 CaptivePortalBanner::CaptivePortalBanner(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("captivePortalBanner"));
     QLabel* text = makeBanner(this, QStringLiteral("exclamationmark.triangle.fill"),
-                              QStringLiteral("Captive Portal Detected"), Tone::orange);
-    text->setText(QStringLiteral("This network requires login. Open a browser to authenticate."));
-    m_loginButton =
+                              tr("Captive Portal Detected"), Tone::orange);
+    text->setText(tr("This network requires login. Open a browser to authenticate."));
+    auto* loginButton =
         new QPushButton(buttonSymbol(QStringLiteral("arrow.up.forward.square"), this, Metrics::SymbolSize::l),
-                        QStringLiteral("Open Login Page"), this);
-    static_cast<QVBoxLayout*>(layout())->addWidget(m_loginButton, 0, Qt::AlignLeft);
-    connect(m_loginButton, &QPushButton::clicked, this, &CaptivePortalBanner::openLoginPage);
+                        tr("Open Login Page"), this);
+    static_cast<QVBoxLayout*>(layout())->addWidget(loginButton, 0, Qt::AlignLeft);
+    connect(loginButton, &QPushButton::clicked, this, &CaptivePortalBanner::openLoginPage);
 }

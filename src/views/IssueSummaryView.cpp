@@ -1,7 +1,6 @@
 #include "views/IssueSummaryView.h"
 
 #include "views/kit/Metrics.h"
-#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
@@ -21,19 +20,14 @@ IssueSummaryView::IssueSummaryView(QWidget* parent) : QFrame(parent) {
     row->addWidget(m_message, 1);
 }
 
-void IssueSummaryView::setIssue(ConnectionIssue issue) {
+void IssueSummaryView::setIssue(const IssueSummaryScreen& issue) {
     // Restyling re-polishes the whole box; the same issue arrives with every published value.
     if (issue == m_issue)
         return;
     m_issue = issue;
-    const Tone issueTone = tone(issue);
     // The box's style sheet first: changing it re-polishes the children and would drop their colours.
-    styleBox(this, issueTone, 0.1, Radius::box);
-    setSymbol(m_icon, toQString(icon(issue)), issueTone, SymbolSize::xl);
-    m_message->setText(toQString(::message(issue)));
-    setLabelColour(m_message, issueTone);
-}
-
-QString IssueSummaryView::message() const {
-    return m_message->text();
+    styleBox(this, issue.tone, 0.1, Radius::box);
+    setSymbol(m_icon, issue.symbol, issue.tone, SymbolSize::xl);
+    m_message->setText(issue.message);
+    setLabelColour(m_message, issue.tone);
 }

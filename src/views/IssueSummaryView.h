@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diagnosis/ConnectionIssue.h"
+#include "viewmodel/StatusPresenter.h"
 
 #include <QFrame>
 
@@ -15,11 +15,10 @@ class IssueSummaryView final : public QFrame {
 public:
     explicit IssueSummaryView(QWidget* parent = nullptr);
 
-    void setIssue(ConnectionIssue issue);
-    QString message() const;
+    void setIssue(const IssueSummaryScreen& issue);
 
 private:
     QLabel* m_icon = nullptr;
     QLabel* m_message = nullptr;
-    std::optional<ConnectionIssue> m_issue;
+    std::optional<IssueSummaryScreen> m_issue;
 };

@@ -1,19 +1,22 @@
 #include "views/MainPopoverView.h"
 
 #include "views/DiagnosticsContentView.h"
+#include "views/StatusView.h"
 #include "views/kit/Layout.h"
 
 #include <QVBoxLayout>
 
-MainPopoverView::MainPopoverView(PopoverServices services, QWidget* parent) : QWidget(parent) {
+MainPopoverView::MainPopoverView(StatusPresenter& status, ExportService& exporter, Scheduler& scheduler,
+                                 QWidget* parent)
+    : QWidget(parent) {
     // One page shown at a time; a hidden page takes no room, so the popover is as tall as the page
     // it shows.
     m_pages = makeColumn(this);
     m_pages->setSizeConstraint(QLayout::SetFixedSize);
-    m_status = new StatusView(services, this);
+    m_status = new StatusView(status, scheduler, this);
     m_pages->addWidget(m_status);
 
-    m_diagnostics = new DiagnosticsContentView(services.exporter, services.scheduler, this);
+    m_diagnostics = new DiagnosticsContentView(exporter, scheduler, this);
     m_pages->addWidget(m_diagnostics);
 
     connect(m_status, &StatusView::showDiagnostics, this, [this] { setShowDiagnostics(true); });

@@ -1,18 +1,21 @@
 #pragma once
 
-#include "views/StatusView.h"
-
 #include <QWidget>
 
 class DiagnosticsContentView;
+class ExportService;
 class QVBoxLayout;
+class Scheduler;
+class StatusPresenter;
+class StatusView;
 
 // The popover's content: the status view, or the diagnostics page while `showDiagnostics` is set.
 class MainPopoverView final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MainPopoverView(PopoverServices services, QWidget* parent = nullptr);
+    MainPopoverView(StatusPresenter& status, ExportService& exporter, Scheduler& scheduler,
+                    QWidget* parent = nullptr);
 
     StatusView* statusView() const { return m_status; }
     DiagnosticsContentView* diagnosticsView() const { return m_diagnostics; }

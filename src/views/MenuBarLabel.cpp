@@ -1,7 +1,5 @@
 #include "views/MenuBarLabel.h"
 
-#include "core/AppSettings.h"
-#include "viewmodel/LinkmeterViewModel.h"
 #include "views/kit/Palette.h"
 #include "views/kit/SymbolIcon.h"
 
@@ -9,59 +7,23 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace {
-
-QString fromStd(const std::optional<std::string>& text) {
-    return text ? QString::fromStdString(*text) : QString();
-}
-
-} // namespace
-
-MenuBarLabel::MenuBarLabel(const LinkmeterViewModel& viewModel, const AppSettings& settings, bool valueInIcon)
-    : MenuBarLabel(Reading{viewModel.menuBarText(), viewModel.iconValueText(), viewModel.menuBarIcon(),
-                           tone(viewModel.captivePortalStatus(), viewModel.connectionQuality().rating),
-                           settings.showMenuBarIcon()},
-                   valueInIcon) {}
-
-MenuBarLabel::MenuBarLabel(Reading reading, bool valueInIcon)
-    : m_reading(std::move(reading)), m_valueInIcon(valueInIcon) {}
-
-Tone MenuBarLabel::tone(const CaptivePortalStatus& portal, QualityRating rating) {
-    if (portal.isNoInternet())
-        return Tone::red;
-    if (portal.isCaptivePortal())
-        return Tone::orange;
-    return ::tone(rating);
-}
-
-QString MenuBarLabel::iconValue() const {
-    return m_valueInIcon ? fromStd(m_reading.iconValue) : QString();
-}
-
-QString MenuBarLabel::text() const {
-    return fromStd(m_reading.text);
-}
-
-QString MenuBarLabel::toolTip() const {
-    const QString text = fromStd(m_reading.text);
-    return text.isEmpty() ? QStringLiteral("Linkmeter") : QStringLiteral("Linkmeter: %1").arg(text);
-}
+MenuBarLabel::MenuBarLabel(TrayLabel label) : m_label(std::move(label)) {}
 
 QColor MenuBarLabel::colour() const {
-    return Palette::colour(m_reading.tone);
+    return Palette::colour(m_label.tone);
 }
 
 QImage MenuBarLabel::icon(int size) const {
-    if (const QString value = iconValue(); !value.isEmpty()) {
+    if (const QString& value = m_label.iconValue; !value.isEmpty()) {
         // The bright variant of the colour, whatever the window theme: the outline carries it on
         // light panels.
         QPalette dark;
         dark.setColor(QPalette::Window, Qt::black);
-        return valueIcon(value, Palette::colour(m_reading.tone, dark), size);
+        return valueIcon(value, Palette::colour(m_label.tone, dark), size);
     }
-    if (!showsIcon())
+    if (!m_label.showIcon)
         return {};
-    QImage image = symbolPixmap(iconName(), colour(), size, 1.0).toImage();
+    QImage image = symbolPixmap(m_label.iconName, colour(), size, 1.0).toImage();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 

@@ -6,8 +6,7 @@
 
 NoInternetBanner::NoInternetBanner(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("noInternetBanner"));
-    m_message =
-        makeBanner(this, QStringLiteral("wifi.slash"), QStringLiteral("No Internet Connection"), Tone::red);
+    m_message = makeBanner(this, QStringLiteral("wifi.slash"), tr("No Internet Connection"), Tone::red);
 }
 
 void NoInternetBanner::setMessage(const QString& message) {

@@ -5,7 +5,6 @@
 #include "views/kit/Divider.h"
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
-#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
@@ -13,30 +12,6 @@
 #include <QVBoxLayout>
 
 using namespace Metrics;
-
-namespace {
-bool isGood(NetworkInsight::Kind kind) {
-    return kind == NetworkInsight::Kind::betterThanUsual || kind == NetworkInsight::Kind::consistentlyGood;
-}
-} // namespace
-
-StatusCard::Headline StatusCard::headline(QualityRating rating) {
-    switch (rating) {
-    case QualityRating::excellent:
-        return {"Looking Great!", "Perfect for video calls and streaming"};
-    case QualityRating::good:
-        return {"All Good", "Should work well for most things"};
-    case QualityRating::fair:
-        return {"Hanging In There", "Might be a bit slow at times"};
-    case QualityRating::poor:
-        return {"Having Trouble", "You may notice some hiccups"};
-    case QualityRating::bad:
-        return {"Struggling", "Things might not work well"};
-    case QualityRating::unknown:
-        break;
-    }
-    return {"Checking...", "Give me a moment..."};
-}
 
 StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("statusCard"));
@@ -51,8 +26,7 @@ StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
     m_network = makeLabel({}, TextStyle::headline, {}, this);
     m_network->setWordWrap(true);
     m_details = makeLabel({}, TextStyle::caption, Colour::secondary, this);
-    m_locationRequired =
-        makeLabel(QStringLiteral("Location required"), TextStyle::caption, Tone::orange, this);
+    m_locationRequired = makeLabel(tr("Location required"), TextStyle::caption, Tone::orange, this);
     networkText->addWidget(m_network);
     networkText->addWidget(m_details);
     networkText->addWidget(m_locationRequired);
@@ -93,52 +67,34 @@ StatusCard::StatusCard(QWidget* parent) : QFrame(parent) {
     pausedRow->setSpacing(Space::xs);
     pausedRow->addWidget(
         makeSymbolLabel(QStringLiteral("pause.circle"), Colour::secondary, SymbolSize::s, m_paused));
-    pausedRow->addWidget(
-        makeLabel(QStringLiteral("Monitoring paused"), TextStyle::caption, Colour::secondary, m_paused));
+    pausedRow->addWidget(makeLabel(tr("Monitoring paused"), TextStyle::caption, Colour::secondary, m_paused));
     pausedRow->addStretch();
     column->addWidget(m_paused);
     // Wrapped texts can leave spare height; it belongs below the blocks, not inside them.
     column->addStretch();
 }
 
-void StatusCard::setContent(const Content& content) {
-    if (content.wifiInfo) {
-        m_network->setText(QString::fromStdString(content.wifiInfo->ssid));
-        setLabelColour(m_network, {});
-        QString details = toQString(rawValue(content.wifiInfo->band));
-        if (content.routerBrand)
-            details += QStringLiteral(" • ") + toQString(rawValue(*content.routerBrand));
-        m_details->setText(details);
-        m_details->show();
-        m_locationRequired->hide();
-        m_bars->setRssi(content.wifiInfo->rssi);
-        m_bars->show();
-    } else {
-        m_network->setText(content.locationAuthorized ? QStringLiteral("Not Connected")
-                                                      : QStringLiteral("Unknown Network"));
-        setLabelColour(m_network, Colour::secondary);
-        m_details->hide();
-        m_locationRequired->setVisible(!content.locationAuthorized);
-        m_bars->setRssi(std::nullopt);
-        m_bars->hide();
-    }
+void StatusCard::setContent(const StatusCardScreen& content) {
+    m_network->setText(content.network);
+    setLabelColour(m_network, content.networkKnown ? Colour::text : Colour::secondary);
+    m_details->setVisible(content.details.has_value());
+    if (content.details)
+        m_details->setText(*content.details);
+    m_locationRequired->setVisible(content.showsLocationRequired);
+    m_bars->setRssi(content.rssi);
+    m_bars->setVisible(content.showsSignal);
 
-    const Tone colour = tone(content.quality.rating);
-    m_score->setText(QString::number(content.quality.score));
-    setLabelColour(m_score, colour);
-    const Headline head = headline(content.quality.rating);
-    m_headline->setText(QString::fromUtf8(head.title));
-    setLabelColour(m_headline, colour);
-    m_description->setText(QString::fromUtf8(head.description));
+    m_score->setText(content.score);
+    setLabelColour(m_score, content.rating);
+    m_headline->setText(content.headline);
+    setLabelColour(m_headline, content.rating);
+    m_description->setText(content.description);
 
-    m_insight->setVisible(content.networkInsight.has_value());
-    if (content.networkInsight) {
-        const bool good = isGood(content.networkInsight->kind);
-        setSymbol(m_insightArrow,
-                  good ? QStringLiteral("arrow.up.right") : QStringLiteral("arrow.down.right"),
-                  good ? Tone::green : Tone::orange, SymbolSize::xs);
-        m_insightText->setText(QString::fromStdString(displayText(*content.networkInsight)));
-        setLabelColour(m_insightText, good ? Tone::green : Tone::orange);
+    m_insight->setVisible(content.insight.has_value());
+    if (content.insight) {
+        setSymbol(m_insightArrow, content.insight->symbol, content.insight->tone, SymbolSize::xs);
+        m_insightText->setText(content.insight->text);
+        setLabelColour(m_insightText, content.insight->tone);
     }
-    m_paused->setVisible(!content.isMonitoring);
+    m_paused->setVisible(content.showsPaused);
 }

@@ -1,13 +1,8 @@
 #pragma once
 
-#include "core/ConnectionQuality.h"
-#include "core/WiFiInfo.h"
-#include "diagnosis/NetworkInsight.h"
-#include "diagnosis/RouterBrand.h"
+#include "viewmodel/StatusPresenter.h"
 
 #include <QFrame>
-
-#include <optional>
 
 class QLabel;
 class SignalBarsView;
@@ -18,25 +13,8 @@ class StatusCard final : public QFrame {
     Q_OBJECT
 
 public:
-    struct Content {
-        std::optional<WiFiInfo> wifiInfo;
-        ConnectionQuality quality;
-        bool isMonitoring = false;
-        bool locationAuthorized = true;
-        std::optional<NetworkInsight> networkInsight;
-        std::optional<RouterBrand> routerBrand;
-    };
-
-    struct Headline {
-        const char* title;
-        const char* description;
-    };
-    static Headline headline(QualityRating rating);
-
     explicit StatusCard(QWidget* parent = nullptr);
-    void setContent(const Content& content);
-
-    const SignalBarsView* signalBars() const { return m_bars; }
+    void setContent(const StatusCardScreen& content);
 
 private:
     QLabel* m_network = nullptr;

@@ -1,37 +1,24 @@
 #pragma once
 
-#include "core/ConnectionQuality.h"
-#include "core/WiFiInfo.h"
-#include "diagnosis/ConnectionIssue.h"
-#include "diagnosis/RouterBrand.h"
-#include "diagnosis/Tip.h"
-#include "probes/CaptivePortalStatus.h"
+#include "viewmodel/StatusPresenter.h"
 #include "views/AppActions.h"
-#include "views/PopoverServices.h"
 #include "views/kit/FlashMessage.h"
 
 #include <QWidget>
 
 #include <optional>
-#include <vector>
 
 class ActionableTipView;
-class AppSettings;
 class CaptivePortalBanner;
-class ExportService;
 class IssueSummaryView;
-class LinkmeterViewModel;
-class NetworkMemoryService;
 class NoInternetBanner;
-class NotificationService;
 class PermissionPromptView;
 class QMenu;
 class QToolButton;
 class QVBoxLayout;
-class RouterBrandService;
+class Scheduler;
 class StatusCard;
 class UpdateBanner;
-class UpdateService;
 
 // The popover's default page: banners, the status card, permission prompts, the headline issue,
 // the top tip, and a bar with the diagnostics button, share and the menu.
@@ -39,54 +26,25 @@ class StatusView final : public QWidget {
     Q_OBJECT
 
 public:
-    // What the view shows, read from the view model and the notification service.
-    struct State {
-        std::optional<WiFiInfo> wifiInfo;
-        ConnectionQuality quality;
-        bool isMonitoring = false;
-        bool locationAuthorized = true;
-        bool notificationsAuthorized = true;
-        CaptivePortalStatus captivePortalStatus;
-        std::optional<ConnectionIssue> currentIssue;
-        std::vector<Tip> tips;
-        double internetAverageLatency = 0.0;
-
-        static State of(const LinkmeterViewModel& viewModel, const NotificationService& notifications);
-    };
-
-    // The brand's own advice for the issue when there is some, else the first generic tip.
-    static std::optional<Tip> topTip(std::optional<RouterBrand> brand, std::optional<ConnectionIssue> issue,
-                                     const std::vector<Tip>& tips);
-
-    explicit StatusView(PopoverServices services, QWidget* parent = nullptr);
-
-    // Follows the view model and the notification permission from now on, and runs their actions.
-    void bind(LinkmeterViewModel& viewModel, NotificationService& notifications);
-    void setState(State state);
-    const State& state() const { return m_state; }
-
-    const StatusCard* card() const { return m_card; }
-    // The tip on show, if any.
-    const ActionableTipView* tipView() const { return m_tipView; }
-    bool showsShareFeedback() const { return m_shareFeedback.message().has_value(); }
-    QMenu* menu() const { return m_menu; }
-    void share();
+    // `scheduler` times the confirmation after a copy.
+    StatusView(StatusPresenter& presenter, Scheduler& scheduler, QWidget* parent = nullptr);
 
 signals:
     void showDiagnostics();
     // An entry of the menu: history, settings, help, update check, about or quit.
     void actionTriggered(AppAction action);
-    void requestLocation();
-    void requestNotifications();
-    void openLoginPage();
     void openAddress(const QString& address);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void refresh();
+    void share();
     void setShareFeedback(bool on);
 
-    PopoverServices m_services;
-    State m_state;
+    StatusPresenter& m_presenter;
     QVBoxLayout* m_layout = nullptr;
     CaptivePortalBanner* m_portalBanner = nullptr;
     NoInternetBanner* m_noInternetBanner = nullptr;
@@ -96,7 +54,7 @@ private:
     PermissionPromptView* m_notificationPrompt = nullptr;
     IssueSummaryView* m_issue = nullptr;
     ActionableTipView* m_tipView = nullptr;
-    std::optional<Tip> m_shownTip;
+    std::optional<StatusTipScreen> m_shownTip;
     QToolButton* m_shareButton = nullptr;
     QMenu* m_menu = nullptr;
     // The checkmark that stands in for the share symbol after a copy.

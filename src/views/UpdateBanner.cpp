@@ -1,6 +1,5 @@
 #include "views/UpdateBanner.h"
 
-#include "reports/UpdateService.h"
 #include "views/ActivityIndicator.h"
 #include "views/kit/Buttons.h"
 #include "views/kit/Layout.h"
@@ -21,13 +20,6 @@ using namespace Metrics;
 
 namespace {
 
-const QString kAvailablePrefix = QStringLiteral("Update Available: ");
-const QString kDownloading = QStringLiteral("Downloading update...");
-const QString kReady = QStringLiteral("Update Ready!");
-const QString kReadyHint = QStringLiteral("Install the package, then relaunch");
-const QString kRelaunch = QStringLiteral("Relaunch Linkmeter");
-constexpr int kProgressSteps = 1000;
-
 // The banner's titles are body text, its notes captions.
 QLabel* label(const QString& text, TextStyle style, QFont::Weight weight, Colour colour, const char* name) {
     QLabel* l = makeLabel(text, style, colour);
@@ -40,7 +32,8 @@ QLabel* label(const QString& text, TextStyle style, QFont::Weight weight, Colour
 
 } // namespace
 
-UpdateBanner::UpdateBanner(UpdateService& service, QWidget* parent) : QFrame(parent), m_service(service) {
+UpdateBanner::UpdateBanner(UpdateBannerPresenter& presenter, QWidget* parent)
+    : QFrame(parent), m_presenter(presenter) {
     setObjectName(QStringLiteral("updateBanner"));
     setFrameShape(QFrame::StyledPanel);
     m_pages = new QStackedWidget(this);
@@ -53,12 +46,7 @@ UpdateBanner::UpdateBanner(UpdateService& service, QWidget* parent) : QFrame(par
     layout->setContentsMargins(padding(Space::mPlus, Space::m));
     layout->addWidget(m_pages);
 
-    for (auto changed : {&UpdateService::updateAvailableChanged, &UpdateService::isDownloadingChanged,
-                         &UpdateService::updateReadyChanged})
-        connect(&m_service, changed, this, &UpdateBanner::refresh);
-    connect(&m_service, &UpdateService::latestVersionChanged, this, &UpdateBanner::refresh);
-    connect(&m_service, &UpdateService::releaseNotesChanged, this, &UpdateBanner::refresh);
-    connect(&m_service, &UpdateService::downloadProgressChanged, this, &UpdateBanner::refresh);
+    connect(&m_presenter, &UpdateBannerPresenter::changed, this, &UpdateBanner::refresh);
     refresh();
 }
 
@@ -68,15 +56,15 @@ QWidget* UpdateBanner::makeAvailablePage() {
     m_availableTitle->setWordWrap(true);
     m_releaseNotes = label(QString(), TextStyle::caption, QFont::Normal, Colour::secondary, "releaseNotes");
     m_releaseNotes->setWordWrap(true);
-    m_updateButton = new QPushButton(QStringLiteral("Update"));
+    m_updateButton = new QPushButton(tr("Update"));
     m_updateButton->setDefault(true);
     m_dismissButton = new QToolButton;
     m_dismissButton->setIcon(
         symbolIcon(QStringLiteral("xmark"), Palette::colour(Colour::secondary), SymbolSize::xl));
     m_dismissButton->setAutoRaise(true);
-    m_dismissButton->setAccessibleName(QStringLiteral("Dismiss"));
-    connect(m_updateButton, &QPushButton::clicked, this, [this] { m_service.downloadUpdate(); });
-    connect(m_dismissButton, &QToolButton::clicked, this, [this] { m_service.setUpdateAvailable(false); });
+    m_dismissButton->setAccessibleName(tr("Dismiss"));
+    connect(m_updateButton, &QPushButton::clicked, this, [this] { m_presenter.update(); });
+    connect(m_dismissButton, &QToolButton::clicked, this, [this] { m_presenter.dismiss(); });
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(Space::xxs);
@@ -94,13 +82,14 @@ QWidget* UpdateBanner::makeAvailablePage() {
 QWidget* UpdateBanner::makeDownloadingPage() {
     auto* page = new QWidget;
     m_progressBar = new QProgressBar;
-    m_progressBar->setRange(0, kProgressSteps);
+    m_progressBar->setRange(0, UpdateBannerPresenter::progressSteps);
     m_progressBar->setTextVisible(false);
     m_percent = label(QString(), TextStyle::caption, QFont::Normal, Colour::secondary, "downloadPercent");
     m_activity = new ActivityIndicator(SymbolSize::xl);
 
     auto* column = new QVBoxLayout;
-    column->addWidget(label(kDownloading, TextStyle::body, QFont::Medium, Colour::text, "downloadingTitle"));
+    column->addWidget(
+        label(tr("Downloading update..."), TextStyle::body, QFont::Medium, Colour::text, "downloadingTitle"));
     column->addWidget(m_progressBar);
     QHBoxLayout* row = makeRow(page);
     row->addLayout(column, 1);
@@ -111,18 +100,20 @@ QWidget* UpdateBanner::makeDownloadingPage() {
 
 QWidget* UpdateBanner::makeReadyPage() {
     auto* page = new QWidget;
-    m_relaunchButton =
-        new QPushButton(buttonSymbol(QStringLiteral("arrow.clockwise"), this, SymbolSize::xl), kRelaunch);
+    m_relaunchButton = new QPushButton(buttonSymbol(QStringLiteral("arrow.clockwise"), this, SymbolSize::xl),
+                                       tr("Relaunch Linkmeter"));
     QFont font = m_relaunchButton->font();
     font.setWeight(QFont::Medium);
     m_relaunchButton->setFont(font);
-    connect(m_relaunchButton, &QPushButton::clicked, this, [this] { m_service.relaunchApp(); });
+    connect(m_relaunchButton, &QPushButton::clicked, this, [this] { m_presenter.relaunch(); });
 
-    auto* hint = label(kReadyHint, TextStyle::caption, QFont::Normal, Colour::secondary, "readyHint");
+    auto* hint = label(tr("Install the package, then relaunch"), TextStyle::caption, QFont::Normal,
+                       Colour::secondary, "readyHint");
     hint->setWordWrap(true);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(Space::xxs);
-    texts->addWidget(label(kReady, TextStyle::body, QFont::DemiBold, Colour::text, "readyTitle"));
+    texts->addWidget(
+        label(tr("Update Ready!"), TextStyle::body, QFont::DemiBold, Colour::text, "readyTitle"));
     texts->addWidget(hint);
     auto* top = new QHBoxLayout;
     top->addWidget(makeSymbolLabel(QStringLiteral("checkmark.circle.fill"), Tone::green, SymbolSize::xxl), 0,
@@ -136,27 +127,24 @@ QWidget* UpdateBanner::makeReadyPage() {
 }
 
 void UpdateBanner::refresh() {
-    m_state =
-        updateBannerState(m_service.updateReady(), m_service.isDownloading(), m_service.updateAvailable());
-    switch (m_state) {
-    case UpdateBannerState::ready:
+    using Page = UpdateBannerScreen::Page;
+    const UpdateBannerScreen& screen = m_presenter.screen();
+    switch (screen.page) {
+    case Page::ready:
         m_pages->setCurrentWidget(m_readyPage);
         break;
-    case UpdateBannerState::downloading: {
-        const double progress = m_service.downloadProgress();
+    case Page::downloading:
         m_pages->setCurrentWidget(m_downloadingPage);
-        m_progressBar->setValue(static_cast<int>(progress * kProgressSteps));
-        // The product can land just under a whole number (0.29 * 100 is 28.999...).
-        m_percent->setText(QString::asprintf("%lld%%", static_cast<long long>(progress * 100.0 + 1e-9)));
+        m_progressBar->setValue(screen.progressSteps);
+        m_percent->setText(screen.percent);
         break;
-    }
-    case UpdateBannerState::available:
+    case Page::available:
         m_pages->setCurrentWidget(m_availablePage);
-        m_availableTitle->setText(kAvailablePrefix + m_service.latestVersion());
-        m_releaseNotes->setText(m_service.releaseNotes());
+        m_availableTitle->setText(screen.title);
+        m_releaseNotes->setText(screen.releaseNotes);
         break;
-    case UpdateBannerState::hidden:
+    case Page::hidden:
         break;
     }
-    setHidden(m_state == UpdateBannerState::hidden);
+    setHidden(screen.page == Page::hidden);
 }

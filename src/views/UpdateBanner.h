@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/UpdateBannerState.h"
+#include "viewmodel/UpdateBannerPresenter.h"
 
 #include <QFrame>
 
@@ -10,7 +10,6 @@ class QProgressBar;
 class QPushButton;
 class QStackedWidget;
 class QToolButton;
-class UpdateService;
 
 // The status view's card for the program's own updates: offers a newer release, shows the download's
 // progress, then offers the relaunch. Hidden while there is nothing to say; never shows errors (a
@@ -19,9 +18,7 @@ class UpdateBanner final : public QFrame {
     Q_OBJECT
 
 public:
-    explicit UpdateBanner(UpdateService& service, QWidget* parent = nullptr);
-
-    UpdateBannerState state() const { return m_state; }
+    explicit UpdateBanner(UpdateBannerPresenter& presenter, QWidget* parent = nullptr);
 
 private:
     QWidget* makeAvailablePage();
@@ -29,8 +26,7 @@ private:
     QWidget* makeReadyPage();
     void refresh();
 
-    UpdateService& m_service;
-    UpdateBannerState m_state = UpdateBannerState::hidden;
+    UpdateBannerPresenter& m_presenter;
     QStackedWidget* m_pages = nullptr;
     QWidget* m_availablePage = nullptr;
     QWidget* m_downloadingPage = nullptr;

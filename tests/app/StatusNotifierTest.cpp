@@ -160,7 +160,7 @@ protected:
 
     std::unique_ptr<LinkmeterApp> launch(std::unique_ptr<StatusNotifierItem> item) {
         return std::make_unique<LinkmeterApp>(
-            viewModel, f.statusServices(), f.notifications, f.location, std::move(item), false,
+            viewModel, f.shellServices(), f.notifications, f.location, std::move(item), false,
             LinkmeterApp::WindowServices{f.timeline, f.timelineWriter, f.clock, f.launchAtLogin});
     }
 

@@ -1,5 +1,4 @@
 #include "reports/VersionInfo.h"
-#include "reports/UpdateBannerState.h"
 #include "reports/VersionComparison.h"
 
 #include <gtest/gtest.h>
@@ -92,11 +91,4 @@ TEST(VersionComparison, ComparesNumberByNumber) {
         EXPECT_EQ(parseDecimalInteger(notANumber), std::nullopt) << notANumber;
     EXPECT_EQ(buildNumberOf("1.2"), 0);
     EXPECT_EQ(buildNumberOf(""), 0);
-}
-
-TEST(UpdateBannerState, ReadyThenDownloadingThenAvailable) {
-    EXPECT_EQ(updateBannerState(true, true, true), UpdateBannerState::ready);
-    EXPECT_EQ(updateBannerState(false, true, true), UpdateBannerState::downloading);
-    EXPECT_EQ(updateBannerState(false, false, true), UpdateBannerState::available);
-    EXPECT_EQ(updateBannerState(false, false, false), UpdateBannerState::hidden);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ShellServices.h"
 #include "core/LoginItemController.h"
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/RouterBrandService.h"
@@ -12,7 +13,6 @@
 #include "support/TestReleaseKey.h"
 #include "support/UpdateFakes.h"
 #include "support/ViewModelFixture.h"
-#include "views/StatusView.h"
 
 #include <QTemporaryDir>
 
@@ -62,7 +62,7 @@ struct StatusFixture : ViewModelFixture {
         return setup;
     }
 
-    PopoverServices statusServices() {
+    ShellServices shellServices() {
         return {settings, memory, brands, updates, exporter, scannerService, networkInfo, scheduler};
     }
 };

@@ -4,6 +4,7 @@
 
 #include "support/StatusFixture.h"
 #include "support/TestUtil.h"
+#include "viewmodel/StatusPresenter.h"
 #include "views/AdditionalInfoRow.h"
 #include "views/BandwidthView.h"
 #include "views/CompactQualityBadge.h"
@@ -359,7 +360,8 @@ TEST_F(DiagnosticsPageTest, CopiesShowTheirConfirmationForTwoSeconds) {
 TEST(DiagnosticsBinding, FollowsTheViewModelAndRunsItsActions) {
     StatusFixture f;
     LinkmeterViewModel viewModel(f.services());
-    MainPopoverView popover(f.statusServices());
+    StatusPresenter presenter({f.settings, f.memory, f.brands, f.updates, f.exporter});
+    MainPopoverView popover(presenter, f.exporter, f.scheduler);
     DiagnosticsContentView* page = popover.diagnosticsView();
     page->bind(viewModel);
     popover.setShowDiagnostics(true);

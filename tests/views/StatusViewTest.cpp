@@ -5,7 +5,8 @@
 #include "views/ActionableTipView.h"
 #include "views/MainPopoverView.h"
 #include "views/SignalBarsView.h"
-#include "views/StatusCard.h"
+#include "views/kit/Buttons.h"
+#include "views/kit/Metrics.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +34,8 @@ Tip genericTip(std::string title) {
     return tip;
 }
 
-StatusView::State connectedState(int score, std::string ssid = "Home") {
-    StatusView::State state;
+StatusInputs connectedState(int score, std::string ssid = "Home") {
+    StatusInputs state;
     state.wifiInfo = link(std::move(ssid));
     state.quality.score = score;
     state.quality.rating = qualityRatingForScore(score);
@@ -49,10 +50,30 @@ bool showsText(const QWidget& root, const QString& text) {
     return false;
 }
 
+QString shownTip(const StatusView& view) {
+    const auto* tip = view.findChild<ActionableTipView*>();
+    return tip ? tip->findChild<QToolButton*>()->accessibleName() : QString();
+}
+
+QToolButton* shareButton(const StatusView& view) {
+    for (QToolButton* button : view.findChildren<QToolButton*>())
+        if (button->accessibleName() == "Share a screenshot of the status")
+            return button;
+    return nullptr;
+}
+
+// The share button carries the checkmark while the copy is confirmed.
+bool showsShareFeedback(StatusView& view) {
+    const QSize size(Metrics::SymbolSize::xl, Metrics::SymbolSize::xl);
+    return shareButton(view)->icon().pixmap(size).toImage() ==
+           buttonSymbol(QStringLiteral("checkmark"), &view, Metrics::SymbolSize::xl).pixmap(size).toImage();
+}
+
 class StatusViewTest : public ::testing::Test {
 protected:
     StatusFixture f;
-    StatusView view{f.statusServices()};
+    StatusPresenter presenter{{f.settings, f.memory, f.brands, f.updates, f.exporter}};
+    StatusView view{presenter, f.scheduler};
 };
 
 } // namespace
@@ -69,123 +90,69 @@ TEST(SignalBars, LitCountAndColourFollowTheThresholds) {
     }
 }
 
-TEST_F(StatusViewTest, TipNeedsBothPermissionsAndTheSetting) {
+TEST_F(StatusViewTest, ATipComesAndGoesWithItsPermissionsAndKeepsItsViewWhileUnchanged) {
     view.show();
-    StatusView::State state = connectedState(80);
+    StatusInputs state = connectedState(80);
     state.tips = {genericTip("First"), genericTip("Second")};
-    view.setState(state);
-    ASSERT_NE(view.tipView(), nullptr);
-    EXPECT_EQ(view.tipView()->header()->accessibleName(), "First");
+    presenter.setInputs(state);
+    EXPECT_EQ(shownTip(view), "First");
+    auto* tipView = view.findChild<ActionableTipView*>();
+    tipView->setExpanded(true);
+    presenter.setInputs(state);
+    EXPECT_EQ(view.findChild<ActionableTipView*>(), tipView) << "the same tip stays open";
 
     state.locationAuthorized = false;
-    view.setState(state);
-    EXPECT_EQ(view.tipView(), nullptr);
-
-    state.locationAuthorized = true;
-    state.notificationsAuthorized = false;
-    view.setState(state);
-    EXPECT_EQ(view.tipView(), nullptr);
-
-    state.notificationsAuthorized = true;
-    f.settings.setShowTips(false);
-    view.setState(state);
-    EXPECT_EQ(view.tipView(), nullptr);
+    presenter.setInputs(state);
+    EXPECT_EQ(view.findChild<ActionableTipView*>(), nullptr);
+    EXPECT_TRUE(showsText(view, "Allow location to see network name"));
 }
 
-TEST(StatusViewTopTip, BrandAdviceWinsOnlyWhenTheBrandHasSomeForTheIssue) {
-    const std::vector<Tip> tips{genericTip("Generic")};
-    const auto google = StatusView::topTip(RouterBrand::google, ConnectionIssue::highLatency, tips);
-    ASSERT_TRUE(google);
-    EXPECT_EQ(google->title, "Tip for your Google");
-    EXPECT_EQ(google->description, "Check Google Home app for device prioritization options");
-    EXPECT_EQ(google->action, adminHint(RouterBrand::google));
-    EXPECT_EQ(google->priority, TipPriority::warning);
-
-    // Netgear has no advice for slow answers; a portal is no brand matter at all.
-    EXPECT_EQ(StatusView::topTip(RouterBrand::netgear, ConnectionIssue::highLatency, tips)->title, "Generic");
-    EXPECT_EQ(StatusView::topTip(RouterBrand::google, ConnectionIssue::captivePortal, tips)->title,
-              "Generic");
-    EXPECT_FALSE(StatusView::topTip(std::nullopt, ConnectionIssue::highLatency, {}));
-}
-
-TEST_F(StatusViewTest, BrandFromTheNetworkNameReachesCardAndTip) {
-    view.show();
-    StatusView::State state = connectedState(40, "Google-Home");
-    state.currentIssue = ConnectionIssue::highLatency;
-    state.tips = {genericTip("Generic")};
-    view.setState(state);
-    ASSERT_NE(view.tipView(), nullptr);
-    EXPECT_EQ(view.tipView()->header()->accessibleName(), "Tip for your Google");
-    EXPECT_TRUE(showsText(view, "5 GHz • Google"));
-}
-
-TEST_F(StatusViewTest, RedrawsOnScreenRecordTheScoreButAZeroScoreOnlyAsksForTheInsight) {
+TEST_F(StatusViewTest, ShowsTheCardAndRecordsOnlyWhileOnScreen) {
     for (int i = 0; i < 11; ++i)
         f.memory.record("Home", 90, 20.0);
-    StatusView::State state = connectedState(90);
-    view.setState(state);
-    // Not on screen: nothing recorded.
+    presenter.setInputs(connectedState(95));
     EXPECT_EQ(f.memory.memories().at("Home").measurementCount, 11);
     view.show();
-    view.setState(state);
+    presenter.setInputs(connectedState(95));
     EXPECT_EQ(f.memory.memories().at("Home").measurementCount, 12);
-    EXPECT_TRUE(showsText(view, QString::fromStdString(displayText(NetworkInsight::consistentlyGood()))));
-
-    view.setState(connectedState(0));
-    EXPECT_EQ(f.memory.memories().at("Home").measurementCount, 12);
-    // The insight still compares: nothing measured against a usual 90 reads as much worse.
-    EXPECT_TRUE(showsText(view, QString::fromStdString(displayText(NetworkInsight::worseThanUsual(100)))));
-}
-
-TEST_F(StatusViewTest, CardTextsByRatingLinkAndMonitoring) {
-    view.show();
-    StatusView::State state = connectedState(95);
-    view.setState(state);
     EXPECT_TRUE(showsText(view, "Looking Great!"));
     EXPECT_TRUE(showsText(view, "95"));
+    EXPECT_TRUE(showsText(view, "5 GHz"));
     EXPECT_FALSE(showsText(view, "Monitoring paused"));
-    EXPECT_EQ(view.card()->signalBars()->lit().count, 3);
+    EXPECT_EQ(view.findChild<SignalBarsView*>()->lit().count, 3);
 
+    view.hide();
+    presenter.setInputs(connectedState(95));
+    EXPECT_EQ(f.memory.memories().at("Home").measurementCount, 12);
+
+    view.show();
+    StatusInputs state = connectedState(0);
     state.isMonitoring = false;
     state.wifiInfo.reset();
-    state.quality = {};
-    view.setState(state);
+    presenter.setInputs(state);
     EXPECT_TRUE(showsText(view, "Monitoring paused"));
     EXPECT_TRUE(showsText(view, "Not Connected"));
-    EXPECT_TRUE(showsText(view, "Checking..."));
-    EXPECT_TRUE(showsText(view, "0"));
-}
-
-TEST_F(StatusViewTest, LocationTextsFollowTheTrackerAndStayAwayWhileAuthorized) {
-    view.show();
-    StatusView::State state = connectedState(70);
-    state.wifiInfo.reset();
-    view.setState(state);
-    EXPECT_FALSE(showsText(view, "Allow location to see network name"));
-    EXPECT_FALSE(showsText(view, "Location required"));
-
-    state.locationAuthorized = false;
-    view.setState(state);
-    EXPECT_TRUE(showsText(view, "Allow location to see network name"));
-    EXPECT_TRUE(showsText(view, "Location required"));
-    EXPECT_TRUE(showsText(view, "Unknown Network"));
+    EXPECT_FALSE(showsText(view, "5 GHz"));
+    EXPECT_FALSE(view.findChild<SignalBarsView*>()->isVisible());
 }
 
 TEST_F(StatusViewTest, ShareShowsFeedbackForTwoSecondsPerCopy) {
-    view.setState(connectedState(80));
-    view.share();
+    presenter.setInputs(connectedState(80));
+    ASSERT_NE(shareButton(view), nullptr);
+    EXPECT_FALSE(showsShareFeedback(view));
+    shareButton(view)->click();
     ASSERT_FALSE(f.clipboard.image.isNull());
     EXPECT_EQ(f.clipboard.image.width(), 640);
-    EXPECT_TRUE(view.showsShareFeedback());
+    EXPECT_TRUE(showsShareFeedback(view));
     f.scheduler.advance(std::chrono::milliseconds(1200));
     f.clipboard.image = QImage();
-    view.share();
+    shareButton(view)->click();
     ASSERT_FALSE(f.clipboard.image.isNull());
     // The first copy's reset is not pushed back by the second.
     f.scheduler.advance(std::chrono::milliseconds(799));
-    EXPECT_TRUE(view.showsShareFeedback());
+    EXPECT_TRUE(showsShareFeedback(view));
     f.scheduler.advance(std::chrono::milliseconds(1));
-    EXPECT_FALSE(view.showsShareFeedback());
+    EXPECT_FALSE(showsShareFeedback(view));
 }
 
 TEST(StatusViewBinding, FollowsTheLocationTrackerOfTheViewModel) {
@@ -195,8 +162,9 @@ TEST(StatusViewBinding, FollowsTheLocationTrackerOfTheViewModel) {
         if (f.authorization.changed)
             f.authorization.changed();
         LinkmeterViewModel viewModel(f.services());
-        StatusView view(f.statusServices());
-        view.bind(viewModel, f.notifications);
+        StatusPresenter presenter({f.settings, f.memory, f.brands, f.updates, f.exporter});
+        presenter.bind(viewModel, f.notifications);
+        StatusView view(presenter, f.scheduler);
         view.show();
         // The view model's first values arrive on later turns of the event loop.
         QTest::qWait(100);
@@ -208,7 +176,8 @@ TEST(StatusViewBinding, FollowsTheLocationTrackerOfTheViewModel) {
 
 TEST(MainPopover, TakesTheHeightOfThePageItShows) {
     StatusFixture f;
-    MainPopoverView popover(f.statusServices());
+    StatusPresenter presenter({f.settings, f.memory, f.brands, f.updates, f.exporter});
+    MainPopoverView popover(presenter, f.exporter, f.scheduler);
     popover.adjustSize();
     const int statusHeight = popover.height();
     EXPECT_LT(statusHeight, 600); // not stretched to the diagnostics page

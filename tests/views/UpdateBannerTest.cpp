@@ -1,4 +1,5 @@
 #include "views/UpdateBanner.h"
+
 #include "reports/UpdateService.h"
 #include "support/FakeHttpClient.h"
 #include "support/ManualClock.h"
@@ -6,6 +7,7 @@
 #include "support/TestReleaseKey.h"
 #include "support/TestUtil.h"
 #include "support/UpdateFakes.h"
+#include "viewmodel/UpdateBannerPresenter.h"
 #include "views/ActivityIndicator.h"
 
 #include <QCryptographicHash>
@@ -40,7 +42,8 @@ protected:
             std::make_unique<UpdateService>(http, store, clock, inspector, revealer, application, setup);
         // Placed in a view, as the status view does; the view is shown, the banner only when it has news.
         host = std::make_unique<QWidget>();
-        banner = new UpdateBanner(*service, host.get());
+        presenter = std::make_unique<UpdateBannerPresenter>(*service);
+        banner = new UpdateBanner(*presenter, host.get());
         (new QVBoxLayout(host.get()))->addWidget(banner);
         host->show();
     }
@@ -66,6 +69,7 @@ protected:
     FakeApplicationControl application;
     QTemporaryDir downloads;
     std::unique_ptr<UpdateService> service;
+    std::unique_ptr<UpdateBannerPresenter> presenter;
     std::unique_ptr<QWidget> host;
     UpdateBanner* banner = nullptr;
 };
@@ -75,14 +79,14 @@ protected:
 TEST_F(UpdateBannerTest, LeadsFromTheOfferThroughTheDownloadToTheRelaunch) {
     EXPECT_TRUE(banner->isHidden());
     check();
-    EXPECT_EQ(banner->state(), UpdateBannerState::available);
+    EXPECT_TRUE(shows("updateTitle"));
     EXPECT_FALSE(banner->isHidden());
     EXPECT_TRUE(shows("updateTitle"));
     EXPECT_EQ(text("updateTitle"), "Update Available: 1.4.2");
     EXPECT_EQ(text("releaseNotes"), "Faster scans");
 
     button("Update")->click();
-    EXPECT_EQ(banner->state(), UpdateBannerState::downloading);
+    EXPECT_TRUE(shows("downloadPercent"));
     EXPECT_TRUE(shows("downloadingTitle"));
     EXPECT_FALSE(button("Update")->isVisible());
     EXPECT_TRUE(banner->findChild<ActivityIndicator*>()->isAnimating());
@@ -96,7 +100,7 @@ TEST_F(UpdateBannerTest, LeadsFromTheOfferThroughTheDownloadToTheRelaunch) {
     EXPECT_EQ(text("downloadPercent"), "100%");
     download.finish();
 
-    ASSERT_TRUE(waitUntil([&] { return banner->state() == UpdateBannerState::ready; }));
+    ASSERT_TRUE(waitUntil([&] { return shows("readyTitle"); }));
     EXPECT_TRUE(shows("readyTitle"));
     EXPECT_EQ(text("readyTitle"), "Update Ready!");
     EXPECT_EQ(text("readyHint"), "Install the package, then relaunch");
@@ -109,7 +113,7 @@ TEST_F(UpdateBannerTest, AFailedDownloadOffersTheUpdateAgainAndDismissingHidesIt
     check();
     button("Update")->click();
     http.downloads[0]->finish(QStringLiteral("The network connection was lost."));
-    ASSERT_TRUE(waitUntil([&] { return banner->state() == UpdateBannerState::available; }));
+    ASSERT_TRUE(waitUntil([&] { return shows("updateTitle"); }));
     EXPECT_EQ(service->downloadError(), "The network connection was lost.");
     EXPECT_TRUE(button("Update")->isVisible());
     for (const QLabel* label : banner->findChildren<QLabel*>())

@@ -9,8 +9,8 @@ class Scheduler;
 class UpdateService;
 class WiFiScannerService;
 
-// The services the popover's pages use besides the view model.
-struct PopoverServices {
+// The services the shell builds its presenters and windows from, besides the view model.
+struct ShellServices {
     AppSettings& settings;
     NetworkMemoryService& memory;
     RouterBrandService& brands;
