@@ -1,6 +1,7 @@
 #include "diagnosis/RouterBrand.h"
 
 #include "core/EnumTable.h"
+#include "core/RuleText.h"
 
 namespace {
 
@@ -19,13 +20,14 @@ constexpr std::array<BrandTraits, 13> kTraits{{
     {RouterBrand::tplink, "TP-Link", "http://tplinkwifi.net", {}},
     {RouterBrand::asus, "ASUS", "http://router.asus.com", {}},
     {RouterBrand::dlink, "D-Link", "http://dlinkrouter.local", {}},
-    {RouterBrand::apple, "Apple", {}, "Open AirPort Utility app"},
-    {RouterBrand::google, "Google", "http://192.168.86.1", "Open Google Home app"},
-    {RouterBrand::eero, "Eero", {}, "Open eero app"},
+    {RouterBrand::apple, "Apple", {}, QT_TRANSLATE_NOOP("RouterBrand", "Open AirPort Utility app")},
+    {RouterBrand::google, "Google", "http://192.168.86.1",
+     QT_TRANSLATE_NOOP("RouterBrand", "Open Google Home app")},
+    {RouterBrand::eero, "Eero", {}, QT_TRANSLATE_NOOP("RouterBrand", "Open eero app")},
     {RouterBrand::ubiquiti, "Ubiquiti", "http://192.168.1.1", {}},
     {RouterBrand::arris, "Arris", "http://192.168.0.1", {}},
     {RouterBrand::xfinity, "Xfinity", "http://10.0.0.1",
-     "Open the Xfinity app or visit xfinity.com/myaccount"},
+     QT_TRANSLATE_NOOP("RouterBrand", "Open the Xfinity app or visit xfinity.com/myaccount")},
     {RouterBrand::att, "AT&T", "http://192.168.1.254", {}},
     {RouterBrand::verizon, "Verizon", "http://192.168.1.1", {}},
 }};
@@ -51,9 +53,14 @@ std::optional<std::string> adminPage(RouterBrand brand) {
     return std::string(page);
 }
 
-std::string adminHint(RouterBrand brand) {
+std::string_view adminHintPattern(RouterBrand brand) {
     const auto& entry = traits(brand);
     if (!entry.appHint.empty())
-        return std::string(entry.appHint);
-    return "Open " + std::string(entry.adminPage) + " in your browser";
+        return entry.appHint;
+    //: %1 is the address of the router's administration page
+    return QT_TRANSLATE_NOOP("RouterBrand", "Open %1 in your browser");
+}
+
+std::string adminHint(RouterBrand brand) {
+    return fillIn(adminHintPattern(brand), {std::string(traits(brand).adminPage)});
 }

@@ -37,3 +37,5 @@ std::optional<RouterBrand> routerBrandFromRawValue(std::string_view text);
 std::optional<std::string> adminPage(RouterBrand brand);
 // How the user reaches the administration page.
 std::string adminHint(RouterBrand brand);
+// The same before the page's address is put in for %1; marked for translators under "RouterBrand".
+std::string_view adminHintPattern(RouterBrand brand);

@@ -14,7 +14,8 @@ const QUrl
     CaptivePortalService::defaultTestURL(QStringLiteral("http://captive.apple.com/hotspot-detect.html"));
 
 namespace {
-const QString kNoResponse = QStringLiteral("No response");
+// Shown in the no-internet banner, translated there.
+const QString kNoResponse = QStringLiteral(QT_TRANSLATE_NOOP("TransportFailure", "No response"));
 const QString kSuccessMarker = QStringLiteral("Success");
 constexpr std::string_view kCheckFailedPrefix = "Internet check failed: ";
 

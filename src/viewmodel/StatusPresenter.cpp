@@ -5,6 +5,7 @@
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
 #include "reports/ExportService.h"
+#include "viewmodel/DisplayText.h"
 #include "viewmodel/LinkmeterViewModel.h"
 
 #include <algorithm>
@@ -17,11 +18,6 @@ constexpr std::array kBrandIssues{ConnectionIssue::veryWeakSignal,  ConnectionIs
                                   ConnectionIssue::highPacketLoss,  ConnectionIssue::highLatency,
                                   ConnectionIssue::moderateLatency, ConnectionIssue::unstableConnection};
 
-// The rule texts are English for now; they pass through unchanged.
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 struct Headline {
     QString title;
     QString description;
@@ -30,34 +26,36 @@ struct Headline {
 Headline headline(QualityRating rating) {
     switch (rating) {
     case QualityRating::excellent:
-        return {QObject::tr("Looking Great!"), QObject::tr("Perfect for video calls and streaming")};
+        return {StatusPresenter::tr("Looking Great!"),
+                StatusPresenter::tr("Perfect for video calls and streaming")};
     case QualityRating::good:
-        return {QObject::tr("All Good"), QObject::tr("Should work well for most things")};
+        return {StatusPresenter::tr("All Good"), StatusPresenter::tr("Should work well for most things")};
     case QualityRating::fair:
-        return {QObject::tr("Hanging In There"), QObject::tr("Might be a bit slow at times")};
+        return {StatusPresenter::tr("Hanging In There"), StatusPresenter::tr("Might be a bit slow at times")};
     case QualityRating::poor:
-        return {QObject::tr("Having Trouble"), QObject::tr("You may notice some hiccups")};
+        return {StatusPresenter::tr("Having Trouble"), StatusPresenter::tr("You may notice some hiccups")};
     case QualityRating::bad:
-        return {QObject::tr("Struggling"), QObject::tr("Things might not work well")};
+        return {StatusPresenter::tr("Struggling"), StatusPresenter::tr("Things might not work well")};
     case QualityRating::unknown:
         break;
     }
-    return {QObject::tr("Checking..."), QObject::tr("Give me a moment...")};
+    return {StatusPresenter::tr("Checking..."), StatusPresenter::tr("Give me a moment...")};
 }
 
 StatusCardScreen card(const StatusInputs& in, const StatusContext& context) {
     StatusCardScreen card;
     if (in.wifiInfo) {
-        card.network = text(in.wifiInfo->ssid);
+        card.network = toQString(in.wifiInfo->ssid);
         card.networkKnown = true;
-        QString details = text(rawValue(in.wifiInfo->band));
+        QString details = toQString(rawValue(in.wifiInfo->band));
         if (context.brand)
-            details += QStringLiteral(" • ") + text(rawValue(*context.brand));
+            details += QStringLiteral(" • ") + toQString(rawValue(*context.brand));
         card.details = details;
         card.rssi = in.wifiInfo->rssi;
         card.showsSignal = true;
     } else {
-        card.network = in.locationAuthorized ? QObject::tr("Not Connected") : QObject::tr("Unknown Network");
+        card.network = in.locationAuthorized ? StatusPresenter::tr("Not Connected")
+                                             : StatusPresenter::tr("Unknown Network");
         card.showsLocationRequired = !in.locationAuthorized;
     }
     card.score = QString::number(in.quality.score);
@@ -71,22 +69,54 @@ StatusCardScreen card(const StatusInputs& in, const StatusContext& context) {
             kind == NetworkInsight::Kind::betterThanUsual || kind == NetworkInsight::Kind::consistentlyGood;
         card.insight = StatusCardScreen::Insight{
             good ? QStringLiteral("arrow.up.right") : QStringLiteral("arrow.down.right"),
-            text(displayText(*context.insight)), good ? Tone::green : Tone::orange};
+            translatedText("NetworkInsight", displayTemplate(*context.insight),
+                           {std::to_string(context.insight->percent)}),
+            good ? Tone::green : Tone::orange};
     }
     card.showsPaused = !in.isMonitoring;
     return card;
 }
 
-StatusTipScreen tipScreen(const Tip& tip, std::optional<RouterBrand> brand) {
-    StatusTipScreen screen{text(tip.title), text(tip.description), std::nullopt, std::nullopt, {}};
-    if (tip.action)
-        screen.action = text(*tip.action);
-    if (brand) {
-        if (const auto page = adminPage(*brand)) {
-            screen.adminButton = QObject::tr("Open %1 Settings").arg(text(rawValue(*brand)));
-            screen.adminAddress = text(*page);
-        }
+// The router's own settings page, offered beside any tip when the brand is known.
+void addAdminButton(StatusTipScreen& screen, std::optional<RouterBrand> brand) {
+    if (!brand)
+        return;
+    if (const auto page = adminPage(*brand)) {
+        screen.adminButton = StatusPresenter::tr("Open %1 Settings").arg(toQString(rawValue(*brand)));
+        screen.adminAddress = toQString(*page);
     }
+}
+
+StatusTipScreen tipScreen(const Tip& tip, std::optional<RouterBrand> brand) {
+    StatusTipScreen screen{translatedText("Tip", tip.title),
+                           tip.descriptionPattern.empty()
+                               ? translatedText("Tip", tip.description)
+                               : translatedText("Tip", tip.descriptionPattern, tip.descriptionArguments),
+                           std::nullopt,
+                           std::nullopt,
+                           {}};
+    if (tip.action)
+        screen.action = translatedText("Tip", *tip.action);
+    addAdminButton(screen, brand);
+    return screen;
+}
+
+// The vendor's advice for the issue, for a known brand and an issue it helps with.
+std::optional<std::string> brandAdvice(std::optional<RouterBrand> brand,
+                                       std::optional<ConnectionIssue> issue) {
+    if (!brand || !issue || std::find(kBrandIssues.begin(), kBrandIssues.end(), *issue) == kBrandIssues.end())
+        return std::nullopt;
+    return RouterBrandService::brandTip(*issue, *brand);
+}
+
+StatusTipScreen brandTipScreen(const std::string& advice, RouterBrand brand) {
+    const std::string page = adminPage(brand).value_or(std::string());
+    StatusTipScreen screen{StatusPresenter::tr("Tip for your %1").arg(toQString(rawValue(brand))),
+                           translatedText("RouterBrand", advice),
+                           translatedText("RouterBrand", adminHintPattern(brand), {page}),
+                           std::nullopt,
+                           {}};
+    addAdminButton(screen, brand);
     return screen;
 }
 
@@ -108,16 +138,14 @@ StatusInputs StatusInputs::of(const LinkmeterViewModel& viewModel, const Notific
 
 std::optional<Tip> topTip(std::optional<RouterBrand> brand, std::optional<ConnectionIssue> issue,
                           const std::vector<Tip>& tips) {
-    if (brand && issue && std::find(kBrandIssues.begin(), kBrandIssues.end(), *issue) != kBrandIssues.end()) {
-        if (const auto advice = RouterBrandService::brandTip(*issue, *brand)) {
-            Tip tip;
-            tip.icon = "lightbulb.fill";
-            tip.title = "Tip for your " + std::string(rawValue(*brand));
-            tip.description = *advice;
-            tip.action = adminHint(*brand);
-            tip.priority = TipPriority::warning;
-            return tip;
-        }
+    if (const auto advice = brandAdvice(brand, issue)) {
+        Tip tip;
+        tip.icon = "lightbulb.fill";
+        tip.title = "Tip for your " + std::string(rawValue(*brand));
+        tip.description = *advice;
+        tip.action = adminHint(*brand);
+        tip.priority = TipPriority::warning;
+        return tip;
     }
     if (tips.empty())
         return std::nullopt;
@@ -129,16 +157,19 @@ StatusScreen statusScreen(const StatusInputs& in, const StatusContext& context) 
     screen.compact = context.compact;
     screen.showsPortalBanner = in.captivePortalStatus.isCaptivePortal();
     if (in.captivePortalStatus.isNoInternet())
-        screen.noInternetMessage = text(in.captivePortalStatus.reason());
+        screen.noInternetMessage = translatedText("TransportFailure", in.captivePortalStatus.reason());
     screen.card = card(in, context);
     screen.showsLocationPrompt = !in.locationAuthorized;
     screen.showsNotificationPrompt = !in.notificationsAuthorized;
     if (in.currentIssue)
-        screen.issue = IssueSummaryScreen{text(icon(*in.currentIssue)), text(message(*in.currentIssue)),
+        screen.issue = IssueSummaryScreen{toQString(icon(*in.currentIssue)),
+                                          translatedText("ConnectionIssue", message(*in.currentIssue)),
                                           tone(*in.currentIssue)};
     if (context.showTips && in.locationAuthorized && in.notificationsAuthorized) {
-        if (const auto tip = topTip(context.brand, in.currentIssue, in.tips))
-            screen.tip = tipScreen(*tip, context.brand);
+        if (const auto advice = brandAdvice(context.brand, in.currentIssue))
+            screen.tip = brandTipScreen(*advice, *context.brand);
+        else if (!in.tips.empty())
+            screen.tip = tipScreen(in.tips.front(), context.brand);
     }
     return screen;
 }

@@ -1,38 +1,4 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QLocale>
-#include <QString>
-
-#include <string>
-#include <string_view>
-#include <vector>
-
-// The domain's texts are UTF-8 views; Qt wants its own strings.
-inline QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A number as the reader writes it ("12,5" in German): every figure a view shows goes through here.
-// Reports, logs and metrics format their own numbers in the C locale.
-inline QString localNumber(double value, int decimals = 0) {
-    return QLocale().toString(value, 'f', decimals);
-}
-
-// A text made in English where Qt's tr() is not at hand (the rules, the help topics) and marked
-// there under `context` ("ConnectionIssue", "Tip", "Notification", "NetworkInsight", "RouterBrand",
-// "HelpTopic"), in the reader's language. A text that has a
-// number put into it matches no entry and stays English: translate its template instead.
-inline QString translatedText(const char* context, std::string_view text) {
-    const std::string source(text);
-    return QCoreApplication::translate(context, source.c_str());
-}
-
-// A pattern marked under `context`, translated, with `arguments` put in for %1, %2, ... in order.
-inline QString translatedText(const char* context, std::string_view pattern,
-                              const std::vector<std::string>& arguments) {
-    QString text = translatedText(context, pattern);
-    for (const std::string& argument : arguments)
-        text = text.arg(toQString(argument));
-    return text;
-}
+// The views show texts and figures the way their presenters make them: one set of helpers for both.
+#include "viewmodel/DisplayText.h"
