@@ -25,7 +25,9 @@
 #include "probes/SpeedTestService.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
+#include "viewmodel/ChannelUsagePresenter.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/NearbyNetworksPresenter.h"
 #include "views/ChannelGraphView.h"
 #include "views/ChannelRecommendationsView.h"
 #include "views/DNSSection.h"
@@ -179,14 +181,18 @@ std::function<std::unique_ptr<QWidget>()> scanPanels(Scan scan, bool expanded = 
                 settle([&] { return !scene->service.isScanning(); });
         }
         auto column = std::make_unique<Column>(scene);
-        auto* list = new NearbyNetworksView(scene->service, scene->scheduler);
-        auto* chart = new ChannelGraphView(scene->service);
+        auto* nearby = new NearbyNetworksPresenter(scene->service);
+        auto* list = new NearbyNetworksView(*nearby, scene->scheduler);
+        nearby->setParent(list); // goes with its panel, before the service
+        auto* usage = new ChannelUsagePresenter(scene->service);
+        auto* chart = new ChannelGraphView(*usage);
+        usage->setParent(chart);
         auto* recommendations = new ChannelRecommendationsView(scene->service);
         for (CollapsibleHeader* header : {list->header(), chart->header(), recommendations->header()})
             header->setExpanded(expanded);
-        chart->setSelectedBand(chartBand);
+        usage->chooseBand(chartBand);
         if (scan == Scan::with6GHz)
-            list->setSelectedBand(WiFiBand::band6GHz);
+            nearby->chooseFilter(3); // all, 2.4, 5, then 6 GHz
         column->add(list);
         column->add(chart);
         column->add(recommendations);

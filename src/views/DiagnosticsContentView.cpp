@@ -6,7 +6,9 @@
 #include "views/NetworkInfoView.h"
 
 #include "reports/ExportService.h"
+#include "viewmodel/ChannelUsagePresenter.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/NearbyNetworksPresenter.h"
 #include "views/BandwidthView.h"
 #include "views/CaptivePortalBanner.h"
 #include "views/ConnectionInfoView.h"
@@ -142,7 +144,8 @@ void DiagnosticsContentView::addNetworkPanels(LinkmeterViewModel& viewModel, WiF
     int at = m_networkPanelsAt;
     for (QWidget* panel : std::initializer_list<QWidget*>{
              new NetworkInfoView(viewModel, networkInfo, m_scheduler, content),
-             new NearbyNetworksView(scanner, m_scheduler, content), new ChannelGraphView(scanner, content),
+             new NearbyNetworksView(*new NearbyNetworksPresenter(scanner, this), m_scheduler, content),
+             new ChannelGraphView(*new ChannelUsagePresenter(scanner, this), content),
              new ChannelRecommendationsView(scanner, content)})
         m_column->insertWidget(at++, panel);
 }
