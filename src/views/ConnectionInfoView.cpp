@@ -1,7 +1,7 @@
 #include "views/ConnectionInfoView.h"
 
+#include "viewmodel/DiagnosticsFormat.h"
 #include "views/AdditionalInfoRow.h"
-#include "views/DiagnosticsFormat.h"
 #include "views/MetricItem.h"
 #include "views/PermissionPromptView.h"
 #include "views/kit/CardFrame.h"

@@ -1,6 +1,6 @@
 #include "views/DNSView.h"
 
-#include "views/DiagnosticsFormat.h"
+#include "viewmodel/DiagnosticsFormat.h"
 #include "views/SparklineView.h"
 #include "views/kit/CardFrame.h"
 #include "views/kit/Figure.h"
@@ -43,7 +43,7 @@ void DNSView::setData(const std::optional<DNSResult>& result, const std::vector<
     m_note->setVisible(note.has_value());
     if (note) {
         m_note->setText(toQString(note->text));
-        setLabelColour(m_note, note->colour);
+        setLabelColour(m_note, note->tone ? Colour(*note->tone) : Colour::secondary);
     }
     if (!result) {
         m_time->setText(QStringLiteral("--"));

@@ -1,6 +1,6 @@
 #include "views/NetworkInterfaceRow.h"
 
-#include "views/ScanDisplayRules.h"
+#include "viewmodel/ScanDisplayRules.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Strings.h"
 #include "views/kit/Typography.h"

@@ -1,6 +1,6 @@
 #include "views/PingCard.h"
 
-#include "views/DiagnosticsFormat.h"
+#include "viewmodel/DiagnosticsFormat.h"
 #include "views/SparklineView.h"
 #include "views/kit/CardFrame.h"
 #include "views/kit/Figure.h"
@@ -72,7 +72,7 @@ void PingCard::setData(const PingStatistics& stats, const std::vector<double>& h
     m_jitter->setVisible(note.has_value());
     if (note) {
         m_jitter->setText(toQString(note->text));
-        setLabelColour(m_jitter, note->colour);
+        setLabelColour(m_jitter, note->tone ? Colour(*note->tone) : Colour::secondary);
     }
 
     m_loss->setText(measured ? QString::fromStdString(packetLossText(stats.packetLoss)) : kNoData);

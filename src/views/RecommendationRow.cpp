@@ -1,7 +1,7 @@
 #include "views/RecommendationRow.h"
 
-#include "views/DiagnosticsFormat.h"
-#include "views/ScanDisplayRules.h"
+#include "viewmodel/DiagnosticsFormat.h"
+#include "viewmodel/ScanDisplayRules.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Typography.h"
 

@@ -1,4 +1,4 @@
-#include "views/ScanDisplayRules.h"
+#include "viewmodel/ScanDisplayRules.h"
 
 bool isBestScore(int score) {
     return score >= 90;
