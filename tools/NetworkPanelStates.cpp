@@ -25,6 +25,7 @@
 #include "probes/SpeedTestService.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
+#include "viewmodel/ChannelRecommendationsPresenter.h"
 #include "viewmodel/ChannelUsagePresenter.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "viewmodel/NearbyNetworksPresenter.h"
@@ -187,7 +188,9 @@ std::function<std::unique_ptr<QWidget>()> scanPanels(Scan scan, bool expanded = 
         auto* usage = new ChannelUsagePresenter(scene->service);
         auto* chart = new ChannelGraphView(*usage);
         usage->setParent(chart);
-        auto* recommendations = new ChannelRecommendationsView(scene->service);
+        auto* rated = new ChannelRecommendationsPresenter(scene->service);
+        auto* recommendations = new ChannelRecommendationsView(*rated);
+        rated->setParent(recommendations);
         for (CollapsibleHeader* header : {list->header(), chart->header(), recommendations->header()})
             header->setExpanded(expanded);
         usage->chooseBand(chartBand);

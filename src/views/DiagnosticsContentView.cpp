@@ -6,6 +6,7 @@
 #include "views/NetworkInfoView.h"
 
 #include "reports/ExportService.h"
+#include "viewmodel/ChannelRecommendationsPresenter.h"
 #include "viewmodel/ChannelUsagePresenter.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "viewmodel/NearbyNetworksPresenter.h"
@@ -146,7 +147,7 @@ void DiagnosticsContentView::addNetworkPanels(LinkmeterViewModel& viewModel, WiF
              new NetworkInfoView(viewModel, networkInfo, m_scheduler, content),
              new NearbyNetworksView(*new NearbyNetworksPresenter(scanner, this), m_scheduler, content),
              new ChannelGraphView(*new ChannelUsagePresenter(scanner, this), content),
-             new ChannelRecommendationsView(scanner, content)})
+             new ChannelRecommendationsView(*new ChannelRecommendationsPresenter(scanner, this), content)})
         m_column->insertWidget(at++, panel);
 }
 

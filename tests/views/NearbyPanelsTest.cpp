@@ -4,10 +4,9 @@
 #include "support/ManualScheduler.h"
 #include "support/PlatformFakes.h"
 #include "support/TestUtil.h"
+#include "viewmodel/ChannelRecommendationsPresenter.h"
 #include "viewmodel/ChannelUsagePresenter.h"
-#include "viewmodel/DiagnosticsFormat.h"
 #include "viewmodel/NearbyNetworksPresenter.h"
-#include "viewmodel/ScanDisplayRules.h"
 #include "views/BandFilterButton.h"
 #include "views/Channel2GHzChart.h"
 #include "views/Channel5GHzChart.h"
@@ -81,22 +80,15 @@ protected:
     QList<BandFilterButton*> filterButtons() const { return list.findChildren<BandFilterButton*>(); }
     ChannelUsagePresenter usage{service};
     ChannelGraphView chart{usage};
-    ChannelRecommendationsView recommendations{service};
+    ChannelRecommendationsPresenter rated{service};
+    ChannelRecommendationsView recommendations{rated};
+
+    QLabel* bestChannelBadge() const { return recommendations.findChild<QLabel*>("bestChannel"); }
 };
 
 } // namespace
 
-TEST(ScanDisplayRules, ColoursChangeExactlyAtTheirThresholds) {
-    EXPECT_EQ(scoreTone(89), Tone::green);
-    EXPECT_EQ(scoreTone(80), Tone::green);
-    EXPECT_EQ(scoreTone(79), Tone::yellow);
-    EXPECT_EQ(scoreTone(60), Tone::yellow);
-    EXPECT_EQ(scoreTone(59), Tone::orange);
-    EXPECT_EQ(scoreTone(40), Tone::orange);
-    EXPECT_EQ(scoreTone(39), Tone::red);
-    EXPECT_TRUE(isBestScore(90));
-    EXPECT_FALSE(isBestScore(89));
-
+TEST(ChannelChartData, BarColoursChangeExactlyAtTheirThresholds) {
     EXPECT_EQ(channel2GHzTone(0), Tone::gray);
     EXPECT_EQ(channel2GHzTone(2), Tone::green);
     EXPECT_EQ(channel2GHzTone(3), Tone::orange);
@@ -143,10 +135,10 @@ TEST_F(NearbyPanelsTest, BeforeAnyScanEveryPanelInvitesAScan) {
     EXPECT_FALSE(list.findChild<QLabel*>(QStringLiteral("scanTime"))->isVisibleTo(&list));
     EXPECT_TRUE(shows(chart, QStringLiteral("Scan networks to see channel usage")));
     EXPECT_FALSE(chart.findChild<Channel2GHzChart*>()->isVisibleTo(&chart));
-    EXPECT_TRUE(recommendations.scanNowButton()->isVisibleTo(&recommendations));
+    EXPECT_TRUE(recommendations.findChild<QPushButton*>("scanNow")->isVisibleTo(&recommendations));
     EXPECT_TRUE(visible<RecommendationRow>(recommendations).empty());
 
-    recommendations.scanNowButton()->click();
+    recommendations.findChild<QPushButton*>("scanNow")->click();
     ASSERT_TRUE(waitUntil([&] { return service.lastScanTime().has_value(); }));
     EXPECT_EQ(scanner.calls, 1);
 }
@@ -161,9 +153,9 @@ TEST_F(NearbyPanelsTest, AnEmptyScanRatesEveryChannelBestWithoutCounts) {
     const auto rows = visible<RecommendationRow>(recommendations);
     ASSERT_EQ(rows.size(), 12u);
     for (const RecommendationRow* row : rows) {
-        ASSERT_NE(row->bestBadge(), nullptr);
-        EXPECT_EQ(row->networkCount(), nullptr);
-        EXPECT_EQ(row->scoreBadge()->text(), QStringLiteral("100"));
+        EXPECT_TRUE(shows(*row, QStringLiteral("Best")));
+        EXPECT_EQ(row->findChild<QLabel*>("networkCount"), nullptr);
+        EXPECT_TRUE(shows(*row, QStringLiteral("100")));
     }
 }
 
@@ -231,26 +223,6 @@ TEST_F(NearbyPanelsTest, ScanErrorShowsAboveTheEarlierResults) {
     EXPECT_EQ(visible<NetworkRow>(list).size(), 1u);
 }
 
-TEST(RecommendationRow, ScoreBadgeColoursAndBestMark) {
-    const auto row = [](int score, int count) {
-        ChannelRecommendation r;
-        r.channel = 6;
-        r.score = score;
-        r.networkCount = count;
-        r.reason = "reason";
-        return std::make_unique<RecommendationRow>(r);
-    };
-    const auto best = row(90, 0);
-    EXPECT_NE(best->bestBadge(), nullptr);
-    const auto good = row(89, 1);
-    EXPECT_EQ(good->bestBadge(), nullptr);
-    EXPECT_EQ(textColour(good->scoreBadge()), Palette::colour(Tone::green));
-    ASSERT_NE(good->networkCount(), nullptr);
-    EXPECT_EQ(good->networkCount()->text(), QStringLiteral("1"));
-    EXPECT_EQ(textColour(row(40, 2)->scoreBadge()), Palette::colour(Tone::orange));
-    EXPECT_EQ(textColour(row(39, 3)->scoreBadge()), Palette::colour(Tone::red));
-}
-
 TEST_F(NearbyPanelsTest, ChannelFourteenCountsOnItsNeighboursButIsNotDrawn) {
     scan({accessPoint("Japan", -60, 14), accessPoint("Far", -75, 40, 2), accessPoint("Near", -55, 44, 2),
           accessPoint("Odd", -70, 153, 2)});
@@ -279,13 +251,13 @@ TEST_F(NearbyPanelsTest, ChannelFourteenCountsOnItsNeighboursButIsNotDrawn) {
 }
 
 TEST_F(NearbyPanelsTest, CollapsedRecommendationsNameTheBestChannel) {
-    EXPECT_FALSE(recommendations.bestChannelBadge()->isVisibleTo(&recommendations));
+    EXPECT_FALSE(bestChannelBadge()->isVisibleTo(&recommendations));
     scan({accessPoint("Busy", -45, 1), accessPoint("Busy2", -45, 6), accessPoint("Busy3", -45, 11)});
     ASSERT_FALSE(service.recommendations().empty());
-    EXPECT_TRUE(recommendations.bestChannelBadge()->isVisibleTo(&recommendations));
-    EXPECT_EQ(recommendations.bestChannelBadge()->text(),
+    EXPECT_TRUE(bestChannelBadge()->isVisibleTo(&recommendations));
+    EXPECT_EQ(bestChannelBadge()->text(),
               QStringLiteral("Ch %1").arg(service.recommendations().front().channel));
     EXPECT_EQ(service.recommendations().front().channel, 36);
     recommendations.header()->setExpanded(true);
-    EXPECT_FALSE(recommendations.bestChannelBadge()->isVisibleTo(&recommendations));
+    EXPECT_FALSE(bestChannelBadge()->isVisibleTo(&recommendations));
 }
