@@ -10,6 +10,7 @@
 #include "viewmodel/ChannelUsagePresenter.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "viewmodel/NearbyNetworksPresenter.h"
+#include "viewmodel/NetworkInfoPresenter.h"
 #include "views/BandwidthView.h"
 #include "views/CaptivePortalBanner.h"
 #include "views/ConnectionInfoView.h"
@@ -144,7 +145,8 @@ void DiagnosticsContentView::addNetworkPanels(LinkmeterViewModel& viewModel, WiF
     QWidget* content = m_scroll->widget();
     int at = m_networkPanelsAt;
     for (QWidget* panel : std::initializer_list<QWidget*>{
-             new NetworkInfoView(viewModel, networkInfo, m_scheduler, content),
+             new NetworkInfoView(*new NetworkInfoPresenter(viewModel, networkInfo, this), m_scheduler,
+                                 content),
              new NearbyNetworksView(*new NearbyNetworksPresenter(scanner, this), m_scheduler, content),
              new ChannelGraphView(*new ChannelUsagePresenter(scanner, this), content),
              new ChannelRecommendationsView(*new ChannelRecommendationsPresenter(scanner, this), content)})
