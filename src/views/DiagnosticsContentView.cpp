@@ -8,7 +8,7 @@
 #include "reports/ExportService.h"
 #include "viewmodel/ChannelRecommendationsPresenter.h"
 #include "viewmodel/ChannelUsagePresenter.h"
-#include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/DiagnosticsPresenter.h"
 #include "viewmodel/NearbyNetworksPresenter.h"
 #include "viewmodel/NetworkInfoPresenter.h"
 #include "views/BandwidthView.h"
@@ -154,97 +154,53 @@ void DiagnosticsContentView::addNetworkPanels(LinkmeterViewModel& viewModel, WiF
 }
 
 void DiagnosticsContentView::bind(LinkmeterViewModel& viewModel) {
-    using VM = LinkmeterViewModel;
-    VM* vm = &viewModel;
-    DiagnosticsState& s = m_state;
-    connect(vm, &VM::captivePortalStatusChanged, this, [this, vm, &s] {
-        s.captivePortalStatus = vm->captivePortalStatus();
-        showBanners();
-    });
-    const auto wifi = [this, vm, &s] {
-        s.wifiInfo = vm->wifiInfo();
-        s.locationAuthorized = vm->locationAuthorized();
-        showWiFi();
-    };
-    connect(vm, &VM::wifiInfoChanged, this, wifi);
-    connect(vm, &VM::locationAuthorizedChanged, this, wifi);
-    connect(vm, &VM::connectionQualityChanged, this, [this, vm, &s] {
-        s.quality = vm->connectionQuality();
-        showQuality();
-    });
-    const auto router = [this, vm, &s] {
-        s.gatewayIP = vm->gatewayIP();
-        s.routerPingStats = vm->routerPingStats();
-        s.routerPingHistory = vm->routerPingHistory();
-        showRouter();
-    };
-    connect(vm, &VM::gatewayIPChanged, this, router);
-    connect(vm, &VM::routerPingStatsChanged, this, router);
-    connect(vm, &VM::routerPingHistoryChanged, this, router);
-    const auto internet = [this, vm, &s] {
-        s.internetPingStats = vm->internetPingStats();
-        s.internetPingHistory = vm->internetPingHistory();
-        showInternet();
-    };
-    connect(vm, &VM::internetPingStatsChanged, this, internet);
-    connect(vm, &VM::internetPingHistoryChanged, this, internet);
-    const auto dns = [this, vm, &s] {
-        s.dnsResult = vm->dnsResult();
-        s.dnsHistory = vm->dnsHistory();
-        showDNS();
-    };
-    connect(vm, &VM::dnsResultChanged, this, dns);
-    connect(vm, &VM::dnsHistoryChanged, this, dns);
-    const auto bandwidth = [this, vm, &s] {
-        s.bandwidthSpeed = vm->bandwidthSpeed();
-        s.downloadHistory = vm->downloadHistory();
-        s.uploadHistory = vm->uploadHistory();
-        showBandwidth();
-    };
-    connect(vm, &VM::bandwidthSpeedChanged, this, bandwidth);
-    connect(vm, &VM::downloadHistoryChanged, this, bandwidth);
-    connect(vm, &VM::uploadHistoryChanged, this, bandwidth);
-    connect(vm, &VM::tipsChanged, this, [this, vm, &s] {
-        s.tips = vm->tips();
-        showTips();
-    });
-    const auto speedTest = [this, vm, &s] {
-        s.speedTestState = vm->speedTestState();
-        s.lastSpeedTestResult = vm->lastSpeedTestResult();
-        showSpeedTest();
-    };
-    connect(vm, &VM::speedTestStateChanged, this, speedTest);
-    connect(vm, &VM::lastSpeedTestResultChanged, this, speedTest);
-    connect(vm, &VM::isMonitoringChanged, this, [this, vm, &s] {
-        s.isMonitoring = vm->isMonitoring();
-        showMonitoring();
-    });
+    auto* presenter = new DiagnosticsPresenter(viewModel, this);
+    connect(presenter, &DiagnosticsPresenter::changed, this,
+            [this, presenter] { setState(presenter->screen()); });
 
-    connect(m_toolbar, &DiagnosticsToolbar::startMonitoring, vm, &VM::startMonitoring);
-    connect(m_toolbar, &DiagnosticsToolbar::stopMonitoring, vm, &VM::stopMonitoring);
-    connect(m_toolbar, &DiagnosticsToolbar::summaryRequested, vm, &VM::copySummary);
-    // The export's own dialog reports what happened; the page has nothing to add.
-    connect(m_toolbar, &DiagnosticsToolbar::exportReportRequested, vm, [vm] { vm->exportReport(); });
-    connect(m_toolbar, &DiagnosticsToolbar::exportHistoryRequested, vm, [vm] { vm->exportHistory(); });
-    connect(this, &DiagnosticsContentView::requestLocation, vm, &VM::requestLocationPermission);
-    connect(this, &DiagnosticsContentView::openLoginPage, vm, &VM::openCaptivePortalLoginPage);
-    connect(this, &DiagnosticsContentView::runSpeedTest, vm, &VM::runSpeedTest);
-    connect(this, &DiagnosticsContentView::cancelSpeedTest, vm, &VM::cancelSpeedTest);
-    setState(DiagnosticsState::of(viewModel));
+    using P = DiagnosticsPresenter;
+    connect(m_toolbar, &DiagnosticsToolbar::startMonitoring, presenter, &P::startMonitoring);
+    connect(m_toolbar, &DiagnosticsToolbar::stopMonitoring, presenter, &P::stopMonitoring);
+    connect(m_toolbar, &DiagnosticsToolbar::summaryRequested, presenter, &P::copySummary);
+    connect(m_toolbar, &DiagnosticsToolbar::exportReportRequested, presenter, &P::exportReport);
+    connect(m_toolbar, &DiagnosticsToolbar::exportHistoryRequested, presenter, &P::exportHistory);
+    connect(this, &DiagnosticsContentView::requestLocation, presenter, &P::requestLocation);
+    connect(this, &DiagnosticsContentView::openLoginPage, presenter, &P::openLoginPage);
+    connect(this, &DiagnosticsContentView::runSpeedTest, presenter, &P::runSpeedTest);
+    connect(this, &DiagnosticsContentView::cancelSpeedTest, presenter, &P::cancelSpeedTest);
+    setState(presenter->screen());
 }
 
 void DiagnosticsContentView::setState(DiagnosticsState state) {
-    m_state = std::move(state);
-    showBanners();
-    showWiFi();
-    showQuality();
-    showRouter();
-    showInternet();
-    showDNS();
-    showBandwidth();
-    showTips();
-    showSpeedTest();
-    showMonitoring();
+    const DiagnosticsState before = std::exchange(m_state, std::move(state));
+    const DiagnosticsState& now = m_state;
+    // Each card is redrawn only when the values it shows changed.
+    const bool all = !m_drawn;
+    m_drawn = true;
+    if (all || now.captivePortalStatus != before.captivePortalStatus)
+        showBanners();
+    if (all || now.wifiInfo != before.wifiInfo || now.locationAuthorized != before.locationAuthorized)
+        showWiFi();
+    if (all || now.quality != before.quality)
+        showQuality();
+    if (all || now.gatewayIP != before.gatewayIP || now.routerPingStats != before.routerPingStats ||
+        now.routerPingHistory != before.routerPingHistory)
+        showRouter();
+    if (all || now.internetPingStats != before.internetPingStats ||
+        now.internetPingHistory != before.internetPingHistory)
+        showInternet();
+    if (all || now.dnsResult != before.dnsResult || now.dnsHistory != before.dnsHistory)
+        showDNS();
+    if (all || now.bandwidthSpeed != before.bandwidthSpeed || now.downloadHistory != before.downloadHistory ||
+        now.uploadHistory != before.uploadHistory)
+        showBandwidth();
+    if (all || now.tips != before.tips)
+        showTips();
+    if (all || now.speedTestState != before.speedTestState ||
+        now.lastSpeedTestResult != before.lastSpeedTestResult)
+        showSpeedTest();
+    if (all || now.isMonitoring != before.isMonitoring)
+        showMonitoring();
 }
 
 bool DiagnosticsContentView::copyScreenshot() {
