@@ -200,9 +200,9 @@ std::function<std::unique_ptr<QWidget>()> diagnostics(std::function<DiagnosticsS
         if (height > 0)
             page->setFixedHeight(height);
         if (unfold) {
-            page->qualityCard()->setShowBreakdown(true);
+            page->findChild<ConnectionQualityView*>()->setShowBreakdown(true);
             page->findChild<AdditionalInfoRow*>()->setExpanded(true);
-            page->tipsSection()->setExpanded(true);
+            page->findChild<TipsSection*>()->setExpanded(true);
         }
         return page;
     };

@@ -72,6 +72,7 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, Schedule
                                                  .radius = Radius::none,
                                                  .padding = padding(Space::m, Space::s)});
     m_back = makeBackButton(header);
+    m_back->setObjectName(QStringLiteral("back"));
     connect(m_back, &QToolButton::clicked, this, &DiagnosticsContentView::showStatus);
     headerRow->addWidget(m_back);
     headerRow->addStretch();

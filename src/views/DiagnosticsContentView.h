@@ -39,21 +39,9 @@ public:
                           NetworkInfoService& networkInfo);
     // Redraws each card whose values changed (every card the first time).
     void setState(DiagnosticsState state);
-    const DiagnosticsState& state() const { return m_state; }
 
     // Copies the page's picture; true when it reached the clipboard.
     bool copyScreenshot();
-
-    QToolButton* backButton() const { return m_back; }
-    QScrollArea* scrollArea() const { return m_scroll; }
-    DiagnosticsToolbar* toolbar() const { return m_toolbar; }
-    ConnectionInfoView* wifiCard() const { return m_wifi; }
-    ConnectionQualityView* qualityCard() const { return m_quality; }
-    DiagnosticsView* pingCards() const { return m_pings; }
-    DNSView* dnsCard() const { return m_dns; }
-    BandwidthView* bandwidthCard() const { return m_bandwidth; }
-    TipsSection* tipsSection() const { return m_tips; }
-    SpeedTestView* speedTestCard() const { return m_speedTest; }
 
 signals:
     void showStatus();

@@ -294,30 +294,32 @@ TEST_F(DiagnosticsPageTest, ZeroScoreHidesTheQualityCardAndTheBadge) {
     DiagnosticsState state;
     state.quality = scored(0);
     page.setState(state);
-    EXPECT_FALSE(shows(page.qualityCard(), page));
-    EXPECT_FALSE(shows(page.toolbar()->badge(), page));
+    EXPECT_FALSE(shows(page.findChild<ConnectionQualityView*>(), page));
+    EXPECT_FALSE(shows(page.findChild<DiagnosticsToolbar*>()->badge(), page));
 
     state.quality = scored(85);
     state.quality.breakdown = {90, 75, 55, 30};
     page.setState(state);
-    EXPECT_TRUE(shows(page.qualityCard(), page));
-    EXPECT_TRUE(shows(page.toolbar()->badge(), page));
-    EXPECT_EQ(page.toolbar()->badge()->scoreLabel()->text(), "85");
-    EXPECT_TRUE(showsText(*page.qualityCard(), "Good"));
-    EXPECT_FALSE(page.qualityCard()->showsBreakdown());
-    page.qualityCard()->setShowBreakdown(true);
-    EXPECT_EQ(colourOf(page.qualityCard()->row(2)->scoreLabel()), Palette::colour(Tone::orange));
-    EXPECT_EQ(colourOf(page.qualityCard()->row(3)->scoreLabel()), Palette::colour(Tone::red));
+    EXPECT_TRUE(shows(page.findChild<ConnectionQualityView*>(), page));
+    EXPECT_TRUE(shows(page.findChild<DiagnosticsToolbar*>()->badge(), page));
+    EXPECT_EQ(page.findChild<DiagnosticsToolbar*>()->badge()->scoreLabel()->text(), "85");
+    EXPECT_TRUE(showsText(*page.findChild<ConnectionQualityView*>(), "Good"));
+    EXPECT_FALSE(page.findChild<ConnectionQualityView*>()->showsBreakdown());
+    page.findChild<ConnectionQualityView*>()->setShowBreakdown(true);
+    EXPECT_EQ(colourOf(page.findChild<ConnectionQualityView*>()->row(2)->scoreLabel()),
+              Palette::colour(Tone::orange));
+    EXPECT_EQ(colourOf(page.findChild<ConnectionQualityView*>()->row(3)->scoreLabel()),
+              Palette::colour(Tone::red));
 }
 
 TEST_F(DiagnosticsPageTest, TipsShowTheirCountFoldedAndThreeUnfolded) {
     DiagnosticsState state;
     page.setState(state);
-    EXPECT_FALSE(shows(page.tipsSection(), page));
+    EXPECT_FALSE(shows(page.findChild<TipsSection*>(), page));
 
     state.tips = {tip(1), tip(2), tip(3), tip(4), tip(5)};
     page.setState(state);
-    TipsSection* tips = page.tipsSection();
+    TipsSection* tips = page.findChild<TipsSection*>();
     EXPECT_TRUE(shows(tips, page));
     EXPECT_EQ(tips->header()->detail(), "(5)");
     EXPECT_EQ(tips->shownCount(), 0);
@@ -339,7 +341,7 @@ TEST_F(DiagnosticsPageTest, CopiesShowTheirConfirmationForTwoSeconds) {
     state.quality = scored(91);
     state.tips = {tip(1)};
     page.setState(state);
-    DiagnosticsToolbar* toolbar = page.toolbar();
+    DiagnosticsToolbar* toolbar = page.findChild<DiagnosticsToolbar*>();
     toolbar->exportMenu()->actions().at(0)->trigger();
     ASSERT_FALSE(f.clipboard.image.isNull());
     EXPECT_EQ(f.clipboard.image.width(), 640);
@@ -364,27 +366,28 @@ TEST(DiagnosticsBinding, FollowsTheViewModelAndRunsItsActions) {
     page->bind(viewModel);
     popover.setShowDiagnostics(true);
     QTest::qWait(50);
-    QPushButton* monitoring = page->toolbar()->monitoringButton();
+    QPushButton* monitoring = page->findChild<DiagnosticsToolbar*>()->monitoringButton();
     ASSERT_EQ(monitoring->text(), "Start");
 
     monitoring->click();
     EXPECT_TRUE(viewModel.isMonitoring());
-    EXPECT_TRUE(
-        waitUntil([&] { return page->pingCards()->internetCard()->averageLabel()->text() == "20ms"; }));
+    EXPECT_TRUE(waitUntil([&] {
+        return page->findChild<DiagnosticsView*>()->internetCard()->averageLabel()->text() == "20ms";
+    }));
     EXPECT_EQ(monitoring->text(), "Stop");
     monitoring->click();
     EXPECT_FALSE(viewModel.isMonitoring());
     EXPECT_TRUE(waitUntil([&] { return monitoring->text() == "Start"; }));
 
     // Copying the summary goes through the view model to the clipboard.
-    page->toolbar()->exportMenu()->actions().at(1)->trigger();
+    page->findChild<DiagnosticsToolbar*>()->exportMenu()->actions().at(1)->trigger();
     EXPECT_FALSE(f.clipboard.text.isEmpty());
     // The report export opens its save dialog; cancelling it leaves the page as it was.
-    page->toolbar()->exportMenu()->actions().at(3)->trigger();
+    page->findChild<DiagnosticsToolbar*>()->exportMenu()->actions().at(3)->trigger();
     EXPECT_EQ(f.saveDialog.requests.size(), 1u);
 
     QSignalSpy back(page, &DiagnosticsContentView::showStatus);
-    page->backButton()->click();
+    page->findChild<QToolButton*>("back")->click();
     EXPECT_EQ(back.count(), 1);
     EXPECT_FALSE(popover.showDiagnostics());
 }
@@ -397,15 +400,15 @@ TEST_F(DiagnosticsPageTest, AThroughputSampleRepaintsOnlyWhatItChanged) {
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     QTest::qWait(100);
-    PaintCounter pingChart(page.pingCards()->internetCard()->sparkline());
-    PaintCounter lookupTime(page.dnsCard()->timeLabel());
-    PaintCounter downloadRate(page.bandwidthCard()->downloadLabel());
+    PaintCounter pingChart(page.findChild<DiagnosticsView*>()->internetCard()->sparkline());
+    PaintCounter lookupTime(page.findChild<DNSView*>()->timeLabel());
+    PaintCounter downloadRate(page.findChild<BandwidthView*>()->downloadLabel());
 
     state.bandwidthSpeed = {2'500'000, 20'000};
     state.downloadHistory.push_back(2.5e6);
     page.setState(state);
     QTest::qWait(100);
-    EXPECT_EQ(page.bandwidthCard()->downloadLabel()->text(), "2.5 MB/s");
+    EXPECT_EQ(page.findChild<BandwidthView*>()->downloadLabel()->text(), "2.5 MB/s");
     EXPECT_GT(downloadRate.count, 0);
     EXPECT_EQ(pingChart.count, 0);
     EXPECT_EQ(lookupTime.count, 0);
@@ -444,7 +447,7 @@ TEST(DiagnosticsBinding, SpeedTestStartsAndCancelsThroughTheViewModel) {
     LinkmeterViewModel viewModel(f.services());
     DiagnosticsContentView page(f.exporter, f.scheduler);
     page.bind(viewModel);
-    SpeedTestView* card = page.speedTestCard();
+    SpeedTestView* card = page.findChild<SpeedTestView*>();
 
     card->runButton()->click();
     ASSERT_TRUE(waitUntil([&] { return card->page() == 1; }));
