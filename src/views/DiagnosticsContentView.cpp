@@ -236,7 +236,7 @@ void DiagnosticsContentView::showInternet() {
 }
 
 void DiagnosticsContentView::showDNS() {
-    m_dns->setData(m_state.dnsResult, m_state.dnsHistory);
+    m_dns->setData(dnsCard(m_state.dnsResult, m_state.dnsHistory));
 }
 
 void DiagnosticsContentView::showBandwidth() {

@@ -35,7 +35,7 @@ DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& sta
     pings->setInternet(state.internetPingStats, state.internetPingHistory);
     column->addWidget(pings);
     auto* dns = new DNSView(this);
-    dns->setData(state.dnsResult, state.dnsHistory);
+    dns->setData(dnsCard(state.dnsResult, state.dnsHistory));
     column->addWidget(dns);
     auto* bandwidth = new BandwidthView(this);
     bandwidth->setData(state.bandwidthSpeed, state.downloadHistory, state.uploadHistory);
