@@ -228,11 +228,12 @@ void DiagnosticsContentView::showQuality() {
 }
 
 void DiagnosticsContentView::showRouter() {
-    m_pings->setRouter(m_state.gatewayIP, m_state.routerPingStats, m_state.routerPingHistory);
+    m_pings->setRouter(routerTarget(m_state.gatewayIP),
+                       pingCard(m_state.routerPingStats, m_state.routerPingHistory));
 }
 
 void DiagnosticsContentView::showInternet() {
-    m_pings->setInternet(m_state.internetPingStats, m_state.internetPingHistory);
+    m_pings->setInternet(pingCard(m_state.internetPingStats, m_state.internetPingHistory));
 }
 
 void DiagnosticsContentView::showDNS() {

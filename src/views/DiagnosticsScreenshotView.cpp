@@ -31,8 +31,8 @@ DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& sta
         column->addWidget(quality);
     }
     auto* pings = new DiagnosticsView(this);
-    pings->setRouter(state.gatewayIP, state.routerPingStats, state.routerPingHistory);
-    pings->setInternet(state.internetPingStats, state.internetPingHistory);
+    pings->setRouter(routerTarget(state.gatewayIP), pingCard(state.routerPingStats, state.routerPingHistory));
+    pings->setInternet(pingCard(state.internetPingStats, state.internetPingHistory));
     column->addWidget(pings);
     auto* dns = new DNSView(this);
     dns->setData(dnsCard(state.dnsResult, state.dnsHistory));

@@ -14,7 +14,54 @@ DNSResult lookup(double time, std::optional<std::string> address = "104.16.132.2
     return result;
 }
 
+PingStatistics stats(double average, double jitter, double loss, int samples = 20) {
+    PingStatistics s;
+    s.averageLatency = average;
+    s.jitter = jitter;
+    s.packetLoss = loss;
+    s.samplesCount = samples;
+    return s;
+}
+
 } // namespace
+
+TEST(PingCardTest, AverageJitterAndLossFollowTheirScales) {
+    const auto varying = pingCard(stats(31.9, 7, 0), {30, 32, 33});
+    EXPECT_EQ(varying.average, "31ms");
+    EXPECT_EQ(varying.averageTone, Tone::yellow);
+    EXPECT_EQ(varying.chartTone, Tone::yellow);
+    EXPECT_EQ(varying.note, "varying");
+    EXPECT_EQ(varying.noteTone, std::nullopt);
+    EXPECT_EQ(varying.loss, "none");
+    EXPECT_EQ(varying.lossTone, Tone::green);
+
+    const auto unstable = pingCard(stats(31.9, 10.5, 0.5), {30});
+    EXPECT_EQ(unstable.note, "unstable");
+    EXPECT_EQ(unstable.noteTone, Tone::orange);
+    EXPECT_EQ(unstable.loss, "0.5%");
+
+    const auto steady = pingCard(stats(12, 1, 5.0), {12});
+    EXPECT_TRUE(steady.note.isEmpty());
+    EXPECT_EQ(steady.loss, "5.0%");
+    EXPECT_EQ(steady.lossTone, Tone::orange);
+
+    // Before the first sample: no figures and no note.
+    const auto before = pingCard(stats(0, 12, 0, 0), {});
+    EXPECT_EQ(before.average, "--");
+    EXPECT_EQ(before.averageTone, std::nullopt);
+    EXPECT_EQ(before.loss, "--");
+    EXPECT_EQ(before.lossTone, std::nullopt);
+    EXPECT_TRUE(before.note.isEmpty());
+
+    // Every echo lost: dropped pings, but no response time.
+    const auto lost = pingCard(stats(0, 0, 100.0), {});
+    EXPECT_EQ(lost.average, "--");
+    EXPECT_EQ(lost.loss, "100.0%");
+    EXPECT_EQ(lost.lossTone, Tone::red);
+
+    EXPECT_EQ(routerTarget(std::nullopt), "Unknown");
+    EXPECT_EQ(routerTarget(std::string("192.168.1.1")), "192.168.1.1");
+}
 
 TEST(DNSCardTest, LookupTimeNoteAndTone) {
     const auto none = dnsCard(std::nullopt, {});
