@@ -2,6 +2,7 @@
 
 #include "core/PingStatistics.h"
 #include "core/Tone.h"
+#include "core/WiFiInfo.h"
 #include "probes/DNSResult.h"
 
 #include <QString>
@@ -9,6 +10,39 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+// One line of the link's folded-out details.
+struct DetailLine {
+    QString label;
+    QString value;
+
+    bool operator==(const DetailLine&) const = default;
+};
+
+// What the Wi-Fi card shows: the network with its band, three metrics and details; else a request
+// for the location permission, or "not connected".
+struct WiFiCardData {
+    bool connected = false;
+    bool asksForLocation = false;
+    QString ssid;
+    // The system withheld the name; a mark says why.
+    bool nameWithheld = false;
+    // Clicking the network asks for the permission the name needs.
+    bool rowAsksForLocation = false;
+    // Empty when the band is unknown.
+    QString band;
+    QString signal;
+    Tone signalTone = Tone::green;
+    QString noise;
+    QString rate;
+    std::vector<DetailLine> details;
+
+    bool operator==(const WiFiCardData&) const = default;
+};
+
+WiFiCardData wifiCard(const std::optional<WiFiInfo>& wifi, bool locationAuthorized);
+// The details worth showing for a link, in order, each only when it has a value.
+std::vector<DetailLine> wifiDetails(const WiFiInfo& wifi);
 
 // What a ping card shows: the average response time with a stability note, the dropped share, and
 // the recent times as a chart in the average's tone. A missing tone stands for the secondary text

@@ -218,7 +218,7 @@ void DiagnosticsContentView::showBanners() {
 }
 
 void DiagnosticsContentView::showWiFi() {
-    m_wifi->setData(m_state.wifiInfo, m_state.locationAuthorized);
+    m_wifi->setData(wifiCard(m_state.wifiInfo, m_state.locationAuthorized));
 }
 
 void DiagnosticsContentView::showQuality() {

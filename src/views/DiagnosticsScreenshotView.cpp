@@ -23,7 +23,7 @@ DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& sta
     QVBoxLayout* column = makeSnapshotColumn(this, QStringLiteral("Linkmeter"));
 
     auto* wifi = new ConnectionInfoView(this);
-    wifi->setData(state.wifiInfo, state.locationAuthorized);
+    wifi->setData(wifiCard(state.wifiInfo, state.locationAuthorized));
     column->addWidget(wifi);
     if (state.quality.score >= 1) {
         auto* quality = new ConnectionQualityView(this);

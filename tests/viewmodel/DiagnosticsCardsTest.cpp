@@ -97,3 +97,49 @@ TEST(DNSCardTest, AFailedLookupReadsFailedInRed) {
     EXPECT_EQ(answered.time, "1ms");
     EXPECT_EQ(answered.note, "fast");
 }
+
+TEST(WiFiDetails, RowsInOrderAndOnlyWithAValue) {
+    WiFiInfo wifi;
+    wifi.rssi = -50;
+    wifi.noise = -90;
+    wifi.channel = 36;
+    wifi.channelWidth = 80;
+    wifi.phyMode = "802.11ax";
+    wifi.securityType = "WPA3 Personal";
+    wifi.bssid = "aa:bb:cc:dd:ee:ff";
+    using Rows = std::vector<DetailLine>;
+    EXPECT_EQ(wifiDetails(wifi), (Rows{{"Channel", "36 (80 MHz)"},
+                                       {"PHY Mode", "802.11ax"},
+                                       {"Security", "WPA3 Personal"},
+                                       {"SNR", "40 dB"},
+                                       {"BSSID", "aa:bb:cc:dd:ee:ff"}}));
+
+    // No made-up ratio without a noise floor; placeholders are not values.
+    wifi.noise.reset();
+    wifi.channel = 0;
+    wifi.phyMode = "None";
+    wifi.securityType = "Unknown";
+    wifi.bssid.reset();
+    EXPECT_TRUE(wifiDetails(wifi).empty());
+    wifi.phyMode = "Unknown";
+    EXPECT_TRUE(wifiDetails(wifi).empty());
+}
+
+TEST(WiFiCardTest, OnlyAWithheldNameWithoutPermissionMakesTheRowAsk) {
+    WiFiInfo wifi;
+    wifi.ssid = std::string(unknownNetworkSSID);
+    wifi.rssi = -65;
+    wifi.band = WiFiBand::unknown;
+    EXPECT_TRUE(wifiCard(wifi, false).rowAsksForLocation);
+    EXPECT_FALSE(wifiCard(wifi, true).rowAsksForLocation);
+    EXPECT_TRUE(wifiCard(wifi, true).nameWithheld);
+    EXPECT_TRUE(wifiCard(wifi, true).band.isEmpty());
+    EXPECT_EQ(wifiCard(wifi, true).noise, "--");
+    wifi.ssid = "Home";
+    EXPECT_FALSE(wifiCard(wifi, false).rowAsksForLocation);
+
+    // Without a link: the permission prompt only when it is missing.
+    EXPECT_TRUE(wifiCard(std::nullopt, false).asksForLocation);
+    EXPECT_FALSE(wifiCard(std::nullopt, true).asksForLocation);
+    EXPECT_FALSE(wifiCard(std::nullopt, true).connected);
+}

@@ -223,7 +223,7 @@ TEST(SpeedTestCard, EachStateHasItsPage) {
 TEST(WiFiCard, WithheldNameNoiseAndTheThreeContents) {
     ConnectionInfoView card;
     QSignalSpy asked(&card, &ConnectionInfoView::requestLocation);
-    card.setData(link("Home"), true);
+    card.setData(wifiCard(link("Home"), true));
     EXPECT_FALSE(shows(card.locationIcon(), card));
     EXPECT_EQ(card.signalItem()->valueLabel()->text(), "-65 dBm");
     EXPECT_EQ(colourOf(card.signalItem()->valueLabel()), Palette::colour(Tone::yellow));
@@ -234,7 +234,7 @@ TEST(WiFiCard, WithheldNameNoiseAndTheThreeContents) {
     WiFiInfo withheld = link(std::string(unknownNetworkSSID));
     withheld.noise.reset();
     withheld.band = WiFiBand::unknown;
-    card.setData(withheld, false);
+    card.setData(wifiCard(withheld, false));
     EXPECT_TRUE(shows(card.locationIcon(), card));
     EXPECT_EQ(card.noiseItem()->valueLabel()->text(), "--");
     EXPECT_FALSE(showsText(card, "Unknown"));
@@ -246,12 +246,12 @@ TEST(WiFiCard, WithheldNameNoiseAndTheThreeContents) {
     QTest::mouseClick(const_cast<QLabel*>(card.ssidLabel()), Qt::LeftButton);
     EXPECT_EQ(asked.count(), 1);
 
-    card.setData(std::nullopt, false);
+    card.setData(wifiCard(std::nullopt, false));
     EXPECT_TRUE(shows(card.locationPrompt(), card));
     EXPECT_FALSE(shows(card.notConnected(), card));
     card.locationPrompt()->button()->click();
     EXPECT_EQ(asked.count(), 2);
-    card.setData(std::nullopt, true);
+    card.setData(wifiCard(std::nullopt, true));
     EXPECT_FALSE(shows(card.locationPrompt(), card));
     EXPECT_TRUE(showsText(card, "Not connected to Wi-Fi"));
 }
