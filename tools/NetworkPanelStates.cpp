@@ -25,10 +25,13 @@
 #include "probes/SpeedTestService.h"
 #include "probes/WiFiScannerService.h"
 #include "reports/ExportService.h"
+#include "viewmodel/ChannelRecommendationsPresenter.h"
+#include "viewmodel/ChannelUsagePresenter.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/NearbyNetworksPresenter.h"
+#include "viewmodel/NetworkInfoPresenter.h"
 #include "views/ChannelGraphView.h"
 #include "views/ChannelRecommendationsView.h"
-#include "views/DNSSection.h"
 #include "views/NearbyNetworksView.h"
 #include "views/NetworkInfoView.h"
 #include "views/kit/CollapsibleHeader.h"
@@ -179,14 +182,20 @@ std::function<std::unique_ptr<QWidget>()> scanPanels(Scan scan, bool expanded = 
                 settle([&] { return !scene->service.isScanning(); });
         }
         auto column = std::make_unique<Column>(scene);
-        auto* list = new NearbyNetworksView(scene->service, scene->scheduler);
-        auto* chart = new ChannelGraphView(scene->service);
-        auto* recommendations = new ChannelRecommendationsView(scene->service);
+        auto* nearby = new NearbyNetworksPresenter(scene->service);
+        auto* list = new NearbyNetworksView(*nearby, scene->scheduler);
+        nearby->setParent(list); // goes with its panel, before the service
+        auto* usage = new ChannelUsagePresenter(scene->service);
+        auto* chart = new ChannelGraphView(*usage);
+        usage->setParent(chart);
+        auto* rated = new ChannelRecommendationsPresenter(scene->service);
+        auto* recommendations = new ChannelRecommendationsView(*rated);
+        rated->setParent(recommendations);
         for (CollapsibleHeader* header : {list->header(), chart->header(), recommendations->header()})
             header->setExpanded(expanded);
-        chart->setSelectedBand(chartBand);
+        usage->chooseBand(chartBand);
         if (scan == Scan::with6GHz)
-            list->setSelectedBand(WiFiBand::band6GHz);
+            nearby->chooseFilter(3); // all, 2.4, 5, then 6 GHz
         column->add(list);
         column->add(chart);
         column->add(recommendations);
@@ -305,23 +314,25 @@ std::function<std::unique_ptr<QWidget>()> networkInfo(Info info, bool expanded =
                     scene->viewModel.publicIP().has_value());
         });
         auto column = std::make_unique<Column>(scene);
-        auto* view = new NetworkInfoView(scene->viewModel, scene->service, scene->scheduler);
+        auto* presenter = new NetworkInfoPresenter(scene->viewModel, scene->service);
+        auto* view = new NetworkInfoView(*presenter, scene->scheduler);
+        presenter->setParent(view);
         view->header()->setExpanded(expanded);
         column->add(view);
-        DNSSection& dns = *view->dnsSection();
         if (info == Info::picker || info == Info::changing)
-            dns.setPickerShown(true);
+            presenter->setPickerShown(true);
         if (info == Info::changing) {
             // Still waiting for the password when drawn.
             scene->switcher.delay = 1500ms;
-            dns.choose(DNSPreset::cloudflare);
+            presenter->choose(DNSPreset::cloudflare);
         }
         if (info == Info::changed) {
-            dns.setPickerShown(true);
-            dns.choose(DNSPreset::cloudflare);
+            presenter->setPickerShown(true);
+            presenter->choose(DNSPreset::cloudflare);
             settle([&] {
-                return dns.dnsChangeMessage().has_value() && scene->viewModel.dnsServers().size() == 2 &&
-                       scene->viewModel.dnsServers().front().address == "1.1.1.1";
+                const NetworkInfoScreen& screen = presenter->screen();
+                return !screen.changingDNS && screen.dnsServers.size() == 2 &&
+                       screen.dnsServers.front().address == QStringLiteral("1.1.1.1");
             });
         }
         return column;

@@ -25,6 +25,7 @@
 #include "reports/UpdateService.h"
 #include "system/linux/FreedesktopNotificationCenter.h"
 #include "system/linux/NotificationServerHint.h"
+#include "viewmodel/HistoryPresenter.h"
 #include "viewmodel/StatusPresenter.h"
 #include "views/AboutView.h"
 #include "views/ActionableTipView.h"
@@ -205,9 +206,9 @@ std::function<std::unique_ptr<QWidget>()> diagnostics(std::function<DiagnosticsS
         if (height > 0)
             page->setFixedHeight(height);
         if (unfold) {
-            page->qualityCard()->setShowBreakdown(true);
+            page->findChild<ConnectionQualityView*>()->setShowBreakdown(true);
             page->findChild<AdditionalInfoRow*>()->setExpanded(true);
-            page->tipsSection()->setExpanded(true);
+            page->findChild<TipsSection*>()->setExpanded(true);
         }
         return page;
     };
@@ -282,14 +283,15 @@ std::function<std::unique_ptr<QWidget>()> historyWindow(const char* name, bool w
             fillOutageDay(parts->writer, clock->now());
         auto* layout = new QVBoxLayout(page.get());
         layout->setContentsMargins(0, 0, 0, 0);
-        auto* view =
-            new HistoryView(parts->queries, parts->writer, renderContext().exporter(), *clock, page.get());
+        auto* presenter = new HistoryPresenter(parts->queries, parts->writer, renderContext().exporter(),
+                                               *clock, page.get());
+        auto* view = new HistoryView(*presenter, page.get());
         layout->addWidget(view);
         page->setFixedSize(760, 400);
         page->layout()->activate();
         if (withOutage) {
             // The pointer resting in the lossy half hour.
-            HistoryChart& chart = view->chart();
+            HistoryChart& chart = *view->findChild<HistoryChart*>();
             const auto& samples = chart.samples();
             for (std::size_t i = 0; i < samples.size(); ++i)
                 if (samples[i].time >= clock->now() - 80min) {

@@ -6,6 +6,7 @@
 #include "platform/StatusItem.h"
 #include "reports/UpdateService.h"
 #include "system/qt/MetricsHttpServer.h"
+#include "viewmodel/HistoryPresenter.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "viewmodel/MetricsPublisher.h"
 #include "views/HistoryView.h"
@@ -50,8 +51,11 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, ShellServices services
         [&updates = services.updates] { return std::make_unique<AboutView>(updates.checksForUpdates()); });
     m_historyWindow = std::make_unique<WindowController>(
         QStringLiteral("History"), true, [windows, &exporter = services.exporter] {
-            return std::make_unique<HistoryView>(windows.timeline, windows.timelineWriter, exporter,
-                                                 windows.clock);
+            auto* presenter =
+                new HistoryPresenter(windows.timeline, windows.timelineWriter, exporter, windows.clock);
+            auto view = std::make_unique<HistoryView>(*presenter);
+            presenter->setParent(view.get()); // lives as long as its window
+            return view;
         });
 
     m_tray = std::make_unique<TrayController>(viewModel, services, notifications, std::move(statusItem),

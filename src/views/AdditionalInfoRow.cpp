@@ -13,23 +13,6 @@
 
 using namespace Metrics;
 
-std::vector<std::pair<std::string, std::string>> AdditionalInfoRow::details(const WiFiInfo& wifi) {
-    std::vector<std::pair<std::string, std::string>> rows;
-    if (wifi.channel >= 1)
-        rows.emplace_back("Channel",
-                          std::to_string(wifi.channel) + " (" + std::to_string(wifi.channelWidth) + " MHz)");
-    if (!wifi.phyMode.empty() && wifi.phyMode != "None" && wifi.phyMode != "Unknown")
-        rows.emplace_back("PHY Mode", wifi.phyMode);
-    if (!wifi.securityType.empty() && wifi.securityType != "Unknown")
-        rows.emplace_back("Security", wifi.securityType);
-    // Without a measured noise floor there is no ratio to show.
-    if (wifi.noise)
-        rows.emplace_back("SNR", std::to_string(wifi.rssi - *wifi.noise) + " dB");
-    if (wifi.bssid && !wifi.bssid->empty())
-        rows.emplace_back("BSSID", *wifi.bssid);
-    return rows;
-}
-
 AdditionalInfoRow::AdditionalInfoRow(QWidget* parent) : QWidget(parent) {
     QVBoxLayout* column = makeColumn(this, Space::xs);
     m_button = new QToolButton(this);
@@ -50,11 +33,10 @@ AdditionalInfoRow::AdditionalInfoRow(QWidget* parent) : QWidget(parent) {
     setExpanded(false);
 }
 
-void AdditionalInfoRow::setWiFi(const WiFiInfo& wifi) {
-    auto rows = details(wifi);
-    if (rows == m_details)
+void AdditionalInfoRow::setDetails(const std::vector<DetailLine>& details) {
+    if (details == m_details)
         return;
-    m_details = std::move(rows);
+    m_details = details;
     rebuild();
 }
 
@@ -69,7 +51,6 @@ void AdditionalInfoRow::setExpanded(bool expanded) {
 
 void AdditionalInfoRow::rebuild() {
     clearLayout(m_rows);
-    for (const auto& [label, value] : m_details)
-        m_rows->addWidget(
-            new DetailRow(QString::fromStdString(label), QString::fromStdString(value), m_list));
+    for (const DetailLine& line : m_details)
+        m_rows->addWidget(new DetailRow(line.label, line.value, m_list));
 }

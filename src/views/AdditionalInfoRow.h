@@ -1,11 +1,9 @@
 #pragma once
 
-#include "core/WiFiInfo.h"
+#include "viewmodel/DiagnosticsCards.h"
 
 #include <QWidget>
 
-#include <string>
-#include <utility>
 #include <vector>
 
 class QToolButton;
@@ -16,12 +14,9 @@ class AdditionalInfoRow final : public QWidget {
     Q_OBJECT
 
 public:
-    // The rows worth showing for a link, in order, each only when it has a value.
-    static std::vector<std::pair<std::string, std::string>> details(const WiFiInfo& wifi);
-
     explicit AdditionalInfoRow(QWidget* parent = nullptr);
 
-    void setWiFi(const WiFiInfo& wifi);
+    void setDetails(const std::vector<DetailLine>& details);
     bool isExpanded() const { return m_expanded; }
     void setExpanded(bool expanded);
     QToolButton* button() const { return m_button; }
@@ -32,6 +27,6 @@ private:
     QToolButton* m_button = nullptr;
     QWidget* m_list = nullptr;
     QVBoxLayout* m_rows = nullptr;
-    std::vector<std::pair<std::string, std::string>> m_details;
+    std::vector<DetailLine> m_details;
     bool m_expanded = false;
 };

@@ -1,6 +1,6 @@
 #include "views/ChannelGraphView.h"
 
-#include "probes/WiFiScannerService.h"
+#include "viewmodel/ChannelUsagePresenter.h"
 #include "views/BandFilterButton.h"
 #include "views/Channel2GHzChart.h"
 #include "views/Channel5GHzChart.h"
@@ -16,30 +16,27 @@
 
 using namespace Metrics;
 
-namespace {
-const QString kFootnote2GHz = QStringLiteral("Recommended: Ch 1, 6, or 11 (non-overlapping)");
-const QString kFootnote5GHz = QStringLiteral("Recommended: Channels 36-48 or 149-165 (non-DFS)");
-} // namespace
-
-ChannelGraphView::ChannelGraphView(WiFiScannerService& scanner, QWidget* parent)
-    : QWidget(parent), m_scanner(scanner) {
-    m_card = makeCollapsibleCard(this, QStringLiteral("Channel Usage"), Space::s);
+ChannelGraphView::ChannelGraphView(ChannelUsagePresenter& presenter, QWidget* parent)
+    : QWidget(parent), m_presenter(presenter) {
+    m_card = makeCollapsibleCard(this, tr("Channel Usage"), Space::s);
     QVBoxLayout* body = m_card.bodyColumn;
 
     auto* picker = new QHBoxLayout;
     picker->setSpacing(Space::xs);
-    picker->addWidget(makeLabel(QStringLiteral("Band"), TextStyle::caption, Colour::secondary, m_card.body));
+    picker->addWidget(makeLabel(tr("Band"), TextStyle::caption, Colour::secondary, m_card.body));
     picker->addStretch();
-    m_choose2GHz = new BandFilterButton(QStringLiteral("2.4 GHz"), m_card.body);
-    m_choose5GHz = new BandFilterButton(QStringLiteral("5 GHz"), m_card.body);
-    connect(m_choose2GHz, &QPushButton::clicked, this, [this] { setSelectedBand(WiFiBand::band2_4GHz); });
-    connect(m_choose5GHz, &QPushButton::clicked, this, [this] { setSelectedBand(WiFiBand::band5GHz); });
+    m_choose2GHz = new BandFilterButton(tr("2.4 GHz"), m_card.body);
+    m_choose5GHz = new BandFilterButton(tr("5 GHz"), m_card.body);
+    connect(m_choose2GHz, &QPushButton::clicked, this,
+            [this] { m_presenter.chooseBand(WiFiBand::band2_4GHz); });
+    connect(m_choose5GHz, &QPushButton::clicked, this,
+            [this] { m_presenter.chooseBand(WiFiBand::band5GHz); });
     picker->addWidget(m_choose2GHz);
     picker->addWidget(m_choose5GHz);
     body->addLayout(picker);
 
-    m_placeholder = makeLabel(QStringLiteral("Scan networks to see channel usage"), TextStyle::caption,
-                              Colour::secondary, m_card.body);
+    m_placeholder = makeLabel(tr("Scan networks to see channel usage"), TextStyle::caption, Colour::secondary,
+                              m_card.body);
     m_placeholder->setAlignment(Qt::AlignCenter);
     m_placeholder->setMinimumHeight(Size::placeholderHeight);
     body->addWidget(m_placeholder);
@@ -53,36 +50,26 @@ ChannelGraphView::ChannelGraphView(WiFiScannerService& scanner, QWidget* parent)
 
     auto* legend = new QHBoxLayout;
     legend->setSpacing(Space::mPlus);
-    legend->addWidget(new LegendItem(Tone::gray, QStringLiteral("Empty"), 0.3, m_card.body));
-    legend->addWidget(new LegendItem(Tone::green, QStringLiteral("Low"), 1.0, m_card.body));
-    legend->addWidget(new LegendItem(Tone::orange, QStringLiteral("Busy"), 1.0, m_card.body));
-    legend->addWidget(new LegendItem(Tone::red, QStringLiteral("Crowded"), 1.0, m_card.body));
+    legend->addWidget(new LegendItem(Tone::gray, tr("Empty"), 0.3, m_card.body));
+    legend->addWidget(new LegendItem(Tone::green, tr("Low"), 1.0, m_card.body));
+    legend->addWidget(new LegendItem(Tone::orange, tr("Busy"), 1.0, m_card.body));
+    legend->addWidget(new LegendItem(Tone::red, tr("Crowded"), 1.0, m_card.body));
     legend->addStretch();
     body->addLayout(legend);
 
-    connect(&m_scanner, &WiFiScannerService::networksChanged, this, &ChannelGraphView::refresh);
-    connect(&m_scanner, &WiFiScannerService::channelUsage2GHzChanged, m_chart2GHz,
-            &Channel2GHzChart::setChannelUsage);
-    connect(&m_scanner, &WiFiScannerService::channelUsage5GHzChanged, m_chart5GHz,
-            &Channel5GHzChart::setChannelUsage);
-    m_chart2GHz->setChannelUsage(m_scanner.channelUsage2GHz());
-    m_chart5GHz->setChannelUsage(m_scanner.channelUsage5GHz());
-    refresh();
+    connect(&presenter, &ChannelUsagePresenter::changed, this, &ChannelGraphView::render);
+    render();
 }
 
-void ChannelGraphView::setSelectedBand(WiFiBand band) {
-    m_selectedBand = band == WiFiBand::band5GHz ? WiFiBand::band5GHz : WiFiBand::band2_4GHz;
-    refresh();
-}
-
-void ChannelGraphView::refresh() {
-    const bool is5GHz = m_selectedBand == WiFiBand::band5GHz;
-    m_choose2GHz->setSelected(!is5GHz);
-    m_choose5GHz->setSelected(is5GHz);
-    const bool empty = m_scanner.networks().empty();
-    m_placeholder->setVisible(empty);
-    m_chart2GHz->setVisible(!empty && !is5GHz);
-    m_chart5GHz->setVisible(!empty && is5GHz);
-    m_footnote->setVisible(!empty);
-    m_footnote->setText(is5GHz ? kFootnote5GHz : kFootnote2GHz);
+void ChannelGraphView::render() {
+    const ChannelUsageScreen& screen = m_presenter.screen();
+    m_choose2GHz->setSelected(!screen.shows5GHz);
+    m_choose5GHz->setSelected(screen.shows5GHz);
+    m_chart2GHz->setChannelUsage(screen.usage2GHz);
+    m_chart5GHz->setChannelUsage(screen.usage5GHz);
+    m_placeholder->setVisible(screen.showsPlaceholder);
+    m_chart2GHz->setVisible(!screen.showsPlaceholder && !screen.shows5GHz);
+    m_chart5GHz->setVisible(!screen.showsPlaceholder && screen.shows5GHz);
+    m_footnote->setVisible(!screen.showsPlaceholder);
+    m_footnote->setText(screen.footnote);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/WiFiInfo.h"
 #include "views/kit/CollapsibleHeader.h"
 
 #include <QWidget>
@@ -8,29 +7,22 @@
 class BandFilterButton;
 class Channel2GHzChart;
 class Channel5GHzChart;
+class ChannelUsagePresenter;
 class QLabel;
-class WiFiScannerService;
 
-// How crowded each channel is, from the shared scanner, for one band at a time. Starts collapsed on
-// 2.4 GHz.
+// How crowded each channel is, for one band at a time. Starts collapsed on 2.4 GHz.
 class ChannelGraphView final : public QWidget {
     Q_OBJECT
 
 public:
-    ChannelGraphView(WiFiScannerService& scanner, QWidget* parent = nullptr);
+    explicit ChannelGraphView(ChannelUsagePresenter& presenter, QWidget* parent = nullptr);
 
     CollapsibleHeader* header() const { return m_card.header; }
-    WiFiBand selectedBand() const { return m_selectedBand; }
-    void setSelectedBand(WiFiBand band);
-    Channel2GHzChart* chart2GHz() const { return m_chart2GHz; }
-    Channel5GHzChart* chart5GHz() const { return m_chart5GHz; }
 
 private:
-    void refresh();
+    void render();
 
-    WiFiScannerService& m_scanner;
-    WiFiBand m_selectedBand = WiFiBand::band2_4GHz;
-
+    ChannelUsagePresenter& m_presenter;
     CollapsibleCard m_card;
     BandFilterButton* m_choose2GHz = nullptr;
     BandFilterButton* m_choose5GHz = nullptr;

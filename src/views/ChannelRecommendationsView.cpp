@@ -1,6 +1,6 @@
 #include "views/ChannelRecommendationsView.h"
 
-#include "probes/WiFiScannerService.h"
+#include "viewmodel/ChannelRecommendationsPresenter.h"
 #include "views/RecommendationSection.h"
 #include "views/kit/CardFrame.h"
 #include "views/kit/CollapsibleHeader.h"
@@ -19,9 +19,10 @@
 
 using namespace Metrics;
 
-ChannelRecommendationsView::ChannelRecommendationsView(WiFiScannerService& scanner, QWidget* parent)
-    : QWidget(parent), m_scanner(scanner) {
-    m_card = makeCollapsibleCard(this, QStringLiteral("Recommended Channels"), Space::m);
+ChannelRecommendationsView::ChannelRecommendationsView(ChannelRecommendationsPresenter& presenter,
+                                                       QWidget* parent)
+    : QWidget(parent), m_presenter(presenter) {
+    m_card = makeCollapsibleCard(this, tr("Recommended Channels"), Space::m);
     QVBoxLayout* body = m_card.bodyColumn;
     m_bestBadge = makeBadge({}, TextStyle::caption2, Tone::green, m_card.header);
     m_bestBadge->setObjectName(QStringLiteral("bestChannel"));
@@ -34,15 +35,16 @@ ChannelRecommendationsView::ChannelRecommendationsView(WiFiScannerService& scann
     placeholder->addWidget(makeSymbolLabel(QStringLiteral("antenna.radiowaves.left.and.right"),
                                            Colour::secondary, SymbolSize::placeholder, m_placeholder),
                            0, Qt::AlignHCenter);
-    placeholder->addWidget(makeLabel(QStringLiteral("Scan networks to get recommendations"),
-                                     TextStyle::caption, Colour::secondary, m_placeholder),
+    placeholder->addWidget(makeLabel(tr("Scan networks to get recommendations"), TextStyle::caption,
+                                     Colour::secondary, m_placeholder),
                            0, Qt::AlignHCenter);
     m_scanNow =
         new QPushButton(symbolIcon(QStringLiteral("wifi"), Palette::colour(Colour::accent), SymbolSize::s),
-                        QStringLiteral("Scan Now"), m_placeholder);
+                        tr("Scan Now"), m_placeholder);
+    m_scanNow->setObjectName(QStringLiteral("scanNow"));
     m_scanNow->setFont(styledFont(TextStyle::caption, font()));
     m_scanNow->setCursor(Qt::PointingHandCursor);
-    connect(m_scanNow, &QPushButton::clicked, this, [this] { m_scanner.startScan(); });
+    connect(m_scanNow, &QPushButton::clicked, this, [this] { m_presenter.startScan(); });
     placeholder->addWidget(m_scanNow, 0, Qt::AlignHCenter);
     body->addWidget(m_placeholder);
 
@@ -50,38 +52,28 @@ ChannelRecommendationsView::ChannelRecommendationsView(WiFiScannerService& scann
     m_sections = makeColumn(m_list, Space::m);
     body->addWidget(m_list);
 
-    m_footnote =
-        makeSymbolNote(QStringLiteral("lightbulb.fill"), Tone::yellow,
-                       QStringLiteral("For 2.4 GHz, channels 1, 6, and 11 are non-overlapping. For 5 GHz, "
-                                      "any channel works well due to wider spacing."),
-                       TextStyle::caption2, Colour::secondary, m_card.body)
-            .row;
+    m_footnote = makeSymbolNote(QStringLiteral("lightbulb.fill"), Tone::yellow,
+                                tr("For 2.4 GHz, channels 1, 6, and 11 are non-overlapping. For 5 GHz, "
+                                   "any channel works well due to wider spacing."),
+                                TextStyle::caption2, Colour::secondary, m_card.body)
+                     .row;
     body->addWidget(m_footnote);
 
-    connect(m_card.header, &CollapsibleHeader::toggled, this, &ChannelRecommendationsView::refresh);
-    connect(&m_scanner, &WiFiScannerService::recommendationsChanged, this,
-            &ChannelRecommendationsView::refresh);
-    refresh();
+    connect(m_card.header, &CollapsibleHeader::toggled, this, &ChannelRecommendationsView::render);
+    connect(&presenter, &ChannelRecommendationsPresenter::changed, this, &ChannelRecommendationsView::render);
+    render();
 }
 
-void ChannelRecommendationsView::refresh() {
-    const auto& recommendations = m_scanner.recommendations();
-    const bool any = !recommendations.empty();
+void ChannelRecommendationsView::render() {
+    const ChannelRecommendationsScreen& screen = m_presenter.screen();
+    const bool any = !screen.bestChannel.isEmpty();
     m_bestBadge->setVisible(any && !m_card.header->isExpanded());
-    if (any)
-        m_bestBadge->setText(QStringLiteral("Ch %1").arg(recommendations.front().channel));
+    m_bestBadge->setText(screen.bestChannel);
     m_placeholder->setVisible(!any);
     m_list->setVisible(any);
     m_footnote->setVisible(any);
 
     clearLayout(m_sections);
-    for (const auto& [band, title] : {std::pair{WiFiBand::band2_4GHz, QStringLiteral("2.4 GHz")},
-                                      std::pair{WiFiBand::band5GHz, QStringLiteral("5 GHz")}}) {
-        std::vector<ChannelRecommendation> inBand;
-        for (const ChannelRecommendation& recommendation : recommendations)
-            if (recommendation.band == band)
-                inBand.push_back(recommendation);
-        if (any)
-            m_sections->addWidget(new RecommendationSection(title, inBand, m_list));
-    }
+    for (const RecommendationBand& band : screen.bands)
+        m_sections->addWidget(new RecommendationSection(band, m_list));
 }

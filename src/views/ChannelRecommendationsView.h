@@ -7,24 +7,23 @@
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
-class WiFiScannerService;
+class ChannelRecommendationsPresenter;
 
-// The channels the user's router could move to, best first per band, from the shared scanner.
-// Starts collapsed; collapsed, the header names the best channel.
+// The channels the user's router could move to, best first per band. Starts collapsed; collapsed,
+// the header names the best channel.
 class ChannelRecommendationsView final : public QWidget {
     Q_OBJECT
 
 public:
-    ChannelRecommendationsView(WiFiScannerService& scanner, QWidget* parent = nullptr);
+    explicit ChannelRecommendationsView(ChannelRecommendationsPresenter& presenter,
+                                        QWidget* parent = nullptr);
 
     CollapsibleHeader* header() const { return m_card.header; }
-    QLabel* bestChannelBadge() const { return m_bestBadge; }
-    QPushButton* scanNowButton() const { return m_scanNow; }
 
 private:
-    void refresh();
+    void render();
 
-    WiFiScannerService& m_scanner;
+    ChannelRecommendationsPresenter& m_presenter;
     CollapsibleCard m_card;
     QLabel* m_bestBadge = nullptr;
     QWidget* m_placeholder = nullptr;

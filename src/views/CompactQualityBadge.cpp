@@ -1,6 +1,6 @@
 #include "views/CompactQualityBadge.h"
 
-#include "views/DiagnosticsFormat.h"
+#include "viewmodel/DiagnosticsFormat.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Strings.h"
 #include "views/kit/Typography.h"

@@ -1,14 +1,12 @@
 #include "views/ConnectionInfoView.h"
 
 #include "views/AdditionalInfoRow.h"
-#include "views/DiagnosticsFormat.h"
 #include "views/MetricItem.h"
 #include "views/PermissionPromptView.h"
 #include "views/kit/CardFrame.h"
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
-#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QEvent>
@@ -101,35 +99,32 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
                        1);
     content->addWidget(m_notConnected);
 
-    setData(std::nullopt, true);
+    setData(wifiCard(std::nullopt, true));
 }
 
-void ConnectionInfoView::setData(const std::optional<WiFiInfo>& wifi, bool locationAuthorized) {
-    m_locationAuthorized = locationAuthorized;
-    m_connected->setVisible(wifi.has_value());
-    m_prompt->setVisible(!wifi && !locationAuthorized);
-    m_notConnected->setVisible(!wifi && locationAuthorized);
-    if (!wifi)
+void ConnectionInfoView::setData(const WiFiCardData& card) {
+    m_rowAsksForLocation = card.rowAsksForLocation;
+    m_connected->setVisible(card.connected);
+    m_prompt->setVisible(card.asksForLocation);
+    m_notConnected->setVisible(!card.connected && !card.asksForLocation);
+    if (!card.connected)
         return;
 
-    const bool nameWithheld = wifi->ssid == unknownNetworkSSID;
-    m_ssid->setText(QString::fromStdString(wifi->ssid));
-    m_locationIcon->setVisible(nameWithheld);
-    m_networkRow->setCursor(nameWithheld && !locationAuthorized ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    m_band->setVisible(wifi->band != WiFiBand::unknown);
-    m_band->setText(toQString(rawValue(wifi->band)));
+    m_ssid->setText(card.ssid);
+    m_locationIcon->setVisible(card.nameWithheld);
+    m_networkRow->setCursor(card.rowAsksForLocation ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    m_band->setVisible(!card.band.isEmpty());
+    m_band->setText(card.band);
 
-    m_signal->setValue(QStringLiteral("%1 dBm").arg(wifi->rssi), signalTone(wifi->rssi));
-    m_noise->setValue(wifi->noise ? QStringLiteral("%1 dBm").arg(*wifi->noise) : QStringLiteral("--"),
-                      Colour::secondary);
-    m_rate->setValue(QStringLiteral("%1 Mbps").arg(static_cast<long long>(wifi->transmitRate)), {});
-    m_details->setWiFi(*wifi);
+    m_signal->setValue(card.signal, card.signalTone);
+    m_noise->setValue(card.noise, Colour::secondary);
+    m_rate->setValue(card.rate, {});
+    m_details->setDetails(card.details);
 }
 
 bool ConnectionInfoView::eventFilter(QObject* watched, QEvent* event) {
     // A withheld name is a hint that location access is missing; the row itself asks for it.
-    if (watched == m_networkRow && event->type() == QEvent::MouseButtonRelease && !m_locationAuthorized &&
-        m_ssid->text() == toQString(unknownNetworkSSID) &&
+    if (watched == m_networkRow && event->type() == QEvent::MouseButtonRelease && m_rowAsksForLocation &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         emit requestLocation();
     return QWidget::eventFilter(watched, event);

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "core/WiFiInfo.h"
+#include "viewmodel/DiagnosticsCards.h"
 
 #include <QWidget>
-
-#include <optional>
 
 class AdditionalInfoRow;
 class MetricItem;
@@ -19,7 +17,7 @@ class ConnectionInfoView final : public QWidget {
 public:
     explicit ConnectionInfoView(QWidget* parent = nullptr);
 
-    void setData(const std::optional<WiFiInfo>& wifi, bool locationAuthorized);
+    void setData(const WiFiCardData& card);
 
     const QLabel* ssidLabel() const { return m_ssid; }
     const QLabel* locationIcon() const { return m_locationIcon; }
@@ -48,5 +46,5 @@ private:
     AdditionalInfoRow* m_details = nullptr;
     PermissionPromptView* m_prompt = nullptr;
     QWidget* m_notConnected = nullptr;
-    bool m_locationAuthorized = true;
+    bool m_rowAsksForLocation = false;
 };

@@ -1,8 +1,6 @@
 #include "views/DNSSection.h"
 
-#include "core/ContinueOn.h"
-#include "probes/NetworkInfoService.h"
-#include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/NetworkInfoPresenter.h"
 #include "views/ActivityIndicator.h"
 #include "views/DNSPresetPicker.h"
 #include "views/kit/FlashMessage.h"
@@ -19,14 +17,13 @@
 
 using namespace Metrics;
 
-DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& service, Scheduler& scheduler,
-                       QWidget* parent)
-    : QWidget(parent), m_viewModel(viewModel), m_service(service), m_message(scheduler) {
+DNSSection::DNSSection(NetworkInfoPresenter& presenter, Scheduler& scheduler, QWidget* parent)
+    : QWidget(parent), m_presenter(presenter), m_message(scheduler) {
     QVBoxLayout* column = makeColumn(this, Space::xs);
 
     auto* header = new QHBoxLayout;
     header->setSpacing(Space::xs);
-    header->addWidget(makeLabel(QStringLiteral("DNS Servers"), TextStyle::caption, Colour::secondary, this));
+    header->addWidget(makeLabel(tr("DNS Servers"), TextStyle::caption, Colour::secondary, this));
     header->addStretch();
     m_busy = new ActivityIndicator(SymbolSize::xs, this);
     m_busy->hide();
@@ -34,7 +31,7 @@ DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& servic
     const QColor accent = Palette::colour(Colour::accent);
     m_change =
         new QPushButton(symbolIcon(QStringLiteral("arrow.triangle.2.circlepath"), accent, SymbolSize::xxs),
-                        QStringLiteral("Change"), this);
+                        tr("Change"), this);
     m_change->setObjectName(QStringLiteral("changeDNS"));
     m_change->setFont(styledFont(TextStyle::caption, font()));
     m_change->setCursor(Qt::PointingHandCursor);
@@ -42,7 +39,8 @@ DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& servic
     m_change->setStyleSheet(QStringLiteral("QPushButton { color: %1; border: none; padding: %2px; }")
                                 .arg(Palette::css(accent))
                                 .arg(Space::none));
-    connect(m_change, &QPushButton::clicked, this, [this] { setPickerShown(!m_showPicker); });
+    connect(m_change, &QPushButton::clicked, this,
+            [this] { m_presenter.setPickerShown(!m_presenter.screen().showsPicker); });
     header->addWidget(m_change);
     column->addLayout(header);
 
@@ -58,7 +56,7 @@ DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& servic
 
     m_picker = new DNSPresetPicker(this);
     m_picker->hide();
-    connect(m_picker, &DNSPresetPicker::selected, this, &DNSSection::choose);
+    connect(m_picker, &DNSPresetPicker::selected, &presenter, &NetworkInfoPresenter::choose);
     column->addWidget(m_picker);
 
     connect(&m_message, &FlashMessage::changed, this, [this](const std::optional<QString>& message) {
@@ -66,54 +64,38 @@ DNSSection::DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& servic
         m_messageLabel->setVisible(message.has_value());
     });
 
-    connect(&m_viewModel, &LinkmeterViewModel::dnsServersChanged, this, &DNSSection::refreshServers);
-    refreshServers();
+    connect(&presenter, &NetworkInfoPresenter::dnsSwitched, this,
+            [this](const QString& message) { m_message.show(message); });
+    connect(&presenter, &NetworkInfoPresenter::changed, this, &DNSSection::render);
+    render();
 }
 
-void DNSSection::setPickerShown(bool shown) {
-    m_showPicker = shown;
-    m_picker->setVisible(shown);
-}
-
-void DNSSection::choose(DNSPreset preset) {
-    if (m_isChanging)
-        return;
-    setChanging(true);
-    const auto finish = [this](std::optional<DNSSwitchResult> result) {
-        setChanging(false);
-        // A refused or failed switch says nothing: the password prompt already told the user.
-        if (result && result->success)
-            m_message.show(QString::fromStdString(result->message));
-        setPickerShown(false);
-    };
-    continueOn(
-        this, m_service.setDNS(preset), [finish](DNSSwitchResult result) { finish(std::move(result)); },
-        [finish] { finish(std::nullopt); });
-}
-
-void DNSSection::setChanging(bool changing) {
-    m_isChanging = changing;
-    m_picker->setChanging(changing);
+void DNSSection::render() {
+    const NetworkInfoScreen& screen = m_presenter.screen();
+    m_picker->setVisible(screen.showsPicker);
+    m_picker->setChanging(screen.changingDNS);
     // The picker stays open until the system has answered.
-    m_change->setEnabled(!changing);
-    m_busy->setVisible(changing);
-}
+    m_change->setEnabled(!screen.changingDNS);
+    m_busy->setVisible(screen.changingDNS);
 
-void DNSSection::refreshServers() {
+    if (screen.dnsServers == m_shownServers)
+        return;
+    m_shownServers = screen.dnsServers;
     clearLayout(m_serverRows);
-    for (const DNSServer& server : m_viewModel.dnsServers()) {
+    for (const DNSServerLine& server : screen.dnsServers) {
         auto* row = new QWidget(m_serverList);
         row->setObjectName(QStringLiteral("dnsServer"));
         QHBoxLayout* layout = makeRow(row, Space::xsPlus);
         layout->addWidget(
             makeSymbolLabel(QStringLiteral("magnifyingglass"), Colour::secondary, SymbolSize::xxs, row));
-        if (server.name) {
-            QLabel* name = makeLabel(QString::fromStdString(*server.name), TextStyle::caption, {}, row);
+        const bool named = !server.provider.isEmpty();
+        if (named) {
+            QLabel* name = makeLabel(server.provider, TextStyle::caption, {}, row);
             name->setObjectName(QStringLiteral("provider"));
             layout->addWidget(name);
         }
-        QLabel* address = makeLabel(QString::fromStdString(server.address), TextStyle::caption,
-                                    server.name ? Colour::secondary : Colour::text, row);
+        QLabel* address =
+            makeLabel(server.address, TextStyle::caption, named ? Colour::secondary : Colour::text, row);
         address->setObjectName(QStringLiteral("address"));
         address->setFont(monospacedFont(TextStyle::caption, address->font()));
         address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "probes/DNSPreset.h"
 #include "views/kit/FlashMessage.h"
 
 #include <QWidget>
 
-#include <chrono>
-#include <optional>
+#include <vector>
 
 class ActivityIndicator;
 class DNSPresetPicker;
-class LinkmeterViewModel;
-class NetworkInfoService;
+struct DNSServerLine;
+class NetworkInfoPresenter;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -23,34 +21,18 @@ class DNSSection final : public QWidget {
     Q_OBJECT
 
 public:
-    DNSSection(LinkmeterViewModel& viewModel, NetworkInfoService& service, Scheduler& scheduler,
-               QWidget* parent = nullptr);
-
-    bool isPickerShown() const { return m_showPicker; }
-    void setPickerShown(bool shown);
-    bool isChangingDNS() const { return m_isChanging; }
-    std::optional<QString> dnsChangeMessage() const { return m_message.message(); }
-    QPushButton* changeButton() const { return m_change; }
-    DNSPresetPicker* picker() const { return m_picker; }
-    // The address rows, top to bottom.
-    QWidget* serverList() const { return m_serverList; }
-
-    void choose(DNSPreset preset);
+    DNSSection(NetworkInfoPresenter& presenter, Scheduler& scheduler, QWidget* parent = nullptr);
 
 private:
-    void refreshServers();
-    void setChanging(bool changing);
+    void render();
 
-    LinkmeterViewModel& m_viewModel;
-    NetworkInfoService& m_service;
-    bool m_showPicker = false;
-    bool m_isChanging = false;
-
+    NetworkInfoPresenter& m_presenter;
     QPushButton* m_change = nullptr;
     ActivityIndicator* m_busy = nullptr;
     QLabel* m_messageLabel = nullptr;
     QWidget* m_serverList = nullptr;
     QVBoxLayout* m_serverRows = nullptr;
+    std::vector<DNSServerLine> m_shownServers;
     DNSPresetPicker* m_picker = nullptr;
     // Confirms a switch that worked for a moment.
     FlashMessage m_message;

@@ -1,11 +1,9 @@
 #include "views/DNSView.h"
 
-#include "views/DiagnosticsFormat.h"
 #include "views/SparklineView.h"
 #include "views/kit/CardFrame.h"
 #include "views/kit/Figure.h"
 #include "views/kit/Metrics.h"
-#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
@@ -30,32 +28,17 @@ DNSView::DNSView(QWidget* parent) : QWidget(parent) {
     m_note = lookup.note;
     column->addLayout(lookup.row);
 
-    setData(std::nullopt, {});
+    setData(dnsCard(std::nullopt, {}));
 }
 
-void DNSView::setData(const std::optional<DNSResult>& result, const std::vector<double>& history) {
-    m_server->setVisible(result.has_value());
-    m_sparkline->setVisible(!history.empty());
-    m_sparkline->setData(history);
-    // A lookup that found no address failed, however quickly it did so.
-    const bool failed = result && !result->resolvedIP;
-    const auto note = result && !failed ? dnsLookupNote(result->lookupTime) : std::nullopt;
-    m_note->setVisible(note.has_value());
-    if (note) {
-        m_note->setText(toQString(note->text));
-        setLabelColour(m_note, note->colour);
-    }
-    if (!result) {
-        m_time->setText(QStringLiteral("--"));
-        setLabelColour(m_time, Colour::secondary);
-        return;
-    }
-    m_server->setText(QString::fromStdString(result->server));
-    if (failed) {
-        m_time->setText(QStringLiteral("Failed"));
-        setLabelColour(m_time, Tone::red);
-        return;
-    }
-    m_time->setText(QString::fromStdString(wholeMilliseconds(result->lookupTime)));
-    setLabelColour(m_time, dnsLookupTone(result->lookupTime));
+void DNSView::setData(const DNSCardData& card) {
+    m_server->setVisible(!card.server.isEmpty());
+    m_server->setText(card.server);
+    m_sparkline->setVisible(!card.history.empty());
+    m_sparkline->setData(card.history);
+    m_note->setVisible(!card.note.isEmpty());
+    m_note->setText(card.note);
+    setLabelColour(m_note, card.noteTone ? Colour(*card.noteTone) : Colour::secondary);
+    m_time->setText(card.time);
+    setLabelColour(m_time, card.timeTone ? Colour(*card.timeTone) : Colour::secondary);
 }

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "probes/DNSResult.h"
+#include "viewmodel/DiagnosticsCards.h"
 
 #include <QWidget>
-
-#include <optional>
-#include <vector>
 
 class QLabel;
 class SparklineView;
@@ -17,7 +14,7 @@ class DNSView final : public QWidget {
 public:
     explicit DNSView(QWidget* parent = nullptr);
 
-    void setData(const std::optional<DNSResult>& result, const std::vector<double>& history);
+    void setData(const DNSCardData& card);
 
     const QLabel* timeLabel() const { return m_time; }
     const QLabel* noteLabel() const { return m_note; }

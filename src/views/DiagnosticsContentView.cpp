@@ -6,7 +6,11 @@
 #include "views/NetworkInfoView.h"
 
 #include "reports/ExportService.h"
-#include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/ChannelRecommendationsPresenter.h"
+#include "viewmodel/ChannelUsagePresenter.h"
+#include "viewmodel/DiagnosticsPresenter.h"
+#include "viewmodel/NearbyNetworksPresenter.h"
+#include "viewmodel/NetworkInfoPresenter.h"
 #include "views/BandwidthView.h"
 #include "views/CaptivePortalBanner.h"
 #include "views/ConnectionInfoView.h"
@@ -68,6 +72,7 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, Schedule
                                                  .radius = Radius::none,
                                                  .padding = padding(Space::m, Space::s)});
     m_back = makeBackButton(header);
+    m_back->setObjectName(QStringLiteral("back"));
     connect(m_back, &QToolButton::clicked, this, &DiagnosticsContentView::showStatus);
     headerRow->addWidget(m_back);
     headerRow->addStretch();
@@ -141,104 +146,62 @@ void DiagnosticsContentView::addNetworkPanels(LinkmeterViewModel& viewModel, WiF
     QWidget* content = m_scroll->widget();
     int at = m_networkPanelsAt;
     for (QWidget* panel : std::initializer_list<QWidget*>{
-             new NetworkInfoView(viewModel, networkInfo, m_scheduler, content),
-             new NearbyNetworksView(scanner, m_scheduler, content), new ChannelGraphView(scanner, content),
-             new ChannelRecommendationsView(scanner, content)})
+             new NetworkInfoView(*new NetworkInfoPresenter(viewModel, networkInfo, this), m_scheduler,
+                                 content),
+             new NearbyNetworksView(*new NearbyNetworksPresenter(scanner, this), m_scheduler, content),
+             new ChannelGraphView(*new ChannelUsagePresenter(scanner, this), content),
+             new ChannelRecommendationsView(*new ChannelRecommendationsPresenter(scanner, this), content)})
         m_column->insertWidget(at++, panel);
 }
 
 void DiagnosticsContentView::bind(LinkmeterViewModel& viewModel) {
-    using VM = LinkmeterViewModel;
-    VM* vm = &viewModel;
-    DiagnosticsState& s = m_state;
-    connect(vm, &VM::captivePortalStatusChanged, this, [this, vm, &s] {
-        s.captivePortalStatus = vm->captivePortalStatus();
-        showBanners();
-    });
-    const auto wifi = [this, vm, &s] {
-        s.wifiInfo = vm->wifiInfo();
-        s.locationAuthorized = vm->locationAuthorized();
-        showWiFi();
-    };
-    connect(vm, &VM::wifiInfoChanged, this, wifi);
-    connect(vm, &VM::locationAuthorizedChanged, this, wifi);
-    connect(vm, &VM::connectionQualityChanged, this, [this, vm, &s] {
-        s.quality = vm->connectionQuality();
-        showQuality();
-    });
-    const auto router = [this, vm, &s] {
-        s.gatewayIP = vm->gatewayIP();
-        s.routerPingStats = vm->routerPingStats();
-        s.routerPingHistory = vm->routerPingHistory();
-        showRouter();
-    };
-    connect(vm, &VM::gatewayIPChanged, this, router);
-    connect(vm, &VM::routerPingStatsChanged, this, router);
-    connect(vm, &VM::routerPingHistoryChanged, this, router);
-    const auto internet = [this, vm, &s] {
-        s.internetPingStats = vm->internetPingStats();
-        s.internetPingHistory = vm->internetPingHistory();
-        showInternet();
-    };
-    connect(vm, &VM::internetPingStatsChanged, this, internet);
-    connect(vm, &VM::internetPingHistoryChanged, this, internet);
-    const auto dns = [this, vm, &s] {
-        s.dnsResult = vm->dnsResult();
-        s.dnsHistory = vm->dnsHistory();
-        showDNS();
-    };
-    connect(vm, &VM::dnsResultChanged, this, dns);
-    connect(vm, &VM::dnsHistoryChanged, this, dns);
-    const auto bandwidth = [this, vm, &s] {
-        s.bandwidthSpeed = vm->bandwidthSpeed();
-        s.downloadHistory = vm->downloadHistory();
-        s.uploadHistory = vm->uploadHistory();
-        showBandwidth();
-    };
-    connect(vm, &VM::bandwidthSpeedChanged, this, bandwidth);
-    connect(vm, &VM::downloadHistoryChanged, this, bandwidth);
-    connect(vm, &VM::uploadHistoryChanged, this, bandwidth);
-    connect(vm, &VM::tipsChanged, this, [this, vm, &s] {
-        s.tips = vm->tips();
-        showTips();
-    });
-    const auto speedTest = [this, vm, &s] {
-        s.speedTestState = vm->speedTestState();
-        s.lastSpeedTestResult = vm->lastSpeedTestResult();
-        showSpeedTest();
-    };
-    connect(vm, &VM::speedTestStateChanged, this, speedTest);
-    connect(vm, &VM::lastSpeedTestResultChanged, this, speedTest);
-    connect(vm, &VM::isMonitoringChanged, this, [this, vm, &s] {
-        s.isMonitoring = vm->isMonitoring();
-        showMonitoring();
-    });
+    auto* presenter = new DiagnosticsPresenter(viewModel, this);
+    connect(presenter, &DiagnosticsPresenter::changed, this,
+            [this, presenter] { setState(presenter->screen()); });
 
-    connect(m_toolbar, &DiagnosticsToolbar::startMonitoring, vm, &VM::startMonitoring);
-    connect(m_toolbar, &DiagnosticsToolbar::stopMonitoring, vm, &VM::stopMonitoring);
-    connect(m_toolbar, &DiagnosticsToolbar::summaryRequested, vm, &VM::copySummary);
-    // The export's own dialog reports what happened; the page has nothing to add.
-    connect(m_toolbar, &DiagnosticsToolbar::exportReportRequested, vm, [vm] { vm->exportReport(); });
-    connect(m_toolbar, &DiagnosticsToolbar::exportHistoryRequested, vm, [vm] { vm->exportHistory(); });
-    connect(this, &DiagnosticsContentView::requestLocation, vm, &VM::requestLocationPermission);
-    connect(this, &DiagnosticsContentView::openLoginPage, vm, &VM::openCaptivePortalLoginPage);
-    connect(this, &DiagnosticsContentView::runSpeedTest, vm, &VM::runSpeedTest);
-    connect(this, &DiagnosticsContentView::cancelSpeedTest, vm, &VM::cancelSpeedTest);
-    setState(DiagnosticsState::of(viewModel));
+    using P = DiagnosticsPresenter;
+    connect(m_toolbar, &DiagnosticsToolbar::startMonitoring, presenter, &P::startMonitoring);
+    connect(m_toolbar, &DiagnosticsToolbar::stopMonitoring, presenter, &P::stopMonitoring);
+    connect(m_toolbar, &DiagnosticsToolbar::summaryRequested, presenter, &P::copySummary);
+    connect(m_toolbar, &DiagnosticsToolbar::exportReportRequested, presenter, &P::exportReport);
+    connect(m_toolbar, &DiagnosticsToolbar::exportHistoryRequested, presenter, &P::exportHistory);
+    connect(this, &DiagnosticsContentView::requestLocation, presenter, &P::requestLocation);
+    connect(this, &DiagnosticsContentView::openLoginPage, presenter, &P::openLoginPage);
+    connect(this, &DiagnosticsContentView::runSpeedTest, presenter, &P::runSpeedTest);
+    connect(this, &DiagnosticsContentView::cancelSpeedTest, presenter, &P::cancelSpeedTest);
+    setState(presenter->screen());
 }
 
 void DiagnosticsContentView::setState(DiagnosticsState state) {
-    m_state = std::move(state);
-    showBanners();
-    showWiFi();
-    showQuality();
-    showRouter();
-    showInternet();
-    showDNS();
-    showBandwidth();
-    showTips();
-    showSpeedTest();
-    showMonitoring();
+    const DiagnosticsState before = std::exchange(m_state, std::move(state));
+    const DiagnosticsState& now = m_state;
+    // Each card is redrawn only when the values it shows changed.
+    const bool all = !m_drawn;
+    m_drawn = true;
+    if (all || now.captivePortalStatus != before.captivePortalStatus)
+        showBanners();
+    if (all || now.wifiInfo != before.wifiInfo || now.locationAuthorized != before.locationAuthorized)
+        showWiFi();
+    if (all || now.quality != before.quality)
+        showQuality();
+    if (all || now.gatewayIP != before.gatewayIP || now.routerPingStats != before.routerPingStats ||
+        now.routerPingHistory != before.routerPingHistory)
+        showRouter();
+    if (all || now.internetPingStats != before.internetPingStats ||
+        now.internetPingHistory != before.internetPingHistory)
+        showInternet();
+    if (all || now.dnsResult != before.dnsResult || now.dnsHistory != before.dnsHistory)
+        showDNS();
+    if (all || now.bandwidthSpeed != before.bandwidthSpeed || now.downloadHistory != before.downloadHistory ||
+        now.uploadHistory != before.uploadHistory)
+        showBandwidth();
+    if (all || now.tips != before.tips)
+        showTips();
+    if (all || now.speedTestState != before.speedTestState ||
+        now.lastSpeedTestResult != before.lastSpeedTestResult)
+        showSpeedTest();
+    if (all || now.isMonitoring != before.isMonitoring)
+        showMonitoring();
 }
 
 bool DiagnosticsContentView::copyScreenshot() {
@@ -255,7 +218,7 @@ void DiagnosticsContentView::showBanners() {
 }
 
 void DiagnosticsContentView::showWiFi() {
-    m_wifi->setData(m_state.wifiInfo, m_state.locationAuthorized);
+    m_wifi->setData(wifiCard(m_state.wifiInfo, m_state.locationAuthorized));
 }
 
 void DiagnosticsContentView::showQuality() {
@@ -265,15 +228,16 @@ void DiagnosticsContentView::showQuality() {
 }
 
 void DiagnosticsContentView::showRouter() {
-    m_pings->setRouter(m_state.gatewayIP, m_state.routerPingStats, m_state.routerPingHistory);
+    m_pings->setRouter(routerTarget(m_state.gatewayIP),
+                       pingCard(m_state.routerPingStats, m_state.routerPingHistory));
 }
 
 void DiagnosticsContentView::showInternet() {
-    m_pings->setInternet(m_state.internetPingStats, m_state.internetPingHistory);
+    m_pings->setInternet(pingCard(m_state.internetPingStats, m_state.internetPingHistory));
 }
 
 void DiagnosticsContentView::showDNS() {
-    m_dns->setData(m_state.dnsResult, m_state.dnsHistory);
+    m_dns->setData(dnsCard(m_state.dnsResult, m_state.dnsHistory));
 }
 
 void DiagnosticsContentView::showBandwidth() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/DiagnosticsState.h"
+#include "viewmodel/DiagnosticsState.h"
 
 #include <QWidget>
 
@@ -31,29 +31,17 @@ class DiagnosticsContentView final : public QWidget {
 public:
     DiagnosticsContentView(ExportService& exporter, Scheduler& scheduler, QWidget* parent = nullptr);
 
-    // Follows the view model from now on, each card redrawn only by the values it shows, and runs
-    // its actions.
+    // Follows the view model from now on and runs the page's actions through it.
     void bind(LinkmeterViewModel& viewModel);
     // Puts the network information, nearby networks and channel panels between the throughput card
     // and the tips; once.
     void addNetworkPanels(LinkmeterViewModel& viewModel, WiFiScannerService& scanner,
                           NetworkInfoService& networkInfo);
+    // Redraws each card whose values changed (every card the first time).
     void setState(DiagnosticsState state);
-    const DiagnosticsState& state() const { return m_state; }
 
     // Copies the page's picture; true when it reached the clipboard.
     bool copyScreenshot();
-
-    QToolButton* backButton() const { return m_back; }
-    QScrollArea* scrollArea() const { return m_scroll; }
-    DiagnosticsToolbar* toolbar() const { return m_toolbar; }
-    ConnectionInfoView* wifiCard() const { return m_wifi; }
-    ConnectionQualityView* qualityCard() const { return m_quality; }
-    DiagnosticsView* pingCards() const { return m_pings; }
-    DNSView* dnsCard() const { return m_dns; }
-    BandwidthView* bandwidthCard() const { return m_bandwidth; }
-    TipsSection* tipsSection() const { return m_tips; }
-    SpeedTestView* speedTestCard() const { return m_speedTest; }
 
 signals:
     void showStatus();
@@ -79,6 +67,7 @@ private:
     ExportService& m_exporter;
     Scheduler& m_scheduler;
     DiagnosticsState m_state;
+    bool m_drawn = false;
     QToolButton* m_back = nullptr;
     QScrollArea* m_scroll = nullptr;
     QVBoxLayout* m_column = nullptr;

@@ -23,7 +23,7 @@ DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& sta
     QVBoxLayout* column = makeSnapshotColumn(this, QStringLiteral("Linkmeter"));
 
     auto* wifi = new ConnectionInfoView(this);
-    wifi->setData(state.wifiInfo, state.locationAuthorized);
+    wifi->setData(wifiCard(state.wifiInfo, state.locationAuthorized));
     column->addWidget(wifi);
     if (state.quality.score >= 1) {
         auto* quality = new ConnectionQualityView(this);
@@ -31,11 +31,11 @@ DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& sta
         column->addWidget(quality);
     }
     auto* pings = new DiagnosticsView(this);
-    pings->setRouter(state.gatewayIP, state.routerPingStats, state.routerPingHistory);
-    pings->setInternet(state.internetPingStats, state.internetPingHistory);
+    pings->setRouter(routerTarget(state.gatewayIP), pingCard(state.routerPingStats, state.routerPingHistory));
+    pings->setInternet(pingCard(state.internetPingStats, state.internetPingHistory));
     column->addWidget(pings);
     auto* dns = new DNSView(this);
-    dns->setData(state.dnsResult, state.dnsHistory);
+    dns->setData(dnsCard(state.dnsResult, state.dnsHistory));
     column->addWidget(dns);
     auto* bandwidth = new BandwidthView(this);
     bandwidth->setData(state.bandwidthSpeed, state.downloadHistory, state.uploadHistory);

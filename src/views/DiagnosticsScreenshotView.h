@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/DiagnosticsState.h"
+#include "viewmodel/DiagnosticsState.h"
 
 #include <QWidget>
 

@@ -13,15 +13,14 @@ DiagnosticsView::DiagnosticsView(QWidget* parent) : QWidget(parent) {
     m_internet = new PingCard(QStringLiteral("INTERNET"), this);
     m_internet->setTarget(QString::fromLatin1(internetTarget));
     column->addWidget(m_internet);
-    setRouter(std::nullopt, {}, {});
+    setRouter(routerTarget(std::nullopt), pingCard({}, {}));
 }
 
-void DiagnosticsView::setRouter(const std::optional<std::string>& gatewayIP, const PingStatistics& stats,
-                                const std::vector<double>& history) {
-    m_router->setTarget(gatewayIP ? QString::fromStdString(*gatewayIP) : QStringLiteral("Unknown"));
-    m_router->setData(stats, history);
+void DiagnosticsView::setRouter(const QString& target, const PingCardData& card) {
+    m_router->setTarget(target);
+    m_router->setData(card);
 }
 
-void DiagnosticsView::setInternet(const PingStatistics& stats, const std::vector<double>& history) {
-    m_internet->setData(stats, history);
+void DiagnosticsView::setInternet(const PingCardData& card) {
+    m_internet->setData(card);
 }

@@ -1,12 +1,8 @@
 #pragma once
 
-#include "core/PingStatistics.h"
+#include "viewmodel/DiagnosticsCards.h"
 
 #include <QWidget>
-
-#include <optional>
-#include <string>
-#include <vector>
 
 class PingCard;
 
@@ -20,9 +16,8 @@ public:
 
     explicit DiagnosticsView(QWidget* parent = nullptr);
 
-    void setRouter(const std::optional<std::string>& gatewayIP, const PingStatistics& stats,
-                   const std::vector<double>& history);
-    void setInternet(const PingStatistics& stats, const std::vector<double>& history);
+    void setRouter(const QString& target, const PingCardData& card);
+    void setInternet(const PingCardData& card);
 
     PingCard* routerCard() const { return m_router; }
     PingCard* internetCard() const { return m_internet; }

@@ -1,11 +1,9 @@
 #include "views/NearbyNetworksView.h"
 
-#include "probes/WiFiScannerService.h"
+#include "viewmodel/NearbyNetworksPresenter.h"
 #include "views/ActivityIndicator.h"
 #include "views/BandFilterButton.h"
-#include "views/DiagnosticsFormat.h"
 #include "views/NetworkRow.h"
-#include "views/ScanDisplayRules.h"
 #include "views/kit/Box.h"
 #include "views/kit/CardFrame.h"
 #include "views/kit/CollapsibleHeader.h"
@@ -21,13 +19,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 using namespace Metrics;
 
-NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, Scheduler& scheduler, QWidget* parent)
-    : QWidget(parent), m_scanner(scanner) {
-    m_card = makeCollapsibleCard(this, QStringLiteral("Nearby Networks"), Space::m);
+NearbyNetworksView::NearbyNetworksView(NearbyNetworksPresenter& presenter, Scheduler& scheduler,
+                                       QWidget* parent)
+    : QWidget(parent), m_presenter(presenter) {
+    m_card = makeCollapsibleCard(this, tr("Nearby Networks"), Space::m);
     QVBoxLayout* body = m_card.bodyColumn;
 
     const QPalette palette = this->palette();
@@ -42,12 +39,12 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, Scheduler& s
             .arg(Space::mPlus);
     m_scanButton = new QPushButton(symbolIcon(QStringLiteral("antenna.radiowaves.left.and.right"),
                                               Palette::colour(Colour::accent, palette), SymbolSize::m),
-                                   QStringLiteral("Scan for Networks"), m_card.body);
+                                   tr("Scan for Networks"), m_card.body);
     m_scanButton->setObjectName(QStringLiteral("scanButton"));
     m_scanButton->setFont(styledFont(TextStyle::caption, font()));
     m_scanButton->setCursor(Qt::PointingHandCursor);
     m_scanButton->setStyleSheet(buttonSheet);
-    connect(m_scanButton, &QPushButton::clicked, this, [this] { m_scanner.startScan(); });
+    connect(m_scanButton, &QPushButton::clicked, this, [this] { m_presenter.startScan(); });
     body->addWidget(m_scanButton);
 
     m_scanningBox = new QWidget(m_card.body);
@@ -59,8 +56,7 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, Scheduler& s
     scanning->setSpacing(Space::s);
     scanning->addStretch();
     scanning->addWidget(new ActivityIndicator(SymbolSize::m, m_scanningBox));
-    scanning->addWidget(
-        makeLabel(QStringLiteral("Scanning..."), TextStyle::caption, Colour::accent, m_scanningBox));
+    scanning->addWidget(makeLabel(tr("Scanning..."), TextStyle::caption, Colour::accent, m_scanningBox));
     scanning->addStretch();
     body->addWidget(m_scanningBox);
 
@@ -95,85 +91,57 @@ NearbyNetworksView::NearbyNetworksView(WiFiScannerService& scanner, Scheduler& s
     empty->addWidget(makeSymbolLabel(QStringLiteral("wifi.slash"), Colour::secondary, SymbolSize::placeholder,
                                      m_emptyState),
                      0, Qt::AlignHCenter);
-    empty->addWidget(
-        makeLabel(QStringLiteral("No networks found"), TextStyle::caption, Colour::secondary, m_emptyState),
-        0, Qt::AlignHCenter);
+    empty->addWidget(makeLabel(tr("No networks found"), TextStyle::caption, Colour::secondary, m_emptyState),
+                     0, Qt::AlignHCenter);
     body->addWidget(m_emptyState);
 
     m_rows = new QVBoxLayout;
     m_rows->setSpacing(Space::xs);
     body->addLayout(m_rows);
 
-    connect(&m_scanner, &WiFiScannerService::networksChanged, this, [this] {
-        rebuildFilters();
-        refresh();
-    });
-    connect(&m_scanner, &WiFiScannerService::isScanningChanged, this, &NearbyNetworksView::refresh);
-    connect(&m_scanner, &WiFiScannerService::scanErrorChanged, this, &NearbyNetworksView::refresh);
-    connect(&m_scanner, &WiFiScannerService::lastScanTimeChanged, this, &NearbyNetworksView::refreshScanTime);
-    rebuildFilters();
-    refresh();
-    refreshScanTime();
-}
-
-std::vector<BandFilterButton*> NearbyNetworksView::filterButtons() const {
-    std::vector<BandFilterButton*> buttons;
-    for (const auto& [band, button] : m_filters)
-        buttons.push_back(button);
-    return buttons;
-}
-
-void NearbyNetworksView::setSelectedBand(std::optional<WiFiBand> band) {
-    m_selectedBand = band;
-    for (const auto& [choice, button] : m_filters)
-        button->setSelected(choice == m_selectedBand);
-    refresh();
+    connect(&presenter, &NearbyNetworksPresenter::changed, this, &NearbyNetworksView::render);
+    render();
 }
 
 void NearbyNetworksView::rebuildFilters() {
-    const auto choices = bandFilterChoices(m_scanner.networks());
-    // A band that is no longer offered would leave the list empty with nothing selected.
-    if (std::find(choices.begin(), choices.end(), m_selectedBand) == choices.end())
-        m_selectedBand.reset();
-    bool same = choices.size() == m_filters.size();
-    for (std::size_t i = 0; same && i < choices.size(); ++i)
-        same = choices[i] == m_filters[i].first;
-    if (same)
-        return;
-    for (const auto& [band, button] : m_filters)
-        delete button;
-    m_filters.clear();
-    for (const auto& choice : choices) {
-        auto* button = new BandFilterButton(QString::fromStdString(bandFilterTitle(choice)), m_card.body);
-        button->setSelected(choice == m_selectedBand);
-        connect(button, &QPushButton::clicked, this, [this, choice] { setSelectedBand(choice); });
-        m_filterRow->addWidget(button);
-        m_filters.emplace_back(choice, button);
+    const auto& filters = m_presenter.screen().filters;
+    std::vector<QString> titles;
+    for (const BandFilterChoice& filter : filters)
+        titles.push_back(filter.title);
+    // Buttons are made again only when the bands on offer change.
+    if (titles != m_filterTitles) {
+        m_filterTitles = titles;
+        for (BandFilterButton* button : m_filters)
+            delete button;
+        m_filters.clear();
+        for (std::size_t i = 0; i < filters.size(); ++i) {
+            auto* button = new BandFilterButton(filters[i].title, m_card.body);
+            connect(button, &QPushButton::clicked, this, [this, i] { m_presenter.chooseFilter(i); });
+            m_filterRow->addWidget(button);
+            m_filters.push_back(button);
+        }
+        m_filterRow->addStretch();
     }
-    m_filterRow->addStretch();
+    for (std::size_t i = 0; i < filters.size(); ++i)
+        m_filters[i]->setSelected(filters[i].selected);
 }
 
-void NearbyNetworksView::refresh() {
-    const auto& networks = m_scanner.networks();
-    m_card.header->setDetail(networks.empty() ? QString() : QStringLiteral("(%1)").arg(networks.size()));
+void NearbyNetworksView::render() {
+    const NearbyNetworksScreen& screen = m_presenter.screen();
+    rebuildFilters();
+    m_card.header->setDetail(screen.count);
 
-    const bool scanning = m_scanner.isScanning();
-    m_scanButton->setVisible(!scanning);
-    m_scanningBox->setVisible(scanning);
+    m_scanButton->setVisible(!screen.scanning);
+    m_scanningBox->setVisible(screen.scanning);
 
-    const auto& error = m_scanner.scanError();
-    m_errorBox->setVisible(error.has_value());
-    m_errorText->setText(error ? QString::fromStdString(*error) : QString());
+    m_errorBox->setVisible(!screen.error.isEmpty());
+    m_errorText->setText(screen.error);
 
-    m_emptyState->setVisible(networks.empty() && !scanning);
+    m_emptyState->setVisible(screen.showsEmptyState);
     clearLayout(m_rows);
-    if (!networks.empty())
-        for (const ScannedNetwork& network : networksOnBand(networks, m_selectedBand))
-            m_rows->addWidget(new NetworkRow(network, m_card.body));
-}
+    for (const NearbyNetworkRow& row : screen.rows)
+        m_rows->addWidget(new NetworkRow(row, m_card.body));
 
-void NearbyNetworksView::refreshScanTime() {
-    const auto& when = m_scanner.lastScanTime();
-    m_scanTime->setVisible(when.has_value());
-    m_scanTime->setTime(when);
+    m_scanTime->setVisible(screen.lastScan.has_value());
+    m_scanTime->setTime(screen.lastScan);
 }

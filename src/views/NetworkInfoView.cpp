@@ -1,6 +1,6 @@
 #include "views/NetworkInfoView.h"
 
-#include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/NetworkInfoPresenter.h"
 #include "views/ActivityIndicator.h"
 #include "views/DNSSection.h"
 #include "views/NetworkInterfaceRow.h"
@@ -18,10 +18,9 @@
 
 using namespace Metrics;
 
-NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoService& service,
-                                 Scheduler& scheduler, QWidget* parent)
-    : QWidget(parent), m_viewModel(viewModel) {
-    m_card = makeCollapsibleCard(this, QStringLiteral("Network Info"), Space::m);
+NetworkInfoView::NetworkInfoView(NetworkInfoPresenter& presenter, Scheduler& scheduler, QWidget* parent)
+    : QWidget(parent), m_presenter(presenter) {
+    m_card = makeCollapsibleCard(this, tr("Network Info"), Space::m);
     QVBoxLayout* body = m_card.bodyColumn;
 
     m_publicIPRow = new QWidget(this);
@@ -29,8 +28,7 @@ NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoServi
     QHBoxLayout* ipRow = makeRow(m_publicIPRow, Space::xsPlus);
     ipRow->addWidget(
         makeSymbolLabel(QStringLiteral("globe"), Colour::secondary, SymbolSize::s, m_publicIPRow));
-    ipRow->addWidget(
-        makeLabel(QStringLiteral("Public IP"), TextStyle::caption, Colour::secondary, m_publicIPRow));
+    ipRow->addWidget(makeLabel(tr("Public IP"), TextStyle::caption, Colour::secondary, m_publicIPRow));
     ipRow->addStretch();
     m_loading = new ActivityIndicator(SymbolSize::s, m_publicIPRow);
     ipRow->addWidget(m_loading);
@@ -48,29 +46,23 @@ NetworkInfoView::NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoServi
     m_interfaceRows = makeColumn(m_interfaceList, Space::xs);
     body->addWidget(m_interfaceList);
     body->addWidget(new Divider(m_card.body));
-    m_dnsSection = new DNSSection(viewModel, service, scheduler, m_card.body);
-    body->addWidget(m_dnsSection);
+    body->addWidget(new DNSSection(presenter, scheduler, m_card.body));
 
-    connect(&m_viewModel, &LinkmeterViewModel::publicIPChanged, this, &NetworkInfoView::refreshPublicIP);
-    connect(&m_viewModel, &LinkmeterViewModel::isLoadingPublicIPChanged, this,
-            &NetworkInfoView::refreshPublicIP);
-    connect(&m_viewModel, &LinkmeterViewModel::networkInterfacesChanged, this,
-            &NetworkInfoView::refreshInterfaces);
-    refreshPublicIP();
-    refreshInterfaces();
+    connect(&presenter, &NetworkInfoPresenter::changed, this, &NetworkInfoView::render);
+    render();
 }
 
-void NetworkInfoView::refreshPublicIP() {
-    const auto& address = m_viewModel.publicIP();
-    const bool loading = !address && m_viewModel.isLoadingPublicIP();
-    m_publicIPRow->setVisible(address.has_value() || loading);
-    m_publicIP->setVisible(address.has_value());
-    m_publicIP->setText(address ? QString::fromStdString(*address) : QString());
-    m_loading->setVisible(loading);
-}
+void NetworkInfoView::render() {
+    const NetworkInfoScreen& screen = m_presenter.screen();
+    m_publicIPRow->setVisible(screen.showsPublicIPRow);
+    m_publicIP->setVisible(!screen.publicIP.isEmpty());
+    m_publicIP->setText(screen.publicIP);
+    m_loading->setVisible(screen.loadingPublicIP);
 
-void NetworkInfoView::refreshInterfaces() {
+    if (screen.interfaces == m_shownInterfaces)
+        return;
+    m_shownInterfaces = screen.interfaces;
     clearLayout(m_interfaceRows);
-    for (const NetworkInterface& interface : m_viewModel.networkInterfaces())
+    for (const InterfaceLine& interface : screen.interfaces)
         m_interfaceRows->addWidget(new NetworkInterfaceRow(interface, m_interfaceList));
 }

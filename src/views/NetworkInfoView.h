@@ -4,10 +4,11 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class ActivityIndicator;
-class DNSSection;
-class LinkmeterViewModel;
-class NetworkInfoService;
+class NetworkInfoPresenter;
+struct InterfaceLine;
 class QLabel;
 class QVBoxLayout;
 class Scheduler;
@@ -18,26 +19,19 @@ class NetworkInfoView final : public QWidget {
     Q_OBJECT
 
 public:
-    NetworkInfoView(LinkmeterViewModel& viewModel, NetworkInfoService& service, Scheduler& scheduler,
-                    QWidget* parent = nullptr);
+    NetworkInfoView(NetworkInfoPresenter& presenter, Scheduler& scheduler, QWidget* parent = nullptr);
 
     CollapsibleHeader* header() const { return m_card.header; }
-    // Hidden when there is no address and none is being fetched.
-    QWidget* publicIPRow() const { return m_publicIPRow; }
-    QLabel* publicIPText() const { return m_publicIP; }
-    QWidget* interfaceList() const { return m_interfaceList; }
-    DNSSection* dnsSection() const { return m_dnsSection; }
 
 private:
-    void refreshPublicIP();
-    void refreshInterfaces();
+    void render();
 
-    LinkmeterViewModel& m_viewModel;
+    NetworkInfoPresenter& m_presenter;
     CollapsibleCard m_card;
     QWidget* m_publicIPRow = nullptr;
     QLabel* m_publicIP = nullptr;
     ActivityIndicator* m_loading = nullptr;
     QWidget* m_interfaceList = nullptr;
     QVBoxLayout* m_interfaceRows = nullptr;
-    DNSSection* m_dnsSection = nullptr;
+    std::vector<InterfaceLine> m_shownInterfaces;
 };

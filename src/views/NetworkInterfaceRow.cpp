@@ -1,8 +1,6 @@
 #include "views/NetworkInterfaceRow.h"
 
-#include "views/ScanDisplayRules.h"
 #include "views/kit/Metrics.h"
-#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
@@ -12,8 +10,8 @@
 using namespace Metrics;
 
 namespace {
-QLabel* addressLabel(const std::string& address, QFont::Weight weight, Colour colour, QWidget* parent) {
-    QLabel* label = makeLabel(QString::fromStdString(address), TextStyle::caption, colour, parent);
+QLabel* addressLabel(const QString& address, QFont::Weight weight, Colour colour, QWidget* parent) {
+    QLabel* label = makeLabel(address, TextStyle::caption, colour, parent);
     QFont font = monospacedFont(TextStyle::caption, label->font());
     font.setWeight(weight);
     label->setFont(font);
@@ -23,8 +21,7 @@ QLabel* addressLabel(const std::string& address, QFont::Weight weight, Colour co
 }
 } // namespace
 
-NetworkInterfaceRow::NetworkInterfaceRow(const NetworkInterface& interface, QWidget* parent)
-    : QWidget(parent) {
+NetworkInterfaceRow::NetworkInterfaceRow(const InterfaceLine& interface, QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(padding(Space::none, Space::xxs));
     row->setSpacing(Space::s);
@@ -34,23 +31,21 @@ NetworkInterfaceRow::NetworkInterfaceRow(const NetworkInterface& interface, QWid
     auto* symbolLayout = new QVBoxLayout(symbolColumn);
     // Level with the first line of text rather than the top of its box.
     symbolLayout->setContentsMargins(Space::none, Space::hairline, Space::none, Space::none);
-    symbolLayout->addWidget(makeSymbolLabel(toQString(interfaceSymbolName(interface.displayName)),
-                                            Colour::secondary, SymbolSize::s, symbolColumn),
+    symbolLayout->addWidget(makeSymbolLabel(interface.symbol, Colour::secondary, SymbolSize::s, symbolColumn),
                             0, Qt::AlignHCenter | Qt::AlignTop);
     symbolLayout->addStretch();
     row->addWidget(symbolColumn);
 
     auto* column = new QVBoxLayout;
     column->setSpacing(Space::hairline);
-    column->addWidget(makeLabel(QString::fromStdString(interface.displayName), TextStyle::caption,
-                                Colour::secondary, this));
-    if (interface.ipv4) {
-        QLabel* ipv4 = addressLabel(*interface.ipv4, QFont::Medium, {}, this);
+    column->addWidget(makeLabel(interface.displayName, TextStyle::caption, Colour::secondary, this));
+    if (!interface.ipv4.isEmpty()) {
+        QLabel* ipv4 = addressLabel(interface.ipv4, QFont::Medium, {}, this);
         ipv4->setObjectName(QStringLiteral("ipv4"));
         column->addWidget(ipv4);
     }
-    if (interface.ipv6) {
-        QLabel* ipv6 = addressLabel(*interface.ipv6, QFont::Normal, Colour::secondary, this);
+    if (!interface.ipv6.isEmpty()) {
+        QLabel* ipv6 = addressLabel(interface.ipv6, QFont::Normal, Colour::secondary, this);
         ipv6->setObjectName(QStringLiteral("ipv6"));
         // A long address keeps to one line at a smaller size rather than wrapping.
         ipv6->setFont(monospacedFont(TextStyle::caption2, ipv6->font()));
@@ -58,8 +53,7 @@ NetworkInterfaceRow::NetworkInterfaceRow(const NetworkInterface& interface, QWid
     }
     row->addLayout(column, 1);
 
-    QLabel* name =
-        makeLabel(QString::fromStdString(interface.name), TextStyle::caption2, Colour::secondary, this);
+    QLabel* name = makeLabel(interface.name, TextStyle::caption2, Colour::secondary, this);
     name->setObjectName(QStringLiteral("interfaceName"));
     row->addWidget(name, 0, Qt::AlignTop);
 }

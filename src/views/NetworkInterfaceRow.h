@@ -1,6 +1,6 @@
 #pragma once
 
-#include "probes/NetworkInterface.h"
+#include "viewmodel/NetworkInfoPresenter.h"
 
 #include <QWidget>
 
@@ -9,5 +9,5 @@ class NetworkInterfaceRow final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit NetworkInterfaceRow(const NetworkInterface& interface, QWidget* parent = nullptr);
+    explicit NetworkInterfaceRow(const InterfaceLine& interface, QWidget* parent = nullptr);
 };

@@ -1,11 +1,9 @@
 #include "views/PingCard.h"
 
-#include "views/DiagnosticsFormat.h"
 #include "views/SparklineView.h"
 #include "views/kit/CardFrame.h"
 #include "views/kit/Figure.h"
 #include "views/kit/Metrics.h"
-#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
@@ -13,10 +11,6 @@
 #include <QVBoxLayout>
 
 using namespace Metrics;
-
-namespace {
-const QString kNoData = QStringLiteral("--");
-} // namespace
 
 PingCard::PingCard(const QString& title, QWidget* parent) : QFrame(parent) {
     m_target = makeLabel(QString(), TextStyle::caption, Colour::secondary, this);
@@ -51,30 +45,22 @@ PingCard::PingCard(const QString& title, QWidget* parent) : QFrame(parent) {
     figures->addLayout(dropped);
     column->addLayout(figures);
 
-    setData({}, {});
+    setData(pingCard({}, {}));
 }
 
 void PingCard::setTarget(const QString& target) {
     m_target->setText(target);
 }
 
-void PingCard::setData(const PingStatistics& stats, const std::vector<double>& history) {
-    const Tone tone = latencyTone(stats);
-    m_sparkline->setVisible(!history.empty());
-    m_sparkline->setData(history);
-    m_sparkline->setTone(tone);
-
-    const bool measured = stats.samplesCount >= 1;
-    const bool answered = anyAnswered(stats);
-    m_average->setText(answered ? QString::fromStdString(wholeMilliseconds(stats.averageLatency)) : kNoData);
-    setLabelColour(m_average, answered ? Colour(tone) : Colour::secondary);
-    const auto note = answered ? jitterNote(stats.jitter) : std::nullopt;
-    m_jitter->setVisible(note.has_value());
-    if (note) {
-        m_jitter->setText(toQString(note->text));
-        setLabelColour(m_jitter, note->colour);
-    }
-
-    m_loss->setText(measured ? QString::fromStdString(packetLossText(stats.packetLoss)) : kNoData);
-    setLabelColour(m_loss, measured ? Colour(lossTone(stats.packetLoss)) : Colour::secondary);
+void PingCard::setData(const PingCardData& card) {
+    m_sparkline->setVisible(!card.history.empty());
+    m_sparkline->setData(card.history);
+    m_sparkline->setTone(card.chartTone);
+    m_average->setText(card.average);
+    setLabelColour(m_average, card.averageTone ? Colour(*card.averageTone) : Colour::secondary);
+    m_jitter->setVisible(!card.note.isEmpty());
+    m_jitter->setText(card.note);
+    setLabelColour(m_jitter, card.noteTone ? Colour(*card.noteTone) : Colour::secondary);
+    m_loss->setText(card.loss);
+    setLabelColour(m_loss, card.lossTone ? Colour(*card.lossTone) : Colour::secondary);
 }

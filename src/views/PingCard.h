@@ -1,10 +1,8 @@
 #pragma once
 
-#include "core/PingStatistics.h"
+#include "viewmodel/DiagnosticsCards.h"
 
 #include <QFrame>
-
-#include <vector>
 
 class QLabel;
 class SparklineView;
@@ -17,7 +15,7 @@ public:
     PingCard(const QString& title, QWidget* parent = nullptr);
 
     void setTarget(const QString& target);
-    void setData(const PingStatistics& stats, const std::vector<double>& history);
+    void setData(const PingCardData& card);
 
     const QLabel* averageLabel() const { return m_average; }
     const QLabel* jitterLabel() const { return m_jitter; }

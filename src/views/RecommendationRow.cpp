@@ -1,7 +1,5 @@
 #include "views/RecommendationRow.h"
 
-#include "views/DiagnosticsFormat.h"
-#include "views/ScanDisplayRules.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Typography.h"
 
@@ -11,55 +9,52 @@
 
 using namespace Metrics;
 
-RecommendationRow::RecommendationRow(const ChannelRecommendation& recommendation, QWidget* parent)
-    : QWidget(parent) {
+RecommendationRow::RecommendationRow(const RecommendationLine& line, QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(padding(Space::m, Space::xs));
     row->setSpacing(Space::m);
 
-    m_score = makeBadge(QString::number(recommendation.score), TextStyle::caption,
-                        scoreTone(recommendation.score), this);
-    QFont bold = m_score->font();
+    QLabel* score = makeBadge(line.score, TextStyle::caption, line.scoreTone, this);
+    QFont bold = score->font();
     bold.setWeight(QFont::Bold);
-    m_score->setFont(bold);
+    score->setFont(bold);
     // One width for every score, so the channel names line up.
-    m_score->setFixedWidth(Size::channelScoreWidth);
-    row->addWidget(m_score, 0, Qt::AlignVCenter);
+    score->setFixedWidth(Size::channelScoreWidth);
+    row->addWidget(score, 0, Qt::AlignVCenter);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(Space::hairline);
     auto* title = new QHBoxLayout;
     title->setSpacing(Space::xsPlus);
-    QLabel* channel =
-        makeLabel(QStringLiteral("Channel %1").arg(recommendation.channel), TextStyle::caption, {}, this);
+    QLabel* channel = makeLabel(line.channel, TextStyle::caption, {}, this);
     QFont medium = channel->font();
     medium.setWeight(QFont::Medium);
     channel->setFont(medium);
     title->addWidget(channel);
-    if (isBestScore(recommendation.score)) {
-        m_best = makeBadge(QStringLiteral("Best"), TextStyle::caption2, Tone::green, this);
-        QFont semibold = m_best->font();
+    if (line.isBest) {
+        QLabel* best = makeBadge(tr("Best"), TextStyle::caption2, Tone::green, this);
+        QFont semibold = best->font();
         semibold.setWeight(QFont::DemiBold);
-        m_best->setFont(semibold);
-        title->addWidget(m_best);
+        best->setFont(semibold);
+        title->addWidget(best);
     }
     title->addStretch();
     text->addLayout(title);
-    QLabel* reason = makeLabel(QString::fromStdString(recommendation.reason), TextStyle::caption2,
-                               Colour::secondary, this);
+    QLabel* reason = makeLabel(line.reason, TextStyle::caption2, Colour::secondary, this);
     reason->setWordWrap(true);
     text->addWidget(reason);
     row->addLayout(text, 1);
 
-    if (recommendation.networkCount >= 1) {
+    if (!line.networkCount.isEmpty()) {
         auto* count = new QVBoxLayout;
         count->setSpacing(Space::none);
-        m_count = makeLabel(QString::number(recommendation.networkCount), TextStyle::caption, {}, this);
-        m_count->setFont(medium);
-        m_count->setAlignment(Qt::AlignRight);
-        QLabel* unit = makeLabel(QStringLiteral("networks"), TextStyle::caption2, Colour::secondary, this);
+        QLabel* number = makeLabel(line.networkCount, TextStyle::caption, {}, this);
+        number->setObjectName(QStringLiteral("networkCount"));
+        number->setFont(medium);
+        number->setAlignment(Qt::AlignRight);
+        QLabel* unit = makeLabel(tr("networks"), TextStyle::caption2, Colour::secondary, this);
         unit->setAlignment(Qt::AlignRight);
-        count->addWidget(m_count);
+        count->addWidget(number);
         count->addWidget(unit);
         row->addLayout(count);
     }

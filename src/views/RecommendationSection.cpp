@@ -12,12 +12,10 @@
 
 using namespace Metrics;
 
-RecommendationSection::RecommendationSection(const QString& title,
-                                             const std::vector<ChannelRecommendation>& recommendations,
-                                             QWidget* parent)
+RecommendationSection::RecommendationSection(const RecommendationBand& band, QWidget* parent)
     : QWidget(parent) {
     QVBoxLayout* column = makeColumn(this, Space::xs);
-    QLabel* heading = makeLabel(title, TextStyle::caption, Colour::secondary, this);
+    QLabel* heading = makeLabel(band.title, TextStyle::caption, Colour::secondary, this);
     QFont font = heading->font();
     font.setWeight(QFont::DemiBold);
     heading->setFont(font);
@@ -29,7 +27,7 @@ RecommendationSection::RecommendationSection(const QString& title,
                                               .radius = Radius::box,
                                               .padding = padding(Space::none, Space::xs),
                                               .spacing = Space::xxs});
-    for (const ChannelRecommendation& recommendation : recommendations)
-        rows->addWidget(new RecommendationRow(recommendation, panel));
+    for (const RecommendationLine& line : band.lines)
+        rows->addWidget(new RecommendationRow(line, panel));
     column->addWidget(panel);
 }

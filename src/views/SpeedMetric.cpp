@@ -1,6 +1,6 @@
 #include "views/SpeedMetric.h"
 
-#include "views/DiagnosticsFormat.h"
+#include "viewmodel/DiagnosticsFormat.h"
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/SymbolNote.h"

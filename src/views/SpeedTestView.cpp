@@ -1,6 +1,6 @@
 #include "views/SpeedTestView.h"
 
-#include "views/DiagnosticsFormat.h"
+#include "viewmodel/DiagnosticsFormat.h"
 #include "views/SpeedMetric.h"
 #include "views/kit/Buttons.h"
 #include "views/kit/CardFrame.h"

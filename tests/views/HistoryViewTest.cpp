@@ -1,5 +1,7 @@
 #include "views/HistoryView.h"
 
+#include "viewmodel/HistoryPresenter.h"
+
 #include "history/TimelineDatabase.h"
 #include "history/TimelineQueries.h"
 #include "history/TimelineRules.h"
@@ -11,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <limits>
@@ -44,37 +46,14 @@ protected:
 
 } // namespace
 
-TEST_F(HistoryViewTest, RangesReadTheirSpanAtTheirResolution) {
-    // A row a minute for the last two hours, and one four days ago.
-    for (int i = 1; i <= 120; ++i)
-        rowAt(clock.now() - i * 1min, 80, 20.0);
-    rowAt(clock.now() - 96h, 10, std::nullopt);
-
-    HistoryView view(timeline, writer, exporter, clock);
-    EXPECT_EQ(view.chart().samples().size(), 120u);
-    view.setRange(HistoryView::Range::week);
-    // Ten-minute slots: two hours fold into twelve or thirteen points, plus the old row.
-    EXPECT_GE(view.chart().samples().size(), 13u);
-    EXPECT_LE(view.chart().samples().size(), 14u);
-    EXPECT_EQ(view.chart().samples().front().score, 10);
-    view.setRange(HistoryView::Range::day);
-    EXPECT_EQ(view.chart().samples().size(), 120u);
-
-    // New rows show up while the window is open.
-    view.show();
-    clock.advance(1min);
-    rowAt(clock.now() - 10s, 90, 15.0);
-    EXPECT_EQ(view.chart().samples().size(), 121u);
-    EXPECT_EQ(view.chart().samples().back().score, 90);
-}
-
 TEST_F(HistoryViewTest, HoverDescribesTheRowAndMarkersAreFoundWhereDrawn) {
     rowAt(clock.now() - 12h, 64, 123.45);
     writer.append(timeline::roamingEvent({"Home", "aa:01", "aa:02", -70, -50}, clock.now() - 6h));
-    HistoryView view(timeline, writer, exporter, clock);
+    HistoryPresenter presenter(timeline, writer, exporter, clock);
+    HistoryView view(presenter);
     view.resize(800, 400);
     view.show();
-    HistoryChart& chart = view.chart();
+    HistoryChart& chart = *view.findChild<HistoryChart*>();
     ASSERT_GT(chart.width(), 600);
     EXPECT_EQ(chart.latencyScale(), 200.0);
 
@@ -95,40 +74,14 @@ TEST_F(HistoryViewTest, HoverDescribesTheRowAndMarkersAreFoundWhereDrawn) {
     EXPECT_FALSE(chart.eventAt(QPoint(markerX, 100)).has_value());
 }
 
-TEST_F(HistoryViewTest, ExportWritesTheShownRangeRowByRow) {
-    rowAt(clock.now() - 2h, 70, 30.0);
-    rowAt(clock.now() - 1h, 75, 25.0);
-    rowAt(clock.now() - 30h, 10, 90.0); // outside the day
-    HistoryView view(timeline, writer, exporter, clock);
-
-    dialog.answer = dir.filePath("out.csv");
-    ASSERT_EQ(view.exportShownRange(), dialog.answer);
-    EXPECT_TRUE(dialog.requests.at(0).proposedName.startsWith("wifi-timeline-"));
-    QFile file(*dialog.answer);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
-    EXPECT_TRUE(text.startsWith("Linkmeter Timeline Export\n"));
-    EXPECT_TRUE(text.contains(",\"Home\",,,70,,30.0,0.0,,0,0\n"));
-    EXPECT_TRUE(text.contains(",75,,25.0,"));
-    EXPECT_FALSE(text.contains(",10,,90.0,"));
-
-    view.setRange(HistoryView::Range::week);
-    ASSERT_TRUE(view.exportShownRange());
-    file.close();
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(",10,,90.0,"));
-
-    dialog.answer.reset();
-    EXPECT_FALSE(view.exportShownRange());
-}
-
 TEST_F(HistoryViewTest, ReadingsNoConnectionCouldGiveAreLeftOutOfTheChart) {
     rowAt(clock.now() - 4h, 80, 30.0);
     rowAt(clock.now() - 3h, 81, 1e308);
     rowAt(clock.now() - 2h, 82, std::numeric_limits<double>::infinity());
     rowAt(clock.now() - 1h, 83, -4.0);
-    HistoryView view(timeline, writer, exporter, clock);
-    HistoryChart& chart = view.chart();
+    HistoryPresenter presenter(timeline, writer, exporter, clock);
+    HistoryView view(presenter);
+    HistoryChart& chart = *view.findChild<HistoryChart*>();
     ASSERT_EQ(chart.samples().size(), 4u);
     EXPECT_EQ(chart.latencyScale(), 40.0);
     for (std::size_t i = 1; i < 4; ++i) {
@@ -138,11 +91,23 @@ TEST_F(HistoryViewTest, ReadingsNoConnectionCouldGiveAreLeftOutOfTheChart) {
     EXPECT_TRUE(chart.sampleDescription(0).contains("Internet: 30.0 ms"));
 }
 
-TEST_F(HistoryViewTest, RowsWrittenAheadOfAClockSetBackStillShow) {
+TEST_F(HistoryViewTest, TheChosenRangeIsMarkedAndDrawn) {
     rowAt(clock.now() - 1h, 70, 20.0);
-    rowAt(clock.now() + 50min, 71, 20.0); // the clock went back an hour since
-    rowAt(clock.now() + 72h, 72, 20.0);   // from a clock that was days wrong
-    HistoryView view(timeline, writer, exporter, clock);
-    ASSERT_EQ(view.chart().samples().size(), 2u);
-    EXPECT_EQ(view.chart().samples().back().score, 71);
+    rowAt(clock.now() - 96h, 10, 20.0);
+    HistoryPresenter presenter(timeline, writer, exporter, clock);
+    HistoryView view(presenter);
+    auto* day = view.findChild<QPushButton*>("range0");
+    auto* week = view.findChild<QPushButton*>("range1");
+    ASSERT_TRUE(day && week);
+    EXPECT_EQ(week->text(), "7 Days");
+    EXPECT_TRUE(day->isChecked());
+    EXPECT_TRUE(day->font().bold());
+    const HistoryChart& chart = *view.findChild<HistoryChart*>();
+    EXPECT_EQ(chart.samples().size(), 1u);
+
+    week->click();
+    EXPECT_TRUE(week->isChecked());
+    EXPECT_TRUE(week->font().bold());
+    EXPECT_FALSE(day->font().bold());
+    EXPECT_EQ(chart.samples().size(), 2u);
 }

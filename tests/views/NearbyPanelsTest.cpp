@@ -4,17 +4,18 @@
 #include "support/ManualScheduler.h"
 #include "support/PlatformFakes.h"
 #include "support/TestUtil.h"
+#include "viewmodel/ChannelRecommendationsPresenter.h"
+#include "viewmodel/ChannelUsagePresenter.h"
+#include "viewmodel/NearbyNetworksPresenter.h"
 #include "views/BandFilterButton.h"
 #include "views/Channel2GHzChart.h"
 #include "views/Channel5GHzChart.h"
 #include "views/ChannelChartData.h"
 #include "views/ChannelGraphView.h"
 #include "views/ChannelRecommendationsView.h"
-#include "views/DiagnosticsFormat.h"
 #include "views/NearbyNetworksView.h"
 #include "views/NetworkRow.h"
 #include "views/RecommendationRow.h"
-#include "views/ScanDisplayRules.h"
 #include "views/SignalBarsView.h"
 #include "views/kit/CollapsibleHeader.h"
 #include "views/kit/Palette.h"
@@ -73,31 +74,21 @@ protected:
     ManualClock clock;
     ManualScheduler scheduler{clock};
     WiFiScannerService service{scanner, clock};
-    NearbyNetworksView list{service, scheduler};
-    ChannelGraphView chart{service};
-    ChannelRecommendationsView recommendations{service};
+    NearbyNetworksPresenter nearby{service};
+    NearbyNetworksView list{nearby, scheduler};
+
+    QList<BandFilterButton*> filterButtons() const { return list.findChildren<BandFilterButton*>(); }
+    ChannelUsagePresenter usage{service};
+    ChannelGraphView chart{usage};
+    ChannelRecommendationsPresenter rated{service};
+    ChannelRecommendationsView recommendations{rated};
+
+    QLabel* bestChannelBadge() const { return recommendations.findChild<QLabel*>("bestChannel"); }
 };
 
 } // namespace
 
-TEST(ScanDisplayRules, ColoursChangeExactlyAtTheirThresholds) {
-    EXPECT_EQ(rssiTone(-50), Tone::green);
-    EXPECT_EQ(rssiTone(-51), Tone::yellow);
-    EXPECT_EQ(rssiTone(-60), Tone::yellow);
-    EXPECT_EQ(rssiTone(-61), Tone::orange);
-    EXPECT_EQ(rssiTone(-70), Tone::orange);
-    EXPECT_EQ(rssiTone(-71), Tone::red);
-
-    EXPECT_EQ(scoreTone(89), Tone::green);
-    EXPECT_EQ(scoreTone(80), Tone::green);
-    EXPECT_EQ(scoreTone(79), Tone::yellow);
-    EXPECT_EQ(scoreTone(60), Tone::yellow);
-    EXPECT_EQ(scoreTone(59), Tone::orange);
-    EXPECT_EQ(scoreTone(40), Tone::orange);
-    EXPECT_EQ(scoreTone(39), Tone::red);
-    EXPECT_TRUE(isBestScore(90));
-    EXPECT_FALSE(isBestScore(89));
-
+TEST(ChannelChartData, BarColoursChangeExactlyAtTheirThresholds) {
     EXPECT_EQ(channel2GHzTone(0), Tone::gray);
     EXPECT_EQ(channel2GHzTone(2), Tone::green);
     EXPECT_EQ(channel2GHzTone(3), Tone::orange);
@@ -143,11 +134,11 @@ TEST_F(NearbyPanelsTest, BeforeAnyScanEveryPanelInvitesAScan) {
     EXPECT_TRUE(shows(list, QStringLiteral("No networks found")));
     EXPECT_FALSE(list.findChild<QLabel*>(QStringLiteral("scanTime"))->isVisibleTo(&list));
     EXPECT_TRUE(shows(chart, QStringLiteral("Scan networks to see channel usage")));
-    EXPECT_FALSE(chart.chart2GHz()->isVisibleTo(&chart));
-    EXPECT_TRUE(recommendations.scanNowButton()->isVisibleTo(&recommendations));
+    EXPECT_FALSE(chart.findChild<Channel2GHzChart*>()->isVisibleTo(&chart));
+    EXPECT_TRUE(recommendations.findChild<QPushButton*>("scanNow")->isVisibleTo(&recommendations));
     EXPECT_TRUE(visible<RecommendationRow>(recommendations).empty());
 
-    recommendations.scanNowButton()->click();
+    recommendations.findChild<QPushButton*>("scanNow")->click();
     ASSERT_TRUE(waitUntil([&] { return service.lastScanTime().has_value(); }));
     EXPECT_EQ(scanner.calls, 1);
 }
@@ -162,9 +153,9 @@ TEST_F(NearbyPanelsTest, AnEmptyScanRatesEveryChannelBestWithoutCounts) {
     const auto rows = visible<RecommendationRow>(recommendations);
     ASSERT_EQ(rows.size(), 12u);
     for (const RecommendationRow* row : rows) {
-        ASSERT_NE(row->bestBadge(), nullptr);
-        EXPECT_EQ(row->networkCount(), nullptr);
-        EXPECT_EQ(row->scoreBadge()->text(), QStringLiteral("100"));
+        EXPECT_TRUE(shows(*row, QStringLiteral("Best")));
+        EXPECT_EQ(row->findChild<QLabel*>("networkCount"), nullptr);
+        EXPECT_TRUE(shows(*row, QStringLiteral("100")));
     }
 }
 
@@ -172,32 +163,30 @@ TEST_F(NearbyPanelsTest, BandFilterNarrowsTheListButTheHeaderCountsEverything) {
     scan({accessPoint("Upstairs", -51, 6), accessPoint("Cellar", -81, 1)});
     list.header()->setExpanded(true);
     EXPECT_EQ(list.header()->detail(), QStringLiteral("(2)"));
-    ASSERT_EQ(list.filterButtons().size(), 3u);
-    EXPECT_TRUE(list.filterButtons()[0]->isSelected());
+    ASSERT_EQ(filterButtons().size(), 3u);
+    EXPECT_TRUE(filterButtons()[0]->isSelected());
     EXPECT_EQ(visible<NetworkRow>(list).size(), 2u);
 
-    list.filterButtons()[2]->click();
-    EXPECT_EQ(list.selectedBand(), WiFiBand::band5GHz);
-    EXPECT_TRUE(list.filterButtons()[2]->isSelected());
-    EXPECT_FALSE(list.filterButtons()[0]->isSelected());
+    filterButtons()[2]->click();
+    EXPECT_TRUE(filterButtons()[2]->isSelected());
+    EXPECT_FALSE(filterButtons()[0]->isSelected());
     EXPECT_TRUE(visible<NetworkRow>(list).empty());
     EXPECT_FALSE(shows(list, QStringLiteral("No networks found")));
     EXPECT_EQ(list.header()->detail(), QStringLiteral("(2)"));
 
     // A 6 GHz network brings its own filter.
     scan({accessPoint("Upstairs", -51, 6), accessPoint("Loft", -60, 37, 3)});
-    ASSERT_EQ(list.filterButtons().size(), 4u);
-    EXPECT_EQ(list.filterButtons()[3]->text(), QStringLiteral("6 GHz"));
-    list.filterButtons()[3]->click();
+    ASSERT_EQ(filterButtons().size(), 4u);
+    EXPECT_EQ(filterButtons()[3]->text(), QStringLiteral("6 GHz"));
+    filterButtons()[3]->click();
     const auto rows = visible<NetworkRow>(list);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_TRUE(shows(*rows[0], QStringLiteral("Ch 37")));
 
     // Once 6 GHz is gone from the scan, the list falls back to every band.
     scan({accessPoint("Upstairs", -51, 6)});
-    ASSERT_EQ(list.filterButtons().size(), 3u);
-    EXPECT_EQ(list.selectedBand(), std::nullopt);
-    EXPECT_TRUE(list.filterButtons()[0]->isSelected());
+    ASSERT_EQ(filterButtons().size(), 3u);
+    EXPECT_TRUE(filterButtons()[0]->isSelected());
     EXPECT_EQ(visible<NetworkRow>(list).size(), 1u);
 }
 
@@ -208,17 +197,17 @@ TEST_F(NearbyPanelsTest, RowsColourTheirSignalAndMarkWeakProtection) {
     ASSERT_EQ(rows.size(), 2u);
 
     const NetworkRow& strong = *rows[0];
-    EXPECT_EQ(strong.rssiLabel()->text(), QStringLiteral("-51 dBm"));
-    EXPECT_EQ(textColour(strong.rssiLabel()), Palette::colour(Tone::yellow));
+    EXPECT_EQ(strong.findChild<QLabel*>("rssi")->text(), QStringLiteral("-51 dBm"));
+    EXPECT_EQ(textColour(strong.findChild<QLabel*>("rssi")), Palette::colour(Tone::yellow));
     EXPECT_EQ(strong.findChild<SignalBarsView*>()->lit().count, 3);
-    EXPECT_EQ(strong.snrLabel()->text(), QStringLiteral("SNR 39"));
+    EXPECT_EQ(strong.findChild<QLabel*>("snr")->text(), QStringLiteral("SNR 39"));
     EXPECT_TRUE(strong.findChild<QLabel*>(QStringLiteral("lock.fill")));
 
     const NetworkRow& weak = *rows[1];
-    EXPECT_EQ(textColour(weak.rssiLabel()), Palette::colour(Tone::red));
+    EXPECT_EQ(textColour(weak.findChild<QLabel*>("rssi")), Palette::colour(Tone::red));
     EXPECT_EQ(weak.findChild<SignalBarsView*>()->lit().count, 0);
     // No noise reading: no made-up ratio.
-    EXPECT_FALSE(weak.snrLabel()->isVisibleTo(&weak));
+    EXPECT_FALSE(weak.findChild<QLabel*>("snr")->isVisibleTo(&weak));
     EXPECT_TRUE(weak.findChild<QLabel*>(QStringLiteral("lock.open.fill")));
     EXPECT_FALSE(weak.findChild<QLabel*>(QStringLiteral("lock.fill")));
 }
@@ -234,43 +223,25 @@ TEST_F(NearbyPanelsTest, ScanErrorShowsAboveTheEarlierResults) {
     EXPECT_EQ(visible<NetworkRow>(list).size(), 1u);
 }
 
-TEST(RecommendationRow, ScoreBadgeColoursAndBestMark) {
-    const auto row = [](int score, int count) {
-        ChannelRecommendation r;
-        r.channel = 6;
-        r.score = score;
-        r.networkCount = count;
-        r.reason = "reason";
-        return std::make_unique<RecommendationRow>(r);
-    };
-    const auto best = row(90, 0);
-    EXPECT_NE(best->bestBadge(), nullptr);
-    const auto good = row(89, 1);
-    EXPECT_EQ(good->bestBadge(), nullptr);
-    EXPECT_EQ(textColour(good->scoreBadge()), Palette::colour(Tone::green));
-    ASSERT_NE(good->networkCount(), nullptr);
-    EXPECT_EQ(good->networkCount()->text(), QStringLiteral("1"));
-    EXPECT_EQ(textColour(row(40, 2)->scoreBadge()), Palette::colour(Tone::orange));
-    EXPECT_EQ(textColour(row(39, 3)->scoreBadge()), Palette::colour(Tone::red));
-}
-
 TEST_F(NearbyPanelsTest, ChannelFourteenCountsOnItsNeighboursButIsNotDrawn) {
     scan({accessPoint("Japan", -60, 14), accessPoint("Far", -75, 40, 2), accessPoint("Near", -55, 44, 2),
           accessPoint("Odd", -70, 153, 2)});
     chart.header()->setExpanded(true);
-    const auto& bars = chart.chart2GHz()->bars();
+    const auto& bars = chart.findChild<Channel2GHzChart*>()->bars();
     ASSERT_EQ(bars.size(), 13u);
     EXPECT_EQ(bars.back().label, "13");
     EXPECT_EQ(bars[10].count, 0);
     EXPECT_EQ(bars[11].count, 1);
     EXPECT_EQ(bars[12].count, 1);
     EXPECT_EQ(bars[12].tone, Tone::green);
-    EXPECT_TRUE(chart.chart2GHz()->isVisibleTo(&chart));
+    EXPECT_TRUE(chart.findChild<Channel2GHzChart*>()->isVisibleTo(&chart));
     EXPECT_TRUE(shows(chart, QStringLiteral("Recommended: Ch 1, 6, or 11 (non-overlapping)")));
 
-    chart.setSelectedBand(WiFiBand::band5GHz);
-    EXPECT_FALSE(chart.chart2GHz()->isVisibleTo(&chart));
-    const auto& groups = chart.chart5GHz()->bars();
+    for (BandFilterButton* button : chart.findChildren<BandFilterButton*>())
+        if (button->text() == QStringLiteral("5 GHz"))
+            button->click();
+    EXPECT_FALSE(chart.findChild<Channel2GHzChart*>()->isVisibleTo(&chart));
+    const auto& groups = chart.findChild<Channel5GHzChart*>()->bars();
     ASSERT_EQ(groups.size(), 4u);
     EXPECT_EQ(groups[0].label, "36-48");
     EXPECT_EQ(groups[0].count, 2);
@@ -280,13 +251,13 @@ TEST_F(NearbyPanelsTest, ChannelFourteenCountsOnItsNeighboursButIsNotDrawn) {
 }
 
 TEST_F(NearbyPanelsTest, CollapsedRecommendationsNameTheBestChannel) {
-    EXPECT_FALSE(recommendations.bestChannelBadge()->isVisibleTo(&recommendations));
+    EXPECT_FALSE(bestChannelBadge()->isVisibleTo(&recommendations));
     scan({accessPoint("Busy", -45, 1), accessPoint("Busy2", -45, 6), accessPoint("Busy3", -45, 11)});
     ASSERT_FALSE(service.recommendations().empty());
-    EXPECT_TRUE(recommendations.bestChannelBadge()->isVisibleTo(&recommendations));
-    EXPECT_EQ(recommendations.bestChannelBadge()->text(),
+    EXPECT_TRUE(bestChannelBadge()->isVisibleTo(&recommendations));
+    EXPECT_EQ(bestChannelBadge()->text(),
               QStringLiteral("Ch %1").arg(service.recommendations().front().channel));
     EXPECT_EQ(service.recommendations().front().channel, 36);
     recommendations.header()->setExpanded(true);
-    EXPECT_FALSE(recommendations.bestChannelBadge()->isVisibleTo(&recommendations));
+    EXPECT_FALSE(bestChannelBadge()->isVisibleTo(&recommendations));
 }

@@ -2,6 +2,7 @@
 
 #include "support/TestUtil.h"
 #include "support/ViewModelFixture.h"
+#include "viewmodel/NetworkInfoPresenter.h"
 #include "views/DNSPresetPicker.h"
 #include "views/DNSSection.h"
 #include "views/NetworkInterfaceRow.h"
@@ -16,6 +17,14 @@
 namespace {
 
 using namespace std::chrono_literals;
+
+template <typename T> std::vector<T*> visible(const QWidget& root) {
+    std::vector<T*> result;
+    for (T* child : root.findChildren<T*>())
+        if (child->isVisibleTo(&root))
+            result.push_back(child);
+    return result;
+}
 
 QStringList visibleTexts(const QWidget& root, const QString& objectName = {}) {
     QStringList texts;
@@ -43,33 +52,40 @@ protected:
     // The view model delivers on a later turn of the event loop.
     void settle() { spinFor(50ms); }
 
-    DNSSection& dns() { return *view.dnsSection(); }
+    QWidget& publicIPRow() { return *view.findChild<QWidget*>(QStringLiteral("publicIPRow")); }
+    QLabel& publicIP() { return *view.findChild<QLabel*>(QStringLiteral("publicIP")); }
+    QWidget& dns() { return *view.findChild<DNSSection*>(); }
+    QPushButton& changeButton() { return *view.findChild<QPushButton*>(QStringLiteral("changeDNS")); }
+    DNSPresetPicker& picker() { return *view.findChild<DNSPresetPicker*>(); }
+    QLabel& message() { return *view.findChild<QLabel*>(QStringLiteral("dnsChangeMessage")); }
+    bool changing() { return !changeButton().isEnabled(); }
 
     QStringList serverRows() {
         QStringList rows;
-        for (const QWidget* row : dns().serverList()->findChildren<QWidget*>(QStringLiteral("dnsServer")))
+        for (const QWidget* row : view.findChildren<QWidget*>(QStringLiteral("dnsServer")))
             rows << visibleTexts(*row).join(QLatin1Char(' '));
         return rows;
     }
 
     ViewModelFixture f;
     LinkmeterViewModel viewModel{f.services()};
-    NetworkInfoView view{viewModel, f.networkInfo, f.scheduler};
+    NetworkInfoPresenter presenter{viewModel, f.networkInfo};
+    NetworkInfoView view{presenter, f.scheduler};
 };
 
 } // namespace
 
 TEST_F(NetworkInfoViewTest, WithoutAPublicAddressOnlyTheHeaderOrTheListsShow) {
     settle();
-    EXPECT_FALSE(view.publicIPRow()->isVisibleTo(&view));
-    EXPECT_FALSE(view.interfaceList()->isVisibleTo(&view));
-    EXPECT_FALSE(view.dnsSection()->isVisibleTo(&view));
+    EXPECT_FALSE(publicIPRow().isVisibleTo(&view));
+    EXPECT_TRUE(visible<NetworkInterfaceRow>(view).empty());
+    EXPECT_FALSE(dns().isVisibleTo(&view));
 
     view.header()->setExpanded(true);
-    EXPECT_FALSE(view.publicIPRow()->isVisibleTo(&view));
-    EXPECT_EQ(view.interfaceList()->findChildren<NetworkInterfaceRow*>().size(), 2);
-    EXPECT_TRUE(view.dnsSection()->isVisibleTo(&view));
-    EXPECT_FALSE(dns().isPickerShown());
+    EXPECT_FALSE(publicIPRow().isVisibleTo(&view));
+    EXPECT_EQ(visible<NetworkInterfaceRow>(view).size(), 2u);
+    EXPECT_TRUE(dns().isVisibleTo(&view));
+    EXPECT_FALSE(picker().isVisibleTo(&view));
 }
 
 TEST_F(NetworkInfoViewTest, PublicAddressShowsCollapsedWithASpinnerWhileLoading) {
@@ -80,20 +96,20 @@ TEST_F(NetworkInfoViewTest, PublicAddressShowsCollapsedWithASpinnerWhileLoading)
     });
     f.networkInfo.fetchPublicIP();
     ASSERT_TRUE(waitUntil([&] { return viewModel.isLoadingPublicIP(); }));
-    EXPECT_TRUE(view.publicIPRow()->isVisibleTo(&view));
-    EXPECT_FALSE(view.publicIPText()->isVisibleTo(&view));
+    EXPECT_TRUE(publicIPRow().isVisibleTo(&view));
+    EXPECT_FALSE(publicIP().isVisibleTo(&view));
 
     ASSERT_TRUE(waitUntil([&] { return viewModel.publicIP().has_value(); }));
-    EXPECT_TRUE(view.publicIPRow()->isVisibleTo(&view));
-    EXPECT_EQ(view.publicIPText()->text(), QStringLiteral("203.0.113.9"));
-    EXPECT_TRUE(view.publicIPText()->textInteractionFlags() & Qt::TextSelectableByMouse);
+    EXPECT_TRUE(publicIPRow().isVisibleTo(&view));
+    EXPECT_EQ(publicIP().text(), QStringLiteral("203.0.113.9"));
+    EXPECT_TRUE(publicIP().textInteractionFlags() & Qt::TextSelectableByMouse);
 }
 
 TEST_F(NetworkInfoViewTest, InterfaceRowsShowWhatAddressesTheyHave) {
     settle();
     view.header()->setExpanded(true);
-    const auto rows = view.interfaceList()->findChildren<NetworkInterfaceRow*>();
-    ASSERT_EQ(rows.size(), 2);
+    const auto rows = visible<NetworkInterfaceRow>(view);
+    ASSERT_EQ(rows.size(), 2u);
     EXPECT_TRUE(rows[0]->findChild<QLabel*>(QStringLiteral("wifi")));
     EXPECT_EQ(visibleTexts(*rows[0]), (QStringList{"Wi-Fi", "192.168.1.20", "2001:db8::20", "wlan0"}));
     // The tunnel has only an IPv6 address.
@@ -109,18 +125,17 @@ TEST_F(NetworkInfoViewTest, UnknownServersShowTheirAddressAlone) {
 
 TEST_F(NetworkInfoViewTest, PickerOffersTheSixPresetsInOrder) {
     view.header()->setExpanded(true);
-    dns().changeButton()->click();
-    ASSERT_TRUE(dns().picker()->isVisibleTo(&view));
+    changeButton().click();
+    ASSERT_TRUE(picker().isVisibleTo(&view));
     QStringList names;
-    for (const QPushButton* row : dns().picker()->rows())
+    for (const QPushButton* row : picker().rows())
         names << row->objectName();
     EXPECT_EQ(names, (QStringList{"System Default", "Cloudflare", "Google", "Quad9", "OpenDNS", "AdGuard"}));
-    EXPECT_EQ(visibleTexts(*dns().picker()->rows()[1]),
+    EXPECT_EQ(visibleTexts(*picker().rows()[1]),
               (QStringList{"Cloudflare", "Fast, privacy-focused", "1.1.1.1"}));
-    EXPECT_EQ(visibleTexts(*dns().picker()->rows()[0]),
-              (QStringList{"System Default", "Use router/ISP DNS"}));
-    dns().changeButton()->click();
-    EXPECT_FALSE(dns().picker()->isVisibleTo(&view));
+    EXPECT_EQ(visibleTexts(*picker().rows()[0]), (QStringList{"System Default", "Use router/ISP DNS"}));
+    changeButton().click();
+    EXPECT_FALSE(picker().isVisibleTo(&view));
 }
 
 TEST_F(NetworkInfoViewTest, CancelledPromptClosesThePickerSilently) {
@@ -129,14 +144,13 @@ TEST_F(NetworkInfoViewTest, CancelledPromptClosesThePickerSilently) {
     f.switcher.outcome = {DNSSwitchOutcome::Status::cancelled, "Request dismissed"};
     // Were the servers read again, they would show this.
     f.resolver.servers = std::vector<std::string>{"1.1.1.1"};
-    dns().changeButton()->click();
-    dns().picker()->rows()[1]->click();
-    EXPECT_TRUE(dns().isChangingDNS());
+    changeButton().click();
+    picker().rows()[1]->click();
+    EXPECT_TRUE(changing());
 
-    ASSERT_TRUE(waitUntil([&] { return !dns().isChangingDNS(); }));
+    ASSERT_TRUE(waitUntil([&] { return !changing(); }));
     EXPECT_EQ(f.switcher.requests().size(), 1u);
-    EXPECT_FALSE(dns().picker()->isVisibleTo(&view));
-    EXPECT_FALSE(dns().dnsChangeMessage().has_value());
+    EXPECT_FALSE(picker().isVisibleTo(&view));
     EXPECT_TRUE(visibleTexts(view, QStringLiteral("dnsChangeMessage")).isEmpty());
     settle();
     EXPECT_EQ(serverRows(), (QStringList{"192.168.1.1", "Quad9 9.9.9.9"}));
@@ -146,30 +160,27 @@ TEST_F(NetworkInfoViewTest, SwitchToCloudflareConfirmsForTwoSecondsAndListsItsSe
     settle();
     view.header()->setExpanded(true);
     f.resolver.servers = std::vector<std::string>{"1.1.1.1", "1.0.0.1"};
-    dns().changeButton()->click();
-    dns().picker()->rows()[1]->click();
+    changeButton().click();
+    picker().rows()[1]->click();
     // Busy while the system asks for the password: no second choice, no closing.
-    EXPECT_TRUE(dns().isChangingDNS());
-    EXPECT_FALSE(dns().changeButton()->isEnabled());
-    EXPECT_FALSE(dns().picker()->rows()[2]->isEnabled());
-    dns().picker()->rows()[2]->click();
+    EXPECT_TRUE(changing());
+    EXPECT_FALSE(changeButton().isEnabled());
+    EXPECT_FALSE(picker().rows()[2]->isEnabled());
+    picker().rows()[2]->click();
 
-    ASSERT_TRUE(waitUntil([&] { return dns().dnsChangeMessage().has_value(); }));
+    ASSERT_TRUE(waitUntil([&] { return message().isVisibleTo(&view); }));
     EXPECT_EQ(f.switcher.requests(),
               (std::vector<RecordingDNSSwitcher::Request>{{"Home", {"1.1.1.1", "1.0.0.1"}}}));
-    EXPECT_EQ(*dns().dnsChangeMessage(), QStringLiteral("DNS changed to Cloudflare"));
-    const auto* message = view.findChild<QLabel*>(QStringLiteral("dnsChangeMessage"));
-    EXPECT_TRUE(message->isVisibleTo(&view));
-    EXPECT_EQ(message->palette().color(QPalette::WindowText), Palette::colour(Tone::green));
-    EXPECT_FALSE(dns().picker()->isVisibleTo(&view));
-    EXPECT_TRUE(dns().changeButton()->isEnabled());
+    EXPECT_EQ(message().text(), QStringLiteral("DNS changed to Cloudflare"));
+    EXPECT_EQ(message().palette().color(QPalette::WindowText), Palette::colour(Tone::green));
+    EXPECT_FALSE(picker().isVisibleTo(&view));
+    EXPECT_TRUE(changeButton().isEnabled());
     ASSERT_TRUE(
         waitUntil([&] { return serverRows().size() == 2 && serverRows()[0].startsWith("Cloudflare"); }));
     EXPECT_EQ(serverRows(), (QStringList{"Cloudflare 1.1.1.1", "Cloudflare 1.0.0.1"}));
 
     f.scheduler.advance(1999ms);
-    EXPECT_TRUE(message->isVisibleTo(&view));
+    EXPECT_TRUE(message().isVisibleTo(&view));
     f.scheduler.advance(1ms);
-    EXPECT_FALSE(dns().dnsChangeMessage().has_value());
-    EXPECT_FALSE(message->isVisibleTo(&view));
+    EXPECT_FALSE(message().isVisibleTo(&view));
 }

@@ -1,4 +1,4 @@
-#include "views/DiagnosticsFormat.h"
+#include "viewmodel/DiagnosticsFormat.h"
 
 #include <array>
 #include <cstdio>
@@ -43,7 +43,7 @@ std::optional<ValueNote> jitterNote(double jitter) {
     if (jitter > 10)
         return ValueNote{"unstable", Tone::orange};
     if (jitter > 5)
-        return ValueNote{"varying", Colour::secondary};
+        return ValueNote{"varying", std::nullopt};
     return std::nullopt;
 }
 

@@ -3,7 +3,6 @@
 #include "core/PingStatistics.h"
 #include "core/QualityRating.h"
 #include "core/Tone.h"
-#include "views/kit/Colour.h"
 
 #include <optional>
 #include <string>
@@ -14,10 +13,10 @@
 // A duration in whole milliseconds, truncated toward zero: 12.7 reads "12ms".
 std::string wholeMilliseconds(double milliseconds);
 
-// A short note next to a value, in its colour.
+// A short note next to a value, in its tone; none stands for the secondary text colour.
 struct ValueNote {
     std::string_view text;
-    Colour colour;
+    std::optional<Tone> tone;
     bool operator==(const ValueNote&) const = default;
 };
 

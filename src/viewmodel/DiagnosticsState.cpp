@@ -1,4 +1,4 @@
-#include "views/DiagnosticsState.h"
+#include "viewmodel/DiagnosticsState.h"
 
 #include "viewmodel/LinkmeterViewModel.h"
 

@@ -37,5 +37,7 @@ struct DiagnosticsState {
     std::optional<SpeedTestResult> lastSpeedTestResult;
     bool isMonitoring = false;
 
+    bool operator==(const DiagnosticsState&) const = default;
+
     static DiagnosticsState of(const LinkmeterViewModel& viewModel);
 };
