@@ -25,15 +25,15 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, ShellServices services
                            QObject* parent)
     : QObject(parent), m_viewModel(viewModel), m_services(services) {
     AppSettings& settings = services.settings;
-    m_settingsWindow = std::make_unique<WindowController>(
-        QStringLiteral("Settings"), false, [&settings, windows, &notifications] {
+    m_settingsWindow =
+        std::make_unique<WindowController>(tr("Settings"), false, [&settings, windows, &notifications] {
             return std::make_unique<SettingsView>(settings, windows.launchAtLogin, notifications);
         });
     m_settingsWindow->setFrameStorage(
         [&settings] { return settings.settingsWindowFrame(); },
         [&settings](const QByteArray& frame) { settings.setSettingsWindowFrame(frame); });
     m_onboardingWindow = std::make_unique<WindowController>(
-        QStringLiteral("Welcome to Linkmeter"), false, [this, &location, &notifications] {
+        tr("Welcome to Linkmeter"), false, [this, &location, &notifications] {
             auto view = std::make_unique<OnboardingView>(location, notifications, m_tray->hasTray(),
                                                          qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
             if (TrayPage* page = view->trayPage())
@@ -44,13 +44,14 @@ LinkmeterApp::LinkmeterApp(LinkmeterViewModel& viewModel, ShellServices services
             connect(view.get(), &OnboardingView::finished, this, &LinkmeterApp::finishOnboarding);
             return view;
         });
-    m_helpWindow = std::make_unique<WindowController>(QStringLiteral("Help"), true,
-                                                      [] { return std::make_unique<HelpView>(); });
-    m_aboutWindow = std::make_unique<WindowController>(
-        QStringLiteral("About Linkmeter"), false,
-        [&updates = services.updates] { return std::make_unique<AboutView>(updates.checksForUpdates()); });
-    m_historyWindow = std::make_unique<WindowController>(
-        QStringLiteral("History"), true, [windows, &exporter = services.exporter] {
+    m_helpWindow =
+        std::make_unique<WindowController>(tr("Help"), true, [] { return std::make_unique<HelpView>(); });
+    m_aboutWindow =
+        std::make_unique<WindowController>(tr("About Linkmeter"), false, [&updates = services.updates] {
+            return std::make_unique<AboutView>(updates.checksForUpdates());
+        });
+    m_historyWindow =
+        std::make_unique<WindowController>(tr("History"), true, [windows, &exporter = services.exporter] {
             auto* presenter =
                 new HistoryPresenter(windows.timeline, windows.timelineWriter, exporter, windows.clock);
             auto view = std::make_unique<HistoryView>(*presenter);

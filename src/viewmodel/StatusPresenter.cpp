@@ -7,6 +7,7 @@
 #include "reports/ExportService.h"
 #include "viewmodel/DisplayText.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/QualityText.h"
 
 #include <algorithm>
 #include <array>
@@ -58,7 +59,8 @@ StatusCardScreen card(const StatusInputs& in, const StatusContext& context) {
                                              : StatusPresenter::tr("Unknown Network");
         card.showsLocationRequired = !in.locationAuthorized;
     }
-    card.score = QString::number(in.quality.score);
+    card.score = localNumber(in.quality.score);
+    card.scoreSpoken = qualitySentence(in.quality.score, in.quality.rating);
     const Headline head = headline(in.quality.rating);
     card.headline = head.title;
     card.description = head.description;

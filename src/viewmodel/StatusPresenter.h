@@ -53,6 +53,8 @@ struct StatusCardScreen {
     std::optional<int> rssi;
     bool showsSignal = false;
     QString score;
+    // The score and rating as a screen reader says them.
+    QString scoreSpoken;
     QString headline;
     QString description;
     Tone rating = Tone::gray;

@@ -23,8 +23,8 @@ Tone trayTone(const CaptivePortalStatus& portal, QualityRating rating) {
 TrayLabel trayLabel(const TrayLabelInputs& in) {
     TrayLabel label;
     label.text = fromStd(in.text);
-    label.toolTip =
-        label.text.isEmpty() ? QObject::tr("Linkmeter") : QObject::tr("Linkmeter: %1").arg(label.text);
+    label.toolTip = label.text.isEmpty() ? TrayLabelPresenter::tr("Linkmeter")
+                                         : TrayLabelPresenter::tr("Linkmeter: %1").arg(label.text);
     label.iconName = QString::fromStdString(in.iconName);
     label.tone = trayTone(in.portal, in.rating);
     label.showIcon = in.showIcon;

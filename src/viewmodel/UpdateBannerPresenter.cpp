@@ -12,11 +12,11 @@ UpdateBannerScreen updateBannerScreen(const UpdateBannerInputs& inputs) {
         screen.progressSteps =
             static_cast<int>(inputs.downloadProgress * UpdateBannerPresenter::progressSteps);
         // The product can land just under a whole number (0.29 * 100 is 28.999...).
-        screen.percent =
-            QObject::tr("%1%").arg(static_cast<long long>(inputs.downloadProgress * 100.0 + 1e-9));
+        screen.percent = UpdateBannerPresenter::tr("%1%").arg(
+            static_cast<long long>(inputs.downloadProgress * 100.0 + 1e-9));
     } else if (inputs.updateAvailable) {
         screen.page = Page::available;
-        screen.title = QObject::tr("Update Available: %1").arg(inputs.latestVersion);
+        screen.title = UpdateBannerPresenter::tr("Update Available: %1").arg(inputs.latestVersion);
         screen.releaseNotes = inputs.releaseNotes;
     }
     return screen;

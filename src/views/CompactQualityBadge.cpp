@@ -1,6 +1,7 @@
 #include "views/CompactQualityBadge.h"
 
 #include "viewmodel/DiagnosticsFormat.h"
+#include "viewmodel/QualityText.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
@@ -27,9 +28,7 @@ CompactQualityBadge::CompactQualityBadge(QWidget* parent) : QFrame(parent) {
 
 void CompactQualityBadge::setQuality(const ConnectionQuality& quality) {
     m_score->setText(localNumber(quality.score));
-    setAccessibleName(
-        tr("Connection quality %1 of 100, %2")
-            .arg(localNumber(quality.score), translatedText("QualityRating", rawValue(quality.rating))));
+    setAccessibleName(qualitySentence(quality.score, quality.rating));
     if (m_styled && quality.rating == m_rating)
         return;
     m_styled = true;

@@ -1,6 +1,6 @@
 #include "views/QualityRingView.h"
-#include "views/kit/Strings.h"
 
+#include "viewmodel/QualityText.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
 #include "views/kit/Typography.h"
@@ -20,9 +20,7 @@ QualityRingView::QualityRingView(QWidget* parent) : QWidget(parent) {
 
 // The painted score and rating, for screen readers.
 void QualityRingView::describe() {
-    //: Read out by screen readers; %1 is the score, %2 the rating ("Excellent")
-    setAccessibleName(tr("Connection quality %1 of 100, %2")
-                          .arg(localNumber(m_score), translatedText("QualityRating", rawValue(m_rating))));
+    setAccessibleName(qualitySentence(m_score, m_rating));
 }
 
 QSize QualityRingView::sizeHint() const {

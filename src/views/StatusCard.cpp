@@ -85,6 +85,7 @@ void StatusCard::setContent(const StatusCardScreen& content) {
     m_bars->setVisible(content.showsSignal);
 
     m_score->setText(content.score);
+    m_score->setAccessibleName(content.scoreSpoken);
     setLabelColour(m_score, content.rating);
     m_headline->setText(content.headline);
     setLabelColour(m_headline, content.rating);

@@ -17,7 +17,7 @@ StatusScreenshotView::StatusScreenshotView(const std::optional<WiFiInfo>& wifiIn
                                            QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("statusScreenshot"));
-    QVBoxLayout* column = makeSnapshotColumn(this, QStringLiteral("WiFi Status"));
+    QVBoxLayout* column = makeSnapshotColumn(this, tr("WiFi Status"));
 
     auto* card = new QFrame(this);
     card->setObjectName(QStringLiteral("screenshotCard"));
@@ -26,14 +26,14 @@ StatusScreenshotView::StatusScreenshotView(const std::optional<WiFiInfo>& wifiIn
         {.background = Colour::controlBackground, .radius = Radius::panel, .padding = padding(Space::xl)});
     auto* network = new QVBoxLayout;
     network->setSpacing(Space::xxs);
-    auto* name =
-        makeLabel(wifiInfo ? QString::fromStdString(wifiInfo->ssid) : QStringLiteral("Unknown Network"),
-                  TextStyle::headline, {}, card);
+    auto* name = makeLabel(wifiInfo ? toQString(wifiInfo->ssid) : tr("Unknown Network"), TextStyle::headline,
+                           {}, card);
     name->setWordWrap(true);
     network->addWidget(name);
     if (wifiInfo) {
         network->addWidget(makeLabel(
-            QStringLiteral("%1 • %2 dBm").arg(toQString(rawValue(wifiInfo->band))).arg(wifiInfo->rssi),
+            //: The shared picture's network line: %1 is the band ("5 GHz"), %2 the signal in dBm
+            tr("%1 • %2 dBm").arg(toQString(rawValue(wifiInfo->band)), localNumber(wifiInfo->rssi)),
             TextStyle::caption, Colour::secondary, card));
     }
     cardRow->addLayout(network, 1);
@@ -51,14 +51,16 @@ StatusScreenshotView::StatusScreenshotView(const std::optional<WiFiInfo>& wifiIn
         row->addWidget(makeSymbolLabel(QStringLiteral("lightbulb.fill"), Tone::yellow, SymbolSize::l, box), 0,
                        Qt::AlignTop);
         auto* texts = new QVBoxLayout;
-        auto* title = makeLabel(QString::fromStdString(tip->title), TextStyle::subheadline, {}, box);
+        auto* title = makeLabel(translatedText("Tip", tip->title), TextStyle::subheadline, {}, box);
         QFont titleFont = title->font();
         titleFont.setWeight(QFont::Medium);
         title->setFont(titleFont);
         title->setWordWrap(true);
         texts->addWidget(title);
-        auto* description =
-            makeLabel(QString::fromStdString(tip->description), TextStyle::caption, Colour::secondary, box);
+        const QString shown = tip->descriptionPattern.empty()
+                                  ? translatedText("Tip", tip->description)
+                                  : translatedText("Tip", tip->descriptionPattern, tip->descriptionArguments);
+        auto* description = makeLabel(shown, TextStyle::caption, Colour::secondary, box);
         description->setWordWrap(true);
         texts->addWidget(description);
         row->addLayout(texts, 1);
