@@ -106,10 +106,43 @@ ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* par
     connect(reset, &QPushButton::clicked, this, [this] { m_settings.resetToDefaults(); });
     form->addStretch();
 
-    connect(m_latencyWarning, &QLineEdit::editingFinished, this, [this] { commitLatency(true); });
-    connect(m_latencyCritical, &QLineEdit::editingFinished, this, [this] { commitLatency(false); });
-    connect(m_packetLossWarning, &QLineEdit::editingFinished, this, [this] { commitPacketLoss(true); });
-    connect(m_packetLossCritical, &QLineEdit::editingFinished, this, [this] { commitPacketLoss(false); });
+    m_latency = {
+        m_latencyWarning,
+        m_latencyCritical,
+        m_latencyHint,
+        {double(AppSettings::latencyThresholdRange[0]), double(AppSettings::latencyThresholdRange[1])},
+        true,
+        latencyRangeHint,
+        [this](bool warning) {
+            return double(warning ? m_settings.latencyWarningThreshold()
+                                  : m_settings.latencyCriticalThreshold());
+        },
+        [this](bool warning, double value) {
+            if (warning)
+                m_settings.setLatencyWarningThreshold(int(value));
+            else
+                m_settings.setLatencyCriticalThreshold(int(value));
+        }};
+    m_packetLoss = {m_packetLossWarning,
+                    m_packetLossCritical,
+                    m_packetLossHint,
+                    {AppSettings::packetLossThresholdRange[0], AppSettings::packetLossThresholdRange[1]},
+                    false,
+                    packetLossRangeHint,
+                    [this](bool warning) {
+                        return warning ? m_settings.packetLossWarningThreshold()
+                                       : m_settings.packetLossCriticalThreshold();
+                    },
+                    [this](bool warning, double value) {
+                        if (warning)
+                            m_settings.setPacketLossWarningThreshold(value);
+                        else
+                            m_settings.setPacketLossCriticalThreshold(value);
+                    }};
+    for (Threshold* threshold : {&m_latency, &m_packetLoss})
+        for (const bool warning : {true, false})
+            connect(warning ? threshold->warning : threshold->critical, &QLineEdit::editingFinished, this,
+                    [this, threshold, warning] { commit(*threshold, warning); });
     // Whoever changes a threshold (the reset, another window), the fields show it and old hints go.
     for (auto changed :
          {&AppSettings::latencyWarningThresholdChanged, &AppSettings::latencyCriticalThresholdChanged})
@@ -126,55 +159,26 @@ ThresholdsSettingsTab::ThresholdsSettingsTab(AppSettings& settings, QWidget* par
     showStoredValues();
 }
 
-void ThresholdsSettingsTab::commitLatency(bool warning) {
-    QLineEdit* field = warning ? m_latencyWarning : m_latencyCritical;
-    const int stored = warning ? m_settings.latencyWarningThreshold() : m_settings.latencyCriticalThreshold();
+// Stores the committed field's value, or refuses it with the section's hint and shows the stored
+// values again: out of range (or not whole where only whole numbers go), or a warning above critical.
+void ThresholdsSettingsTab::commit(const Threshold& threshold, bool warning) {
+    QLineEdit* field = warning ? threshold.warning : threshold.critical;
     const auto value = parseNumber(field->text());
-    if (value && *value == double(stored))
+    if (value && *value == threshold.stored(warning))
         return;
     QString refusal;
-    if (!value || *value != std::trunc(*value) || *value < AppSettings::latencyThresholdRange[0] ||
-        *value > AppSettings::latencyThresholdRange[1])
-        refusal = latencyRangeHint();
-    else if (warning ? *value > m_settings.latencyCriticalThreshold()
-                     : *value < m_settings.latencyWarningThreshold())
+    if (!value || (threshold.whole && *value != std::trunc(*value)) || *value < threshold.range[0] ||
+        *value > threshold.range[1])
+        refusal = threshold.rangeHint();
+    else if (warning ? *value > threshold.stored(false) : *value < threshold.stored(true))
         refusal = orderHint();
     if (!refusal.isEmpty()) {
-        m_latencyHint->setText(refusal);
-        m_latencyHint->show();
+        threshold.hint->setText(refusal);
+        threshold.hint->show();
         showStoredValues();
         return;
     }
-    if (warning)
-        m_settings.setLatencyWarningThreshold(int(*value));
-    else
-        m_settings.setLatencyCriticalThreshold(int(*value));
-}
-
-void ThresholdsSettingsTab::commitPacketLoss(bool warning) {
-    QLineEdit* field = warning ? m_packetLossWarning : m_packetLossCritical;
-    const double stored =
-        warning ? m_settings.packetLossWarningThreshold() : m_settings.packetLossCriticalThreshold();
-    const auto value = parseNumber(field->text());
-    if (value && *value == stored)
-        return;
-    QString refusal;
-    if (!value || *value < AppSettings::packetLossThresholdRange[0] ||
-        *value > AppSettings::packetLossThresholdRange[1])
-        refusal = packetLossRangeHint();
-    else if (warning ? *value > m_settings.packetLossCriticalThreshold()
-                     : *value < m_settings.packetLossWarningThreshold())
-        refusal = orderHint();
-    if (!refusal.isEmpty()) {
-        m_packetLossHint->setText(refusal);
-        m_packetLossHint->show();
-        showStoredValues();
-        return;
-    }
-    if (warning)
-        m_settings.setPacketLossWarningThreshold(*value);
-    else
-        m_settings.setPacketLossCriticalThreshold(*value);
+    threshold.store(warning, *value);
 }
 
 void ThresholdsSettingsTab::showStoredValues() {

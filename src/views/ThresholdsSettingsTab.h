@@ -3,6 +3,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
+#include <functional>
+
 class AppSettings;
 class QLabel;
 class QLineEdit;
@@ -20,8 +23,19 @@ public:
     QLabel* packetLossHint() const { return m_packetLossHint; }
 
 private:
-    void commitLatency(bool warning);
-    void commitPacketLoss(bool warning);
+    // A warning and critical pair: its fields, hint, allowed range and how it is read and stored.
+    struct Threshold {
+        QLineEdit* warning = nullptr;
+        QLineEdit* critical = nullptr;
+        QLabel* hint = nullptr;
+        std::array<double, 2> range{};
+        bool whole = false;
+        QString (*rangeHint)() = nullptr;
+        std::function<double(bool warning)> stored;
+        std::function<void(bool warning, double value)> store;
+    };
+
+    void commit(const Threshold& threshold, bool warning);
     void showStoredValues();
 
     AppSettings& m_settings;
@@ -31,4 +45,6 @@ private:
     QLineEdit* m_packetLossCritical = nullptr;
     QLabel* m_latencyHint = nullptr;
     QLabel* m_packetLossHint = nullptr;
+    Threshold m_latency;
+    Threshold m_packetLoss;
 };
