@@ -83,6 +83,21 @@
     </message>
 </context>
 <context>
+    <name>CaptivePortalBanner</name>
+    <message>
+        <source>Captive Portal Detected</source>
+        <translation>Captive Portal erkannt</translation>
+    </message>
+    <message>
+        <source>This network requires login. Open a browser to authenticate.</source>
+        <translation>Dieses Netzwerk erfordert eine Anmeldung. Öffnen Sie einen Browser, um sich anzumelden.</translation>
+    </message>
+    <message>
+        <source>Open Login Page</source>
+        <translation>Anmeldeseite öffnen</translation>
+    </message>
+</context>
+<context>
     <name>Channel2GHzChart</name>
     <message>
         <source>Networks per 2.4 GHz channel</source>
@@ -132,10 +147,91 @@
     </message>
 </context>
 <context>
-    <name>CompactQualityBadge</name>
+    <name>ChannelGraphView</name>
     <message>
-        <source>Connection quality %1 of 100, %2</source>
-        <translation>Verbindungsqualität %1 von 100, %2</translation>
+        <source>Channel Usage</source>
+        <translation>Kanalbelegung</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>2.4 GHz</source>
+        <translation>2,4 GHz</translation>
+    </message>
+    <message>
+        <source>5 GHz</source>
+        <translation>5 GHz</translation>
+    </message>
+    <message>
+        <source>Scan networks to see channel usage</source>
+        <translation>Suchen Sie nach Netzwerken, um die Kanalbelegung zu sehen</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Ruhig</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Belegt</translation>
+    </message>
+    <message>
+        <source>Crowded</source>
+        <translation>Überfüllt</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelRecommendationsPresenter</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>Ch %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>2.4 GHz</source>
+        <translation>2,4 GHz</translation>
+    </message>
+    <message>
+        <source>5 GHz</source>
+        <translation>5 GHz</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelRecommendationsView</name>
+    <message>
+        <source>Recommended Channels</source>
+        <translation>Empfohlene Kanäle</translation>
+    </message>
+    <message>
+        <source>Scan networks to get recommendations</source>
+        <translation>Suchen Sie nach Netzwerken, um Empfehlungen zu erhalten</translation>
+    </message>
+    <message>
+        <source>Scan Now</source>
+        <translation>Jetzt suchen</translation>
+    </message>
+    <message>
+        <source>For 2.4 GHz, channels 1, 6, and 11 are non-overlapping. For 5 GHz, any channel works well due to wider spacing.</source>
+        <translation>Im 2,4-GHz-Band überlappen sich die Kanäle 1, 6 und 11 nicht. Im 5-GHz-Band eignet sich dank größerer Abstände jeder Kanal.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelUsagePresenter</name>
+    <message>
+        <source>Recommended: Channels 36-48 or 149-165 (non-DFS)</source>
+        <translation>Empfohlen: Kanäle 36–48 oder 149–165 (ohne DFS)</translation>
+    </message>
+    <message>
+        <source>Recommended: Ch 1, 6, or 11 (non-overlapping)</source>
+        <translation>Empfohlen: Kanal 1, 6 oder 11 (überlappungsfrei)</translation>
     </message>
 </context>
 <context>
@@ -209,6 +305,28 @@
     <message>
         <source>Ad &amp; tracker blocking</source>
         <translation>Blockiert Werbung und Tracker</translation>
+    </message>
+</context>
+<context>
+    <name>DNSSection</name>
+    <message>
+        <source>DNS Servers</source>
+        <translation>DNS-Server</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsCards</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -617,6 +735,44 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
 </context>
 <context>
+    <name>HistoryPresenter</name>
+    <message>
+        <source>24 Hours</source>
+        <translation>24 Stunden</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 Tage</translation>
+    </message>
+    <message>
+        <source>30 Days</source>
+        <translation>30 Tage</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Quality score</source>
+        <translation>Qualitätswert</translation>
+    </message>
+    <message>
+        <source>Internet latency</source>
+        <translation>Internetlatenz</translation>
+    </message>
+    <message>
+        <source>Packet loss</source>
+        <translation>Paketverlust</translation>
+    </message>
+    <message>
+        <source>Event (point at it for details)</source>
+        <translation>Ereignis (für Details darauf zeigen)</translation>
+    </message>
+</context>
+<context>
     <name>IconValueMode</name>
     <message>
         <source>Automatic</source>
@@ -629,6 +785,29 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     <message>
         <source>Off</source>
         <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>LinkmeterApp</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Welcome to Linkmeter</source>
+        <translation>Willkommen bei Linkmeter</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About Linkmeter</source>
+        <translation>Über Linkmeter</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
     </message>
 </context>
 <context>
@@ -768,6 +947,55 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
 </context>
 <context>
+    <name>NearbyNetworksPresenter</name>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Ch %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>%1 dBm</source>
+        <translation>%1 dBm</translation>
+    </message>
+    <message>
+        <source>SNR %1</source>
+        <translation>SNR %1</translation>
+    </message>
+</context>
+<context>
+    <name>NearbyNetworksView</name>
+    <message>
+        <source>Nearby Networks</source>
+        <translation>Netzwerke in der Nähe</translation>
+    </message>
+    <message>
+        <source>Scan for Networks</source>
+        <translation>Nach Netzwerken suchen</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Suche läuft...</translation>
+    </message>
+    <message>
+        <source>No networks found</source>
+        <translation>Keine Netzwerke gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkInfoView</name>
+    <message>
+        <source>Network Info</source>
+        <translation>Netzwerkinfo</translation>
+    </message>
+    <message>
+        <source>Public IP</source>
+        <translation>Öffentliche IP</translation>
+    </message>
+</context>
+<context>
     <name>NetworkInsight</name>
     <message>
         <source>%1% better than usual</source>
@@ -786,6 +1014,13 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     <message>
         <source>Usually struggles here</source>
         <translation>Hier meist problematisch</translation>
+    </message>
+</context>
+<context>
+    <name>NoInternetBanner</name>
+    <message>
+        <source>No Internet Connection</source>
+        <translation>Keine Internetverbindung</translation>
     </message>
 </context>
 <context>
@@ -1067,7 +1302,7 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
 </context>
 <context>
-    <name>QualityRingView</name>
+    <name>QualityText</name>
     <message>
         <source>Connection quality %1 of 100, %2</source>
         <extracomment>Read out by screen readers; %1 is the score, %2 the rating (&quot;Excellent&quot;)</extracomment>
@@ -1099,6 +1334,17 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     <message>
         <source>Get Started</source>
         <translation>Los geht’s</translation>
+    </message>
+</context>
+<context>
+    <name>RecommendationRow</name>
+    <message>
+        <source>Best</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>networks</source>
+        <translation>Netzwerke</translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1444,27 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
         <source>Check Google Home app for device prioritization options</source>
         <translation>In der Google Home App finden Sie Optionen zur Priorisierung von Geräten</translation>
     </message>
+    <message>
+        <source>Open AirPort Utility app</source>
+        <translation>Öffnen Sie das AirPort-Dienstprogramm</translation>
+    </message>
+    <message>
+        <source>Open Google Home app</source>
+        <translation>Öffnen Sie die Google Home App</translation>
+    </message>
+    <message>
+        <source>Open eero app</source>
+        <translation>Öffnen Sie die eero-App</translation>
+    </message>
+    <message>
+        <source>Open the Xfinity app or visit xfinity.com/myaccount</source>
+        <translation>Öffnen Sie die Xfinity-App oder besuchen Sie xfinity.com/myaccount</translation>
+    </message>
+    <message>
+        <source>Open %1 in your browser</source>
+        <extracomment>%1 is the address of the router&apos;s administration page</extracomment>
+        <translation>Öffnen Sie %1 im Browser</translation>
+    </message>
 </context>
 <context>
     <name>SettingsForm</name>
@@ -1278,6 +1545,100 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
 </context>
 <context>
+    <name>StatusCard</name>
+    <message>
+        <source>Location required</source>
+        <translation>Standortzugriff nötig</translation>
+    </message>
+    <message>
+        <source>Monitoring paused</source>
+        <translation>Überwachung pausiert</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPresenter</name>
+    <message>
+        <source>Looking Great!</source>
+        <translation>Alles bestens!</translation>
+    </message>
+    <message>
+        <source>Perfect for video calls and streaming</source>
+        <translation>Ideal für Videoanrufe und Streaming</translation>
+    </message>
+    <message>
+        <source>All Good</source>
+        <translation>Alles gut</translation>
+    </message>
+    <message>
+        <source>Should work well for most things</source>
+        <translation>Sollte für fast alles gut reichen</translation>
+    </message>
+    <message>
+        <source>Hanging In There</source>
+        <translation>Geht so</translation>
+    </message>
+    <message>
+        <source>Might be a bit slow at times</source>
+        <translation>Kann zeitweise etwas langsam sein</translation>
+    </message>
+    <message>
+        <source>Having Trouble</source>
+        <translation>Etwas holprig</translation>
+    </message>
+    <message>
+        <source>You may notice some hiccups</source>
+        <translation>Es kann zu Aussetzern kommen</translation>
+    </message>
+    <message>
+        <source>Struggling</source>
+        <translation>Große Probleme</translation>
+    </message>
+    <message>
+        <source>Things might not work well</source>
+        <translation>Manches funktioniert evtl. nicht</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Wird geprüft...</translation>
+    </message>
+    <message>
+        <source>Give me a moment...</source>
+        <translation>Einen Moment...</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Unknown Network</source>
+        <translation>Unbekanntes Netzwerk</translation>
+    </message>
+    <message>
+        <source>Open %1 Settings</source>
+        <translation>%1-Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Tip for your %1</source>
+        <translation>Tipp für Ihren %1-Router</translation>
+    </message>
+</context>
+<context>
+    <name>StatusScreenshotView</name>
+    <message>
+        <source>WiFi Status</source>
+        <translation>WLAN-Status</translation>
+    </message>
+    <message>
+        <source>Unknown Network</source>
+        <translation>Unbekanntes Netzwerk</translation>
+    </message>
+    <message>
+        <source>%1 • %2 dBm</source>
+        <extracomment>The shared picture&apos;s network line: %1 is the band (&quot;5 GHz&quot;), %2 the signal in dBm</extracomment>
+        <translation>%1 • %2 dBm</translation>
+    </message>
+</context>
+<context>
     <name>StatusView</name>
     <message>
         <source>Share a screenshot of the status</source>
@@ -1286,6 +1647,26 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     <message>
         <source>More</source>
         <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Allow location to see network name</source>
+        <translation>Für den Netzwerknamen Standort erlauben</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Erlauben</translation>
+    </message>
+    <message>
+        <source>Get alerts when connection has issues</source>
+        <translation>Warnungen bei Verbindungsproblemen</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Diagnose</translation>
     </message>
 </context>
 <context>
@@ -1525,7 +1906,45 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
     <message>
         <source>Try switching DNS servers using the Network Info section. If that doesn&apos;t help, restart your router.</source>
-        <translation>Wechseln Sie den DNS-Server im Bereich „Network Info“. Hilft das nicht, starten Sie Ihren Router neu.</translation>
+        <translation>Wechseln Sie den DNS-Server im Bereich „Netzwerkinfo“. Hilft das nicht, starten Sie Ihren Router neu.</translation>
+    </message>
+</context>
+<context>
+    <name>TransportFailure</name>
+    <message>
+        <source>No response</source>
+        <translation>Keine Antwort</translation>
+    </message>
+    <message>
+        <source>Names can&apos;t be looked up (DNS is not answering)</source>
+        <translation>Namen können nicht aufgelöst werden (DNS antwortet nicht)</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>Zeitüberschreitung bei der Verbindung</translation>
+    </message>
+    <message>
+        <source>The network refused the connection</source>
+        <translation>Das Netzwerk hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>No route to the internet</source>
+        <translation>Keine Route ins Internet</translation>
+    </message>
+    <message>
+        <source>The connection failed</source>
+        <translation>Die Verbindung ist fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>TrayLabelPresenter</name>
+    <message>
+        <source>Linkmeter</source>
+        <translation>Linkmeter</translation>
+    </message>
+    <message>
+        <source>Linkmeter: %1</source>
+        <translation>Linkmeter: %1</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1968,44 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     <message>
         <source>Your panel has no tray for Linkmeter&apos;s icon yet. Add the status tray (or system tray) to your panel. Until then, Linkmeter opens as a small window.</source>
         <translation>Ihre Leiste hat noch keinen Infobereich für das Symbol von Linkmeter. Fügen Sie Ihrer Leiste einen Infobereich hinzu (Status Tray oder System Tray). Bis dahin öffnet sich Linkmeter als kleines Fenster.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateBanner</name>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Downloading update...</source>
+        <translation>Update wird geladen...</translation>
+    </message>
+    <message>
+        <source>Relaunch Linkmeter</source>
+        <translation>Linkmeter neu starten</translation>
+    </message>
+    <message>
+        <source>Install the package, then relaunch</source>
+        <translation>Paket installieren, dann neu starten</translation>
+    </message>
+    <message>
+        <source>Update Ready!</source>
+        <translation>Update bereit!</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateBannerPresenter</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Update Available: %1</source>
+        <translation>Update verfügbar: %1</translation>
     </message>
 </context>
 <context>

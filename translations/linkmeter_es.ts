@@ -83,6 +83,21 @@
     </message>
 </context>
 <context>
+    <name>CaptivePortalBanner</name>
+    <message>
+        <source>Captive Portal Detected</source>
+        <translation>Portal cautivo detectado</translation>
+    </message>
+    <message>
+        <source>This network requires login. Open a browser to authenticate.</source>
+        <translation>Esta red requiere iniciar sesión. Hay que abrir un navegador para autenticarse.</translation>
+    </message>
+    <message>
+        <source>Open Login Page</source>
+        <translation>Abrir página de acceso</translation>
+    </message>
+</context>
+<context>
     <name>Channel2GHzChart</name>
     <message>
         <source>Networks per 2.4 GHz channel</source>
@@ -132,10 +147,91 @@
     </message>
 </context>
 <context>
-    <name>CompactQualityBadge</name>
+    <name>ChannelGraphView</name>
     <message>
-        <source>Connection quality %1 of 100, %2</source>
-        <translation>Calidad de la conexión: %1 de 100, %2</translation>
+        <source>Channel Usage</source>
+        <translation>Uso de canales</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Banda</translation>
+    </message>
+    <message>
+        <source>2.4 GHz</source>
+        <translation>2.4 GHz</translation>
+    </message>
+    <message>
+        <source>5 GHz</source>
+        <translation>5 GHz</translation>
+    </message>
+    <message>
+        <source>Scan networks to see channel usage</source>
+        <translation>Buscar redes para ver el uso de los canales</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Poco uso</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Ocupado</translation>
+    </message>
+    <message>
+        <source>Crowded</source>
+        <translation>Saturado</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelRecommendationsPresenter</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Ch %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>2.4 GHz</source>
+        <translation>2.4 GHz</translation>
+    </message>
+    <message>
+        <source>5 GHz</source>
+        <translation>5 GHz</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelRecommendationsView</name>
+    <message>
+        <source>Recommended Channels</source>
+        <translation>Canales recomendados</translation>
+    </message>
+    <message>
+        <source>Scan networks to get recommendations</source>
+        <translation>Buscar redes para obtener recomendaciones</translation>
+    </message>
+    <message>
+        <source>Scan Now</source>
+        <translation>Buscar ahora</translation>
+    </message>
+    <message>
+        <source>For 2.4 GHz, channels 1, 6, and 11 are non-overlapping. For 5 GHz, any channel works well due to wider spacing.</source>
+        <translation>En 2.4 GHz, los canales 1, 6 y 11 no se solapan. En 5 GHz, cualquier canal funciona bien gracias a su mayor separación.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelUsagePresenter</name>
+    <message>
+        <source>Recommended: Channels 36-48 or 149-165 (non-DFS)</source>
+        <translation>Recomendado: canales 36-48 o 149-165 (sin DFS)</translation>
+    </message>
+    <message>
+        <source>Recommended: Ch 1, 6, or 11 (non-overlapping)</source>
+        <translation>Recomendado: canales 1, 6 u 11 (sin solapamiento)</translation>
     </message>
 </context>
 <context>
@@ -209,6 +305,28 @@
     <message>
         <source>Ad &amp; tracker blocking</source>
         <translation>Bloqueo de anuncios y rastreadores</translation>
+    </message>
+</context>
+<context>
+    <name>DNSSection</name>
+    <message>
+        <source>DNS Servers</source>
+        <translation>Servidores DNS</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsCards</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -617,6 +735,44 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     </message>
 </context>
 <context>
+    <name>HistoryPresenter</name>
+    <message>
+        <source>24 Hours</source>
+        <translation>24 horas</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 días</translation>
+    </message>
+    <message>
+        <source>30 Days</source>
+        <translation>30 días</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Quality score</source>
+        <translation>Puntuación de calidad</translation>
+    </message>
+    <message>
+        <source>Internet latency</source>
+        <translation>Latencia de Internet</translation>
+    </message>
+    <message>
+        <source>Packet loss</source>
+        <translation>Pérdida de paquetes</translation>
+    </message>
+    <message>
+        <source>Event (point at it for details)</source>
+        <translation>Evento (pasar el puntero para ver detalles)</translation>
+    </message>
+</context>
+<context>
     <name>IconValueMode</name>
     <message>
         <source>Automatic</source>
@@ -629,6 +785,29 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     <message>
         <source>Off</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>LinkmeterApp</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Welcome to Linkmeter</source>
+        <translation>Bienvenido a Linkmeter</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About Linkmeter</source>
+        <translation>Acerca de Linkmeter</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
     </message>
 </context>
 <context>
@@ -768,6 +947,55 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     </message>
 </context>
 <context>
+    <name>NearbyNetworksPresenter</name>
+    <message>
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message>
+        <source>Ch %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>%1 dBm</source>
+        <translation>%1 dBm</translation>
+    </message>
+    <message>
+        <source>SNR %1</source>
+        <translation>SNR %1</translation>
+    </message>
+</context>
+<context>
+    <name>NearbyNetworksView</name>
+    <message>
+        <source>Nearby Networks</source>
+        <translation>Redes cercanas</translation>
+    </message>
+    <message>
+        <source>Scan for Networks</source>
+        <translation>Buscar redes</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Buscando...</translation>
+    </message>
+    <message>
+        <source>No networks found</source>
+        <translation>No se encontraron redes</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkInfoView</name>
+    <message>
+        <source>Network Info</source>
+        <translation>Información de red</translation>
+    </message>
+    <message>
+        <source>Public IP</source>
+        <translation>IP pública</translation>
+    </message>
+</context>
+<context>
     <name>NetworkInsight</name>
     <message>
         <source>%1% better than usual</source>
@@ -786,6 +1014,13 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     <message>
         <source>Usually struggles here</source>
         <translation>Aquí suele ir mal</translation>
+    </message>
+</context>
+<context>
+    <name>NoInternetBanner</name>
+    <message>
+        <source>No Internet Connection</source>
+        <translation>Sin conexión a Internet</translation>
     </message>
 </context>
 <context>
@@ -1067,7 +1302,7 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     </message>
 </context>
 <context>
-    <name>QualityRingView</name>
+    <name>QualityText</name>
     <message>
         <source>Connection quality %1 of 100, %2</source>
         <extracomment>Read out by screen readers; %1 is the score, %2 the rating (&quot;Excellent&quot;)</extracomment>
@@ -1099,6 +1334,17 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     <message>
         <source>Get Started</source>
         <translation>Empezar</translation>
+    </message>
+</context>
+<context>
+    <name>RecommendationRow</name>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>networks</source>
+        <translation>redes</translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1444,27 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
         <source>Check Google Home app for device prioritization options</source>
         <translation>Revisar en la aplicación Google Home las opciones para priorizar dispositivos</translation>
     </message>
+    <message>
+        <source>Open AirPort Utility app</source>
+        <translation>Abrir la aplicación Utilidad AirPort</translation>
+    </message>
+    <message>
+        <source>Open Google Home app</source>
+        <translation>Abrir la aplicación Google Home</translation>
+    </message>
+    <message>
+        <source>Open eero app</source>
+        <translation>Abrir la aplicación eero</translation>
+    </message>
+    <message>
+        <source>Open the Xfinity app or visit xfinity.com/myaccount</source>
+        <translation>Abrir la aplicación Xfinity o visitar xfinity.com/myaccount</translation>
+    </message>
+    <message>
+        <source>Open %1 in your browser</source>
+        <extracomment>%1 is the address of the router&apos;s administration page</extracomment>
+        <translation>Abrir %1 en el navegador</translation>
+    </message>
 </context>
 <context>
     <name>SettingsForm</name>
@@ -1278,6 +1545,100 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     </message>
 </context>
 <context>
+    <name>StatusCard</name>
+    <message>
+        <source>Location required</source>
+        <translation>Se necesita la ubicación</translation>
+    </message>
+    <message>
+        <source>Monitoring paused</source>
+        <translation>Supervisión en pausa</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPresenter</name>
+    <message>
+        <source>Looking Great!</source>
+        <translation>¡Todo va genial!</translation>
+    </message>
+    <message>
+        <source>Perfect for video calls and streaming</source>
+        <translation>Ideal para videollamadas y streaming</translation>
+    </message>
+    <message>
+        <source>All Good</source>
+        <translation>Todo bien</translation>
+    </message>
+    <message>
+        <source>Should work well for most things</source>
+        <translation>Debería ir bien para casi todo</translation>
+    </message>
+    <message>
+        <source>Hanging In There</source>
+        <translation>Aguantando</translation>
+    </message>
+    <message>
+        <source>Might be a bit slow at times</source>
+        <translation>A veces puede ir algo lento</translation>
+    </message>
+    <message>
+        <source>Having Trouble</source>
+        <translation>Con dificultades</translation>
+    </message>
+    <message>
+        <source>You may notice some hiccups</source>
+        <translation>Puede haber algún que otro fallo</translation>
+    </message>
+    <message>
+        <source>Struggling</source>
+        <translation>Con muchos problemas</translation>
+    </message>
+    <message>
+        <source>Things might not work well</source>
+        <translation>Puede que algo no funcione bien</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Comprobando...</translation>
+    </message>
+    <message>
+        <source>Give me a moment...</source>
+        <translation>Un momento...</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Unknown Network</source>
+        <translation>Red desconocida</translation>
+    </message>
+    <message>
+        <source>Open %1 Settings</source>
+        <translation>Abrir configuración de %1</translation>
+    </message>
+    <message>
+        <source>Tip for your %1</source>
+        <translation>Consejo para el router %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusScreenshotView</name>
+    <message>
+        <source>WiFi Status</source>
+        <translation>Estado Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Unknown Network</source>
+        <translation>Red desconocida</translation>
+    </message>
+    <message>
+        <source>%1 • %2 dBm</source>
+        <extracomment>The shared picture&apos;s network line: %1 is the band (&quot;5 GHz&quot;), %2 the signal in dBm</extracomment>
+        <translation>%1 • %2 dBm</translation>
+    </message>
+</context>
+<context>
     <name>StatusView</name>
     <message>
         <source>Share a screenshot of the status</source>
@@ -1286,6 +1647,26 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     <message>
         <source>More</source>
         <translation>Más</translation>
+    </message>
+    <message>
+        <source>Allow location to see network name</source>
+        <translation>Permitir la ubicación para ver el nombre de la red</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Get alerts when connection has issues</source>
+        <translation>Recibir alertas si la conexión tiene problemas</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Diagnóstico</translation>
     </message>
 </context>
 <context>
@@ -1525,7 +1906,45 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     </message>
     <message>
         <source>Try switching DNS servers using the Network Info section. If that doesn&apos;t help, restart your router.</source>
-        <translation>Se puede cambiar de servidor DNS en la sección Network Info. Si no funciona, conviene reiniciar el router.</translation>
+        <translation>Se puede cambiar de servidor DNS en la sección Información de red. Si no funciona, conviene reiniciar el router.</translation>
+    </message>
+</context>
+<context>
+    <name>TransportFailure</name>
+    <message>
+        <source>No response</source>
+        <translation>Sin respuesta</translation>
+    </message>
+    <message>
+        <source>Names can&apos;t be looked up (DNS is not answering)</source>
+        <translation>No se pueden resolver nombres (el DNS no responde)</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>Se agotó el tiempo de espera de la conexión</translation>
+    </message>
+    <message>
+        <source>The network refused the connection</source>
+        <translation>La red rechazó la conexión</translation>
+    </message>
+    <message>
+        <source>No route to the internet</source>
+        <translation>No hay ruta hacia Internet</translation>
+    </message>
+    <message>
+        <source>The connection failed</source>
+        <translation>No se pudo establecer la conexión</translation>
+    </message>
+</context>
+<context>
+    <name>TrayLabelPresenter</name>
+    <message>
+        <source>Linkmeter</source>
+        <translation>Linkmeter</translation>
+    </message>
+    <message>
+        <source>Linkmeter: %1</source>
+        <translation>Linkmeter: %1</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1968,44 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     <message>
         <source>Your panel has no tray for Linkmeter&apos;s icon yet. Add the status tray (or system tray) to your panel. Until then, Linkmeter opens as a small window.</source>
         <translation>El panel aún no tiene bandeja para el icono de Linkmeter. Hay que añadir la bandeja de estado (o bandeja del sistema) al panel. Mientras tanto, Linkmeter se abre como una ventana pequeña.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateBanner</name>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Downloading update...</source>
+        <translation>Descargando actualización...</translation>
+    </message>
+    <message>
+        <source>Relaunch Linkmeter</source>
+        <translation>Reiniciar Linkmeter</translation>
+    </message>
+    <message>
+        <source>Install the package, then relaunch</source>
+        <translation>Instalar el paquete y reiniciar</translation>
+    </message>
+    <message>
+        <source>Update Ready!</source>
+        <translation>¡Actualización lista!</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateBannerPresenter</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Update Available: %1</source>
+        <translation>Actualización disponible: %1</translation>
     </message>
 </context>
 <context>

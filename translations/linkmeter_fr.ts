@@ -83,6 +83,21 @@
     </message>
 </context>
 <context>
+    <name>CaptivePortalBanner</name>
+    <message>
+        <source>Captive Portal Detected</source>
+        <translation>Portail captif détecté</translation>
+    </message>
+    <message>
+        <source>This network requires login. Open a browser to authenticate.</source>
+        <translation>Ce réseau demande une identification. Ouvrez un navigateur pour vous connecter.</translation>
+    </message>
+    <message>
+        <source>Open Login Page</source>
+        <translation>Ouvrir la page de connexion</translation>
+    </message>
+</context>
+<context>
     <name>Channel2GHzChart</name>
     <message>
         <source>Networks per 2.4 GHz channel</source>
@@ -132,10 +147,91 @@
     </message>
 </context>
 <context>
-    <name>CompactQualityBadge</name>
+    <name>ChannelGraphView</name>
     <message>
-        <source>Connection quality %1 of 100, %2</source>
-        <translation>Qualité de connexion %1 sur 100, %2</translation>
+        <source>Channel Usage</source>
+        <translation>Occupation des canaux</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>2.4 GHz</source>
+        <translation>2,4 GHz</translation>
+    </message>
+    <message>
+        <source>5 GHz</source>
+        <translation>5 GHz</translation>
+    </message>
+    <message>
+        <source>Scan networks to see channel usage</source>
+        <translation>Analysez les réseaux pour voir l&apos;occupation des canaux</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Peu chargé</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Chargé</translation>
+    </message>
+    <message>
+        <source>Crowded</source>
+        <translation>Encombré</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelRecommendationsPresenter</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Ch %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>2.4 GHz</source>
+        <translation>2,4 GHz</translation>
+    </message>
+    <message>
+        <source>5 GHz</source>
+        <translation>5 GHz</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelRecommendationsView</name>
+    <message>
+        <source>Recommended Channels</source>
+        <translation>Canaux recommandés</translation>
+    </message>
+    <message>
+        <source>Scan networks to get recommendations</source>
+        <translation>Analysez les réseaux pour obtenir des recommandations</translation>
+    </message>
+    <message>
+        <source>Scan Now</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>For 2.4 GHz, channels 1, 6, and 11 are non-overlapping. For 5 GHz, any channel works well due to wider spacing.</source>
+        <translation>En 2,4 GHz, les canaux 1, 6 et 11 ne se chevauchent pas. En 5 GHz, tous les canaux conviennent, car ils sont plus espacés.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelUsagePresenter</name>
+    <message>
+        <source>Recommended: Channels 36-48 or 149-165 (non-DFS)</source>
+        <translation>Recommandé&#x202f;: canaux 36-48 ou 149-165 (hors DFS)</translation>
+    </message>
+    <message>
+        <source>Recommended: Ch 1, 6, or 11 (non-overlapping)</source>
+        <translation>Recommandé&#x202f;: canal 1, 6 ou 11 (sans chevauchement)</translation>
     </message>
 </context>
 <context>
@@ -209,6 +305,28 @@
     <message>
         <source>Ad &amp; tracker blocking</source>
         <translation>Blocage des publicités et traqueurs</translation>
+    </message>
+</context>
+<context>
+    <name>DNSSection</name>
+    <message>
+        <source>DNS Servers</source>
+        <translation>Serveurs DNS</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Changer</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsCards</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
     </message>
 </context>
 <context>
@@ -617,6 +735,44 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
 </context>
 <context>
+    <name>HistoryPresenter</name>
+    <message>
+        <source>24 Hours</source>
+        <translation>24 heures</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 jours</translation>
+    </message>
+    <message>
+        <source>30 Days</source>
+        <translation>30 jours</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Quality score</source>
+        <translation>Score de qualité</translation>
+    </message>
+    <message>
+        <source>Internet latency</source>
+        <translation>Latence Internet</translation>
+    </message>
+    <message>
+        <source>Packet loss</source>
+        <translation>Perte de paquets</translation>
+    </message>
+    <message>
+        <source>Event (point at it for details)</source>
+        <translation>Événement (survolez-le pour les détails)</translation>
+    </message>
+</context>
+<context>
     <name>IconValueMode</name>
     <message>
         <source>Automatic</source>
@@ -629,6 +785,29 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     <message>
         <source>Off</source>
         <translation>Désactivé</translation>
+    </message>
+</context>
+<context>
+    <name>LinkmeterApp</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Welcome to Linkmeter</source>
+        <translation>Bienvenue dans Linkmeter</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>About Linkmeter</source>
+        <translation>À propos de Linkmeter</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
     </message>
 </context>
 <context>
@@ -651,11 +830,11 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
     <message>
         <source>Prometheus on this computer can scrape the figures at:</source>
-        <translation>Prometheus sur cet ordinateur peut relever les mesures à l’adresse :</translation>
+        <translation>Prometheus sur cet ordinateur peut relever les mesures à l’adresse&#x202f;:</translation>
     </message>
     <message>
         <source>Other computers on the network can read the figures, too, at:</source>
-        <translation>Les autres ordinateurs du réseau peuvent aussi lire les mesures à l’adresse :</translation>
+        <translation>Les autres ordinateurs du réseau peuvent aussi lire les mesures à l’adresse&#x202f;:</translation>
     </message>
 </context>
 <context>
@@ -768,6 +947,55 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
 </context>
 <context>
+    <name>NearbyNetworksPresenter</name>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Ch %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>%1 dBm</source>
+        <translation>%1 dBm</translation>
+    </message>
+    <message>
+        <source>SNR %1</source>
+        <translation>SNR %1</translation>
+    </message>
+</context>
+<context>
+    <name>NearbyNetworksView</name>
+    <message>
+        <source>Nearby Networks</source>
+        <translation>Réseaux à proximité</translation>
+    </message>
+    <message>
+        <source>Scan for Networks</source>
+        <translation>Analyser les réseaux</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Analyse en cours...</translation>
+    </message>
+    <message>
+        <source>No networks found</source>
+        <translation>Aucun réseau trouvé</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkInfoView</name>
+    <message>
+        <source>Network Info</source>
+        <translation>Informations réseau</translation>
+    </message>
+    <message>
+        <source>Public IP</source>
+        <translation>IP publique</translation>
+    </message>
+</context>
+<context>
     <name>NetworkInsight</name>
     <message>
         <source>%1% better than usual</source>
@@ -786,6 +1014,13 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     <message>
         <source>Usually struggles here</source>
         <translation>Souvent difficile ici</translation>
+    </message>
+</context>
+<context>
+    <name>NoInternetBanner</name>
+    <message>
+        <source>No Internet Connection</source>
+        <translation>Pas de connexion Internet</translation>
     </message>
 </context>
 <context>
@@ -914,23 +1149,23 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
     <message>
         <source>GNOME shows notifications itself: sign out and back in to restart it.</source>
-        <translation>GNOME affiche lui-même les notifications : fermez puis rouvrez la session pour le relancer.</translation>
+        <translation>GNOME affiche lui-même les notifications&#x202f;: fermez puis rouvrez la session pour le relancer.</translation>
     </message>
     <message>
         <source>Plasma shows notifications itself: sign out and back in to restart it.</source>
-        <translation>Plasma affiche lui-même les notifications : fermez puis rouvrez la session pour le relancer.</translation>
+        <translation>Plasma affiche lui-même les notifications&#x202f;: fermez puis rouvrez la session pour le relancer.</translation>
     </message>
     <message>
         <source>Cinnamon shows notifications itself: sign out and back in to restart it.</source>
-        <translation>Cinnamon affiche lui-même les notifications : fermez puis rouvrez la session pour le relancer.</translation>
+        <translation>Cinnamon affiche lui-même les notifications&#x202f;: fermez puis rouvrez la session pour le relancer.</translation>
     </message>
     <message>
         <source>Install the xfce4-notifyd package; Xfce starts it when needed.</source>
-        <translation>Installez le paquet xfce4-notifyd ; Xfce le lance quand il le faut.</translation>
+        <translation>Installez le paquet xfce4-notifyd&#x202f;; Xfce le lance quand il le faut.</translation>
     </message>
     <message>
         <source>Install the mate-notification-daemon package; MATE starts it when needed.</source>
-        <translation>Installez le paquet mate-notification-daemon ; MATE le lance quand il le faut.</translation>
+        <translation>Installez le paquet mate-notification-daemon&#x202f;; MATE le lance quand il le faut.</translation>
     </message>
     <message>
         <source>Turn on the notification daemon in LXQt Session Settings, Basic Settings.</source>
@@ -1067,7 +1302,7 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
 </context>
 <context>
-    <name>QualityRingView</name>
+    <name>QualityText</name>
     <message>
         <source>Connection quality %1 of 100, %2</source>
         <extracomment>Read out by screen readers; %1 is the score, %2 the rating (&quot;Excellent&quot;)</extracomment>
@@ -1099,6 +1334,17 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     <message>
         <source>Get Started</source>
         <translation>Commencer</translation>
+    </message>
+</context>
+<context>
+    <name>RecommendationRow</name>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>networks</source>
+        <translation>réseaux</translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1444,27 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
         <source>Check Google Home app for device prioritization options</source>
         <translation>Cherchez dans l&apos;application Google Home les options de priorité des appareils</translation>
     </message>
+    <message>
+        <source>Open AirPort Utility app</source>
+        <translation>Ouvrez l&apos;application Utilitaire AirPort</translation>
+    </message>
+    <message>
+        <source>Open Google Home app</source>
+        <translation>Ouvrez l&apos;application Google Home</translation>
+    </message>
+    <message>
+        <source>Open eero app</source>
+        <translation>Ouvrez l&apos;application eero</translation>
+    </message>
+    <message>
+        <source>Open the Xfinity app or visit xfinity.com/myaccount</source>
+        <translation>Ouvrez l&apos;application Xfinity ou rendez-vous sur xfinity.com/myaccount</translation>
+    </message>
+    <message>
+        <source>Open %1 in your browser</source>
+        <extracomment>%1 is the address of the router&apos;s administration page</extracomment>
+        <translation>Ouvrez %1 dans votre navigateur</translation>
+    </message>
 </context>
 <context>
     <name>SettingsForm</name>
@@ -1278,6 +1545,100 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
 </context>
 <context>
+    <name>StatusCard</name>
+    <message>
+        <source>Location required</source>
+        <translation>Localisation requise</translation>
+    </message>
+    <message>
+        <source>Monitoring paused</source>
+        <translation>Surveillance suspendue</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPresenter</name>
+    <message>
+        <source>Looking Great!</source>
+        <translation>Tout va très bien&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Perfect for video calls and streaming</source>
+        <translation>Parfait pour la visio et le streaming</translation>
+    </message>
+    <message>
+        <source>All Good</source>
+        <translation>Tout va bien</translation>
+    </message>
+    <message>
+        <source>Should work well for most things</source>
+        <translation>Convient à la plupart des usages</translation>
+    </message>
+    <message>
+        <source>Hanging In There</source>
+        <translation>Ça tient le coup</translation>
+    </message>
+    <message>
+        <source>Might be a bit slow at times</source>
+        <translation>Parfois un peu lent</translation>
+    </message>
+    <message>
+        <source>Having Trouble</source>
+        <translation>Quelques soucis</translation>
+    </message>
+    <message>
+        <source>You may notice some hiccups</source>
+        <translation>Quelques accrocs possibles</translation>
+    </message>
+    <message>
+        <source>Struggling</source>
+        <translation>En difficulté</translation>
+    </message>
+    <message>
+        <source>Things might not work well</source>
+        <translation>Ça risque de mal fonctionner</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Vérification...</translation>
+    </message>
+    <message>
+        <source>Give me a moment...</source>
+        <translation>Un instant...</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Unknown Network</source>
+        <translation>Réseau inconnu</translation>
+    </message>
+    <message>
+        <source>Open %1 Settings</source>
+        <translation>Ouvrir les paramètres %1</translation>
+    </message>
+    <message>
+        <source>Tip for your %1</source>
+        <translation>Conseil pour votre routeur %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusScreenshotView</name>
+    <message>
+        <source>WiFi Status</source>
+        <translation>État du Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Unknown Network</source>
+        <translation>Réseau inconnu</translation>
+    </message>
+    <message>
+        <source>%1 • %2 dBm</source>
+        <extracomment>The shared picture&apos;s network line: %1 is the band (&quot;5 GHz&quot;), %2 the signal in dBm</extracomment>
+        <translation>%1 • %2 dBm</translation>
+    </message>
+</context>
+<context>
     <name>StatusView</name>
     <message>
         <source>Share a screenshot of the status</source>
@@ -1286,6 +1647,26 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     <message>
         <source>More</source>
         <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Allow location to see network name</source>
+        <translation>Autorisez la localisation pour voir le nom du réseau</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Autoriser</translation>
+    </message>
+    <message>
+        <source>Get alerts when connection has issues</source>
+        <translation>Soyez averti des problèmes de connexion</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Diagnostic</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1910,44 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
 </context>
 <context>
+    <name>TransportFailure</name>
+    <message>
+        <source>No response</source>
+        <translation>Pas de réponse</translation>
+    </message>
+    <message>
+        <source>Names can&apos;t be looked up (DNS is not answering)</source>
+        <translation>Impossible de résoudre les noms (le DNS ne répond pas)</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>Le délai de connexion a expiré</translation>
+    </message>
+    <message>
+        <source>The network refused the connection</source>
+        <translation>Le réseau a refusé la connexion</translation>
+    </message>
+    <message>
+        <source>No route to the internet</source>
+        <translation>Aucune route vers Internet</translation>
+    </message>
+    <message>
+        <source>The connection failed</source>
+        <translation>La connexion a échoué</translation>
+    </message>
+</context>
+<context>
+    <name>TrayLabelPresenter</name>
+    <message>
+        <source>Linkmeter</source>
+        <translation>Linkmeter</translation>
+    </message>
+    <message>
+        <source>Linkmeter: %1</source>
+        <translation>Linkmeter&#x202f;: %1</translation>
+    </message>
+</context>
+<context>
     <name>TrayPage</name>
     <message>
         <source>Tray Icon</source>
@@ -1549,6 +1968,44 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     <message>
         <source>Your panel has no tray for Linkmeter&apos;s icon yet. Add the status tray (or system tray) to your panel. Until then, Linkmeter opens as a small window.</source>
         <translation>Votre panneau n&apos;a pas encore de zone de notification pour l&apos;icône de Linkmeter. Ajoutez-en une à votre panneau. En attendant, Linkmeter s&apos;ouvre dans une petite fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateBanner</name>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Downloading update...</source>
+        <translation>Téléchargement de la mise à jour...</translation>
+    </message>
+    <message>
+        <source>Relaunch Linkmeter</source>
+        <translation>Relancer Linkmeter</translation>
+    </message>
+    <message>
+        <source>Install the package, then relaunch</source>
+        <translation>Installez le paquet, puis relancez</translation>
+    </message>
+    <message>
+        <source>Update Ready!</source>
+        <translation>Mise à jour prête&#x202f;!</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateBannerPresenter</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Update Available: %1</source>
+        <translation>Mise à jour disponible&#x202f;: %1</translation>
     </message>
 </context>
 <context>
