@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Latency &amp; packet loss tracking</source>
-        <translation>Seguimiento de latencia y pérdida de paquetes</translation>
+        <translation>Latencia y pérdida de paquetes</translation>
     </message>
     <message>
         <source>Network analysis &amp; recommendations</source>

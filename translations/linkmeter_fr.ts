@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Latency &amp; packet loss tracking</source>
-        <translation>Suivi de la latence et de la perte de paquets</translation>
+        <translation>Suivi de la latence et des pertes</translation>
     </message>
     <message>
         <source>Network analysis &amp; recommendations</source>
-        <translation>Analyse du réseau et recommandations</translation>
+        <translation>Analyse réseau et conseils</translation>
     </message>
     <message>
         <source>Smart connection alerts</source>

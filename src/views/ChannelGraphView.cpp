@@ -38,6 +38,7 @@ ChannelGraphView::ChannelGraphView(ChannelUsagePresenter& presenter, QWidget* pa
     m_placeholder = makeLabel(tr("Scan networks to see channel usage"), TextStyle::caption, Colour::secondary,
                               m_card.body);
     m_placeholder->setAlignment(Qt::AlignCenter);
+    m_placeholder->setWordWrap(true);
     m_placeholder->setMinimumHeight(Size::placeholderHeight);
     body->addWidget(m_placeholder);
     m_chart2GHz = new Channel2GHzChart(m_card.body);

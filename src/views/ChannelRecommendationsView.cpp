@@ -35,9 +35,12 @@ ChannelRecommendationsView::ChannelRecommendationsView(ChannelRecommendationsPre
     placeholder->addWidget(makeSymbolLabel(QStringLiteral("antenna.radiowaves.left.and.right"),
                                            Colour::secondary, SymbolSize::placeholder, m_placeholder),
                            0, Qt::AlignHCenter);
-    placeholder->addWidget(makeLabel(tr("Scan networks to get recommendations"), TextStyle::caption,
-                                     Colour::secondary, m_placeholder),
-                           0, Qt::AlignHCenter);
+    // Wraps where a language needs more than the card's width.
+    QLabel* prompt = makeLabel(tr("Scan networks to get recommendations"), TextStyle::caption,
+                               Colour::secondary, m_placeholder);
+    prompt->setWordWrap(true);
+    prompt->setAlignment(Qt::AlignHCenter);
+    placeholder->addWidget(prompt);
     m_scanNow =
         new QPushButton(symbolIcon(QStringLiteral("wifi"), Palette::colour(Colour::accent), SymbolSize::s),
                         tr("Scan Now"), m_placeholder);

@@ -54,8 +54,10 @@ DNSPresetPicker::DNSPresetPicker(QWidget* parent) : QFrame(parent) {
         medium.setWeight(QFont::Medium);
         name->setFont(medium);
         names->addWidget(name);
-        names->addWidget(makeLabel(translatedText("DNSPreset", description(preset)), TextStyle::caption2,
-                                   Colour::secondary, row));
+        QLabel* about = makeLabel(translatedText("DNSPreset", description(preset)), TextStyle::caption2,
+                                  Colour::secondary, row);
+        about->setWordWrap(true);
+        names->addWidget(about);
         layout->addLayout(names, 1);
         const auto addresses = servers(preset);
         if (!addresses.empty()) {
