@@ -34,7 +34,8 @@ QPalette darkPalette() {
     return p;
 }
 
-// Labels whose text does not fit in the width they were given, or that reach past the view.
+// Labels whose text does not fit in the width or, wrapped, the height they were given, or that reach
+// past the view.
 int reportCutOffLabels(QWidget& root) {
     int problems = 0;
     for (const QLabel* label : root.findChildren<QLabel*>()) {
@@ -45,6 +46,12 @@ int reportCutOffLabels(QWidget& root) {
         if (needed > label->width() || inRoot.right() >= root.width()) {
             std::fprintf(stderr, "Label \"%s\" needs %d px, has %d px (ends at %d of %d)\n",
                          qPrintable(label->text()), needed, label->width(), inRoot.right() + 1, root.width());
+            ++problems;
+        }
+        // Wrapped text given fewer lines than it needs loses its last ones.
+        if (label->wordWrap() && label->heightForWidth(label->width()) > label->height()) {
+            std::fprintf(stderr, "Label \"%s\" needs %d px of height, has %d px\n", qPrintable(label->text()),
+                         label->heightForWidth(label->width()), label->height());
             ++problems;
         }
     }

@@ -11,6 +11,7 @@
 #include "diagnosis/NetworkMemoryService.h"
 #include "diagnosis/NotificationService.h"
 #include "diagnosis/RouterBrandService.h"
+#include "diagnosis/TipGenerator.h"
 #include "history/TimelineDatabase.h"
 #include "history/TimelineQueries.h"
 #include "history/TimelineRules.h"
@@ -98,10 +99,12 @@ Tip tip(const char* icon, const char* title, const char* description, std::optio
     return t;
 }
 
+// The advice the program gives for a slow internet answer, so that every language shows its own text.
 Tip latencyTip() {
-    return tip("tortoise.fill", "Slow Internet Response",
-               "Your internet is taking a while to answer. Video calls may stutter.",
-               "Pause large downloads or move closer to the router", TipPriority::warning);
+    PingStatistics internet;
+    internet.averageLatency = 85.0;
+    internet.samplesCount = 10;
+    return generateTips(std::nullopt, PingStatistics{}, internet, std::nullopt).front();
 }
 
 StatusInputs connected(const char* ssid, int rssi, int score) {

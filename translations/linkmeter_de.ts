@@ -1858,7 +1858,7 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
     <message>
         <source>This is usually outside your control - it&apos;s between you and your ISP. For gaming or video calls, try a wired connection.</source>
-        <translation>Das liegt meist außerhalb Ihres Einflusses – zwischen Ihnen und Ihrem Internetanbieter. Für Spiele oder Videoanrufe nutzen Sie besser eine Kabelverbindung.</translation>
+        <translation>Das liegt meist nicht bei Ihnen, sondern beim Internetanbieter. Für Spiele oder Videoanrufe ist ein Kabel besser.</translation>
     </message>
     <message>
         <source>Internet Packet Loss</source>

@@ -11,13 +11,21 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
+
 using namespace Metrics;
 
 QImage renderWidget(QWidget& widget, double scale) {
     widget.ensurePolished();
     if (QLayout* layout = widget.layout())
         layout->activate();
-    const QSize size = widget.size().isEmpty() ? widget.sizeHint() : widget.size();
+    QSize size = widget.size();
+    if (size.isEmpty()) {
+        size = widget.sizeHint();
+        // Wrapped text needs the height that the fixed width gives it, which the plain hint guesses.
+        if (widget.hasHeightForWidth())
+            size.setHeight(std::max(size.height(), widget.heightForWidth(size.width())));
+    }
     if (size.isEmpty() || !(scale > 0.0))
         return {};
     widget.resize(size);
