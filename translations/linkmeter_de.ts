@@ -186,6 +186,29 @@
     </message>
 </context>
 <context>
+    <name>ChannelRecommendation</name>
+    <message>
+        <source>No networks detected - optimal choice</source>
+        <translation>Keine Netzwerke – ideale Wahl</translation>
+    </message>
+    <message>
+        <source>1 weak network - good choice</source>
+        <translation>1 schwaches Netzwerk – gute Wahl</translation>
+    </message>
+    <message>
+        <source>%1 networks with moderate interference</source>
+        <translation>%1 Netzwerke mit mäßigen Störungen</translation>
+    </message>
+    <message>
+        <source>%1 networks - consider other channels</source>
+        <translation>%1 Netzwerke – andere Kanäle prüfen</translation>
+    </message>
+    <message>
+        <source>Congested - %1 networks detected</source>
+        <translation>Überlastet – %1 Netzwerke erkannt</translation>
+    </message>
+</context>
+<context>
     <name>ChannelRecommendationsPresenter</name>
     <message>
         <source>Channel %1</source>
@@ -985,6 +1008,13 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
 </context>
 <context>
+    <name>NetworkInfoPresenter</name>
+    <message>
+        <source>DNS changed to %1</source>
+        <translation>DNS auf %1 umgestellt</translation>
+    </message>
+</context>
+<context>
     <name>NetworkInfoView</name>
     <message>
         <source>Network Info</source>
@@ -1464,6 +1494,13 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
         <source>Open %1 in your browser</source>
         <extracomment>%1 is the address of the router&apos;s administration page</extracomment>
         <translation>Öffnen Sie %1 im Browser</translation>
+    </message>
+</context>
+<context>
+    <name>ScanError</name>
+    <message>
+        <source>No WiFi interface available</source>
+        <translation>Keine WLAN-Schnittstelle verfügbar</translation>
     </message>
 </context>
 <context>

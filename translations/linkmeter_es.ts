@@ -186,6 +186,29 @@
     </message>
 </context>
 <context>
+    <name>ChannelRecommendation</name>
+    <message>
+        <source>No networks detected - optimal choice</source>
+        <translation>No se detectan redes: opción ideal</translation>
+    </message>
+    <message>
+        <source>1 weak network - good choice</source>
+        <translation>1 red débil: buena opción</translation>
+    </message>
+    <message>
+        <source>%1 networks with moderate interference</source>
+        <translation>%1 redes con interferencia moderada</translation>
+    </message>
+    <message>
+        <source>%1 networks - consider other channels</source>
+        <translation>%1 redes: conviene probar otros canales</translation>
+    </message>
+    <message>
+        <source>Congested - %1 networks detected</source>
+        <translation>Saturado: %1 redes detectadas</translation>
+    </message>
+</context>
+<context>
     <name>ChannelRecommendationsPresenter</name>
     <message>
         <source>Channel %1</source>
@@ -985,6 +1008,13 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     </message>
 </context>
 <context>
+    <name>NetworkInfoPresenter</name>
+    <message>
+        <source>DNS changed to %1</source>
+        <translation>DNS cambiado a %1</translation>
+    </message>
+</context>
+<context>
     <name>NetworkInfoView</name>
     <message>
         <source>Network Info</source>
@@ -1464,6 +1494,13 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
         <source>Open %1 in your browser</source>
         <extracomment>%1 is the address of the router&apos;s administration page</extracomment>
         <translation>Abrir %1 en el navegador</translation>
+    </message>
+</context>
+<context>
+    <name>ScanError</name>
+    <message>
+        <source>No WiFi interface available</source>
+        <translation>No hay ninguna interfaz Wi-Fi disponible</translation>
     </message>
 </context>
 <context>

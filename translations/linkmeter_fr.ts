@@ -186,6 +186,29 @@
     </message>
 </context>
 <context>
+    <name>ChannelRecommendation</name>
+    <message>
+        <source>No networks detected - optimal choice</source>
+        <translation>Aucun réseau détecté – choix idéal</translation>
+    </message>
+    <message>
+        <source>1 weak network - good choice</source>
+        <translation>1 réseau faible – bon choix</translation>
+    </message>
+    <message>
+        <source>%1 networks with moderate interference</source>
+        <translation>%1 réseaux avec des interférences modérées</translation>
+    </message>
+    <message>
+        <source>%1 networks - consider other channels</source>
+        <translation>%1 réseaux – envisagez d’autres canaux</translation>
+    </message>
+    <message>
+        <source>Congested - %1 networks detected</source>
+        <translation>Saturé – %1 réseaux détectés</translation>
+    </message>
+</context>
+<context>
     <name>ChannelRecommendationsPresenter</name>
     <message>
         <source>Channel %1</source>
@@ -985,6 +1008,13 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
 </context>
 <context>
+    <name>NetworkInfoPresenter</name>
+    <message>
+        <source>DNS changed to %1</source>
+        <translation>DNS changé pour %1</translation>
+    </message>
+</context>
+<context>
     <name>NetworkInfoView</name>
     <message>
         <source>Network Info</source>
@@ -1464,6 +1494,13 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
         <source>Open %1 in your browser</source>
         <extracomment>%1 is the address of the router&apos;s administration page</extracomment>
         <translation>Ouvrez %1 dans votre navigateur</translation>
+    </message>
+</context>
+<context>
+    <name>ScanError</name>
+    <message>
+        <source>No WiFi interface available</source>
+        <translation>Aucune interface Wi-Fi disponible</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "probes/NearbyNetworks.h"
 
+#include "core/RuleText.h"
 #include "core/Uuid.h"
 
 #include <algorithm>
@@ -46,16 +47,17 @@ int signalPenalty(int rssi) {
     return 0;
 }
 
-std::string reasonFor(int count, int strongest) {
+// The reason's pattern; %1 is the number of networks on the channel.
+std::string_view reasonPattern(int count, int strongest) {
     if (count == 0)
-        return "No networks detected - optimal choice";
+        return QT_TRANSLATE_NOOP("ChannelRecommendation", "No networks detected - optimal choice");
     if (count == 1 && strongest < -70)
-        return "1 weak network - good choice";
+        return QT_TRANSLATE_NOOP("ChannelRecommendation", "1 weak network - good choice");
     if (count <= 2 && strongest <= -61)
-        return std::to_string(count) + " networks with moderate interference";
+        return QT_TRANSLATE_NOOP("ChannelRecommendation", "%1 networks with moderate interference");
     if (count <= 3)
-        return std::to_string(count) + " networks - consider other channels";
-    return "Congested - " + std::to_string(count) + " networks detected";
+        return QT_TRANSLATE_NOOP("ChannelRecommendation", "%1 networks - consider other channels");
+    return QT_TRANSLATE_NOOP("ChannelRecommendation", "Congested - %1 networks detected");
 }
 
 ChannelRecommendation rate(const ChannelUsage& usage) {
@@ -72,7 +74,9 @@ ChannelRecommendation rate(const ChannelUsage& usage) {
     recommendation.channel = usage.channel;
     recommendation.band = usage.band;
     recommendation.score = score;
-    recommendation.reason = reasonFor(n, usage.maxRSSI);
+    recommendation.reasonPattern = std::string(reasonPattern(n, usage.maxRSSI));
+    recommendation.reasonArguments = {std::to_string(n)};
+    recommendation.reason = fillIn(recommendation.reasonPattern, recommendation.reasonArguments);
     recommendation.networkCount = n;
     if (n > 0)
         recommendation.strongestInterference = usage.networks.front().rssi;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RuleText.h"
+
 #include <string>
 #include <utility>
 
@@ -17,7 +19,7 @@ struct ScanError {
     // The text shown to the user.
     std::string description() const {
         if (kind == Kind::noInterface)
-            return "No WiFi interface available";
+            return QT_TRANSLATE_NOOP("ScanError", "No WiFi interface available");
         return "Scan failed: " + message;
     }
 

@@ -2,6 +2,7 @@
 
 #include "probes/WiFiScannerService.h"
 #include "viewmodel/DiagnosticsFormat.h"
+#include "viewmodel/DisplayText.h"
 #include "viewmodel/ScanDisplayRules.h"
 
 RecommendationLine recommendationLine(const ChannelRecommendation& recommendation) {
@@ -10,7 +11,10 @@ RecommendationLine recommendationLine(const ChannelRecommendation& recommendatio
     line.scoreTone = scoreTone(recommendation.score);
     line.channel = ChannelRecommendationsPresenter::tr("Channel %1").arg(recommendation.channel);
     line.isBest = isBestScore(recommendation.score);
-    line.reason = QString::fromStdString(recommendation.reason);
+    line.reason = recommendation.reasonPattern.empty()
+                      ? toQString(recommendation.reason)
+                      : translatedText("ChannelRecommendation", recommendation.reasonPattern,
+                                       recommendation.reasonArguments);
     if (recommendation.networkCount >= 1)
         line.networkCount = QString::number(recommendation.networkCount);
     return line;

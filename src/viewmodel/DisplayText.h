@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
 
 #include <string>
@@ -32,7 +33,12 @@ inline QString translatedText(const char* context, std::string_view text) {
 inline QString translatedText(const char* context, std::string_view pattern,
                               const std::vector<std::string>& arguments) {
     QString text = translatedText(context, pattern);
-    for (const std::string& argument : arguments)
+    // A pattern may leave its figure out ("1 weak network"); Qt warns about an argument with no place.
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    for (const std::string& argument : arguments) {
+        if (!text.contains(placeholder))
+            break;
         text = text.arg(toQString(argument));
+    }
     return text;
 }

@@ -1,6 +1,7 @@
 #include "viewmodel/NearbyNetworksPresenter.h"
 
 #include "probes/WiFiScannerService.h"
+#include "viewmodel/DisplayText.h"
 
 #include <algorithm>
 
@@ -56,7 +57,8 @@ NearbyNetworksScreen nearbyNetworksScreen(const std::vector<ScannedNetwork>& net
     if (!networks.empty())
         screen.count = QStringLiteral("(%1)").arg(networks.size());
     screen.scanning = scanning;
-    screen.error = error ? QString::fromStdString(*error) : QString();
+    // The platform's own failure text has no translation and shows as it came.
+    screen.error = error ? translatedText("ScanError", *error) : QString();
     screen.showsEmptyState = networks.empty() && !scanning;
     screen.lastScan = lastScan;
     for (const auto& choice : bandFilterChoices(networks))

@@ -2,6 +2,7 @@
 
 #include "core/ContinueOn.h"
 #include "probes/NetworkInfoService.h"
+#include "viewmodel/DisplayText.h"
 #include "viewmodel/LinkmeterViewModel.h"
 #include "viewmodel/ScanDisplayRules.h"
 
@@ -56,13 +57,13 @@ void NetworkInfoPresenter::choose(DNSPreset preset) {
         return;
     m_changing = true;
     recompute();
-    const auto finish = [this](std::optional<DNSSwitchResult> result) {
+    const auto finish = [this, preset](std::optional<DNSSwitchResult> result) {
         m_changing = false;
         m_showsPicker = false;
         recompute();
         // A refused or failed switch says nothing: the password prompt already told the user.
         if (result && result->success)
-            emit dnsSwitched(QString::fromStdString(result->message));
+            emit dnsSwitched(tr("DNS changed to %1").arg(translatedText("DNSPreset", rawValue(preset))));
     };
     continueOn(
         this, m_service.setDNS(preset), [finish](DNSSwitchResult result) { finish(std::move(result)); },
