@@ -25,6 +25,7 @@
 #include "reports/UpdateService.h"
 #include "system/linux/FreedesktopNotificationCenter.h"
 #include "system/linux/NotificationServerHint.h"
+#include "viewmodel/DiagnosticsPresenter.h"
 #include "viewmodel/HistoryPresenter.h"
 #include "viewmodel/StatusPresenter.h"
 #include "views/AboutView.h"
@@ -201,8 +202,10 @@ DiagnosticsState monitoring() {
 std::function<std::unique_ptr<QWidget>()> diagnostics(std::function<DiagnosticsState()> make, int height = 0,
                                                       bool unfold = false) {
     return [make = std::move(make), height, unfold]() -> std::unique_ptr<QWidget> {
-        auto page = std::make_unique<DiagnosticsContentView>(renderContext().exporter(), scheduler());
-        page->setState(make());
+        auto* presenter = new DiagnosticsPresenter(renderContext().exporter());
+        presenter->setScreen(make());
+        auto page = std::make_unique<DiagnosticsContentView>(*presenter, std::nullopt, scheduler());
+        presenter->setParent(page.get());
         if (height > 0)
             page->setFixedHeight(height);
         if (unfold) {
@@ -320,8 +323,7 @@ std::unique_ptr<QWidget> speedTestStates() {
           SpeedTestState::completed(unanswered),
           SpeedTestState::failed("The server did not answer in time.")}) {
         auto* card = new SpeedTestView(scheduler(), column.get());
-        card->setData(state,
-                      state.kind() == SpeedTestState::Kind::idle ? std::nullopt : std::optional(result));
+        card->setData(speedTestCard(state, state.kind() != SpeedTestState::Kind::idle));
         layout->addWidget(card);
     }
     return column;

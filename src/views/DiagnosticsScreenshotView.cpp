@@ -25,9 +25,9 @@ DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& sta
     auto* wifi = new ConnectionInfoView(this);
     wifi->setData(wifiCard(state.wifiInfo, state.locationAuthorized));
     column->addWidget(wifi);
-    if (state.quality.score >= 1) {
+    if (const QualityCardData card = qualityCard(state.quality); card.visible) {
         auto* quality = new ConnectionQualityView(this);
-        quality->setQuality(state.quality);
+        quality->setData(card);
         column->addWidget(quality);
     }
     auto* pings = new DiagnosticsView(this);
@@ -38,11 +38,11 @@ DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& sta
     dns->setData(dnsCard(state.dnsResult, state.dnsHistory));
     column->addWidget(dns);
     auto* bandwidth = new BandwidthView(this);
-    bandwidth->setData(state.bandwidthSpeed, state.downloadHistory, state.uploadHistory);
+    bandwidth->setData(bandwidthCard(state.bandwidthSpeed, state.downloadHistory, state.uploadHistory));
     column->addWidget(bandwidth);
 
     if (!state.tips.empty()) {
-        column->addWidget(makeCardTitle(QStringLiteral("RECOMMENDATIONS"), this));
+        column->addWidget(makeCardTitle(tr("RECOMMENDATIONS"), this));
         const std::size_t count = std::min(state.tips.size(), TipsSection::shownTips);
         for (std::size_t i = 0; i < count; ++i)
             column->addWidget(new TipView(state.tips[i], this));

@@ -11,19 +11,16 @@ work = pathlib.Path(sys.argv[2])
 STILL_TO_DO = {
     "views/StatusView.cpp", "views/StatusCard.cpp", "views/IssueSummaryView.cpp", "views/TipView.cpp",
     "views/ActionableTipView.cpp", "views/CaptivePortalBanner.cpp", "views/NoInternetBanner.cpp",
-    "views/PermissionPromptView.cpp", "views/MainPopoverView.cpp", "views/UpdateBanner.cpp",
-    "views/MenuBarLabel.cpp", "views/DiagnosticsContentView.cpp", "views/DiagnosticsScreenshotView.cpp",
-    "views/DiagnosticsState.cpp", "views/DiagnosticsToolbar.cpp", "views/DiagnosticsView.cpp",
-    "views/PingCard.cpp", "views/DNSView.cpp", "views/DNSSection.cpp", "views/BandwidthView.cpp",
-    "views/SpeedTestView.cpp", "views/ConnectionInfoView.cpp", "views/ConnectionQualityView.cpp",
-    "views/QualityBreakdownRow.cpp", "views/MetricItem.cpp", "views/SpeedMetric.cpp", "views/DetailRow.cpp",
+    "views/PermissionPromptView.cpp", "views/UpdateBanner.cpp",
+    "views/MenuBarLabel.cpp", "views/DiagnosticsState.cpp", "views/DiagnosticsToolbar.cpp", "views/DiagnosticsView.cpp",
+    "views/PingCard.cpp", "views/DNSView.cpp", "views/DNSSection.cpp", "views/SpeedTestView.cpp", "views/ConnectionInfoView.cpp", "views/MetricItem.cpp", "views/SpeedMetric.cpp", "views/DetailRow.cpp",
     "views/AdditionalInfoRow.cpp", "views/TipsSection.cpp", "views/NetworkInfoView.cpp",
     "views/NetworkInterfaceRow.cpp", "views/NearbyNetworksView.cpp", "views/NetworkRow.cpp",
     "views/BandFilterButton.cpp", "views/ChannelGraphView.cpp", "views/ChannelRecommendationsView.cpp",
     "views/RecommendationSection.cpp", "views/RecommendationRow.cpp", "views/LegendItem.cpp",
     "views/HistoryView.cpp", "views/ScanDisplayRules.cpp", "views/ChannelChartData.cpp",
     "views/DiagnosticsFormat.cpp", "views/StatusScreenshotView.cpp", "views/WidgetSnapshot.cpp",
-    "views/FileSaveDialog.cpp", "app/TrayController.cpp", "app/LinkmeterApp.cpp",
+    "views/FileSaveDialog.cpp", "app/LinkmeterApp.cpp",
 }
 # Texts that are the same in every language: the product's name, and the command a user types.
 SAME_IN_EVERY_LANGUAGE = {
