@@ -488,13 +488,13 @@ std::vector<RenderState> makeStates() {
              auto column = std::make_unique<QWidget>();
              column->setFixedWidth(320);
              auto* layout = new QVBoxLayout(column.get());
-             layout->addWidget(new TipView(tip("wifi.slash", "No Internet",
-                                               "Your router is reachable but the internet is not.",
-                                               "Restart your router", TipPriority::critical)));
-             layout->addWidget(new TipView(latencyTip()));
-             layout->addWidget(new TipView(tip("antenna.radiowaves.left.and.right", "Crowded Channel",
-                                               "Several networks nearby share your channel.", std::nullopt,
-                                               TipPriority::info)));
+             layout->addWidget(new TipView(
+                 tipRow(tip("wifi.slash", "No Internet", "Your router is reachable but the internet is not.",
+                            "Restart your router", TipPriority::critical))));
+             layout->addWidget(new TipView(tipRow(latencyTip())));
+             layout->addWidget(new TipView(tipRow(tip("antenna.radiowaves.left.and.right", "Crowded Channel",
+                                                      "Several networks nearby share your channel.",
+                                                      std::nullopt, TipPriority::info))));
              return column;
          }});
     states.push_back({"status-screenshot", [] {

@@ -206,3 +206,50 @@ SpeedTestCardData speedTestCard(const SpeedTestState& state, bool hasResult) {
     }
     return card;
 }
+
+Tone tipTone(TipPriority priority) {
+    switch (priority) {
+    case TipPriority::critical:
+        return Tone::red;
+    case TipPriority::warning:
+        return Tone::orange;
+    case TipPriority::info:
+        break;
+    }
+    return Tone::blue;
+}
+
+TipRow tipRow(const Tip& tip) {
+    TipRow row{toQString(tip.icon), tipTone(tip.priority), translatedText("Tip", tip.title),
+               tip.descriptionPattern.empty()
+                   ? translatedText("Tip", tip.description)
+                   : translatedText("Tip", tip.descriptionPattern, tip.descriptionArguments),
+               std::nullopt};
+    if (tip.action)
+        row.action = translatedText("Tip", *tip.action);
+    return row;
+}
+
+TipsSectionData tipsSection(const std::vector<Tip>& tips) {
+    TipsSectionData data;
+    data.visible = !tips.empty();
+    //: The number of tips, beside the folded tips header.
+    data.count = DiagnosticsCards::tr("(%1)").arg(localNumber(static_cast<double>(tips.size())));
+    for (std::size_t i = 0; i < tips.size() && i < shownTipCount; ++i)
+        data.rows.push_back(tipRow(tips[i]));
+    return data;
+}
+
+DiagnosticsBanners diagnosticsBanners(const CaptivePortalStatus& status) {
+    DiagnosticsBanners banners;
+    banners.showsPortal = status.isCaptivePortal();
+    if (status.isNoInternet())
+        banners.noInternetMessage = translatedText("TransportFailure", status.reason());
+    return banners;
+}
+
+ToolbarData toolbarData(bool monitoring, const ConnectionQuality& quality) {
+    //: Stops or starts the measurements.
+    return {monitoring, monitoring ? DiagnosticsCards::tr("Stop") : DiagnosticsCards::tr("Start"),
+            quality.score >= 1, quality};
+}

@@ -4,7 +4,9 @@
 #include "core/PingStatistics.h"
 #include "core/Tone.h"
 #include "core/WiFiInfo.h"
+#include "diagnosis/Tip.h"
 #include "probes/BandwidthSpeed.h"
+#include "probes/CaptivePortalStatus.h"
 #include "probes/DNSResult.h"
 #include "probes/SpeedTestState.h"
 
@@ -156,3 +158,54 @@ struct SpeedTestCardData {
 SpeedTestCardData speedTestCard(const SpeedTestState& state, bool hasResult);
 // A speed-test rate in Mbit/s as the reader writes numbers: Gbps with one decimal from 1000, else Mbps.
 QString speedTestRate(double megabitsPerSecond);
+
+// One tip as a list shows it: its symbol in the priority's tone, and its texts in the reader's language.
+struct TipRow {
+    QString icon;
+    Tone tone = Tone::blue;
+    QString title;
+    QString description;
+    std::optional<QString> action;
+
+    bool operator==(const TipRow&) const = default;
+};
+
+// Red for critical, orange for a warning, blue for information.
+Tone tipTone(TipPriority priority);
+TipRow tipRow(const Tip& tip);
+
+// How many tips a list shows at most: the most urgent first.
+inline constexpr std::size_t shownTipCount = 3;
+
+// What the tips section shows: the number of tips beside its folded header, and the first few.
+struct TipsSectionData {
+    bool visible = false;
+    QString count;
+    std::vector<TipRow> rows;
+
+    bool operator==(const TipsSectionData&) const = default;
+};
+
+TipsSectionData tipsSection(const std::vector<Tip>& tips);
+
+// The banners above the cards: a login page to open, or the reason the internet is out of reach.
+struct DiagnosticsBanners {
+    bool showsPortal = false;
+    std::optional<QString> noInternetMessage;
+
+    bool operator==(const DiagnosticsBanners&) const = default;
+};
+
+DiagnosticsBanners diagnosticsBanners(const CaptivePortalStatus& status);
+
+// The page's toolbar: the monitoring switch's text, and the score badge once there is a score.
+struct ToolbarData {
+    bool monitoring = false;
+    QString monitoringText;
+    bool showsBadge = false;
+    ConnectionQuality quality;
+
+    bool operator==(const ToolbarData&) const = default;
+};
+
+ToolbarData toolbarData(bool monitoring, const ConnectionQuality& quality);

@@ -190,11 +190,11 @@ bool DiagnosticsContentView::copyScreenshot() {
 }
 
 void DiagnosticsContentView::showBanners() {
-    const CaptivePortalStatus& status = m_state.captivePortalStatus;
-    m_portalBanner->setVisible(status.isCaptivePortal());
-    m_noInternetBanner->setVisible(status.isNoInternet());
-    if (status.isNoInternet())
-        m_noInternetBanner->setMessage(QString::fromStdString(status.reason()));
+    const DiagnosticsBanners banners = diagnosticsBanners(m_state.captivePortalStatus);
+    m_portalBanner->setVisible(banners.showsPortal);
+    m_noInternetBanner->setVisible(banners.noInternetMessage.has_value());
+    if (banners.noInternetMessage)
+        m_noInternetBanner->setMessage(*banners.noInternetMessage);
 }
 
 void DiagnosticsContentView::showWiFi() {
@@ -205,7 +205,7 @@ void DiagnosticsContentView::showQuality() {
     const QualityCardData card = qualityCard(m_state.quality);
     m_quality->setVisible(card.visible);
     m_quality->setData(card);
-    m_toolbar->setQuality(m_state.quality);
+    m_toolbar->setData(toolbarData(m_state.isMonitoring, m_state.quality));
 }
 
 void DiagnosticsContentView::showRouter() {
@@ -227,8 +227,9 @@ void DiagnosticsContentView::showBandwidth() {
 }
 
 void DiagnosticsContentView::showTips() {
-    m_tips->setVisible(!m_state.tips.empty());
-    m_tips->setTips(m_state.tips);
+    const TipsSectionData tips = tipsSection(m_state.tips);
+    m_tips->setVisible(tips.visible);
+    m_tips->setData(tips);
 }
 
 void DiagnosticsContentView::showSpeedTest() {
@@ -236,5 +237,5 @@ void DiagnosticsContentView::showSpeedTest() {
 }
 
 void DiagnosticsContentView::showMonitoring() {
-    m_toolbar->setMonitoring(m_state.isMonitoring);
+    m_toolbar->setData(toolbarData(m_state.isMonitoring, m_state.quality));
 }

@@ -6,7 +6,6 @@
 #include "views/DNSView.h"
 #include "views/DiagnosticsView.h"
 #include "views/TipView.h"
-#include "views/TipsSection.h"
 #include "views/WidgetSnapshot.h"
 #include "views/kit/CardFrame.h"
 #include "views/kit/Typography.h"
@@ -43,8 +42,7 @@ DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& sta
 
     if (!state.tips.empty()) {
         column->addWidget(makeCardTitle(tr("RECOMMENDATIONS"), this));
-        const std::size_t count = std::min(state.tips.size(), TipsSection::shownTips);
-        for (std::size_t i = 0; i < count; ++i)
-            column->addWidget(new TipView(state.tips[i], this));
+        for (const TipRow& tip : tipsSection(state.tips).rows)
+            column->addWidget(new TipView(tip, this));
     }
 }

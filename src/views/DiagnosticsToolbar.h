@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ConnectionQuality.h"
+#include "viewmodel/DiagnosticsCards.h"
 #include "views/kit/FlashMessage.h"
 
 #include <QWidget>
@@ -23,8 +23,7 @@ public:
     // `onScreenshot` copies a picture of the page and says whether it reached the clipboard.
     DiagnosticsToolbar(std::function<bool()> onScreenshot, Scheduler& scheduler, QWidget* parent = nullptr);
 
-    void setMonitoring(bool monitoring);
-    void setQuality(const ConnectionQuality& quality);
+    void setData(const ToolbarData& data);
 
     // The confirmation on show, if any.
     std::optional<QString> feedback() const { return m_feedback.message(); }

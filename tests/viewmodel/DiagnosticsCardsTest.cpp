@@ -202,3 +202,27 @@ TEST(SpeedTestCardTest, UnderLoadLineAndRatesAsTheReaderWritesNumbers) {
     EXPECT_EQ(speedTestRate(48.26), "48,3 Mbps");
     QLocale::setDefault(before);
 }
+
+TEST(TipsSectionTest, CountsEveryTipAndListsTheFirstThreeInTheirTones) {
+    EXPECT_FALSE(tipsSection({}).visible);
+    std::vector<Tip> tips(5);
+    for (std::size_t i = 0; i < tips.size(); ++i)
+        tips[i].title = "Tip " + std::to_string(i + 1);
+    tips[0].priority = TipPriority::critical;
+    tips[0].action = "Restart your router";
+    tips[1].priority = TipPriority::warning;
+    // A pattern, when set, is what is shown, with its arguments put in.
+    tips[2].description = "Seen 3 times";
+    tips[2].descriptionPattern = "Seen %1 times";
+    tips[2].descriptionArguments = {"4"};
+    const TipsSectionData data = tipsSection(tips);
+    EXPECT_TRUE(data.visible);
+    EXPECT_EQ(data.count, "(5)");
+    ASSERT_EQ(data.rows.size(), 3u);
+    EXPECT_EQ(data.rows[2].title, "Tip 3");
+    EXPECT_EQ(data.rows[2].description, "Seen 4 times");
+    EXPECT_EQ(data.rows[0].action, "Restart your router");
+    EXPECT_EQ(data.rows[1].action, std::nullopt);
+    EXPECT_EQ((std::vector<Tone>{data.rows[0].tone, data.rows[1].tone, data.rows[2].tone}),
+              (std::vector<Tone>{Tone::red, Tone::orange, Tone::blue}));
+}

@@ -283,17 +283,17 @@ TEST_F(DiagnosticsPageTest, TipsShowTheirCountFoldedAndThreeUnfolded) {
     presenter.setScreen(state);
     TipsSection* tips = page.findChild<TipsSection*>();
     EXPECT_TRUE(shows(tips, page));
-    EXPECT_EQ(tips->header()->detail(), "(5)");
-    EXPECT_EQ(tips->shownCount(), 0);
+    EXPECT_TRUE(showsText(*tips, "(5)"));
+    EXPECT_TRUE(tips->findChildren<TipView*>().empty());
     tips->setExpanded(true);
-    EXPECT_EQ(tips->header()->detail(), "");
-    EXPECT_EQ(tips->shownCount(), 3);
+    EXPECT_FALSE(showsText(*tips, "(5)"));
+    EXPECT_EQ(tips->findChildren<TipView*>().size(), 3);
     EXPECT_TRUE(showsText(*tips, "Tip 3"));
     EXPECT_FALSE(showsText(*tips, "Tip 4"));
     // New advice replaces the list while it stays open.
     state.tips = {tip(9)};
     presenter.setScreen(state);
-    EXPECT_EQ(tips->shownCount(), 1);
+    EXPECT_EQ(tips->findChildren<TipView*>().size(), 1);
     EXPECT_TRUE(showsText(*tips, "Tip 9"));
 }
 
