@@ -156,7 +156,8 @@ void SpeedTestView::showUnderLoad(const SpeedTestCardData& data) {
         return;
     }
     // The grade stands out in its colour; the figure before it reads as plain text.
-    m_underLoad->setText(QStringLiteral("%1 \u00b7 <b style=\"color:%2\">%3</b>")
-                             .arg(data.underLoadFigure.toHtmlEscaped(),
+    const QString middleDot(QChar(0x00b7));
+    m_underLoad->setText(QStringLiteral("%1 %2 <b style=\"color:%3;\">%4</b>")
+                             .arg(data.underLoadFigure.toHtmlEscaped(), middleDot,
                                   Palette::colour(data.gradeTone).name(), data.grade.toHtmlEscaped()));
 }
