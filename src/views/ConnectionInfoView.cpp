@@ -52,12 +52,14 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     QHBoxLayout* network = makeRow(m_networkRow, Space::s);
     network->addWidget(makeDot(m_networkRow));
     m_ssid = makeLabel(QString(), TextStyle::title3, {}, m_networkRow);
+    m_ssid->setObjectName(QStringLiteral("ssid"));
     QFont ssidFont = m_ssid->font();
     ssidFont.setWeight(QFont::DemiBold);
     m_ssid->setFont(ssidFont);
     network->addWidget(m_ssid, 1);
     m_locationIcon =
         makeSymbolLabel(QStringLiteral("location.slash"), Tone::orange, SymbolSize::s, m_networkRow);
+    m_locationIcon->setObjectName(QStringLiteral("locationIcon"));
     m_locationIcon->setToolTip(tr("The network name needs location access"));
     network->addWidget(m_locationIcon);
     m_band = makeLabel(QString(), TextStyle::caption, {}, m_networkRow);
@@ -75,6 +77,9 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     m_signal = new MetricItem(QStringLiteral("Signal"), m_connected);
     m_noise = new MetricItem(QStringLiteral("Noise"), m_connected);
     m_rate = new MetricItem(QStringLiteral("Rate"), m_connected);
+    m_signal->setObjectName(QStringLiteral("signal"));
+    m_noise->setObjectName(QStringLiteral("noise"));
+    m_rate->setObjectName(QStringLiteral("rate"));
     for (MetricItem* item : {m_signal, m_noise, m_rate})
         metrics->addWidget(item, 1);
     column->addLayout(metrics);
@@ -91,6 +96,7 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     content->addWidget(m_prompt);
 
     m_notConnected = new QWidget(card);
+    m_notConnected->setObjectName(QStringLiteral("notConnected"));
     QHBoxLayout* offline = makeRow(m_notConnected, Space::m);
     offline->addWidget(
         makeSymbolLabel(QStringLiteral("wifi.slash"), Tone::red, SymbolSize::xl, m_notConnected));

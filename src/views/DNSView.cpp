@@ -25,7 +25,9 @@ DNSView::DNSView(QWidget* parent) : QWidget(parent) {
     column->addWidget(makeLabel(QStringLiteral("Name Lookup"), TextStyle::caption2, Colour::secondary, card));
     const Figure lookup = makeFigure(Colour::secondary, card);
     m_time = lookup.value;
+    m_time->setObjectName(QStringLiteral("lookupTime"));
     m_note = lookup.note;
+    m_note->setObjectName(QStringLiteral("note"));
     column->addLayout(lookup.row);
 
     setData(dnsCard(std::nullopt, {}));

@@ -30,6 +30,7 @@ DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, Sched
     row->setSpacing(Space::m);
 
     m_monitoring = new QPushButton(this);
+    m_monitoring->setObjectName(QStringLiteral("monitoring"));
     connect(m_monitoring, &QPushButton::clicked, this, [this] {
         if (m_isMonitoring)
             emit stopMonitoring();

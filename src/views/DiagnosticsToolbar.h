@@ -25,13 +25,6 @@ public:
 
     void setData(const ToolbarData& data);
 
-    // The confirmation on show, if any.
-    std::optional<QString> feedback() const { return m_feedback.message(); }
-    QPushButton* monitoringButton() const { return m_monitoring; }
-    CompactQualityBadge* badge() const { return m_badge; }
-    QMenu* exportMenu() const { return m_menu; }
-    QToolButton* exportButton() const { return m_export; }
-
     void copyScreenshot();
     void copySummary();
 

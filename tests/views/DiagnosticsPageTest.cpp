@@ -133,20 +133,20 @@ protected:
 TEST(PingCardView, ShowsTheFiguresInTheirTones) {
     PingCard card(QStringLiteral("ROUTER"));
     // Before the first sample: no figures, no note, no chart.
-    EXPECT_EQ(card.averageLabel()->text(), "--");
-    EXPECT_EQ(colourOf(card.averageLabel()), Palette::colour(Colour::secondary));
-    EXPECT_FALSE(shows(card.jitterLabel(), card));
-    EXPECT_FALSE(shows(card.sparkline(), card));
+    EXPECT_EQ(card.findChild<QLabel*>("average")->text(), "--");
+    EXPECT_EQ(colourOf(card.findChild<QLabel*>("average")), Palette::colour(Colour::secondary));
+    EXPECT_FALSE(shows(card.findChild<QLabel*>("jitter"), card));
+    EXPECT_FALSE(shows(card.findChild<SparklineView*>("history"), card));
 
     card.setData(
         {"31ms", Tone::yellow, "unstable", Tone::orange, "5.0%", Tone::orange, Tone::yellow, {30, 32}});
-    EXPECT_EQ(card.averageLabel()->text(), "31ms");
-    EXPECT_EQ(colourOf(card.averageLabel()), Palette::colour(Tone::yellow));
-    EXPECT_TRUE(shows(card.jitterLabel(), card));
-    EXPECT_EQ(colourOf(card.jitterLabel()), Palette::colour(Tone::orange));
-    EXPECT_EQ(card.lossLabel()->text(), "5.0%");
-    EXPECT_EQ(colourOf(card.lossLabel()), Palette::colour(Tone::orange));
-    EXPECT_TRUE(shows(card.sparkline(), card));
+    EXPECT_EQ(card.findChild<QLabel*>("average")->text(), "31ms");
+    EXPECT_EQ(colourOf(card.findChild<QLabel*>("average")), Palette::colour(Tone::yellow));
+    EXPECT_TRUE(shows(card.findChild<QLabel*>("jitter"), card));
+    EXPECT_EQ(colourOf(card.findChild<QLabel*>("jitter")), Palette::colour(Tone::orange));
+    EXPECT_EQ(card.findChild<QLabel*>("loss")->text(), "5.0%");
+    EXPECT_EQ(colourOf(card.findChild<QLabel*>("loss")), Palette::colour(Tone::orange));
+    EXPECT_TRUE(shows(card.findChild<SparklineView*>("history"), card));
 }
 
 TEST(PingCardView, RouterTargetFallsBackWithoutAGateway) {
@@ -160,19 +160,19 @@ TEST(PingCardView, RouterTargetFallsBackWithoutAGateway) {
 
 TEST(DNSCard, ShowsTheTimeAndNoteInTheirTones) {
     DNSView card;
-    EXPECT_EQ(card.timeLabel()->text(), "--");
-    EXPECT_EQ(colourOf(card.timeLabel()), Palette::colour(Colour::secondary));
-    EXPECT_FALSE(shows(card.noteLabel(), card));
+    EXPECT_EQ(card.findChild<QLabel*>("lookupTime")->text(), "--");
+    EXPECT_EQ(colourOf(card.findChild<QLabel*>("lookupTime")), Palette::colour(Colour::secondary));
+    EXPECT_FALSE(shows(card.findChild<QLabel*>("note"), card));
 
     card.setData({"9.9.9.9", "250ms", Tone::red, "slow", Tone::orange, {250.0}});
-    EXPECT_EQ(card.timeLabel()->text(), "250ms");
-    EXPECT_EQ(colourOf(card.timeLabel()), Palette::colour(Tone::red));
-    EXPECT_TRUE(shows(card.noteLabel(), card));
-    EXPECT_EQ(colourOf(card.noteLabel()), Palette::colour(Tone::orange));
+    EXPECT_EQ(card.findChild<QLabel*>("lookupTime")->text(), "250ms");
+    EXPECT_EQ(colourOf(card.findChild<QLabel*>("lookupTime")), Palette::colour(Tone::red));
+    EXPECT_TRUE(shows(card.findChild<QLabel*>("note"), card));
+    EXPECT_EQ(colourOf(card.findChild<QLabel*>("note")), Palette::colour(Tone::orange));
     EXPECT_TRUE(showsText(card, "9.9.9.9"));
 
     card.setData({"9.9.9.9", "50ms", Tone::yellow, "", std::nullopt, {250.0, 50.0}});
-    EXPECT_FALSE(shows(card.noteLabel(), card));
+    EXPECT_FALSE(shows(card.findChild<QLabel*>("note"), card));
 }
 
 TEST(SpeedTestCard, EachStateHasItsPage) {
@@ -218,35 +218,36 @@ TEST(WiFiCard, WithheldNameNoiseAndTheThreeContents) {
     ConnectionInfoView card;
     QSignalSpy asked(&card, &ConnectionInfoView::requestLocation);
     card.setData(wifiCard(link("Home"), true));
-    EXPECT_FALSE(shows(card.locationIcon(), card));
-    EXPECT_EQ(card.signalItem()->valueLabel()->text(), "-65 dBm");
-    EXPECT_EQ(colourOf(card.signalItem()->valueLabel()), Palette::colour(Tone::yellow));
-    EXPECT_EQ(card.noiseItem()->valueLabel()->text(), "-92 dBm");
-    EXPECT_EQ(card.rateItem()->valueLabel()->text(), "866 Mbps");
+    EXPECT_FALSE(shows(card.findChild<QLabel*>("locationIcon"), card));
+    EXPECT_EQ(card.findChild<MetricItem*>("signal")->findChild<QLabel*>("value")->text(), "-65 dBm");
+    EXPECT_EQ(colourOf(card.findChild<MetricItem*>("signal")->findChild<QLabel*>("value")),
+              Palette::colour(Tone::yellow));
+    EXPECT_EQ(card.findChild<MetricItem*>("noise")->findChild<QLabel*>("value")->text(), "-92 dBm");
+    EXPECT_EQ(card.findChild<MetricItem*>("rate")->findChild<QLabel*>("value")->text(), "866 Mbps");
     EXPECT_TRUE(showsText(card, "5 GHz"));
 
     WiFiInfo withheld = link(std::string(unknownNetworkSSID));
     withheld.noise.reset();
     withheld.band = WiFiBand::unknown;
     card.setData(wifiCard(withheld, false));
-    EXPECT_TRUE(shows(card.locationIcon(), card));
-    EXPECT_EQ(card.noiseItem()->valueLabel()->text(), "--");
+    EXPECT_TRUE(shows(card.findChild<QLabel*>("locationIcon"), card));
+    EXPECT_EQ(card.findChild<MetricItem*>("noise")->findChild<QLabel*>("value")->text(), "--");
     EXPECT_FALSE(showsText(card, "Unknown"));
-    card.details()->setExpanded(true);
+    card.findChild<AdditionalInfoRow*>()->setExpanded(true);
     EXPECT_TRUE(showsText(card, "36 (80 MHz)"));
     EXPECT_FALSE(showsText(card, "SNR"));
     // The row itself asks for the permission the name needs.
     card.show();
-    QTest::mouseClick(const_cast<QLabel*>(card.ssidLabel()), Qt::LeftButton);
+    QTest::mouseClick(card.findChild<QLabel*>("ssid"), Qt::LeftButton);
     EXPECT_EQ(asked.count(), 1);
 
     card.setData(wifiCard(std::nullopt, false));
-    EXPECT_TRUE(shows(card.locationPrompt(), card));
-    EXPECT_FALSE(shows(card.notConnected(), card));
-    card.locationPrompt()->button()->click();
+    EXPECT_TRUE(shows(card.findChild<PermissionPromptView*>(), card));
+    EXPECT_FALSE(shows(card.findChild<QWidget*>("notConnected"), card));
+    card.findChild<PermissionPromptView*>()->findChild<QPushButton*>()->click();
     EXPECT_EQ(asked.count(), 2);
     card.setData(wifiCard(std::nullopt, true));
-    EXPECT_FALSE(shows(card.locationPrompt(), card));
+    EXPECT_FALSE(shows(card.findChild<PermissionPromptView*>(), card));
     EXPECT_TRUE(showsText(card, "Not connected to Wi-Fi"));
 }
 
@@ -255,14 +256,15 @@ TEST_F(DiagnosticsPageTest, ZeroScoreHidesTheQualityCardAndTheBadge) {
     state.quality = scored(0);
     presenter.setScreen(state);
     EXPECT_FALSE(shows(page.findChild<ConnectionQualityView*>(), page));
-    EXPECT_FALSE(shows(page.findChild<DiagnosticsToolbar*>()->badge(), page));
+    EXPECT_FALSE(shows(page.findChild<DiagnosticsToolbar*>()->findChild<CompactQualityBadge*>(), page));
 
     state.quality = scored(85);
     state.quality.breakdown = {90, 75, 55, 30};
     presenter.setScreen(state);
     EXPECT_TRUE(shows(page.findChild<ConnectionQualityView*>(), page));
-    EXPECT_TRUE(shows(page.findChild<DiagnosticsToolbar*>()->badge(), page));
-    EXPECT_EQ(page.findChild<DiagnosticsToolbar*>()->badge()->scoreLabel()->text(), "85");
+    EXPECT_TRUE(shows(page.findChild<DiagnosticsToolbar*>()->findChild<CompactQualityBadge*>(), page));
+    EXPECT_EQ(page.findChild<DiagnosticsToolbar*>()->findChild<CompactQualityBadge*>()->scoreLabel()->text(),
+              "85");
     EXPECT_TRUE(showsText(*page.findChild<ConnectionQualityView*>(), "Good"));
     const auto rows = page.findChildren<QualityBreakdownRow*>();
     ASSERT_EQ(rows.size(), 4);
@@ -304,20 +306,17 @@ TEST_F(DiagnosticsPageTest, CopiesShowTheirConfirmationForTwoSeconds) {
     state.tips = {tip(1)};
     presenter.setScreen(state);
     DiagnosticsToolbar* toolbar = page.findChild<DiagnosticsToolbar*>();
-    toolbar->exportMenu()->actions().at(0)->trigger();
+    toolbar->findChild<QMenu*>()->actions().at(0)->trigger();
     ASSERT_FALSE(f.clipboard.image.isNull());
     EXPECT_EQ(f.clipboard.image.width(), 640);
-    EXPECT_EQ(toolbar->feedback(), QStringLiteral("Screenshot copied!"));
-    EXPECT_EQ(toolbar->exportButton()->text(), "Screenshot copied!");
+    EXPECT_EQ(toolbar->findChild<QToolButton*>("exportButton")->text(), "Screenshot copied!");
     f.scheduler.advance(1200ms);
     toolbar->copySummary();
-    EXPECT_EQ(toolbar->feedback(), QStringLiteral("Copied!"));
     // The earlier copy's reset does not cut the later confirmation short.
     f.scheduler.advance(1999ms);
-    EXPECT_EQ(toolbar->exportButton()->text(), "Copied!");
+    EXPECT_EQ(toolbar->findChild<QToolButton*>("exportButton")->text(), "Copied!");
     f.scheduler.advance(1ms);
-    EXPECT_FALSE(toolbar->feedback());
-    EXPECT_EQ(toolbar->exportButton()->text(), "");
+    EXPECT_EQ(toolbar->findChild<QToolButton*>("exportButton")->text(), "");
 }
 
 TEST(DiagnosticsBinding, FollowsTheViewModelAndRunsItsActions) {
@@ -330,13 +329,13 @@ TEST(DiagnosticsBinding, FollowsTheViewModelAndRunsItsActions) {
     DiagnosticsContentView* page = popover.diagnosticsView();
     popover.setShowDiagnostics(true);
     QTest::qWait(50);
-    QPushButton* monitoring = page->findChild<DiagnosticsToolbar*>()->monitoringButton();
+    QPushButton* monitoring = page->findChild<DiagnosticsToolbar*>()->findChild<QPushButton*>("monitoring");
     ASSERT_EQ(monitoring->text(), "Start");
 
     monitoring->click();
     EXPECT_TRUE(viewModel.isMonitoring());
     EXPECT_TRUE(waitUntil([&] {
-        return page->findChild<DiagnosticsView*>()->internetCard()->averageLabel()->text() == "20ms";
+        return page->findChild<PingCard*>("internetCard")->findChild<QLabel*>("average")->text() == "20ms";
     }));
     EXPECT_EQ(monitoring->text(), "Stop");
     monitoring->click();
@@ -344,10 +343,10 @@ TEST(DiagnosticsBinding, FollowsTheViewModelAndRunsItsActions) {
     EXPECT_TRUE(waitUntil([&] { return monitoring->text() == "Start"; }));
 
     // Copying the summary goes through the view model to the clipboard.
-    page->findChild<DiagnosticsToolbar*>()->exportMenu()->actions().at(1)->trigger();
+    page->findChild<DiagnosticsToolbar*>()->findChild<QMenu*>()->actions().at(1)->trigger();
     EXPECT_FALSE(f.clipboard.text.isEmpty());
     // The report export opens its save dialog; cancelling it leaves the page as it was.
-    page->findChild<DiagnosticsToolbar*>()->exportMenu()->actions().at(3)->trigger();
+    page->findChild<DiagnosticsToolbar*>()->findChild<QMenu*>()->actions().at(3)->trigger();
     EXPECT_EQ(f.saveDialog.requests.size(), 1u);
 
     QSignalSpy back(page, &DiagnosticsContentView::showStatus);
@@ -364,8 +363,8 @@ TEST_F(DiagnosticsPageTest, AThroughputSampleRepaintsOnlyWhatItChanged) {
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     QTest::qWait(100);
-    PaintCounter pingChart(page.findChild<DiagnosticsView*>()->internetCard()->sparkline());
-    PaintCounter lookupTime(page.findChild<DNSView*>()->timeLabel());
+    PaintCounter pingChart(page.findChild<PingCard*>("internetCard")->findChild<SparklineView*>("history"));
+    PaintCounter lookupTime(page.findChild<DNSView*>()->findChild<QLabel*>("lookupTime"));
     PaintCounter downloadRate(page.findChild<QLabel*>("downloadRate"));
 
     state.bandwidthSpeed = {2'500'000, 20'000};
@@ -383,8 +382,7 @@ TEST(DiagnosticsToolbarView, AFailedScreenshotShowsNoConfirmation) {
     ManualScheduler scheduler(clock);
     DiagnosticsToolbar toolbar([] { return false; }, scheduler);
     toolbar.copyScreenshot();
-    EXPECT_FALSE(toolbar.feedback());
-    EXPECT_EQ(toolbar.exportButton()->text(), "");
+    EXPECT_EQ(toolbar.findChild<QToolButton*>("exportButton")->text(), "");
 }
 
 TEST(DiagnosticsScreenshot, QualityOnlyWithAScoreAndAtMostThreeRecommendations) {
