@@ -16,8 +16,7 @@ STILL_TO_DO = {
     "views/NetworkInterfaceRow.cpp", "views/NearbyNetworksView.cpp", "views/NetworkRow.cpp",
     "views/BandFilterButton.cpp", "views/ChannelGraphView.cpp", "views/ChannelRecommendationsView.cpp",
     "views/RecommendationSection.cpp", "views/RecommendationRow.cpp", "views/LegendItem.cpp",
-    "views/HistoryView.cpp", "views/ScanDisplayRules.cpp", "views/ChannelChartData.cpp",
-    "views/DiagnosticsFormat.cpp", "views/StatusScreenshotView.cpp", "views/WidgetSnapshot.cpp",
+    "views/HistoryView.cpp", "views/ScanDisplayRules.cpp", "views/DiagnosticsFormat.cpp", "views/StatusScreenshotView.cpp", "views/WidgetSnapshot.cpp",
     "views/FileSaveDialog.cpp", "app/LinkmeterApp.cpp",
 }
 # Texts that are the same in every language: the product's name, and the command a user types.
