@@ -17,6 +17,26 @@ struct DiagnosticsCards {
 
 const QString kNoData = QStringLiteral("--");
 
+// A duration in whole milliseconds, truncated toward zero: 12.7 reads "12ms".
+QString wholeMilliseconds(double milliseconds) {
+    //: A response time; %1 is the number of whole milliseconds.
+    return DiagnosticsCards::tr("%1ms").arg(
+        localNumber(static_cast<double>(static_cast<long long>(milliseconds))));
+}
+
+// "none" for no loss, else the share in percent with one decimal.
+QString packetLossText(double packetLoss) {
+    if (packetLoss == 0)
+        //: No ping was lost.
+        return DiagnosticsCards::tr("none");
+    //: The share of lost pings; %1 is the percentage.
+    return DiagnosticsCards::tr("%1%").arg(localNumber(packetLoss, 1));
+}
+
+QString noteText(std::string_view text) {
+    return translatedText("DiagnosticsCards", text);
+}
+
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -65,17 +85,17 @@ PingCardData pingCard(const PingStatistics& stats, const std::vector<double>& hi
     card.history = history;
     // Every echo lost averages to 0 ms: no response time rather than a fast one.
     if (anyAnswered(stats)) {
-        card.average = QString::fromStdString(wholeMilliseconds(stats.averageLatency));
+        card.average = wholeMilliseconds(stats.averageLatency);
         card.averageTone = card.chartTone;
         if (const auto note = jitterNote(stats.jitter)) {
-            card.note = fromView(note->text);
+            card.note = noteText(note->text);
             card.noteTone = note->tone;
         }
     } else {
         card.average = kNoData;
     }
     if (stats.samplesCount >= 1) {
-        card.loss = QString::fromStdString(packetLossText(stats.packetLoss));
+        card.loss = packetLossText(stats.packetLoss);
         card.lossTone = lossTone(stats.packetLoss);
     } else {
         card.loss = kNoData;
@@ -101,10 +121,10 @@ DNSCardData dnsCard(const std::optional<DNSResult>& result, const std::vector<do
         card.timeTone = Tone::red;
         return card;
     }
-    card.time = QString::fromStdString(wholeMilliseconds(result->lookupTime));
+    card.time = wholeMilliseconds(result->lookupTime);
     card.timeTone = dnsLookupTone(result->lookupTime);
     if (const auto note = dnsLookupNote(result->lookupTime)) {
-        card.note = fromView(note->text);
+        card.note = noteText(note->text);
         card.noteTone = note->tone;
     }
     return card;

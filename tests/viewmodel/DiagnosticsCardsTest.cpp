@@ -42,6 +42,10 @@ TEST(PingCardTest, AverageJitterAndLossFollowTheirScales) {
     EXPECT_EQ(unstable.noteTone, Tone::orange);
     EXPECT_EQ(unstable.loss, "0.5%");
 
+    // Times are truncated, not rounded.
+    EXPECT_EQ(pingCard(stats(19.6, 0, 33.333), {}).average, "19ms");
+    EXPECT_EQ(pingCard(stats(0.4, 0, 33.333), {}).loss, "33.3%");
+
     const auto steady = pingCard(stats(12, 1, 5.0), {12});
     EXPECT_TRUE(steady.note.isEmpty());
     EXPECT_EQ(steady.loss, "5.0%");
@@ -225,4 +229,11 @@ TEST(TipsSectionTest, CountsEveryTipAndListsTheFirstThreeInTheirTones) {
     EXPECT_EQ(data.rows[1].action, std::nullopt);
     EXPECT_EQ((std::vector<Tone>{data.rows[0].tone, data.rows[1].tone, data.rows[2].tone}),
               (std::vector<Tone>{Tone::red, Tone::orange, Tone::blue}));
+}
+
+TEST(PingCardTest, FiguresAsTheReaderWritesNumbers) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(pingCard(stats(31.9, 0, 12.5), {}).loss, "12,5%");
+    QLocale::setDefault(before);
 }
