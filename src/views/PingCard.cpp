@@ -26,8 +26,7 @@ PingCard::PingCard(const QString& title, QWidget* parent) : QFrame(parent) {
     auto* figures = new QHBoxLayout;
     auto* response = new QVBoxLayout;
     response->setSpacing(Space::xxs);
-    response->addWidget(
-        makeLabel(QStringLiteral("Response Time"), TextStyle::caption2, Colour::secondary, card));
+    response->addWidget(makeLabel(tr("Response Time"), TextStyle::caption2, Colour::secondary, card));
     const Figure average = makeFigure(Tone::green, card);
     m_average = average.value;
     m_average->setObjectName(QStringLiteral("average"));
@@ -40,7 +39,7 @@ PingCard::PingCard(const QString& title, QWidget* parent) : QFrame(parent) {
 
     auto* dropped = new QVBoxLayout;
     dropped->setSpacing(Space::xxs);
-    dropped->addWidget(makeLabel(QStringLiteral("Dropped"), TextStyle::caption2, Colour::secondary, card), 0,
+    dropped->addWidget(makeLabel(tr("Dropped"), TextStyle::caption2, Colour::secondary, card), 0,
                        Qt::AlignRight);
     m_loss = makeNumberLabel(TextStyle::caption, QFont::Medium, Tone::green, card);
     m_loss->setObjectName(QStringLiteral("loss"));
