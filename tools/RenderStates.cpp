@@ -26,6 +26,7 @@
 #include "reports/UpdateService.h"
 #include "system/linux/FreedesktopNotificationCenter.h"
 #include "system/linux/NotificationServerHint.h"
+#include "viewmodel/DiagnosticsPresenter.h"
 #include "viewmodel/HistoryPresenter.h"
 #include "viewmodel/StatusPresenter.h"
 #include "views/AboutView.h"
@@ -204,8 +205,10 @@ DiagnosticsState monitoring() {
 std::function<std::unique_ptr<QWidget>()> diagnostics(std::function<DiagnosticsState()> make, int height = 0,
                                                       bool unfold = false) {
     return [make = std::move(make), height, unfold]() -> std::unique_ptr<QWidget> {
-        auto page = std::make_unique<DiagnosticsContentView>(renderContext().exporter(), scheduler());
-        page->setState(make());
+        auto* presenter = new DiagnosticsPresenter(renderContext().exporter());
+        presenter->setScreen(make());
+        auto page = std::make_unique<DiagnosticsContentView>(*presenter, std::nullopt, scheduler());
+        presenter->setParent(page.get());
         if (height > 0)
             page->setFixedHeight(height);
         if (unfold) {
@@ -323,8 +326,7 @@ std::unique_ptr<QWidget> speedTestStates() {
           SpeedTestState::completed(unanswered),
           SpeedTestState::failed("The server did not answer in time.")}) {
         auto* card = new SpeedTestView(scheduler(), column.get());
-        card->setData(state,
-                      state.kind() == SpeedTestState::Kind::idle ? std::nullopt : std::optional(result));
+        card->setData(speedTestCard(state, state.kind() != SpeedTestState::Kind::idle));
         layout->addWidget(card);
     }
     return column;
@@ -489,13 +491,13 @@ std::vector<RenderState> makeStates() {
              auto column = std::make_unique<QWidget>();
              column->setFixedWidth(320);
              auto* layout = new QVBoxLayout(column.get());
-             layout->addWidget(new TipView(tip("wifi.slash", "No Internet",
-                                               "Your router is reachable but the internet is not.",
-                                               "Restart your router", TipPriority::critical)));
-             layout->addWidget(new TipView(latencyTip()));
-             layout->addWidget(new TipView(tip("antenna.radiowaves.left.and.right", "Crowded Channel",
-                                               "Several networks nearby share your channel.", std::nullopt,
-                                               TipPriority::info)));
+             layout->addWidget(new TipView(
+                 tipRow(tip("wifi.slash", "No Internet", "Your router is reachable but the internet is not.",
+                            "Restart your router", TipPriority::critical))));
+             layout->addWidget(new TipView(tipRow(latencyTip())));
+             layout->addWidget(new TipView(tipRow(tip("antenna.radiowaves.left.and.right", "Crowded Channel",
+                                                      "Several networks nearby share your channel.",
+                                                      std::nullopt, TipPriority::info))));
              return column;
          }});
     states.push_back({"status-screenshot", [] {

@@ -2,7 +2,12 @@
 
 #include "platform/StatusItem.h"
 #include "reports/UpdateService.h"
+#include "viewmodel/ChannelRecommendationsPresenter.h"
+#include "viewmodel/ChannelUsagePresenter.h"
+#include "viewmodel/DiagnosticsPresenter.h"
 #include "viewmodel/LinkmeterViewModel.h"
+#include "viewmodel/NearbyNetworksPresenter.h"
+#include "viewmodel/NetworkInfoPresenter.h"
 #include "viewmodel/StatusPresenter.h"
 #include "viewmodel/TrayLabelPresenter.h"
 #include "views/DiagnosticsContentView.h"
@@ -76,7 +81,14 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, ShellServices serv
     m_statusPresenter = std::make_unique<StatusPresenter>(StatusPresenter::Services{
         services.settings, services.memory, services.brands, services.updates, services.exporter});
     m_statusPresenter->bind(m_viewModel, notifications);
-    m_view = new MainPopoverView(*m_statusPresenter, services.exporter, services.scheduler, m_window.get());
+    m_diagnosticsPresenter = std::make_unique<DiagnosticsPresenter>(services.exporter);
+    m_diagnosticsPresenter->bind(m_viewModel);
+    const NetworkPanelPresenters panels{*new NetworkInfoPresenter(m_viewModel, services.networkInfo, this),
+                                        *new NearbyNetworksPresenter(services.scanner, this),
+                                        *new ChannelUsagePresenter(services.scanner, this),
+                                        *new ChannelRecommendationsPresenter(services.scanner, this)};
+    m_view = new MainPopoverView(*m_statusPresenter, *m_diagnosticsPresenter, panels, services.scheduler,
+                                 m_window.get());
     layout->addWidget(m_view);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window.get());
     connect(escape, &QShortcut::activated, this, [this] {
@@ -88,8 +100,6 @@ TrayController::TrayController(LinkmeterViewModel& viewModel, ShellServices serv
     StatusView* status = m_view->statusView();
     connect(status, &StatusView::actionTriggered, this, &TrayController::actionTriggered);
     DiagnosticsContentView* diagnostics = m_view->diagnosticsView();
-    diagnostics->bind(m_viewModel);
-    diagnostics->addNetworkPanels(m_viewModel, services.scanner, services.networkInfo);
     connect(diagnostics, &DiagnosticsContentView::settingsRequested, this,
             [this] { emit actionTriggered(AppAction::settings); });
     connect(diagnostics, &DiagnosticsContentView::quitRequested, this,

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class DiagnosticsPresenter;
 class LinkmeterViewModel;
 class MainPopoverView;
 class NotificationService;
@@ -75,6 +76,7 @@ private:
     LinkmeterViewModel& m_viewModel;
     UpdateService& m_updates;
     std::unique_ptr<StatusPresenter> m_statusPresenter;
+    std::unique_ptr<DiagnosticsPresenter> m_diagnosticsPresenter;
     std::unique_ptr<QWidget> m_window;
     MainPopoverView* m_view = nullptr;
     std::unique_ptr<QMenu> m_menu;

@@ -1,12 +1,41 @@
 #include "viewmodel/DiagnosticsCards.h"
 
 #include "viewmodel/DiagnosticsFormat.h"
+#include "viewmodel/DisplayText.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
+// The translation context of the cards' texts.
+struct DiagnosticsCards {
+    Q_DECLARE_TR_FUNCTIONS(DiagnosticsCards)
+};
+
 const QString kNoData = QStringLiteral("--");
+
+// A duration in whole milliseconds, truncated toward zero: 12.7 reads "12ms".
+QString wholeMilliseconds(double milliseconds) {
+    //: A response time; %1 is the number of whole milliseconds.
+    return DiagnosticsCards::tr("%1ms").arg(
+        localNumber(static_cast<double>(static_cast<long long>(milliseconds))));
+}
+
+// "none" for no loss, else the share in percent with one decimal.
+QString packetLossText(double packetLoss) {
+    if (packetLoss == 0)
+        //: No ping was lost.
+        return DiagnosticsCards::tr("none");
+    //: The share of lost pings; %1 is the percentage.
+    return DiagnosticsCards::tr("%1%").arg(localNumber(packetLoss, 1));
+}
+
+QString noteText(std::string_view text) {
+    return translatedText("DiagnosticsCards", text);
+}
 
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -34,20 +63,19 @@ WiFiCardData wifiCard(const std::optional<WiFiInfo>& wifi, bool locationAuthoriz
 }
 
 std::vector<DetailLine> wifiDetails(const WiFiInfo& wifi) {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("DiagnosticsCards", text); };
     std::vector<DetailLine> rows;
     if (wifi.channel >= 1)
-        rows.push_back(
-            {tr("Channel"), QStringLiteral("%1 (%2 MHz)").arg(wifi.channel).arg(wifi.channelWidth)});
+        rows.push_back({DiagnosticsCards::tr("Channel"),
+                        QStringLiteral("%1 (%2 MHz)").arg(wifi.channel).arg(wifi.channelWidth)});
     if (!wifi.phyMode.empty() && wifi.phyMode != "None" && wifi.phyMode != "Unknown")
-        rows.push_back({tr("PHY Mode"), QString::fromStdString(wifi.phyMode)});
+        rows.push_back({DiagnosticsCards::tr("PHY Mode"), QString::fromStdString(wifi.phyMode)});
     if (!wifi.securityType.empty() && wifi.securityType != "Unknown")
-        rows.push_back({tr("Security"), QString::fromStdString(wifi.securityType)});
+        rows.push_back({DiagnosticsCards::tr("Security"), QString::fromStdString(wifi.securityType)});
     // Without a measured noise floor there is no ratio to show.
     if (wifi.noise)
-        rows.push_back({tr("SNR"), QStringLiteral("%1 dB").arg(wifi.rssi - *wifi.noise)});
+        rows.push_back({DiagnosticsCards::tr("SNR"), QStringLiteral("%1 dB").arg(wifi.rssi - *wifi.noise)});
     if (wifi.bssid && !wifi.bssid->empty())
-        rows.push_back({tr("BSSID"), QString::fromStdString(*wifi.bssid)});
+        rows.push_back({DiagnosticsCards::tr("BSSID"), QString::fromStdString(*wifi.bssid)});
     return rows;
 }
 
@@ -57,17 +85,17 @@ PingCardData pingCard(const PingStatistics& stats, const std::vector<double>& hi
     card.history = history;
     // Every echo lost averages to 0 ms: no response time rather than a fast one.
     if (anyAnswered(stats)) {
-        card.average = QString::fromStdString(wholeMilliseconds(stats.averageLatency));
+        card.average = wholeMilliseconds(stats.averageLatency);
         card.averageTone = card.chartTone;
         if (const auto note = jitterNote(stats.jitter)) {
-            card.note = fromView(note->text);
+            card.note = noteText(note->text);
             card.noteTone = note->tone;
         }
     } else {
         card.average = kNoData;
     }
     if (stats.samplesCount >= 1) {
-        card.loss = QString::fromStdString(packetLossText(stats.packetLoss));
+        card.loss = packetLossText(stats.packetLoss);
         card.lossTone = lossTone(stats.packetLoss);
     } else {
         card.loss = kNoData;
@@ -76,8 +104,7 @@ PingCardData pingCard(const PingStatistics& stats, const std::vector<double>& hi
 }
 
 QString routerTarget(const std::optional<std::string>& gatewayIP) {
-    return gatewayIP ? QString::fromStdString(*gatewayIP)
-                     : QCoreApplication::translate("DiagnosticsCards", "Unknown");
+    return gatewayIP ? QString::fromStdString(*gatewayIP) : DiagnosticsCards::tr("Unknown");
 }
 
 DNSCardData dnsCard(const std::optional<DNSResult>& result, const std::vector<double>& history) {
@@ -90,15 +117,159 @@ DNSCardData dnsCard(const std::optional<DNSResult>& result, const std::vector<do
     card.server = QString::fromStdString(result->server);
     // A lookup that found no address failed, however quickly it did so.
     if (!result->resolvedIP) {
-        card.time = QCoreApplication::translate("DiagnosticsCards", "Failed");
+        card.time = DiagnosticsCards::tr("Failed");
         card.timeTone = Tone::red;
         return card;
     }
-    card.time = QString::fromStdString(wholeMilliseconds(result->lookupTime));
+    card.time = wholeMilliseconds(result->lookupTime);
     card.timeTone = dnsLookupTone(result->lookupTime);
     if (const auto note = dnsLookupNote(result->lookupTime)) {
-        card.note = fromView(note->text);
+        card.note = noteText(note->text);
         card.noteTone = note->tone;
     }
     return card;
+}
+
+QString bandwidthRateText(double bytesPerSecond) {
+    if (bytesPerSecond >= 1'000'000.0)
+        //: A transfer rate in megabytes per second; %1 is the number.
+        return DiagnosticsCards::tr("%1 MB/s").arg(localNumber(bytesPerSecond / 1e6, 1));
+    if (bytesPerSecond >= 1'000.0)
+        //: A transfer rate in kilobytes per second; %1 is the number.
+        return DiagnosticsCards::tr("%1 KB/s").arg(localNumber(bytesPerSecond / 1e3));
+    //: A transfer rate in bytes per second; %1 is the number.
+    return DiagnosticsCards::tr("%1 B/s").arg(localNumber(bytesPerSecond));
+}
+
+BandwidthCardData bandwidthCard(const BandwidthSpeed& speed, const std::vector<double>& downloadHistory,
+                                const std::vector<double>& uploadHistory) {
+    return {bandwidthRateText(speed.downloadBytesPerSecond), bandwidthRateText(speed.uploadBytesPerSecond),
+            downloadHistory, uploadHistory};
+}
+
+QualityCardData qualityCard(const ConnectionQuality& quality) {
+    const auto line = [](QString label, const char* symbol, int score) {
+        return QualityBreakdownLine{std::move(label), QString::fromLatin1(symbol), score, localNumber(score),
+                                    scoreTone(score)};
+    };
+    const QualityBreakdown& parts = quality.breakdown;
+    return {quality.score >= 1,
+            quality,
+            translatedText("QualityRating", rawValue(quality.rating)),
+            translatedText("QualityRating", description(quality.rating)),
+            {line(DiagnosticsCards::tr("Signal"), "antenna.radiowaves.left.and.right", parts.signal),
+             line(DiagnosticsCards::tr("Latency"), "clock", parts.latency),
+             line(DiagnosticsCards::tr("Jitter"), "waveform.path", parts.jitter),
+             line(DiagnosticsCards::tr("Stability"), "checkmark.circle", parts.packetLoss)}};
+}
+
+QString speedTestRate(double megabitsPerSecond) {
+    if (megabitsPerSecond >= 1000)
+        //: A speed-test rate in gigabits per second; %1 is the number.
+        return DiagnosticsCards::tr("%1 Gbps").arg(localNumber(megabitsPerSecond / 1000, 1));
+    //: A speed-test rate in megabits per second; %1 is the number.
+    return DiagnosticsCards::tr("%1 Mbps").arg(localNumber(megabitsPerSecond, 1));
+}
+
+namespace {
+
+void describeUnderLoad(const LoadedLatency& latency, SpeedTestCardData& card) {
+    const auto added = latency.addedLatency();
+    if (!added) {
+        card.underLoad = latency.idle.sent + latency.download.sent + latency.upload.sent == 0
+                             ? DiagnosticsCards::tr("Under load: not measured")
+                             : DiagnosticsCards::tr("Under load: no answer to the pings");
+        return;
+    }
+    // Whole milliseconds, truncated; a load that happened to make pings quicker added nothing.
+    const double shown = std::max(0.0, std::trunc(*added));
+    //: The response time the speed test's load added; %1 is the number of milliseconds.
+    card.underLoadFigure = DiagnosticsCards::tr("Under load: +%1 ms").arg(localNumber(shown));
+    const LatencyGrade grade = latencyGradeFor(*added);
+    card.grade = toQString(rawValue(grade));
+    card.gradeTone = tone(grade);
+    card.underLoad = card.underLoadFigure + QStringLiteral(" \u00b7 ") + card.grade;
+}
+
+} // namespace
+
+SpeedTestCardData speedTestCard(const SpeedTestState& state, bool hasResult) {
+    SpeedTestCardData card;
+    card.runText = hasResult ? DiagnosticsCards::tr("Run Again") : DiagnosticsCards::tr("Run Speed Test");
+    switch (state.kind()) {
+    case SpeedTestState::Kind::idle:
+        break;
+    case SpeedTestState::Kind::testing: {
+        card.page = SpeedTestPage::testing;
+        card.progress = static_cast<int>(std::clamp(state.progress(), 0.0, 1.0) * 1000);
+        const bool download = state.phase() == SpeedTestPhase::download;
+        card.phaseSymbol =
+            download ? QStringLiteral("arrow.down.circle.fill") : QStringLiteral("arrow.up.circle.fill");
+        card.phaseText = download ? DiagnosticsCards::tr("Testing Download...")
+                                  : DiagnosticsCards::tr("Testing Upload...");
+        break;
+    }
+    case SpeedTestState::Kind::completed: {
+        card.page = SpeedTestPage::completed;
+        const SpeedTestResult& result = state.result();
+        card.server = QString::fromStdString(result.serverName);
+        card.download = speedTestRate(result.downloadSpeed);
+        card.upload = speedTestRate(result.uploadSpeed);
+        describeUnderLoad(result.loadedLatency, card);
+        card.lastTested = result.timestamp;
+        break;
+    }
+    case SpeedTestState::Kind::failed:
+        card.page = SpeedTestPage::failed;
+        card.error = translatedText("TransportFailure", state.error());
+        break;
+    }
+    return card;
+}
+
+Tone tipTone(TipPriority priority) {
+    switch (priority) {
+    case TipPriority::critical:
+        return Tone::red;
+    case TipPriority::warning:
+        return Tone::orange;
+    case TipPriority::info:
+        break;
+    }
+    return Tone::blue;
+}
+
+TipRow tipRow(const Tip& tip) {
+    TipRow row{toQString(tip.icon), tipTone(tip.priority), translatedText("Tip", tip.title),
+               tip.descriptionPattern.empty()
+                   ? translatedText("Tip", tip.description)
+                   : translatedText("Tip", tip.descriptionPattern, tip.descriptionArguments),
+               std::nullopt};
+    if (tip.action)
+        row.action = translatedText("Tip", *tip.action);
+    return row;
+}
+
+TipsSectionData tipsSection(const std::vector<Tip>& tips) {
+    TipsSectionData data;
+    data.visible = !tips.empty();
+    //: The number of tips, beside the folded tips header.
+    data.count = DiagnosticsCards::tr("(%1)").arg(localNumber(static_cast<double>(tips.size())));
+    for (std::size_t i = 0; i < tips.size() && i < shownTipCount; ++i)
+        data.rows.push_back(tipRow(tips[i]));
+    return data;
+}
+
+DiagnosticsBanners diagnosticsBanners(const CaptivePortalStatus& status) {
+    DiagnosticsBanners banners;
+    banners.showsPortal = status.isCaptivePortal();
+    if (status.isNoInternet())
+        banners.noInternetMessage = translatedText("TransportFailure", status.reason());
+    return banners;
+}
+
+ToolbarData toolbarData(bool monitoring, const ConnectionQuality& quality) {
+    //: Stops or starts the measurements.
+    return {monitoring, monitoring ? DiagnosticsCards::tr("Stop") : DiagnosticsCards::tr("Start"),
+            quality.score >= 1, quality};
 }

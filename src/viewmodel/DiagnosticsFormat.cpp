@@ -1,21 +1,6 @@
 #include "viewmodel/DiagnosticsFormat.h"
 
-#include <array>
-#include <cstdio>
-
-namespace {
-
-std::string printed(const char* format, double value) {
-    std::array<char, 64> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), format, value);
-    return buffer.data();
-}
-
-} // namespace
-
-std::string wholeMilliseconds(double milliseconds) {
-    return std::to_string(static_cast<long long>(milliseconds)) + "ms";
-}
+#include <QtGlobal>
 
 bool anyAnswered(const PingStatistics& stats) {
     return stats.samplesCount >= 1 && stats.packetLoss < 100.0;
@@ -41,9 +26,9 @@ Tone latencyTone(const PingStatistics& stats) {
 
 std::optional<ValueNote> jitterNote(double jitter) {
     if (jitter > 10)
-        return ValueNote{"unstable", Tone::orange};
+        return ValueNote{QT_TRANSLATE_NOOP("DiagnosticsCards", "unstable"), Tone::orange};
     if (jitter > 5)
-        return ValueNote{"varying", std::nullopt};
+        return ValueNote{QT_TRANSLATE_NOOP("DiagnosticsCards", "varying"), std::nullopt};
     return std::nullopt;
 }
 
@@ -55,12 +40,6 @@ Tone lossTone(double packetLoss) {
     if (packetLoss < 10)
         return Tone::orange;
     return Tone::red;
-}
-
-std::string packetLossText(double packetLoss) {
-    if (packetLoss == 0)
-        return "none";
-    return printed("%.1f%%", packetLoss);
 }
 
 Tone dnsLookupTone(double lookupTime) {
@@ -75,9 +54,9 @@ Tone dnsLookupTone(double lookupTime) {
 
 std::optional<ValueNote> dnsLookupNote(double lookupTime) {
     if (lookupTime < 20)
-        return ValueNote{"fast", Tone::green};
+        return ValueNote{QT_TRANSLATE_NOOP("DiagnosticsCards", "fast"), Tone::green};
     if (lookupTime > 100)
-        return ValueNote{"slow", Tone::orange};
+        return ValueNote{QT_TRANSLATE_NOOP("DiagnosticsCards", "slow"), Tone::orange};
     return std::nullopt;
 }
 
@@ -117,10 +96,4 @@ std::string_view ratingIcon(QualityRating rating) {
         break;
     }
     return "questionmark.circle";
-}
-
-std::string speedTestRateText(double megabitsPerSecond) {
-    if (megabitsPerSecond >= 1000)
-        return printed("%.1f Gbps", megabitsPerSecond / 1000);
-    return printed("%.1f Mbps", megabitsPerSecond);
 }

@@ -10,10 +10,8 @@
 
 // Texts and tones of the diagnostics cards.
 
-// A duration in whole milliseconds, truncated toward zero: 12.7 reads "12ms".
-std::string wholeMilliseconds(double milliseconds);
-
-// A short note next to a value, in its tone; none stands for the secondary text colour.
+// A short note next to a value, in its tone; none stands for the secondary text colour. The text is
+// English, marked for translation under "DiagnosticsCards".
 struct ValueNote {
     std::string_view text;
     std::optional<Tone> tone;
@@ -28,8 +26,6 @@ bool anyAnswered(const PingStatistics& stats);
 std::optional<ValueNote> jitterNote(double jitter);
 // Tone of a packet-loss figure in percent.
 Tone lossTone(double packetLoss);
-// "none" for no loss, else "%.1f%%". Callers show "--" without samples.
-std::string packetLossText(double packetLoss);
 
 Tone dnsLookupTone(double lookupTime);
 // "fast" below 20 ms, "slow" above 100 ms.
@@ -42,6 +38,3 @@ Tone signalTone(int rssi);
 Tone scoreTone(int score);
 // Symbol of the rating in the compact badge.
 std::string_view ratingIcon(QualityRating rating);
-
-// A speed-test rate in Mbit/s: "%.1f Gbps" from 1000, else "%.1f Mbps".
-std::string speedTestRateText(double megabitsPerSecond);

@@ -1,9 +1,13 @@
 #include "viewmodel/DiagnosticsPresenter.h"
 
+#include "reports/ExportService.h"
 #include "viewmodel/LinkmeterViewModel.h"
 
-DiagnosticsPresenter::DiagnosticsPresenter(LinkmeterViewModel& viewModel, QObject* parent)
-    : QObject(parent), m_viewModel(viewModel), m_screen(DiagnosticsState::of(viewModel)) {
+DiagnosticsPresenter::DiagnosticsPresenter(ExportService& exporter, QObject* parent)
+    : QObject(parent), m_exporter(exporter) {}
+
+void DiagnosticsPresenter::bind(LinkmeterViewModel& viewModel) {
+    m_viewModel = &viewModel;
     using VM = LinkmeterViewModel;
     connect(&viewModel, &VM::wifiInfoChanged, this, &DiagnosticsPresenter::recompute);
     connect(&viewModel, &VM::locationAuthorizedChanged, this, &DiagnosticsPresenter::recompute);
@@ -23,48 +27,67 @@ DiagnosticsPresenter::DiagnosticsPresenter(LinkmeterViewModel& viewModel, QObjec
     connect(&viewModel, &VM::speedTestStateChanged, this, &DiagnosticsPresenter::recompute);
     connect(&viewModel, &VM::lastSpeedTestResultChanged, this, &DiagnosticsPresenter::recompute);
     connect(&viewModel, &VM::isMonitoringChanged, this, &DiagnosticsPresenter::recompute);
+    recompute();
 }
 
 void DiagnosticsPresenter::recompute() {
-    DiagnosticsState next = DiagnosticsState::of(m_viewModel);
-    if (next == m_screen)
+    if (m_viewModel)
+        setScreen(DiagnosticsState::of(*m_viewModel));
+}
+
+void DiagnosticsPresenter::setScreen(DiagnosticsState screen) {
+    if (screen == m_screen)
         return;
-    m_screen = std::move(next);
+    m_screen = std::move(screen);
     emit changed();
 }
 
 void DiagnosticsPresenter::startMonitoring() {
-    m_viewModel.startMonitoring();
+    if (m_viewModel)
+        m_viewModel->startMonitoring();
 }
 
 void DiagnosticsPresenter::stopMonitoring() {
-    m_viewModel.stopMonitoring();
+    if (m_viewModel)
+        m_viewModel->stopMonitoring();
 }
 
 void DiagnosticsPresenter::copySummary() {
-    m_viewModel.copySummary();
+    if (m_viewModel)
+        m_viewModel->copySummary();
 }
 
 void DiagnosticsPresenter::exportReport() {
-    m_viewModel.exportReport();
+    if (m_viewModel)
+        m_viewModel->exportReport();
 }
 
 void DiagnosticsPresenter::exportHistory() {
-    m_viewModel.exportHistory();
+    if (m_viewModel)
+        m_viewModel->exportHistory();
 }
 
 void DiagnosticsPresenter::requestLocation() {
-    m_viewModel.requestLocationPermission();
+    if (m_viewModel)
+        m_viewModel->requestLocationPermission();
 }
 
 void DiagnosticsPresenter::openLoginPage() {
-    m_viewModel.openCaptivePortalLoginPage();
+    if (m_viewModel)
+        m_viewModel->openCaptivePortalLoginPage();
 }
 
 void DiagnosticsPresenter::runSpeedTest() {
-    m_viewModel.runSpeedTest();
+    if (m_viewModel)
+        m_viewModel->runSpeedTest();
 }
 
 void DiagnosticsPresenter::cancelSpeedTest() {
-    m_viewModel.cancelSpeedTest();
+    if (m_viewModel)
+        m_viewModel->cancelSpeedTest();
+}
+
+bool DiagnosticsPresenter::copyScreenshot(
+    const std::function<QImage(const DiagnosticsState& state, double scale)>& render) {
+    return m_exporter.copyScreenshot([&](double scale) { return render(m_screen, scale); });
 }

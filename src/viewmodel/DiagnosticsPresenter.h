@@ -2,8 +2,12 @@
 
 #include "viewmodel/DiagnosticsState.h"
 
+#include <QImage>
 #include <QObject>
 
+#include <functional>
+
+class ExportService;
 class LinkmeterViewModel;
 
 // The diagnostics page's measurements, followed from the view model, and the page's actions.
@@ -11,7 +15,12 @@ class DiagnosticsPresenter final : public QObject {
     Q_OBJECT
 
 public:
-    explicit DiagnosticsPresenter(LinkmeterViewModel& viewModel, QObject* parent = nullptr);
+    explicit DiagnosticsPresenter(ExportService& exporter, QObject* parent = nullptr);
+
+    // Follows the view model from now on and runs the page's actions through it.
+    void bind(LinkmeterViewModel& viewModel);
+    // Shows these measurements until the view model next changes one.
+    void setScreen(DiagnosticsState screen);
 
     const DiagnosticsState& screen() const { return m_screen; }
 
@@ -25,6 +34,8 @@ public:
     void openLoginPage();
     void runSpeedTest();
     void cancelSpeedTest();
+    // Copies the picture `render` draws of the page at a scale; false when nothing was copied.
+    bool copyScreenshot(const std::function<QImage(const DiagnosticsState& state, double scale)>& render);
 
 signals:
     // Only when something the page shows changed.
@@ -33,6 +44,7 @@ signals:
 private:
     void recompute();
 
-    LinkmeterViewModel& m_viewModel;
+    ExportService& m_exporter;
+    LinkmeterViewModel* m_viewModel = nullptr;
     DiagnosticsState m_screen;
 };

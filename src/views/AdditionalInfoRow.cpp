@@ -17,7 +17,7 @@ AdditionalInfoRow::AdditionalInfoRow(QWidget* parent) : QWidget(parent) {
     QVBoxLayout* column = makeColumn(this, Space::xs);
     m_button = new QToolButton(this);
     m_button->setAutoRaise(true);
-    m_button->setText(QStringLiteral("Details"));
+    m_button->setText(tr("Details"));
     m_button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_button->setLayoutDirection(Qt::RightToLeft); // chevron after the text
     m_button->setFont(styledFont(TextStyle::caption, m_button->font()));

@@ -20,11 +20,12 @@ struct Direction {
 };
 
 Direction addDirection(QHBoxLayout* columns, const char* symbol, const QString& label, Tone tone,
-                       QWidget* card) {
+                       const QString& rateName, QWidget* card) {
     auto* column = new QVBoxLayout;
     column->setSpacing(Space::xxsPlus);
     column->addLayout(makeSymbolCaption(QString::fromLatin1(symbol), tone, label, card));
     QLabel* rate = makeNumberLabel(TextStyle::callout, QFont::DemiBold, tone, card);
+    rate->setObjectName(rateName);
     column->addWidget(rate);
     auto* history = new SparklineView(tone, card);
     history->setFixedHeight(Size::bandwidthHistoryHeight);
@@ -36,29 +37,29 @@ Direction addDirection(QHBoxLayout* columns, const char* symbol, const QString& 
 } // namespace
 
 BandwidthView::BandwidthView(QWidget* parent) : QWidget(parent) {
-    CardFrame* card =
-        CardFrame::fill(this, QStringLiteral("BANDWIDTH"),
-                        makeLabel(QStringLiteral("Real-time"), TextStyle::caption2, Colour::secondary, this));
+    CardFrame* card = CardFrame::fill(
+        this, tr("BANDWIDTH"), makeLabel(tr("Real-time"), TextStyle::caption2, Colour::secondary, this));
 
     auto* columns = new QHBoxLayout;
     columns->setSpacing(Space::xl);
-    const Direction down = addDirection(columns, "arrow.down", QStringLiteral("Download"), Tone::green, card);
-    const Direction up = addDirection(columns, "arrow.up", QStringLiteral("Upload"), Tone::blue, card);
+    const Direction down = addDirection(columns, "arrow.down", tr("Download"), Tone::green,
+                                        QStringLiteral("downloadRate"), card);
+    const Direction up =
+        addDirection(columns, "arrow.up", tr("Upload"), Tone::blue, QStringLiteral("uploadRate"), card);
     card->content()->addLayout(columns);
     m_download = down.rate;
     m_downloadHistory = down.history;
     m_upload = up.rate;
     m_uploadHistory = up.history;
 
-    setData({}, {}, {});
+    setData(bandwidthCard({}, {}, {}));
 }
 
-void BandwidthView::setData(const BandwidthSpeed& speed, const std::vector<double>& downloadHistory,
-                            const std::vector<double>& uploadHistory) {
-    m_download->setText(QString::fromStdString(formatSpeed(speed.downloadBytesPerSecond)));
-    m_upload->setText(QString::fromStdString(formatSpeed(speed.uploadBytesPerSecond)));
-    m_downloadHistory->setVisible(!downloadHistory.empty());
-    m_downloadHistory->setData(downloadHistory);
-    m_uploadHistory->setVisible(!uploadHistory.empty());
-    m_uploadHistory->setData(uploadHistory);
+void BandwidthView::setData(const BandwidthCardData& data) {
+    m_download->setText(data.download);
+    m_upload->setText(data.upload);
+    m_downloadHistory->setVisible(!data.downloadHistory.empty());
+    m_downloadHistory->setData(data.downloadHistory);
+    m_uploadHistory->setVisible(!data.uploadHistory.empty());
+    m_uploadHistory->setData(data.uploadHistory);
 }

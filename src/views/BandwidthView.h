@@ -1,10 +1,8 @@
 #pragma once
 
-#include "probes/BandwidthSpeed.h"
+#include "viewmodel/DiagnosticsCards.h"
 
 #include <QWidget>
-
-#include <vector>
 
 class QLabel;
 class SparklineView;
@@ -16,11 +14,7 @@ class BandwidthView final : public QWidget {
 public:
     explicit BandwidthView(QWidget* parent = nullptr);
 
-    void setData(const BandwidthSpeed& speed, const std::vector<double>& downloadHistory,
-                 const std::vector<double>& uploadHistory);
-
-    const QLabel* downloadLabel() const { return m_download; }
-    const QLabel* uploadLabel() const { return m_upload; }
+    void setData(const BandwidthCardData& data);
 
 private:
     QLabel* m_download = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/ChannelChartData.h"
+#include "viewmodel/ChannelChartData.h"
 
 #include <QString>
 #include <QWidget>

@@ -41,7 +41,7 @@ QLabel* makeDot(QWidget* parent) {
 } // namespace
 
 ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
-    CardFrame* card = CardFrame::fill(this, QStringLiteral("WIFI"));
+    CardFrame* card = CardFrame::fill(this, tr("WIFI"));
     QVBoxLayout* content = card->content();
 
     m_connected = new QWidget(card);
@@ -52,12 +52,14 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     QHBoxLayout* network = makeRow(m_networkRow, Space::s);
     network->addWidget(makeDot(m_networkRow));
     m_ssid = makeLabel(QString(), TextStyle::title3, {}, m_networkRow);
+    m_ssid->setObjectName(QStringLiteral("ssid"));
     QFont ssidFont = m_ssid->font();
     ssidFont.setWeight(QFont::DemiBold);
     m_ssid->setFont(ssidFont);
     network->addWidget(m_ssid, 1);
     m_locationIcon =
         makeSymbolLabel(QStringLiteral("location.slash"), Tone::orange, SymbolSize::s, m_networkRow);
+    m_locationIcon->setObjectName(QStringLiteral("locationIcon"));
     m_locationIcon->setToolTip(tr("The network name needs location access"));
     network->addWidget(m_locationIcon);
     m_band = makeLabel(QString(), TextStyle::caption, {}, m_networkRow);
@@ -72,9 +74,12 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
 
     auto* metrics = new QHBoxLayout;
     metrics->setSpacing(Space::l);
-    m_signal = new MetricItem(QStringLiteral("Signal"), m_connected);
-    m_noise = new MetricItem(QStringLiteral("Noise"), m_connected);
-    m_rate = new MetricItem(QStringLiteral("Rate"), m_connected);
+    m_signal = new MetricItem(tr("Signal"), m_connected);
+    m_noise = new MetricItem(tr("Noise"), m_connected);
+    m_rate = new MetricItem(tr("Rate"), m_connected);
+    m_signal->setObjectName(QStringLiteral("signal"));
+    m_noise->setObjectName(QStringLiteral("noise"));
+    m_rate->setObjectName(QStringLiteral("rate"));
     for (MetricItem* item : {m_signal, m_noise, m_rate})
         metrics->addWidget(item, 1);
     column->addLayout(metrics);
@@ -84,19 +89,18 @@ ConnectionInfoView::ConnectionInfoView(QWidget* parent) : QWidget(parent) {
     content->addWidget(m_connected);
 
     m_prompt = new PermissionPromptView(QStringLiteral("location.circle"), Tone::blue,
-                                        QStringLiteral("Grant location access to see network name"),
-                                        QStringLiteral("Allow"), card);
+                                        tr("Grant location access to see network name"), tr("Allow"), card);
     styleBox(m_prompt, Tone::blue, 0.1, Radius::box);
     connect(m_prompt, &PermissionPromptView::triggered, this, &ConnectionInfoView::requestLocation);
     content->addWidget(m_prompt);
 
     m_notConnected = new QWidget(card);
+    m_notConnected->setObjectName(QStringLiteral("notConnected"));
     QHBoxLayout* offline = makeRow(m_notConnected, Space::m);
     offline->addWidget(
         makeSymbolLabel(QStringLiteral("wifi.slash"), Tone::red, SymbolSize::xl, m_notConnected));
-    offline->addWidget(makeLabel(QStringLiteral("Not connected to Wi-Fi"), TextStyle::body, Colour::secondary,
-                                 m_notConnected),
-                       1);
+    offline->addWidget(
+        makeLabel(tr("Not connected to Wi-Fi"), TextStyle::body, Colour::secondary, m_notConnected), 1);
     content->addWidget(m_notConnected);
 
     setData(wifiCard(std::nullopt, true));

@@ -19,15 +19,6 @@ public:
 
     void setData(const WiFiCardData& card);
 
-    const QLabel* ssidLabel() const { return m_ssid; }
-    const QLabel* locationIcon() const { return m_locationIcon; }
-    const MetricItem* signalItem() const { return m_signal; }
-    const MetricItem* noiseItem() const { return m_noise; }
-    const MetricItem* rateItem() const { return m_rate; }
-    AdditionalInfoRow* details() const { return m_details; }
-    PermissionPromptView* locationPrompt() const { return m_prompt; }
-    const QWidget* notConnected() const { return m_notConnected; }
-
 signals:
     void requestLocation();
 

@@ -7,7 +7,6 @@
 #include "views/kit/Divider.h"
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
-#include "views/kit/Strings.h"
 #include "views/kit/Typography.h"
 
 #include <QHBoxLayout>
@@ -17,7 +16,7 @@
 using namespace Metrics;
 
 ConnectionQualityView::ConnectionQualityView(QWidget* parent) : QWidget(parent) {
-    m_header = new CollapsibleHeader(QStringLiteral("CONNECTION QUALITY"), this);
+    m_header = new CollapsibleHeader(tr("CONNECTION QUALITY"), this);
     CardFrame* card = CardFrame::fill(this, m_header);
     QVBoxLayout* content = card->content();
 
@@ -39,33 +38,24 @@ ConnectionQualityView::ConnectionQualityView(QWidget* parent) : QWidget(parent) 
     m_breakdown = new QWidget(card);
     QVBoxLayout* rows = makeColumn(m_breakdown, Space::s);
     rows->addWidget(new Divider(m_breakdown));
-    m_rows = {new QualityBreakdownRow(QStringLiteral("Signal"),
-                                      QStringLiteral("antenna.radiowaves.left.and.right"), m_breakdown),
-              new QualityBreakdownRow(QStringLiteral("Latency"), QStringLiteral("clock"), m_breakdown),
-              new QualityBreakdownRow(QStringLiteral("Jitter"), QStringLiteral("waveform.path"), m_breakdown),
-              new QualityBreakdownRow(QStringLiteral("Stability"), QStringLiteral("checkmark.circle"),
-                                      m_breakdown)};
-    for (QualityBreakdownRow* row : m_rows)
-        rows->addWidget(row);
+    const QualityCardData empty = qualityCard({});
+    for (const QualityBreakdownLine& line : empty.breakdown) {
+        m_rows.push_back(new QualityBreakdownRow(line, m_breakdown));
+        rows->addWidget(m_rows.back());
+    }
     content->addWidget(m_breakdown);
     m_breakdown->setVisible(false);
     connect(m_header, &CollapsibleHeader::toggled, m_breakdown, &QWidget::setVisible);
 
-    setQuality({});
+    setData(empty);
 }
 
-void ConnectionQualityView::setQuality(const ConnectionQuality& quality) {
-    m_ring->setQuality(quality);
-    m_rating->setText(toQString(rawValue(quality.rating)));
-    m_description->setText(toQString(description(quality.rating)));
-    m_rows[0]->setScore(quality.breakdown.signal);
-    m_rows[1]->setScore(quality.breakdown.latency);
-    m_rows[2]->setScore(quality.breakdown.jitter);
-    m_rows[3]->setScore(quality.breakdown.packetLoss);
-}
-
-bool ConnectionQualityView::showsBreakdown() const {
-    return m_header->isExpanded();
+void ConnectionQualityView::setData(const QualityCardData& data) {
+    m_ring->setQuality(data.quality);
+    m_rating->setText(data.rating);
+    m_description->setText(data.description);
+    for (std::size_t i = 0; i < m_rows.size() && i < data.breakdown.size(); ++i)
+        m_rows[i]->setLine(data.breakdown[i]);
 }
 
 void ConnectionQualityView::setShowBreakdown(bool show) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/ConnectionQuality.h"
+#include "viewmodel/DiagnosticsCards.h"
 
 #include <QWidget>
 
-#include <array>
+#include <vector>
 
 class CollapsibleHeader;
 class QLabel;
@@ -18,11 +18,8 @@ class ConnectionQualityView final : public QWidget {
 public:
     explicit ConnectionQualityView(QWidget* parent = nullptr);
 
-    void setQuality(const ConnectionQuality& quality);
-    bool showsBreakdown() const;
+    void setData(const QualityCardData& data);
     void setShowBreakdown(bool show);
-    CollapsibleHeader* header() const { return m_header; }
-    const QualityBreakdownRow* row(int index) const { return m_rows.at(static_cast<std::size_t>(index)); }
 
 private:
     CollapsibleHeader* m_header = nullptr;
@@ -30,5 +27,5 @@ private:
     QLabel* m_rating = nullptr;
     QLabel* m_description = nullptr;
     QWidget* m_breakdown = nullptr;
-    std::array<QualityBreakdownRow*, 4> m_rows{};
+    std::vector<QualityBreakdownRow*> m_rows;
 };

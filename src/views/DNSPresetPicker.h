@@ -17,7 +17,6 @@ public:
 
     // While a change is under way the rows take no further choice.
     void setChanging(bool changing);
-    const std::vector<QPushButton*>& rows() const { return m_rows; }
 
 signals:
     void selected(DNSPreset preset);

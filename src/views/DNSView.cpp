@@ -15,17 +15,19 @@ using namespace Metrics;
 DNSView::DNSView(QWidget* parent) : QWidget(parent) {
     m_server = makeLabel(QString(), TextStyle::caption, Colour::secondary, this);
     m_server->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    CardFrame* card = CardFrame::fill(this, QStringLiteral("DNS"), m_server);
+    CardFrame* card = CardFrame::fill(this, tr("DNS"), m_server);
     QVBoxLayout* column = card->content();
 
     m_sparkline = new SparklineView(Tone::green, card);
     m_sparkline->setFixedSize(Size::sparkline);
     column->addWidget(m_sparkline, 0, Qt::AlignHCenter);
 
-    column->addWidget(makeLabel(QStringLiteral("Name Lookup"), TextStyle::caption2, Colour::secondary, card));
+    column->addWidget(makeLabel(tr("Name Lookup"), TextStyle::caption2, Colour::secondary, card));
     const Figure lookup = makeFigure(Colour::secondary, card);
     m_time = lookup.value;
+    m_time->setObjectName(QStringLiteral("lookupTime"));
     m_note = lookup.note;
+    m_note->setObjectName(QStringLiteral("note"));
     column->addLayout(lookup.row);
 
     setData(dnsCard(std::nullopt, {}));

@@ -16,9 +16,6 @@ public:
 
     void setData(const DNSCardData& card);
 
-    const QLabel* timeLabel() const { return m_time; }
-    const QLabel* noteLabel() const { return m_note; }
-
 private:
     QLabel* m_server = nullptr;
     SparklineView* m_sparkline = nullptr;

@@ -5,7 +5,6 @@
 #include "views/NearbyNetworksView.h"
 #include "views/NetworkInfoView.h"
 
-#include "reports/ExportService.h"
 #include "viewmodel/ChannelRecommendationsPresenter.h"
 #include "viewmodel/ChannelUsagePresenter.h"
 #include "viewmodel/DiagnosticsPresenter.h"
@@ -44,10 +43,10 @@ using namespace Metrics;
 
 namespace {
 
-QToolButton* makeBackButton(QWidget* parent) {
+QToolButton* makeBackButton(const QString& text, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setAutoRaise(true);
-    button->setText(QStringLiteral("Status"));
+    button->setText(text);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setFont(styledFont(TextStyle::caption, button->font()));
     button->setIconSize(QSize(SymbolSize::s, SymbolSize::s));
@@ -59,8 +58,10 @@ QToolButton* makeBackButton(QWidget* parent) {
 
 } // namespace
 
-DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, Scheduler& scheduler, QWidget* parent)
-    : QWidget(parent), m_exporter(exporter), m_scheduler(scheduler) {
+DiagnosticsContentView::DiagnosticsContentView(DiagnosticsPresenter& presenter,
+                                               std::optional<NetworkPanelPresenters> panels,
+                                               Scheduler& scheduler, QWidget* parent)
+    : QWidget(parent), m_presenter(presenter) {
     setObjectName(QStringLiteral("diagnosticsPage"));
     styleBox(this, Colour::windowBackground, 1.0, Radius::none);
     setFixedSize(popoverWidth, Size::diagnosticsHeight);
@@ -71,16 +72,17 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, Schedule
     QHBoxLayout* headerRow = makeBoxRow(header, {.background = Colour::controlBackground,
                                                  .radius = Radius::none,
                                                  .padding = padding(Space::m, Space::s)});
-    m_back = makeBackButton(header);
+    //: Goes back from the diagnostics page to the status page.
+    m_back = makeBackButton(tr("Status"), header);
     m_back->setObjectName(QStringLiteral("back"));
     connect(m_back, &QToolButton::clicked, this, &DiagnosticsContentView::showStatus);
     headerRow->addWidget(m_back);
     headerRow->addStretch();
-    QLabel* title = makeCardTitle(QStringLiteral("DIAGNOSTICS"), header);
+    QLabel* title = makeCardTitle(tr("DIAGNOSTICS"), header);
     headerRow->addWidget(title);
     headerRow->addStretch();
     // An unseen twin of the back button keeps the title in the middle.
-    QToolButton* balance = makeBackButton(header);
+    QToolButton* balance = makeBackButton(m_back->text(), header);
     keepRoomWhenHidden(balance);
     balance->hide();
     headerRow->addWidget(balance);
@@ -99,13 +101,13 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, Schedule
                                                   .spacing = Space::l});
 
     m_portalBanner = new CaptivePortalBanner(content);
-    connect(m_portalBanner, &CaptivePortalBanner::openLoginPage, this,
-            &DiagnosticsContentView::openLoginPage);
+    connect(m_portalBanner, &CaptivePortalBanner::openLoginPage, &presenter,
+            &DiagnosticsPresenter::openLoginPage);
     column->addWidget(m_portalBanner);
     m_noInternetBanner = new NoInternetBanner(content);
     column->addWidget(m_noInternetBanner);
     m_wifi = new ConnectionInfoView(content);
-    connect(m_wifi, &ConnectionInfoView::requestLocation, this, &DiagnosticsContentView::requestLocation);
+    connect(m_wifi, &ConnectionInfoView::requestLocation, &presenter, &DiagnosticsPresenter::requestLocation);
     column->addWidget(m_wifi);
     m_quality = new ConnectionQualityView(content);
     column->addWidget(m_quality);
@@ -115,14 +117,17 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, Schedule
     column->addWidget(m_dns);
     m_bandwidth = new BandwidthView(content);
     column->addWidget(m_bandwidth);
-    // The network panels come in here once their services are known.
-    m_column = column;
-    m_networkPanelsAt = column->count();
+    if (panels) {
+        column->addWidget(new NetworkInfoView(panels->networkInfo, scheduler, content));
+        column->addWidget(new NearbyNetworksView(panels->nearby, scheduler, content));
+        column->addWidget(new ChannelGraphView(panels->channelUsage, content));
+        column->addWidget(new ChannelRecommendationsView(panels->recommendations, content));
+    }
     m_tips = new TipsSection(content);
     column->addWidget(m_tips);
     m_speedTest = new SpeedTestView(scheduler, content);
-    connect(m_speedTest, &SpeedTestView::runRequested, this, &DiagnosticsContentView::runSpeedTest);
-    connect(m_speedTest, &SpeedTestView::cancelRequested, this, &DiagnosticsContentView::cancelSpeedTest);
+    connect(m_speedTest, &SpeedTestView::runRequested, &presenter, &DiagnosticsPresenter::runSpeedTest);
+    connect(m_speedTest, &SpeedTestView::cancelRequested, &presenter, &DiagnosticsPresenter::cancelSpeedTest);
     column->addWidget(m_speedTest);
     column->addStretch();
     m_scroll->setWidget(content);
@@ -135,41 +140,14 @@ DiagnosticsContentView::DiagnosticsContentView(ExportService& exporter, Schedule
     connect(m_toolbar, &DiagnosticsToolbar::quitRequested, this, &DiagnosticsContentView::quitRequested);
     page->addWidget(m_toolbar);
 
-    setState({});
-}
-
-void DiagnosticsContentView::addNetworkPanels(LinkmeterViewModel& viewModel, WiFiScannerService& scanner,
-                                              NetworkInfoService& networkInfo) {
-    if (m_networkPanelsAdded)
-        return;
-    m_networkPanelsAdded = true;
-    QWidget* content = m_scroll->widget();
-    int at = m_networkPanelsAt;
-    for (QWidget* panel : std::initializer_list<QWidget*>{
-             new NetworkInfoView(*new NetworkInfoPresenter(viewModel, networkInfo, this), m_scheduler,
-                                 content),
-             new NearbyNetworksView(*new NearbyNetworksPresenter(scanner, this), m_scheduler, content),
-             new ChannelGraphView(*new ChannelUsagePresenter(scanner, this), content),
-             new ChannelRecommendationsView(*new ChannelRecommendationsPresenter(scanner, this), content)})
-        m_column->insertWidget(at++, panel);
-}
-
-void DiagnosticsContentView::bind(LinkmeterViewModel& viewModel) {
-    auto* presenter = new DiagnosticsPresenter(viewModel, this);
-    connect(presenter, &DiagnosticsPresenter::changed, this,
-            [this, presenter] { setState(presenter->screen()); });
-
     using P = DiagnosticsPresenter;
-    connect(m_toolbar, &DiagnosticsToolbar::startMonitoring, presenter, &P::startMonitoring);
-    connect(m_toolbar, &DiagnosticsToolbar::stopMonitoring, presenter, &P::stopMonitoring);
-    connect(m_toolbar, &DiagnosticsToolbar::summaryRequested, presenter, &P::copySummary);
-    connect(m_toolbar, &DiagnosticsToolbar::exportReportRequested, presenter, &P::exportReport);
-    connect(m_toolbar, &DiagnosticsToolbar::exportHistoryRequested, presenter, &P::exportHistory);
-    connect(this, &DiagnosticsContentView::requestLocation, presenter, &P::requestLocation);
-    connect(this, &DiagnosticsContentView::openLoginPage, presenter, &P::openLoginPage);
-    connect(this, &DiagnosticsContentView::runSpeedTest, presenter, &P::runSpeedTest);
-    connect(this, &DiagnosticsContentView::cancelSpeedTest, presenter, &P::cancelSpeedTest);
-    setState(presenter->screen());
+    connect(m_toolbar, &DiagnosticsToolbar::startMonitoring, &presenter, &P::startMonitoring);
+    connect(m_toolbar, &DiagnosticsToolbar::stopMonitoring, &presenter, &P::stopMonitoring);
+    connect(m_toolbar, &DiagnosticsToolbar::summaryRequested, &presenter, &P::copySummary);
+    connect(m_toolbar, &DiagnosticsToolbar::exportReportRequested, &presenter, &P::exportReport);
+    connect(m_toolbar, &DiagnosticsToolbar::exportHistoryRequested, &presenter, &P::exportHistory);
+    connect(&presenter, &P::changed, this, [this] { setState(m_presenter.screen()); });
+    setState(presenter.screen());
 }
 
 void DiagnosticsContentView::setState(DiagnosticsState state) {
@@ -205,16 +183,18 @@ void DiagnosticsContentView::setState(DiagnosticsState state) {
 }
 
 bool DiagnosticsContentView::copyScreenshot() {
-    DiagnosticsScreenshotView screenshot(m_state);
-    return m_exporter.copyScreenshot([&screenshot](double scale) { return renderWidget(screenshot, scale); });
+    return m_presenter.copyScreenshot([](const DiagnosticsState& state, double scale) {
+        DiagnosticsScreenshotView screenshot(state);
+        return renderWidget(screenshot, scale);
+    });
 }
 
 void DiagnosticsContentView::showBanners() {
-    const CaptivePortalStatus& status = m_state.captivePortalStatus;
-    m_portalBanner->setVisible(status.isCaptivePortal());
-    m_noInternetBanner->setVisible(status.isNoInternet());
-    if (status.isNoInternet())
-        m_noInternetBanner->setMessage(QString::fromStdString(status.reason()));
+    const DiagnosticsBanners banners = diagnosticsBanners(m_state.captivePortalStatus);
+    m_portalBanner->setVisible(banners.showsPortal);
+    m_noInternetBanner->setVisible(banners.noInternetMessage.has_value());
+    if (banners.noInternetMessage)
+        m_noInternetBanner->setMessage(*banners.noInternetMessage);
 }
 
 void DiagnosticsContentView::showWiFi() {
@@ -222,9 +202,10 @@ void DiagnosticsContentView::showWiFi() {
 }
 
 void DiagnosticsContentView::showQuality() {
-    m_quality->setVisible(m_state.quality.score >= 1);
-    m_quality->setQuality(m_state.quality);
-    m_toolbar->setQuality(m_state.quality);
+    const QualityCardData card = qualityCard(m_state.quality);
+    m_quality->setVisible(card.visible);
+    m_quality->setData(card);
+    m_toolbar->setData(toolbarData(m_state.isMonitoring, m_state.quality));
 }
 
 void DiagnosticsContentView::showRouter() {
@@ -241,18 +222,20 @@ void DiagnosticsContentView::showDNS() {
 }
 
 void DiagnosticsContentView::showBandwidth() {
-    m_bandwidth->setData(m_state.bandwidthSpeed, m_state.downloadHistory, m_state.uploadHistory);
+    m_bandwidth->setData(
+        bandwidthCard(m_state.bandwidthSpeed, m_state.downloadHistory, m_state.uploadHistory));
 }
 
 void DiagnosticsContentView::showTips() {
-    m_tips->setVisible(!m_state.tips.empty());
-    m_tips->setTips(m_state.tips);
+    const TipsSectionData tips = tipsSection(m_state.tips);
+    m_tips->setVisible(tips.visible);
+    m_tips->setData(tips);
 }
 
 void DiagnosticsContentView::showSpeedTest() {
-    m_speedTest->setData(m_state.speedTestState, m_state.lastSpeedTestResult);
+    m_speedTest->setData(speedTestCard(m_state.speedTestState, m_state.lastSpeedTestResult.has_value()));
 }
 
 void DiagnosticsContentView::showMonitoring() {
-    m_toolbar->setMonitoring(m_state.isMonitoring);
+    m_toolbar->setData(toolbarData(m_state.isMonitoring, m_state.quality));
 }

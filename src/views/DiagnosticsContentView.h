@@ -4,16 +4,20 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class BandwidthView;
+class ChannelRecommendationsPresenter;
+class ChannelUsagePresenter;
+class DiagnosticsPresenter;
+class NearbyNetworksPresenter;
+class NetworkInfoPresenter;
 class CaptivePortalBanner;
 class ConnectionInfoView;
 class ConnectionQualityView;
 class DNSView;
 class DiagnosticsToolbar;
 class DiagnosticsView;
-class ExportService;
-class LinkmeterViewModel;
-class NetworkInfoService;
 class NoInternetBanner;
 class QScrollArea;
 class QToolButton;
@@ -21,7 +25,14 @@ class QVBoxLayout;
 class Scheduler;
 class SpeedTestView;
 class TipsSection;
-class WiFiScannerService;
+
+// The network information, nearby networks and channel panels of the page.
+struct NetworkPanelPresenters {
+    NetworkInfoPresenter& networkInfo;
+    NearbyNetworksPresenter& nearby;
+    ChannelUsagePresenter& channelUsage;
+    ChannelRecommendationsPresenter& recommendations;
+};
 
 // The popover's second page: a header with the way back, every measurement as a card in a
 // scrolling column, and the toolbar.
@@ -29,30 +40,20 @@ class DiagnosticsContentView final : public QWidget {
     Q_OBJECT
 
 public:
-    DiagnosticsContentView(ExportService& exporter, Scheduler& scheduler, QWidget* parent = nullptr);
-
-    // Follows the view model from now on and runs the page's actions through it.
-    void bind(LinkmeterViewModel& viewModel);
-    // Puts the network information, nearby networks and channel panels between the throughput card
-    // and the tips; once.
-    void addNetworkPanels(LinkmeterViewModel& viewModel, WiFiScannerService& scanner,
-                          NetworkInfoService& networkInfo);
-    // Redraws each card whose values changed (every card the first time).
-    void setState(DiagnosticsState state);
-
-    // Copies the page's picture; true when it reached the clipboard.
-    bool copyScreenshot();
+    // The network panels, when given, go between the throughput card and the tips.
+    DiagnosticsContentView(DiagnosticsPresenter& presenter, std::optional<NetworkPanelPresenters> panels,
+                           Scheduler& scheduler, QWidget* parent = nullptr);
 
 signals:
     void showStatus();
     void settingsRequested();
     void quitRequested();
-    void requestLocation();
-    void openLoginPage();
-    void runSpeedTest();
-    void cancelSpeedTest();
 
 private:
+    // Redraws each card whose values changed (every card the first time).
+    void setState(DiagnosticsState state);
+    // Copies the page's picture; true when it reached the clipboard.
+    bool copyScreenshot();
     void showBanners();
     void showWiFi();
     void showQuality();
@@ -64,15 +65,11 @@ private:
     void showSpeedTest();
     void showMonitoring();
 
-    ExportService& m_exporter;
-    Scheduler& m_scheduler;
+    DiagnosticsPresenter& m_presenter;
     DiagnosticsState m_state;
     bool m_drawn = false;
     QToolButton* m_back = nullptr;
     QScrollArea* m_scroll = nullptr;
-    QVBoxLayout* m_column = nullptr;
-    int m_networkPanelsAt = 0;
-    bool m_networkPanelsAdded = false;
     CaptivePortalBanner* m_portalBanner = nullptr;
     NoInternetBanner* m_noInternetBanner = nullptr;
     ConnectionInfoView* m_wifi = nullptr;

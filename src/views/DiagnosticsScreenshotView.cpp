@@ -6,7 +6,6 @@
 #include "views/DNSView.h"
 #include "views/DiagnosticsView.h"
 #include "views/TipView.h"
-#include "views/TipsSection.h"
 #include "views/WidgetSnapshot.h"
 #include "views/kit/CardFrame.h"
 #include "views/kit/Typography.h"
@@ -25,9 +24,9 @@ DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& sta
     auto* wifi = new ConnectionInfoView(this);
     wifi->setData(wifiCard(state.wifiInfo, state.locationAuthorized));
     column->addWidget(wifi);
-    if (state.quality.score >= 1) {
+    if (const QualityCardData card = qualityCard(state.quality); card.visible) {
         auto* quality = new ConnectionQualityView(this);
-        quality->setQuality(state.quality);
+        quality->setData(card);
         column->addWidget(quality);
     }
     auto* pings = new DiagnosticsView(this);
@@ -38,13 +37,12 @@ DiagnosticsScreenshotView::DiagnosticsScreenshotView(const DiagnosticsState& sta
     dns->setData(dnsCard(state.dnsResult, state.dnsHistory));
     column->addWidget(dns);
     auto* bandwidth = new BandwidthView(this);
-    bandwidth->setData(state.bandwidthSpeed, state.downloadHistory, state.uploadHistory);
+    bandwidth->setData(bandwidthCard(state.bandwidthSpeed, state.downloadHistory, state.uploadHistory));
     column->addWidget(bandwidth);
 
     if (!state.tips.empty()) {
-        column->addWidget(makeCardTitle(QStringLiteral("RECOMMENDATIONS"), this));
-        const std::size_t count = std::min(state.tips.size(), TipsSection::shownTips);
-        for (std::size_t i = 0; i < count; ++i)
-            column->addWidget(new TipView(state.tips[i], this));
+        column->addWidget(makeCardTitle(tr("RECOMMENDATIONS"), this));
+        for (const TipRow& tip : tipsSection(state.tips).rows)
+            column->addWidget(new TipView(tip, this));
     }
 }

@@ -30,6 +30,7 @@ DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, Sched
     row->setSpacing(Space::m);
 
     m_monitoring = new QPushButton(this);
+    m_monitoring->setObjectName(QStringLiteral("monitoring"));
     connect(m_monitoring, &QPushButton::clicked, this, [this] {
         if (m_isMonitoring)
             emit stopMonitoring();
@@ -43,18 +44,15 @@ DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, Sched
     row->addStretch();
 
     m_menu = new QMenu(this);
-    connect(m_menu->addAction(menuSymbol(QStringLiteral("camera"), this), QStringLiteral("Copy Screenshot")),
+    connect(m_menu->addAction(menuSymbol(QStringLiteral("camera"), this), tr("Copy Screenshot")),
             &QAction::triggered, this, &DiagnosticsToolbar::copyScreenshot);
-    connect(m_menu->addAction(menuSymbol(QStringLiteral("doc.on.doc"), this),
-                              QStringLiteral("Copy Summary Text")),
+    connect(m_menu->addAction(menuSymbol(QStringLiteral("doc.on.doc"), this), tr("Copy Summary Text")),
             &QAction::triggered, this, &DiagnosticsToolbar::copySummary);
     m_menu->addSeparator();
-    connect(m_menu->addAction(menuSymbol(QStringLiteral("doc.text"), this),
-                              QStringLiteral("Save Diagnostics CSV...")),
+    connect(m_menu->addAction(menuSymbol(QStringLiteral("doc.text"), this), tr("Save Diagnostics CSV...")),
             &QAction::triggered, this, &DiagnosticsToolbar::exportReportRequested);
-    connect(
-        m_menu->addAction(menuSymbol(QStringLiteral("clock"), this), QStringLiteral("Save History CSV...")),
-        &QAction::triggered, this, &DiagnosticsToolbar::exportHistoryRequested);
+    connect(m_menu->addAction(menuSymbol(QStringLiteral("clock"), this), tr("Save History CSV...")),
+            &QAction::triggered, this, &DiagnosticsToolbar::exportHistoryRequested);
     m_export = new QToolButton(this);
     m_export->setObjectName(QStringLiteral("exportButton"));
     m_export->setAutoRaise(true);
@@ -76,36 +74,32 @@ DiagnosticsToolbar::DiagnosticsToolbar(std::function<bool()> onScreenshot, Sched
     connect(gear, &QToolButton::clicked, this, &DiagnosticsToolbar::settingsRequested);
     row->addWidget(gear);
 
-    auto* quit = new QPushButton(QStringLiteral("Quit"), this);
+    auto* quit = new QPushButton(tr("Quit"), this);
     quit->setFlat(true);
     setButtonTextColour(quit, Colour::secondary);
     connect(quit, &QPushButton::clicked, this, &DiagnosticsToolbar::quitRequested);
     row->addWidget(quit);
 
-    setMonitoring(false);
-    setQuality({});
+    setData(toolbarData(false, {}));
     connect(&m_feedback, &FlashMessage::changed, this, &DiagnosticsToolbar::showFeedback);
     showFeedback(std::nullopt);
 }
 
-void DiagnosticsToolbar::setMonitoring(bool monitoring) {
-    m_isMonitoring = monitoring;
-    m_monitoring->setText(monitoring ? QStringLiteral("Stop") : QStringLiteral("Start"));
-}
-
-void DiagnosticsToolbar::setQuality(const ConnectionQuality& quality) {
-    m_badge->setVisible(quality.score >= 1);
-    m_badge->setQuality(quality);
+void DiagnosticsToolbar::setData(const ToolbarData& data) {
+    m_isMonitoring = data.monitoring;
+    m_monitoring->setText(data.monitoringText);
+    m_badge->setVisible(data.showsBadge);
+    m_badge->setQuality(data.quality);
 }
 
 void DiagnosticsToolbar::copyScreenshot() {
     if (m_onScreenshot && m_onScreenshot())
-        m_feedback.show(QStringLiteral("Screenshot copied!"));
+        m_feedback.show(tr("Screenshot copied!"));
 }
 
 void DiagnosticsToolbar::copySummary() {
     emit summaryRequested();
-    m_feedback.show(QStringLiteral("Copied!"));
+    m_feedback.show(tr("Copied!"));
 }
 
 void DiagnosticsToolbar::showFeedback(const std::optional<QString>& text) {

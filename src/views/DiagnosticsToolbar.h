@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ConnectionQuality.h"
+#include "viewmodel/DiagnosticsCards.h"
 #include "views/kit/FlashMessage.h"
 
 #include <QWidget>
@@ -23,15 +23,7 @@ public:
     // `onScreenshot` copies a picture of the page and says whether it reached the clipboard.
     DiagnosticsToolbar(std::function<bool()> onScreenshot, Scheduler& scheduler, QWidget* parent = nullptr);
 
-    void setMonitoring(bool monitoring);
-    void setQuality(const ConnectionQuality& quality);
-
-    // The confirmation on show, if any.
-    std::optional<QString> feedback() const { return m_feedback.message(); }
-    QPushButton* monitoringButton() const { return m_monitoring; }
-    CompactQualityBadge* badge() const { return m_badge; }
-    QMenu* exportMenu() const { return m_menu; }
-    QToolButton* exportButton() const { return m_export; }
+    void setData(const ToolbarData& data);
 
     void copyScreenshot();
     void copySummary();

@@ -8,9 +8,11 @@
 
 DiagnosticsView::DiagnosticsView(QWidget* parent) : QWidget(parent) {
     QVBoxLayout* column = makeColumn(this, Metrics::Space::l);
-    m_router = new PingCard(QStringLiteral("ROUTER"), this);
+    m_router = new PingCard(tr("ROUTER"), this);
+    m_router->setObjectName(QStringLiteral("routerCard"));
     column->addWidget(m_router);
-    m_internet = new PingCard(QStringLiteral("INTERNET"), this);
+    m_internet = new PingCard(tr("INTERNET"), this);
+    m_internet->setObjectName(QStringLiteral("internetCard"));
     m_internet->setTarget(QString::fromLatin1(internetTarget));
     column->addWidget(m_internet);
     setRouter(routerTarget(std::nullopt), pingCard({}, {}));

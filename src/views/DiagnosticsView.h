@@ -19,9 +19,6 @@ public:
     void setRouter(const QString& target, const PingCardData& card);
     void setInternet(const PingCardData& card);
 
-    PingCard* routerCard() const { return m_router; }
-    PingCard* internetCard() const { return m_internet; }
-
 private:
     PingCard* m_router = nullptr;
     PingCard* m_internet = nullptr;

@@ -6,7 +6,8 @@
 
 #include <QVBoxLayout>
 
-MainPopoverView::MainPopoverView(StatusPresenter& status, ExportService& exporter, Scheduler& scheduler,
+MainPopoverView::MainPopoverView(StatusPresenter& status, DiagnosticsPresenter& diagnostics,
+                                 std::optional<NetworkPanelPresenters> networkPanels, Scheduler& scheduler,
                                  QWidget* parent)
     : QWidget(parent) {
     // One page shown at a time; a hidden page takes no room, so the popover is as tall as the page
@@ -16,7 +17,7 @@ MainPopoverView::MainPopoverView(StatusPresenter& status, ExportService& exporte
     m_status = new StatusView(status, scheduler, this);
     m_pages->addWidget(m_status);
 
-    m_diagnostics = new DiagnosticsContentView(exporter, scheduler, this);
+    m_diagnostics = new DiagnosticsContentView(diagnostics, networkPanels, scheduler, this);
     m_pages->addWidget(m_diagnostics);
 
     connect(m_status, &StatusView::showDiagnostics, this, [this] { setShowDiagnostics(true); });

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "views/DiagnosticsContentView.h"
+
 #include <QWidget>
 
-class DiagnosticsContentView;
-class ExportService;
+class DiagnosticsPresenter;
 class QVBoxLayout;
 class Scheduler;
 class StatusPresenter;
@@ -14,7 +15,8 @@ class MainPopoverView final : public QWidget {
     Q_OBJECT
 
 public:
-    MainPopoverView(StatusPresenter& status, ExportService& exporter, Scheduler& scheduler,
+    MainPopoverView(StatusPresenter& status, DiagnosticsPresenter& diagnostics,
+                    std::optional<NetworkPanelPresenters> networkPanels, Scheduler& scheduler,
                     QWidget* parent = nullptr);
 
     StatusView* statusView() const { return m_status; }

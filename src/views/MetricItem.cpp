@@ -11,6 +11,7 @@ MetricItem::MetricItem(const QString& label, QWidget* parent) : QWidget(parent) 
     QVBoxLayout* column = makeColumn(this, Metrics::Space::xxs);
     column->addWidget(makeLabel(label, TextStyle::caption2, Colour::secondary, this));
     m_value = makeLabel(QString(), TextStyle::subheadline, {}, this);
+    m_value->setObjectName(QStringLiteral("value"));
     QFont font = m_value->font();
     font.setWeight(QFont::Medium);
     m_value->setFont(font);

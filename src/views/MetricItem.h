@@ -14,7 +14,6 @@ public:
     explicit MetricItem(const QString& label, QWidget* parent = nullptr);
 
     void setValue(const QString& value, Colour colour);
-    const QLabel* valueLabel() const { return m_value; }
 
 private:
     QLabel* m_value = nullptr;

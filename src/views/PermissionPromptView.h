@@ -14,8 +14,6 @@ public:
     PermissionPromptView(const QString& icon, Tone iconTone, const QString& message,
                          const QString& buttonText, QWidget* parent = nullptr);
 
-    QPushButton* button() const { return m_button; }
-
 signals:
     void triggered();
 

@@ -19,17 +19,19 @@ PingCard::PingCard(const QString& title, QWidget* parent) : QFrame(parent) {
     QVBoxLayout* column = card->content();
 
     m_sparkline = new SparklineView(Tone::green, card);
+    m_sparkline->setObjectName(QStringLiteral("history"));
     m_sparkline->setFixedSize(Size::sparkline);
     column->addWidget(m_sparkline, 0, Qt::AlignHCenter);
 
     auto* figures = new QHBoxLayout;
     auto* response = new QVBoxLayout;
     response->setSpacing(Space::xxs);
-    response->addWidget(
-        makeLabel(QStringLiteral("Response Time"), TextStyle::caption2, Colour::secondary, card));
+    response->addWidget(makeLabel(tr("Response Time"), TextStyle::caption2, Colour::secondary, card));
     const Figure average = makeFigure(Tone::green, card);
     m_average = average.value;
+    m_average->setObjectName(QStringLiteral("average"));
     m_jitter = average.note;
+    m_jitter->setObjectName(QStringLiteral("jitter"));
     response->addLayout(average.row);
     // Aligned rather than stretched: a stretch would let the card grow into spare room.
     response->setAlignment(Qt::AlignTop);
@@ -37,9 +39,10 @@ PingCard::PingCard(const QString& title, QWidget* parent) : QFrame(parent) {
 
     auto* dropped = new QVBoxLayout;
     dropped->setSpacing(Space::xxs);
-    dropped->addWidget(makeLabel(QStringLiteral("Dropped"), TextStyle::caption2, Colour::secondary, card), 0,
+    dropped->addWidget(makeLabel(tr("Dropped"), TextStyle::caption2, Colour::secondary, card), 0,
                        Qt::AlignRight);
     m_loss = makeNumberLabel(TextStyle::caption, QFont::Medium, Tone::green, card);
+    m_loss->setObjectName(QStringLiteral("loss"));
     dropped->addWidget(m_loss, 0, Qt::AlignRight);
     dropped->setAlignment(Qt::AlignTop);
     figures->addLayout(dropped);

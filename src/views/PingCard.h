@@ -17,11 +17,6 @@ public:
     void setTarget(const QString& target);
     void setData(const PingCardData& card);
 
-    const QLabel* averageLabel() const { return m_average; }
-    const QLabel* jitterLabel() const { return m_jitter; }
-    const QLabel* lossLabel() const { return m_loss; }
-    const SparklineView* sparkline() const { return m_sparkline; }
-
 private:
     QLabel* m_target = nullptr;
     SparklineView* m_sparkline = nullptr;

@@ -1,6 +1,5 @@
 #include "views/QualityBreakdownRow.h"
 
-#include "viewmodel/DiagnosticsFormat.h"
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
@@ -19,8 +18,9 @@ class QualityBreakdownRow::Bar final : public QWidget {
 public:
     explicit Bar(QWidget* parent) : QWidget(parent) { setFixedSize(Size::scoreBar); }
 
-    void set(int score) {
+    void set(int score, Tone tone) {
         m_score = score;
+        m_tone = tone;
         update();
     }
 
@@ -32,22 +32,23 @@ protected:
         p.setBrush(Palette::faded(Tone::gray, 0.25, palette()));
         p.drawRoundedRect(QRectF(rect()), Radius::swatch, Radius::swatch);
         const double share = std::clamp(m_score, 0, 100) / 100.0;
-        p.setBrush(Palette::colour(scoreTone(m_score), palette()));
+        p.setBrush(Palette::colour(m_tone, palette()));
         p.drawRoundedRect(QRectF(0, 0, width() * share, height()), Radius::swatch, Radius::swatch);
     }
 
 private:
     int m_score = 0;
+    Tone m_tone = Tone::red;
 };
 
-QualityBreakdownRow::QualityBreakdownRow(const QString& label, const QString& icon, QWidget* parent)
+QualityBreakdownRow::QualityBreakdownRow(const QualityBreakdownLine& line, QWidget* parent)
     : QWidget(parent) {
     QHBoxLayout* row = makeRow(this, Space::s);
-    QLabel* symbol = makeSymbolLabel(icon, Colour::secondary, SymbolSize::m, this);
+    QLabel* symbol = makeSymbolLabel(line.symbol, Colour::secondary, SymbolSize::m, this);
     symbol->setFixedWidth(Size::scoreSymbolColumn);
     symbol->setAlignment(Qt::AlignCenter);
     row->addWidget(symbol);
-    row->addWidget(makeLabel(label, TextStyle::caption, Colour::secondary, this));
+    row->addWidget(makeLabel(line.label, TextStyle::caption, Colour::secondary, this));
     row->addStretch();
     m_bar = new Bar(this);
     row->addWidget(m_bar);
@@ -57,15 +58,19 @@ QualityBreakdownRow::QualityBreakdownRow(const QString& label, const QString& ic
     m_number->setFont(font);
     m_number->setFixedWidth(Size::scoreNumberWidth);
     m_number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_number->setObjectName(QStringLiteral("score"));
     row->addWidget(m_number);
-    setScore(0);
+    m_bar->set(line.score, line.tone);
+    m_number->setText(line.scoreText);
+    setLabelColour(m_number, line.tone);
+    m_line = line;
 }
 
-void QualityBreakdownRow::setScore(int score) {
-    if (score == m_score)
+void QualityBreakdownRow::setLine(const QualityBreakdownLine& line) {
+    if (line == m_line)
         return;
-    m_score = score;
-    m_bar->set(score);
-    m_number->setText(QString::number(score));
-    setLabelColour(m_number, scoreTone(score));
+    m_line = line;
+    m_bar->set(line.score, line.tone);
+    m_number->setText(line.scoreText);
+    setLabelColour(m_number, line.tone);
 }

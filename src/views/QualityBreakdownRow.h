@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewmodel/DiagnosticsCards.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -9,15 +11,14 @@ class QualityBreakdownRow final : public QWidget {
     Q_OBJECT
 
 public:
-    QualityBreakdownRow(const QString& label, const QString& icon, QWidget* parent = nullptr);
+    // The name and symbol stay as first given.
+    explicit QualityBreakdownRow(const QualityBreakdownLine& line, QWidget* parent = nullptr);
 
-    void setScore(int score);
-    int score() const { return m_score; }
-    const QLabel* scoreLabel() const { return m_number; }
+    void setLine(const QualityBreakdownLine& line);
 
 private:
     class Bar;
     Bar* m_bar = nullptr;
     QLabel* m_number = nullptr;
-    int m_score = -1;
+    QualityBreakdownLine m_line;
 };

@@ -1,6 +1,5 @@
 #include "views/SpeedMetric.h"
 
-#include "viewmodel/DiagnosticsFormat.h"
 #include "views/kit/Layout.h"
 #include "views/kit/Metrics.h"
 #include "views/kit/SymbolNote.h"
@@ -16,9 +15,10 @@ SpeedMetric::SpeedMetric(const QString& label, const QString& icon, QWidget* par
     QVBoxLayout* column = makeColumn(this, Space::xxs);
     column->addLayout(makeSymbolCaption(icon, Colour::secondary, label, this));
     m_value = makeNumberLabel(TextStyle::title3, QFont::DemiBold, {}, this);
+    m_value->setObjectName(QStringLiteral("rate"));
     column->addWidget(m_value);
 }
 
-void SpeedMetric::setValue(double megabitsPerSecond) {
-    m_value->setText(QString::fromStdString(speedTestRateText(megabitsPerSecond)));
+void SpeedMetric::setValue(const QString& rate) {
+    m_value->setText(rate);
 }

@@ -11,9 +11,7 @@ class SpeedMetric final : public QWidget {
 public:
     SpeedMetric(const QString& label, const QString& icon, QWidget* parent = nullptr);
 
-    // Mbit/s.
-    void setValue(double megabitsPerSecond);
-    const QLabel* valueLabel() const { return m_value; }
+    void setValue(const QString& rate);
 
 private:
     QLabel* m_value = nullptr;

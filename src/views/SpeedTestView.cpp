@@ -1,6 +1,5 @@
 #include "views/SpeedTestView.h"
 
-#include "viewmodel/DiagnosticsFormat.h"
 #include "views/SpeedMetric.h"
 #include "views/kit/Buttons.h"
 #include "views/kit/CardFrame.h"
@@ -8,7 +7,6 @@
 #include "views/kit/Metrics.h"
 #include "views/kit/Palette.h"
 #include "views/kit/RelativeTimeLabel.h"
-#include "views/kit/Strings.h"
 #include "views/kit/SymbolIcon.h"
 #include "views/kit/Typography.h"
 
@@ -24,8 +22,6 @@ using namespace Metrics;
 
 namespace {
 
-enum Page { idlePage, testingPage, completedPage, failedPage };
-
 QPushButton* makeButton(const QString& symbol, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     if (!symbol.isEmpty())
@@ -37,7 +33,7 @@ QPushButton* makeButton(const QString& symbol, const QString& text, QWidget* par
 
 SpeedTestView::SpeedTestView(Scheduler& scheduler, QWidget* parent) : QWidget(parent) {
     m_server = makeLabel(QString(), TextStyle::caption, Colour::secondary, this);
-    CardFrame* card = CardFrame::fill(this, QStringLiteral("SPEED TEST"), m_server);
+    CardFrame* card = CardFrame::fill(this, tr("SPEED TEST"), m_server);
     QVBoxLayout* content = card->content();
 
     m_pages = new QVBoxLayout;
@@ -47,6 +43,7 @@ SpeedTestView::SpeedTestView(Scheduler& scheduler, QWidget* parent) : QWidget(pa
     auto* idle = new QWidget(card);
     QHBoxLayout* idleRow = makeRow(idle);
     m_run = makeButton(QStringLiteral("speedometer"), QString(), idle);
+    m_run->setObjectName(QStringLiteral("run"));
     connect(m_run, &QPushButton::clicked, this, &SpeedTestView::runRequested);
     idleRow->addWidget(m_run, 1);
     m_pages->addWidget(idle);
@@ -64,7 +61,8 @@ SpeedTestView::SpeedTestView(Scheduler& scheduler, QWidget* parent) : QWidget(pa
     phaseRow->addWidget(m_phaseIcon);
     m_phaseText = makeLabel(QString(), TextStyle::callout, {}, testing);
     phaseRow->addWidget(m_phaseText, 1);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), testing);
+    m_cancel = new QPushButton(tr("Cancel"), testing);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
     setButtonTextColour(m_cancel, Colour::secondary);
     m_cancel->setFlat(true);
     connect(m_cancel, &QPushButton::clicked, this, &SpeedTestView::cancelRequested);
@@ -77,19 +75,22 @@ SpeedTestView::SpeedTestView(Scheduler& scheduler, QWidget* parent) : QWidget(pa
     auto* metrics = new QHBoxLayout;
     metrics->setSpacing(Space::xxl);
     metrics->addStretch();
-    m_download = new SpeedMetric(QStringLiteral("Download"), QStringLiteral("arrow.down"), completed);
+    m_download = new SpeedMetric(tr("Download"), QStringLiteral("arrow.down"), completed);
     metrics->addWidget(m_download);
-    m_upload = new SpeedMetric(QStringLiteral("Upload"), QStringLiteral("arrow.up"), completed);
+    m_upload = new SpeedMetric(tr("Upload"), QStringLiteral("arrow.up"), completed);
     metrics->addWidget(m_upload);
     metrics->addStretch();
     completedColumn->addLayout(metrics);
     m_underLoad = makeLabel(QString(), TextStyle::callout, Colour::text, completed);
     m_underLoad->setTextFormat(Qt::RichText);
+    m_underLoad->setObjectName(QStringLiteral("underLoad"));
     completedColumn->addWidget(m_underLoad, 0, Qt::AlignHCenter);
     m_lastTested = new RelativeTimeLabel(scheduler, TextStyle::caption2, Colour::secondary,
-                                         QStringLiteral("Last tested: "), completed);
+                                         //: Before how long ago the last speed test ran.
+                                         tr("Last tested: "), completed);
+    m_lastTested->setObjectName(QStringLiteral("lastTested"));
     completedColumn->addWidget(m_lastTested, 0, Qt::AlignHCenter);
-    auto* again = makeButton(QStringLiteral("arrow.clockwise"), QStringLiteral("Run Again"), completed);
+    auto* again = makeButton(QStringLiteral("arrow.clockwise"), tr("Run Again"), completed);
     connect(again, &QPushButton::clicked, this, &SpeedTestView::runRequested);
     completedColumn->addWidget(again);
     m_pages->addWidget(completed);
@@ -100,81 +101,63 @@ SpeedTestView::SpeedTestView(Scheduler& scheduler, QWidget* parent) : QWidget(pa
     failedRow->setSpacing(Space::s);
     failedRow->addWidget(makeSymbolLabel(QStringLiteral("exclamationmark.triangle.fill"), Tone::orange,
                                          SymbolSize::l, failed));
-    failedRow->addWidget(makeLabel(QStringLiteral("Speed test failed"), TextStyle::callout, {}, failed), 1);
+    failedRow->addWidget(makeLabel(tr("Speed test failed"), TextStyle::callout, {}, failed), 1);
     failedColumn->addLayout(failedRow);
     m_error = makeLabel(QString(), TextStyle::caption, Colour::secondary, failed);
     m_error->setWordWrap(true);
     failedColumn->addWidget(m_error);
-    auto* retry = makeButton(QString(), QStringLiteral("Try Again"), failed);
+    auto* retry = makeButton(QString(), tr("Try Again"), failed);
     connect(retry, &QPushButton::clicked, this, &SpeedTestView::runRequested);
     failedColumn->addWidget(retry);
     m_pages->addWidget(failed);
 
-    setData({}, std::nullopt);
+    setData(speedTestCard({}, false));
 }
 
-void SpeedTestView::showPage(int index) {
+void SpeedTestView::showPage(SpeedTestPage page) {
     // Only the page on show takes room, so the card is as tall as that page.
-    m_page = index;
     for (int i = 0; i < m_pages->count(); ++i)
-        m_pages->itemAt(i)->widget()->setVisible(i == index);
+        m_pages->itemAt(i)->widget()->setVisible(i == static_cast<int>(page));
 }
 
-int SpeedTestView::page() const {
-    return m_page;
-}
-
-void SpeedTestView::setData(const SpeedTestState& state, const std::optional<SpeedTestResult>& lastResult) {
-    m_run->setText(lastResult ? QStringLiteral("Run Again") : QStringLiteral("Run Speed Test"));
-    if (m_hasState && state == m_state)
+void SpeedTestView::setData(const SpeedTestCardData& data) {
+    m_run->setText(data.runText);
+    if (m_drawn && data == m_data)
         return;
-    m_hasState = true;
-    m_state = state;
-    const bool completed = state.kind() == SpeedTestState::Kind::completed;
-    m_server->setVisible(completed);
-    switch (state.kind()) {
-    case SpeedTestState::Kind::idle:
-        showPage(idlePage);
+    m_drawn = true;
+    m_data = data;
+    m_server->setVisible(data.page == SpeedTestPage::completed);
+    showPage(data.page);
+    switch (data.page) {
+    case SpeedTestPage::idle:
         break;
-    case SpeedTestState::Kind::testing: {
-        showPage(testingPage);
-        m_progress->setValue(static_cast<int>(std::clamp(state.progress(), 0.0, 1.0) * 1000));
-        const bool download = state.phase() == SpeedTestPhase::download;
-        setSymbol(m_phaseIcon,
-                  download ? QStringLiteral("arrow.down.circle.fill")
-                           : QStringLiteral("arrow.up.circle.fill"),
-                  Tone::blue, SymbolSize::l);
-        const std::string_view phase = rawValue(state.phase());
-        m_phaseText->setText(QStringLiteral("Testing %1...").arg(toQString(phase)));
+    case SpeedTestPage::testing:
+        m_progress->setValue(data.progress);
+        setSymbol(m_phaseIcon, data.phaseSymbol, Tone::blue, SymbolSize::l);
+        m_phaseText->setText(data.phaseText);
         break;
-    }
-    case SpeedTestState::Kind::completed:
-        showPage(completedPage);
-        m_server->setText(QString::fromStdString(state.result().serverName));
-        m_download->setValue(state.result().downloadSpeed);
-        m_upload->setValue(state.result().uploadSpeed);
-        showUnderLoad(state.result().loadedLatency);
-        m_lastTested->setTime(state.result().timestamp);
+    case SpeedTestPage::completed:
+        m_server->setText(data.server);
+        m_download->setValue(data.download);
+        m_upload->setValue(data.upload);
+        showUnderLoad(data);
+        m_lastTested->setTime(data.lastTested);
         break;
-    case SpeedTestState::Kind::failed:
-        showPage(failedPage);
-        m_error->setText(QString::fromStdString(state.error()));
+    case SpeedTestPage::failed:
+        m_error->setText(data.error);
         break;
     }
 }
 
-void SpeedTestView::showUnderLoad(const LoadedLatency& latency) {
-    const QString line = QString::fromStdString(underLoadText(latency));
-    m_underLoad->setAccessibleName(line);
-    const auto grade = latency.grade();
-    const qsizetype split = line.lastIndexOf(QStringLiteral(" \u00b7 "));
-    if (!grade || split < 0) {
-        m_underLoad->setText(line.toHtmlEscaped());
+void SpeedTestView::showUnderLoad(const SpeedTestCardData& data) {
+    m_underLoad->setAccessibleName(data.underLoad);
+    if (data.grade.isEmpty()) {
+        m_underLoad->setText(data.underLoad.toHtmlEscaped());
         return;
     }
     // The grade stands out in its colour; the figure before it reads as plain text.
-    const QString gradeText = line.mid(split + 3);
-    m_underLoad->setText(QStringLiteral("%1 \u00b7 <b style=\"color:%2\">%3</b>")
-                             .arg(line.left(split).toHtmlEscaped(), Palette::colour(tone(*grade)).name(),
-                                  gradeText.toHtmlEscaped()));
+    const QString middleDot(QChar(0x00b7));
+    m_underLoad->setText(QStringLiteral("%1 %2 <b style=\"color:%3;\">%4</b>")
+                             .arg(data.underLoadFigure.toHtmlEscaped(), middleDot,
+                                  Palette::colour(data.gradeTone).name(), data.grade.toHtmlEscaped()));
 }

@@ -10,38 +10,24 @@
 
 using namespace Metrics;
 
-Tone TipView::priorityTone(TipPriority priority) {
-    switch (priority) {
-    case TipPriority::critical:
-        return Tone::red;
-    case TipPriority::warning:
-        return Tone::orange;
-    case TipPriority::info:
-        break;
-    }
-    return Tone::blue;
-}
-
-TipView::TipView(const Tip& tip, QWidget* parent) : QFrame(parent) {
+TipView::TipView(const TipRow& tip, QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("tipView"));
-    const Tone tone = priorityTone(tip.priority);
+    const Tone tone = tip.tone;
     QHBoxLayout* row = makeBoxRow(this, {.background = tone,
                                          .opacity = 0.1,
                                          .radius = Radius::box,
                                          .padding = padding(Space::mPlus),
                                          .spacing = Space::m});
-    row->addWidget(makeSymbolLabel(QString::fromStdString(tip.icon), tone, SymbolSize::l, this), 0,
-                   Qt::AlignTop);
+    row->addWidget(makeSymbolLabel(tip.icon, tone, SymbolSize::l, this), 0, Qt::AlignTop);
     auto* column = new QVBoxLayout;
     column->setSpacing(Space::xxsPlus);
-    auto* title = makeLabel(QString::fromStdString(tip.title), TextStyle::caption, {}, this);
+    auto* title = makeLabel(tip.title, TextStyle::caption, {}, this);
     QFont titleFont = title->font();
     titleFont.setWeight(QFont::DemiBold);
     title->setFont(titleFont);
     title->setWordWrap(true);
     column->addWidget(title);
-    auto* description =
-        makeLabel(QString::fromStdString(tip.description), TextStyle::caption2, Colour::secondary, this);
+    auto* description = makeLabel(tip.description, TextStyle::caption2, Colour::secondary, this);
     description->setWordWrap(true);
     column->addWidget(description);
     if (tip.action) {
@@ -54,7 +40,7 @@ TipView::TipView(const Tip& tip, QWidget* parent) : QFrame(parent) {
         actionRow->addWidget(
             makeSymbolLabel(QStringLiteral("lightbulb.fill"), Tone::yellow, SymbolSize::xxs, box), 0,
             Qt::AlignTop);
-        auto* action = makeLabel(QString::fromStdString(*tip.action), TextStyle::caption2, {}, box);
+        auto* action = makeLabel(*tip.action, TextStyle::caption2, {}, box);
         action->setWordWrap(true);
         actionRow->addWidget(action, 1);
         column->addWidget(box);

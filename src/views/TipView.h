@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/Tone.h"
-#include "diagnosis/Tip.h"
+#include "viewmodel/DiagnosticsCards.h"
 
 #include <QFrame>
 
@@ -10,8 +9,5 @@ class TipView final : public QFrame {
     Q_OBJECT
 
 public:
-    explicit TipView(const Tip& tip, QWidget* parent = nullptr);
-
-    // Red for critical, orange for a warning, blue for information.
-    static Tone priorityTone(TipPriority priority);
+    explicit TipView(const TipRow& tip, QWidget* parent = nullptr);
 };

@@ -7,13 +7,11 @@
 
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 using namespace Metrics;
 
 TipsSection::TipsSection(QWidget* parent) : QWidget(parent) {
     QVBoxLayout* column = makeColumn(this, Space::m);
-    m_header = new CollapsibleHeader(QStringLiteral("TIPS"), this);
+    m_header = new CollapsibleHeader(tr("TIPS"), this);
     column->addWidget(m_header);
     m_list = new QWidget(this);
     m_rows = makeColumn(m_list, Space::m);
@@ -26,8 +24,8 @@ TipsSection::TipsSection(QWidget* parent) : QWidget(parent) {
     updateHeader();
 }
 
-void TipsSection::setTips(const std::vector<Tip>& tips) {
-    m_tips = tips;
+void TipsSection::setData(const TipsSectionData& data) {
+    m_data = data;
     updateHeader();
     rebuild();
 }
@@ -40,12 +38,8 @@ void TipsSection::setExpanded(bool expanded) {
     m_header->setExpanded(expanded);
 }
 
-int TipsSection::shownCount() const {
-    return m_list->isVisibleTo(this) ? m_rows->count() : 0;
-}
-
 void TipsSection::updateHeader() {
-    m_header->setDetail(isExpanded() ? QString() : QStringLiteral("(%1)").arg(m_tips.size()));
+    m_header->setDetail(isExpanded() ? QString() : m_data.count);
 }
 
 void TipsSection::rebuild() {
@@ -54,17 +48,11 @@ void TipsSection::rebuild() {
     updateGeometry();
     if (!isExpanded())
         return;
-    std::vector<Tip> wanted(m_tips.begin(),
-                            m_tips.begin() + static_cast<std::ptrdiff_t>(std::min(m_tips.size(), shownTips)));
-    // Tips are regenerated every half second; the same advice keeps its views. Tip equality ignores
-    // the action text and priority, so those are compared too.
-    const auto same = [](const Tip& a, const Tip& b) {
-        return a == b && a.action == b.action && a.priority == b.priority && a.icon == b.icon;
-    };
-    if (std::equal(wanted.begin(), wanted.end(), m_built.begin(), m_built.end(), same))
+    // Tips are regenerated every half second; the same advice keeps its views.
+    if (m_data.rows == m_built)
         return;
     clearLayout(m_rows);
-    for (const Tip& tip : wanted)
+    for (const TipRow& tip : m_data.rows)
         m_rows->addWidget(new TipView(tip, m_list));
-    m_built = std::move(wanted);
+    m_built = m_data.rows;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diagnosis/Tip.h"
+#include "viewmodel/DiagnosticsCards.h"
 
 #include <QWidget>
 
@@ -15,24 +15,19 @@ class TipsSection final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::size_t shownTips = 3;
-
     explicit TipsSection(QWidget* parent = nullptr);
 
-    void setTips(const std::vector<Tip>& tips);
-    bool isExpanded() const;
+    void setData(const TipsSectionData& data);
     void setExpanded(bool expanded);
-    CollapsibleHeader* header() const { return m_header; }
-    // Tip views currently in the list.
-    int shownCount() const;
 
 private:
+    bool isExpanded() const;
     void updateHeader();
     void rebuild();
 
     CollapsibleHeader* m_header = nullptr;
     QWidget* m_list = nullptr;
     QVBoxLayout* m_rows = nullptr;
-    std::vector<Tip> m_tips;
-    std::vector<Tip> m_built;
+    TipsSectionData m_data;
+    std::vector<TipRow> m_built;
 };

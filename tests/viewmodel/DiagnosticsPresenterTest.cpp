@@ -11,8 +11,12 @@
 TEST(DiagnosticsPresenterTest, FollowsTheViewModelAndRunsThePagesActions) {
     ViewModelFixture f;
     LinkmeterViewModel viewModel(f.services());
-    DiagnosticsPresenter presenter(viewModel);
+    DiagnosticsPresenter presenter(f.exporter);
     QSignalSpy changed(&presenter, &DiagnosticsPresenter::changed);
+    // Unbound, the page's actions reach nothing.
+    presenter.startMonitoring();
+    EXPECT_FALSE(viewModel.isMonitoring());
+    presenter.bind(viewModel);
     EXPECT_FALSE(presenter.screen().isMonitoring);
 
     presenter.startMonitoring();
@@ -33,4 +37,21 @@ TEST(DiagnosticsPresenterTest, FollowsTheViewModelAndRunsThePagesActions) {
     EXPECT_FALSE(f.clipboard.text.isEmpty());
     presenter.exportReport();
     EXPECT_EQ(f.saveDialog.requests.size(), 1u);
+}
+
+TEST(DiagnosticsPresenterTest, TheScreenshotShowsWhatThePageShows) {
+    ViewModelFixture f;
+    DiagnosticsPresenter presenter(f.exporter);
+    DiagnosticsState state;
+    state.gatewayIP = "10.0.0.1";
+    presenter.setScreen(state);
+    std::optional<std::string> drawn;
+    EXPECT_TRUE(presenter.copyScreenshot([&](const DiagnosticsState& shown, double) {
+        drawn = shown.gatewayIP;
+        return QImage(4, 4, QImage::Format_ARGB32);
+    }));
+    EXPECT_EQ(drawn, "10.0.0.1");
+    EXPECT_FALSE(f.clipboard.image.isNull());
+    // A picture that could not be drawn reaches no clipboard.
+    EXPECT_FALSE(presenter.copyScreenshot([](const DiagnosticsState&, double) { return QImage(); }));
 }

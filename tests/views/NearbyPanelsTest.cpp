@@ -10,7 +10,6 @@
 #include "views/BandFilterButton.h"
 #include "views/Channel2GHzChart.h"
 #include "views/Channel5GHzChart.h"
-#include "views/ChannelChartData.h"
 #include "views/ChannelGraphView.h"
 #include "views/ChannelRecommendationsView.h"
 #include "views/NearbyNetworksView.h"
@@ -87,18 +86,6 @@ protected:
 };
 
 } // namespace
-
-TEST(ChannelChartData, BarColoursChangeExactlyAtTheirThresholds) {
-    EXPECT_EQ(channel2GHzTone(0), Tone::gray);
-    EXPECT_EQ(channel2GHzTone(2), Tone::green);
-    EXPECT_EQ(channel2GHzTone(3), Tone::orange);
-    EXPECT_EQ(channel2GHzTone(4), Tone::orange);
-    EXPECT_EQ(channel2GHzTone(5), Tone::red);
-    EXPECT_EQ(channel5GHzTone(3), Tone::green);
-    EXPECT_EQ(channel5GHzTone(4), Tone::orange);
-    EXPECT_EQ(channel5GHzTone(6), Tone::orange);
-    EXPECT_EQ(channel5GHzTone(7), Tone::red);
-}
 
 TEST(ScanDisplayRules, NearbySignalBarsLightOneColourPerStep) {
     using Kind = SignalBarsView::Kind;

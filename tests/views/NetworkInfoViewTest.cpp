@@ -57,6 +57,10 @@ protected:
     QWidget& dns() { return *view.findChild<DNSSection*>(); }
     QPushButton& changeButton() { return *view.findChild<QPushButton*>(QStringLiteral("changeDNS")); }
     DNSPresetPicker& picker() { return *view.findChild<DNSPresetPicker*>(); }
+    // The picker's rows, in the order it offers them.
+    QList<QPushButton*> presets() {
+        return picker().findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly);
+    }
     QLabel& message() { return *view.findChild<QLabel*>(QStringLiteral("dnsChangeMessage")); }
     bool changing() { return !changeButton().isEnabled(); }
 
@@ -128,12 +132,12 @@ TEST_F(NetworkInfoViewTest, PickerOffersTheSixPresetsInOrder) {
     changeButton().click();
     ASSERT_TRUE(picker().isVisibleTo(&view));
     QStringList names;
-    for (const QPushButton* row : picker().rows())
+    for (const QPushButton* row : presets())
         names << row->objectName();
     EXPECT_EQ(names, (QStringList{"System Default", "Cloudflare", "Google", "Quad9", "OpenDNS", "AdGuard"}));
-    EXPECT_EQ(visibleTexts(*picker().rows()[1]),
+    EXPECT_EQ(visibleTexts(*presets()[1]),
               (QStringList{"Cloudflare", "Fast, privacy-focused", "1.1.1.1"}));
-    EXPECT_EQ(visibleTexts(*picker().rows()[0]), (QStringList{"System Default", "Use router/ISP DNS"}));
+    EXPECT_EQ(visibleTexts(*presets()[0]), (QStringList{"System Default", "Use router/ISP DNS"}));
     changeButton().click();
     EXPECT_FALSE(picker().isVisibleTo(&view));
 }
@@ -145,7 +149,7 @@ TEST_F(NetworkInfoViewTest, CancelledPromptClosesThePickerSilently) {
     // Were the servers read again, they would show this.
     f.resolver.servers = std::vector<std::string>{"1.1.1.1"};
     changeButton().click();
-    picker().rows()[1]->click();
+    presets()[1]->click();
     EXPECT_TRUE(changing());
 
     ASSERT_TRUE(waitUntil([&] { return !changing(); }));
@@ -161,12 +165,12 @@ TEST_F(NetworkInfoViewTest, SwitchToCloudflareConfirmsForTwoSecondsAndListsItsSe
     view.header()->setExpanded(true);
     f.resolver.servers = std::vector<std::string>{"1.1.1.1", "1.0.0.1"};
     changeButton().click();
-    picker().rows()[1]->click();
+    presets()[1]->click();
     // Busy while the system asks for the password: no second choice, no closing.
     EXPECT_TRUE(changing());
     EXPECT_FALSE(changeButton().isEnabled());
-    EXPECT_FALSE(picker().rows()[2]->isEnabled());
-    picker().rows()[2]->click();
+    EXPECT_FALSE(presets()[2]->isEnabled());
+    presets()[2]->click();
 
     ASSERT_TRUE(waitUntil([&] { return message().isVisibleTo(&view); }));
     EXPECT_EQ(f.switcher.requests(),

@@ -2,6 +2,7 @@
 
 #include "support/StatusFixture.h"
 #include "support/TestUtil.h"
+#include "viewmodel/DiagnosticsPresenter.h"
 #include "views/ActionableTipView.h"
 #include "views/MainPopoverView.h"
 #include "views/SignalBarsView.h"
@@ -177,7 +178,8 @@ TEST(StatusViewBinding, FollowsTheLocationTrackerOfTheViewModel) {
 TEST(MainPopover, TakesTheHeightOfThePageItShows) {
     StatusFixture f;
     StatusPresenter presenter({f.settings, f.memory, f.brands, f.updates, f.exporter});
-    MainPopoverView popover(presenter, f.exporter, f.scheduler);
+    DiagnosticsPresenter diagnostics(f.exporter);
+    MainPopoverView popover(presenter, diagnostics, std::nullopt, f.scheduler);
     popover.adjustSize();
     const int statusHeight = popover.height();
     EXPECT_LT(statusHeight, 600); // not stretched to the diagnostics page

@@ -1,4 +1,4 @@
-#include "views/ChannelChartData.h"
+#include "viewmodel/ChannelChartData.h"
 
 #include "core/Uuid.h"
 
