@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>AdditionalInfoRow</name>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
     <name>AppActions</name>
     <message>
         <source>Open Linkmeter</source>
@@ -80,6 +87,25 @@
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>BandwidthView</name>
+    <message>
+        <source>BANDWIDTH</source>
+        <translation>BANDBREITE</translation>
+    </message>
+    <message>
+        <source>Real-time</source>
+        <translation>Echtzeit</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Upload</translation>
     </message>
 </context>
 <context>
@@ -263,6 +289,34 @@
         <source>The network name needs location access</source>
         <translation>Für den Netzwerknamen ist Standortzugriff nötig</translation>
     </message>
+    <message>
+        <source>WIFI</source>
+        <translation>WLAN</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Rauschen</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Datenrate</translation>
+    </message>
+    <message>
+        <source>Grant location access to see network name</source>
+        <translation>Für den Netzwerknamen Standort erlauben</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Erlauben</translation>
+    </message>
+    <message>
+        <source>Not connected to Wi-Fi</source>
+        <translation>Nicht mit WLAN verbunden</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionIssue</name>
@@ -297,6 +351,13 @@
     <message>
         <source>Connection keeps changing</source>
         <translation>Die Verbindung wechselt ständig</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionQualityView</name>
+    <message>
+        <source>CONNECTION QUALITY</source>
+        <translation>VERBINDUNGSQUALITÄT</translation>
     </message>
 </context>
 <context>
@@ -342,6 +403,17 @@
     </message>
 </context>
 <context>
+    <name>DNSView</name>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>Name Lookup</source>
+        <translation>Namensauflösung</translation>
+    </message>
+</context>
+<context>
     <name>DiagnosticsCards</name>
     <message>
         <source>Unknown</source>
@@ -350,6 +422,160 @@
     <message>
         <source>Failed</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>%1ms</source>
+        <extracomment>A response time; %1 is the number of whole milliseconds.</extracomment>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>No ping was lost.</extracomment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The share of lost pings; %1 is the percentage.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>PHY Mode</source>
+        <translation>PHY-Modus</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>SNR</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <extracomment>A transfer rate in megabytes per second; %1 is the number.</extracomment>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <extracomment>A transfer rate in kilobytes per second; %1 is the number.</extracomment>
+        <translation>%1 KB/s</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <extracomment>A transfer rate in bytes per second; %1 is the number.</extracomment>
+        <translation>%1 B/s</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Latenz</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter</translation>
+    </message>
+    <message>
+        <source>Stability</source>
+        <translation>Stabilität</translation>
+    </message>
+    <message>
+        <source>%1 Gbps</source>
+        <extracomment>A speed-test rate in gigabits per second; %1 is the number.</extracomment>
+        <translation>%1 Gbps</translation>
+    </message>
+    <message>
+        <source>%1 Mbps</source>
+        <extracomment>A speed-test rate in megabits per second; %1 is the number.</extracomment>
+        <translation>%1 Mbps</translation>
+    </message>
+    <message>
+        <source>Under load: not measured</source>
+        <translation>Unter Last: nicht gemessen</translation>
+    </message>
+    <message>
+        <source>Under load: no answer to the pings</source>
+        <translation>Unter Last: keine Ping-Antworten</translation>
+    </message>
+    <message>
+        <source>Under load: +%1 ms</source>
+        <extracomment>The response time the speed test&apos;s load added; %1 is the number of milliseconds.</extracomment>
+        <translation>Unter Last: +%1 ms</translation>
+    </message>
+    <message>
+        <source>Run Again</source>
+        <translation>Erneut testen</translation>
+    </message>
+    <message>
+        <source>Run Speed Test</source>
+        <translation>Speedtest starten</translation>
+    </message>
+    <message>
+        <source>Testing Download...</source>
+        <translation>Download wird getestet...</translation>
+    </message>
+    <message>
+        <source>Testing Upload...</source>
+        <translation>Upload wird getestet...</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <extracomment>The number of tips, beside the folded tips header.</extracomment>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Stops or starts the measurements.</extracomment>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>unstable</source>
+        <translation>instabil</translation>
+    </message>
+    <message>
+        <source>varying</source>
+        <translation>schwankend</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>schnell</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>langsam</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsContentView</name>
+    <message>
+        <source>Status</source>
+        <extracomment>Goes back from the diagnostics page to the status page.</extracomment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>DIAGNOSTICS</source>
+        <translation>DIAGNOSE</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsScreenshotView</name>
+    <message>
+        <source>RECOMMENDATIONS</source>
+        <translation>EMPFEHLUNGEN</translation>
     </message>
 </context>
 <context>
@@ -361,6 +587,45 @@
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Copy Screenshot</source>
+        <translation>Screenshot kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Summary Text</source>
+        <translation>Zusammenfassung kopieren</translation>
+    </message>
+    <message>
+        <source>Save Diagnostics CSV...</source>
+        <translation>Diagnose als CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Save History CSV...</source>
+        <translation>Verlauf als CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Screenshot copied!</source>
+        <translation>Screenshot kopiert!</translation>
+    </message>
+    <message>
+        <source>Copied!</source>
+        <translation>Kopiert!</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsView</name>
+    <message>
+        <source>ROUTER</source>
+        <translation>ROUTER</translation>
+    </message>
+    <message>
+        <source>INTERNET</source>
+        <translation>INTERNET</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1546,17 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
 </context>
 <context>
+    <name>PingCard</name>
+    <message>
+        <source>Response Time</source>
+        <translation>Antwortzeit</translation>
+    </message>
+    <message>
+        <source>Dropped</source>
+        <translation>Verloren</translation>
+    </message>
+</context>
+<context>
     <name>QualityRating</name>
     <message>
         <source>Excellent</source>
@@ -1582,6 +1858,42 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
 </context>
 <context>
+    <name>SpeedTestView</name>
+    <message>
+        <source>SPEED TEST</source>
+        <translation>SPEEDTEST</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>Last tested: </source>
+        <extracomment>Before how long ago the last speed test ran.</extracomment>
+        <translation>Zuletzt getestet: </translation>
+    </message>
+    <message>
+        <source>Run Again</source>
+        <translation>Erneut testen</translation>
+    </message>
+    <message>
+        <source>Speed test failed</source>
+        <translation>Speedtest fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+</context>
+<context>
     <name>StatusCard</name>
     <message>
         <source>Location required</source>
@@ -1784,7 +2096,7 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
     <message>
         <source>Speed test</source>
-        <translation>Geschwindigkeitstest</translation>
+        <translation>Speedtest</translation>
     </message>
 </context>
 <context>
@@ -1947,6 +2259,13 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     </message>
 </context>
 <context>
+    <name>TipsSection</name>
+    <message>
+        <source>TIPS</source>
+        <translation>TIPPS</translation>
+    </message>
+</context>
+<context>
     <name>TransportFailure</name>
     <message>
         <source>No response</source>
@@ -1971,6 +2290,10 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     <message>
         <source>The connection failed</source>
         <translation>Die Verbindung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Could not reach the speed test server</source>
+        <translation>Der Speedtest-Server ist nicht erreichbar</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>AdditionalInfoRow</name>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+</context>
+<context>
     <name>AppActions</name>
     <message>
         <source>Open Linkmeter</source>
@@ -80,6 +87,25 @@
     <message>
         <source>Quit</source>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>BandwidthView</name>
+    <message>
+        <source>BANDWIDTH</source>
+        <translation>ANCHO DE BANDA</translation>
+    </message>
+    <message>
+        <source>Real-time</source>
+        <translation>En tiempo real</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descarga</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Subida</translation>
     </message>
 </context>
 <context>
@@ -263,6 +289,34 @@
         <source>The network name needs location access</source>
         <translation>El nombre de la red requiere acceso a la ubicación</translation>
     </message>
+    <message>
+        <source>WIFI</source>
+        <translation>WI-FI</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Señal</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Ruido</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Grant location access to see network name</source>
+        <translation>Permitir la ubicación para ver el nombre de la red</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Not connected to Wi-Fi</source>
+        <translation>Sin conexión Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionIssue</name>
@@ -297,6 +351,13 @@
     <message>
         <source>Connection keeps changing</source>
         <translation>La conexión cambia constantemente</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionQualityView</name>
+    <message>
+        <source>CONNECTION QUALITY</source>
+        <translation>CALIDAD DE LA CONEXIÓN</translation>
     </message>
 </context>
 <context>
@@ -342,6 +403,17 @@
     </message>
 </context>
 <context>
+    <name>DNSView</name>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>Name Lookup</source>
+        <translation>Resolución de nombres</translation>
+    </message>
+</context>
+<context>
     <name>DiagnosticsCards</name>
     <message>
         <source>Unknown</source>
@@ -350,6 +422,160 @@
     <message>
         <source>Failed</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>%1ms</source>
+        <extracomment>A response time; %1 is the number of whole milliseconds.</extracomment>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>No ping was lost.</extracomment>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The share of lost pings; %1 is the percentage.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>PHY Mode</source>
+        <translation>Modo PHY</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>SNR</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <extracomment>A transfer rate in megabytes per second; %1 is the number.</extracomment>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <extracomment>A transfer rate in kilobytes per second; %1 is the number.</extracomment>
+        <translation>%1 KB/s</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <extracomment>A transfer rate in bytes per second; %1 is the number.</extracomment>
+        <translation>%1 B/s</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Señal</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Latencia</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter</translation>
+    </message>
+    <message>
+        <source>Stability</source>
+        <translation>Estabilidad</translation>
+    </message>
+    <message>
+        <source>%1 Gbps</source>
+        <extracomment>A speed-test rate in gigabits per second; %1 is the number.</extracomment>
+        <translation>%1 Gbps</translation>
+    </message>
+    <message>
+        <source>%1 Mbps</source>
+        <extracomment>A speed-test rate in megabits per second; %1 is the number.</extracomment>
+        <translation>%1 Mbps</translation>
+    </message>
+    <message>
+        <source>Under load: not measured</source>
+        <translation>Bajo carga: sin medir</translation>
+    </message>
+    <message>
+        <source>Under load: no answer to the pings</source>
+        <translation>Bajo carga: sin respuesta a los pings</translation>
+    </message>
+    <message>
+        <source>Under load: +%1 ms</source>
+        <extracomment>The response time the speed test&apos;s load added; %1 is the number of milliseconds.</extracomment>
+        <translation>Bajo carga: +%1 ms</translation>
+    </message>
+    <message>
+        <source>Run Again</source>
+        <translation>Volver a medir</translation>
+    </message>
+    <message>
+        <source>Run Speed Test</source>
+        <translation>Medir velocidad</translation>
+    </message>
+    <message>
+        <source>Testing Download...</source>
+        <translation>Probando descarga...</translation>
+    </message>
+    <message>
+        <source>Testing Upload...</source>
+        <translation>Probando subida...</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <extracomment>The number of tips, beside the folded tips header.</extracomment>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Stops or starts the measurements.</extracomment>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>unstable</source>
+        <translation>inestable</translation>
+    </message>
+    <message>
+        <source>varying</source>
+        <translation>variable</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>rápido</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>lento</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsContentView</name>
+    <message>
+        <source>Status</source>
+        <extracomment>Goes back from the diagnostics page to the status page.</extracomment>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>DIAGNOSTICS</source>
+        <translation>DIAGNÓSTICO</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsScreenshotView</name>
+    <message>
+        <source>RECOMMENDATIONS</source>
+        <translation>RECOMENDACIONES</translation>
     </message>
 </context>
 <context>
@@ -361,6 +587,45 @@
     <message>
         <source>Settings</source>
         <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Copy Screenshot</source>
+        <translation>Copiar captura</translation>
+    </message>
+    <message>
+        <source>Copy Summary Text</source>
+        <translation>Copiar resumen en texto</translation>
+    </message>
+    <message>
+        <source>Save Diagnostics CSV...</source>
+        <translation>Guardar CSV de diagnóstico...</translation>
+    </message>
+    <message>
+        <source>Save History CSV...</source>
+        <translation>Guardar CSV del historial...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Screenshot copied!</source>
+        <translation>¡Captura copiada!</translation>
+    </message>
+    <message>
+        <source>Copied!</source>
+        <translation>¡Copiado!</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsView</name>
+    <message>
+        <source>ROUTER</source>
+        <translation>ROUTER</translation>
+    </message>
+    <message>
+        <source>INTERNET</source>
+        <translation>INTERNET</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1546,17 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     </message>
 </context>
 <context>
+    <name>PingCard</name>
+    <message>
+        <source>Response Time</source>
+        <translation>Tiempo de respuesta</translation>
+    </message>
+    <message>
+        <source>Dropped</source>
+        <translation>Pérdida</translation>
+    </message>
+</context>
+<context>
     <name>QualityRating</name>
     <message>
         <source>Excellent</source>
@@ -1579,6 +1855,42 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
             <numerusform>%1, %n valor reciente, de %2 a %3</numerusform>
             <numerusform>%1, últimos %n valores, de %2 a %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SpeedTestView</name>
+    <message>
+        <source>SPEED TEST</source>
+        <translation>PRUEBA DE VELOCIDAD</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descarga</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Subida</translation>
+    </message>
+    <message>
+        <source>Last tested: </source>
+        <extracomment>Before how long ago the last speed test ran.</extracomment>
+        <translation>Última prueba: </translation>
+    </message>
+    <message>
+        <source>Run Again</source>
+        <translation>Volver a medir</translation>
+    </message>
+    <message>
+        <source>Speed test failed</source>
+        <translation>Error en la prueba de velocidad</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Reintentar</translation>
     </message>
 </context>
 <context>
@@ -1947,6 +2259,13 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     </message>
 </context>
 <context>
+    <name>TipsSection</name>
+    <message>
+        <source>TIPS</source>
+        <translation>CONSEJOS</translation>
+    </message>
+</context>
+<context>
     <name>TransportFailure</name>
     <message>
         <source>No response</source>
@@ -1971,6 +2290,10 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     <message>
         <source>The connection failed</source>
         <translation>No se pudo establecer la conexión</translation>
+    </message>
+    <message>
+        <source>Could not reach the speed test server</source>
+        <translation>No se pudo conectar con el servidor de la prueba de velocidad</translation>
     </message>
 </context>
 <context>

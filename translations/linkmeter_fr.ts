@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>AdditionalInfoRow</name>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+</context>
+<context>
     <name>AppActions</name>
     <message>
         <source>Open Linkmeter</source>
@@ -80,6 +87,25 @@
     <message>
         <source>Quit</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>BandwidthView</name>
+    <message>
+        <source>BANDWIDTH</source>
+        <translation>DÉBIT</translation>
+    </message>
+    <message>
+        <source>Real-time</source>
+        <translation>Temps réel</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Réception</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Envoi</translation>
     </message>
 </context>
 <context>
@@ -263,6 +289,34 @@
         <source>The network name needs location access</source>
         <translation>Le nom du réseau nécessite l&apos;accès à la localisation</translation>
     </message>
+    <message>
+        <source>WIFI</source>
+        <translation>WI-FI</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Bruit</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Grant location access to see network name</source>
+        <translation>Autorisez la localisation pour voir le nom du réseau</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Autoriser</translation>
+    </message>
+    <message>
+        <source>Not connected to Wi-Fi</source>
+        <translation>Non connecté au Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionIssue</name>
@@ -297,6 +351,13 @@
     <message>
         <source>Connection keeps changing</source>
         <translation>La connexion change sans cesse</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionQualityView</name>
+    <message>
+        <source>CONNECTION QUALITY</source>
+        <translation>QUALITÉ DE CONNEXION</translation>
     </message>
 </context>
 <context>
@@ -342,6 +403,17 @@
     </message>
 </context>
 <context>
+    <name>DNSView</name>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>Name Lookup</source>
+        <translation>Résolution de noms</translation>
+    </message>
+</context>
+<context>
     <name>DiagnosticsCards</name>
     <message>
         <source>Unknown</source>
@@ -350,6 +422,160 @@
     <message>
         <source>Failed</source>
         <translation>Échec</translation>
+    </message>
+    <message>
+        <source>%1ms</source>
+        <extracomment>A response time; %1 is the number of whole milliseconds.</extracomment>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>No ping was lost.</extracomment>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The share of lost pings; %1 is the percentage.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>PHY Mode</source>
+        <translation>Mode PHY</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>SNR</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <extracomment>A transfer rate in megabytes per second; %1 is the number.</extracomment>
+        <translation>%1 Mo/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <extracomment>A transfer rate in kilobytes per second; %1 is the number.</extracomment>
+        <translation>%1 ko/s</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <extracomment>A transfer rate in bytes per second; %1 is the number.</extracomment>
+        <translation>%1 o/s</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Latence</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Gigue</translation>
+    </message>
+    <message>
+        <source>Stability</source>
+        <translation>Stabilité</translation>
+    </message>
+    <message>
+        <source>%1 Gbps</source>
+        <extracomment>A speed-test rate in gigabits per second; %1 is the number.</extracomment>
+        <translation>%1 Gbps</translation>
+    </message>
+    <message>
+        <source>%1 Mbps</source>
+        <extracomment>A speed-test rate in megabits per second; %1 is the number.</extracomment>
+        <translation>%1 Mbps</translation>
+    </message>
+    <message>
+        <source>Under load: not measured</source>
+        <translation>En charge&#x202f;: non mesuré</translation>
+    </message>
+    <message>
+        <source>Under load: no answer to the pings</source>
+        <translation>En charge&#x202f;: aucune réponse aux pings</translation>
+    </message>
+    <message>
+        <source>Under load: +%1 ms</source>
+        <extracomment>The response time the speed test&apos;s load added; %1 is the number of milliseconds.</extracomment>
+        <translation>En charge&#x202f;: +%1 ms</translation>
+    </message>
+    <message>
+        <source>Run Again</source>
+        <translation>Relancer</translation>
+    </message>
+    <message>
+        <source>Run Speed Test</source>
+        <translation>Tester le débit</translation>
+    </message>
+    <message>
+        <source>Testing Download...</source>
+        <translation>Test de réception...</translation>
+    </message>
+    <message>
+        <source>Testing Upload...</source>
+        <translation>Test d&apos;envoi...</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <extracomment>The number of tips, beside the folded tips header.</extracomment>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Stops or starts the measurements.</extracomment>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>unstable</source>
+        <translation>instable</translation>
+    </message>
+    <message>
+        <source>varying</source>
+        <translation>variable</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>rapide</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>lent</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsContentView</name>
+    <message>
+        <source>Status</source>
+        <extracomment>Goes back from the diagnostics page to the status page.</extracomment>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>DIAGNOSTICS</source>
+        <translation>DIAGNOSTIC</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsScreenshotView</name>
+    <message>
+        <source>RECOMMENDATIONS</source>
+        <translation>RECOMMANDATIONS</translation>
     </message>
 </context>
 <context>
@@ -361,6 +587,45 @@
     <message>
         <source>Settings</source>
         <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Copy Screenshot</source>
+        <translation>Copier une capture</translation>
+    </message>
+    <message>
+        <source>Copy Summary Text</source>
+        <translation>Copier le résumé</translation>
+    </message>
+    <message>
+        <source>Save Diagnostics CSV...</source>
+        <translation>Enregistrer le diagnostic en CSV...</translation>
+    </message>
+    <message>
+        <source>Save History CSV...</source>
+        <translation>Enregistrer l&apos;historique en CSV...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Screenshot copied!</source>
+        <translation>Capture copiée&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Copied!</source>
+        <translation>Copié&#x202f;!</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsView</name>
+    <message>
+        <source>ROUTER</source>
+        <translation>ROUTEUR</translation>
+    </message>
+    <message>
+        <source>INTERNET</source>
+        <translation>INTERNET</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1546,17 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
 </context>
 <context>
+    <name>PingCard</name>
+    <message>
+        <source>Response Time</source>
+        <translation>Temps de réponse</translation>
+    </message>
+    <message>
+        <source>Dropped</source>
+        <translation>Pertes</translation>
+    </message>
+</context>
+<context>
     <name>QualityRating</name>
     <message>
         <source>Excellent</source>
@@ -1579,6 +1855,42 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
             <numerusform>%1, %n dernière valeur, de %2 à %3</numerusform>
             <numerusform>%1, %n dernières valeurs, de %2 à %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SpeedTestView</name>
+    <message>
+        <source>SPEED TEST</source>
+        <translation>TEST DE DÉBIT</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Réception</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Envoi</translation>
+    </message>
+    <message>
+        <source>Last tested: </source>
+        <extracomment>Before how long ago the last speed test ran.</extracomment>
+        <translation>Dernier test&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Run Again</source>
+        <translation>Relancer</translation>
+    </message>
+    <message>
+        <source>Speed test failed</source>
+        <translation>Échec du test de débit</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Réessayer</translation>
     </message>
 </context>
 <context>
@@ -1947,6 +2259,13 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     </message>
 </context>
 <context>
+    <name>TipsSection</name>
+    <message>
+        <source>TIPS</source>
+        <translation>CONSEILS</translation>
+    </message>
+</context>
+<context>
     <name>TransportFailure</name>
     <message>
         <source>No response</source>
@@ -1971,6 +2290,10 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     <message>
         <source>The connection failed</source>
         <translation>La connexion a échoué</translation>
+    </message>
+    <message>
+        <source>Could not reach the speed test server</source>
+        <translation>Impossible de joindre le serveur de test de débit</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,8 @@ public:
     // Progress is published each time this many more bytes have arrived.
     static constexpr std::int64_t progressStep = 100'000;
     static constexpr char serverName[] = "Cloudflare";
-    static constexpr char unreachableMessage[] = "Could not reach the speed test server";
+    static constexpr char unreachableMessage[] =
+        QT_TRANSLATE_NOOP("TransportFailure", "Could not reach the speed test server");
     static const QUrl downloadURL;
     static const QUrl uploadURL;
 
