@@ -190,12 +190,14 @@ DiagnosticsState monitoring() {
     s.bandwidthSpeed = {1'500'000, 15'400};
     s.downloadHistory = history(1.2e6, 5e5);
     s.uploadHistory = history(2e4, 1.2e4);
-    s.tips = {latencyTip(),
-              tip("antenna.radiowaves.left.and.right", "Crowded Channel",
-                  "Several networks nearby share your channel.", std::nullopt, TipPriority::info),
-              tip("wifi.slash", "Packet Loss", "Some pings to the internet are lost.",
-                  "Check the cable to your modem", TipPriority::critical),
-              tip("lightbulb.fill", "Fourth tip", "Not shown in the list.", std::nullopt, TipPriority::info)};
+    // The program's own advice for a weak, lossy link with a slow internet answer: more than the
+    // three the page lists.
+    PingStatistics internet;
+    internet.averageLatency = 85.0;
+    internet.packetLoss = 3.0;
+    internet.samplesCount = 30;
+    s.tips = generateTips(link("Home Network", -78, WiFiBand::band2_4GHz), PingStatistics{}, internet,
+                          std::nullopt);
     s.captivePortalStatus = CaptivePortalStatus::connected();
     s.isMonitoring = true;
     return s;

@@ -29,6 +29,17 @@ inline QString translatedText(const char* context, std::string_view text) {
     return QCoreApplication::translate(context, source.c_str());
 }
 
+// A figure a rule wrote in the C locale ("3.0"), as the reader writes it ("3,0"); any other text as
+// it is.
+inline QString localFigure(const std::string& argument) {
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.([0-9]+))?$"));
+    const QString text = toQString(argument);
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return text;
+    return QLocale().toString(text.toDouble(), 'f', static_cast<int>(match.capturedLength(2)));
+}
+
 // A pattern marked under `context`, translated, with `arguments` put in for %1, %2, ... in order.
 inline QString translatedText(const char* context, std::string_view pattern,
                               const std::vector<std::string>& arguments) {
@@ -38,7 +49,7 @@ inline QString translatedText(const char* context, std::string_view pattern,
     for (const std::string& argument : arguments) {
         if (!text.contains(placeholder))
             break;
-        text = text.arg(toQString(argument));
+        text = text.arg(localFigure(argument));
     }
     return text;
 }
