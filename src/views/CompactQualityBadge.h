@@ -14,7 +14,6 @@ public:
     explicit CompactQualityBadge(QWidget* parent = nullptr);
 
     void setQuality(const ConnectionQuality& quality);
-    const QLabel* scoreLabel() const { return m_score; }
     const QLabel* iconLabel() const { return m_icon; }
 
 private:

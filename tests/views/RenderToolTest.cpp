@@ -31,7 +31,7 @@ bool varies(const QImage& image) {
 
 } // namespace
 
-TEST(RenderTool, EveryStateDrawsInLightAndDarkWithEveryLabelFitting) {
+TEST(RenderTool, EveryStateDrawsInLightAndDarkWithEveryLabelFittingInEveryLanguage) {
     const ToolRun list = render({QStringLiteral("--list")});
     ASSERT_EQ(list.exitCode, 0);
     QStringList states;
@@ -53,6 +53,16 @@ TEST(RenderTool, EveryStateDrawsInLightAndDarkWithEveryLabelFitting) {
             const ToolRun run = render(arguments);
             // 3 means a label was cut off; the tool names it.
             EXPECT_EQ(run.exitCode, 0) << state.toStdString() << ": " << run.output.toStdString();
+            // Every translation must fit as well; the colours do not change a text's size.
+            if (!dark)
+                for (const char* language : {"de", "fr", "es"}) {
+                    const QString code = QLatin1String(language);
+                    const ToolRun translated =
+                        render({state, dir.filePath(state + u'-' + code + QStringLiteral(".png")),
+                                QStringLiteral("--language"), code});
+                    EXPECT_EQ(translated.exitCode, 0) << state.toStdString() << " in " << language << ": "
+                                                      << translated.output.toStdString();
+                }
             const QImage image(file);
             ASSERT_FALSE(image.isNull()) << state.toStdString();
             // Drawn at twice the density of a view at least 320 points wide.
