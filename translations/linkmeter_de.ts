@@ -1959,10 +1959,6 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <source>Unknown Network</source>
-        <translation>Unbekanntes Netzwerk</translation>
-    </message>
-    <message>
         <source>Open %1 Settings</source>
         <translation>%1-Einstellungen öffnen</translation>
     </message>
@@ -1976,10 +1972,6 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     <message>
         <source>WiFi Status</source>
         <translation>WLAN-Status</translation>
-    </message>
-    <message>
-        <source>Unknown Network</source>
-        <translation>Unbekanntes Netzwerk</translation>
     </message>
     <message>
         <source>%1 • %2 dBm</source>
@@ -2377,6 +2369,13 @@ Unter Linux ist dafür keine Standortberechtigung nötig. Prüfen Sie in den Net
     <message>
         <source>Monitor your WiFi connection quality, diagnose issues, and get actionable tips to improve your network.</source>
         <translation>Überwachen Sie die Qualität Ihrer WLAN-Verbindung, finden Sie Ursachen von Problemen und erhalten Sie konkrete Tipps für ein besseres Netzwerk.</translation>
+    </message>
+</context>
+<context>
+    <name>WiFiInfo</name>
+    <message>
+        <source>Unknown Network</source>
+        <translation>Unbekanntes Netzwerk</translation>
     </message>
 </context>
 </TS>

@@ -1959,10 +1959,6 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
         <translation>No conectado</translation>
     </message>
     <message>
-        <source>Unknown Network</source>
-        <translation>Red desconocida</translation>
-    </message>
-    <message>
         <source>Open %1 Settings</source>
         <translation>Abrir configuración de %1</translation>
     </message>
@@ -1976,10 +1972,6 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     <message>
         <source>WiFi Status</source>
         <translation>Estado Wi-Fi</translation>
-    </message>
-    <message>
-        <source>Unknown Network</source>
-        <translation>Red desconocida</translation>
     </message>
     <message>
         <source>%1 • %2 dBm</source>
@@ -2377,6 +2369,13 @@ En Linux no hace falta permiso de ubicación para verlo. Conviene comprobar en l
     <message>
         <source>Monitor your WiFi connection quality, diagnose issues, and get actionable tips to improve your network.</source>
         <translation>Linkmeter supervisa la calidad de la conexión Wi-Fi, diagnostica problemas y ofrece consejos prácticos para mejorar la red.</translation>
+    </message>
+</context>
+<context>
+    <name>WiFiInfo</name>
+    <message>
+        <source>Unknown Network</source>
+        <translation>Red desconocida</translation>
     </message>
 </context>
 </TS>

@@ -1959,10 +1959,6 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
         <translation>Non connecté</translation>
     </message>
     <message>
-        <source>Unknown Network</source>
-        <translation>Réseau inconnu</translation>
-    </message>
-    <message>
         <source>Open %1 Settings</source>
         <translation>Ouvrir les paramètres %1</translation>
     </message>
@@ -1976,10 +1972,6 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     <message>
         <source>WiFi Status</source>
         <translation>État du Wi-Fi</translation>
-    </message>
-    <message>
-        <source>Unknown Network</source>
-        <translation>Réseau inconnu</translation>
     </message>
     <message>
         <source>%1 • %2 dBm</source>
@@ -2377,6 +2369,13 @@ Sous Linux, aucune autorisation de localisation n&apos;est nécessaire. Vérifie
     <message>
         <source>Monitor your WiFi connection quality, diagnose issues, and get actionable tips to improve your network.</source>
         <translation>Surveillez la qualité de votre connexion Wi-Fi, diagnostiquez les problèmes et obtenez des conseils concrets pour améliorer votre réseau.</translation>
+    </message>
+</context>
+<context>
+    <name>WiFiInfo</name>
+    <message>
+        <source>Unknown Network</source>
+        <translation>Réseau inconnu</translation>
     </message>
 </context>
 </TS>

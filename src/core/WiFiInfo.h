@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RuleText.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +14,7 @@ std::string_view rawValue(WiFiBand band);
 std::optional<WiFiBand> wifiBandFromRawValue(std::string_view text);
 
 // The SSID of a link whose name the platform withholds.
-inline constexpr std::string_view unknownNetworkSSID = "Unknown Network";
+inline constexpr std::string_view unknownNetworkSSID = QT_TRANSLATE_NOOP("WiFiInfo", "Unknown Network");
 
 // Snapshot of the current wireless link.
 struct WiFiInfo {

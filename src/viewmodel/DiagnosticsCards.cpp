@@ -37,10 +37,6 @@ QString noteText(std::string_view text) {
     return translatedText("DiagnosticsCards", text);
 }
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 WiFiCardData wifiCard(const std::optional<WiFiInfo>& wifi, bool locationAuthorized) {
@@ -49,11 +45,11 @@ WiFiCardData wifiCard(const std::optional<WiFiInfo>& wifi, bool locationAuthoriz
     card.asksForLocation = !wifi && !locationAuthorized;
     if (!wifi)
         return card;
-    card.ssid = QString::fromStdString(wifi->ssid);
+    card.ssid = shownNetworkName(wifi->ssid);
     card.nameWithheld = wifi->ssid == unknownNetworkSSID;
     card.rowAsksForLocation = card.nameWithheld && !locationAuthorized;
     if (wifi->band != WiFiBand::unknown)
-        card.band = fromView(rawValue(wifi->band));
+        card.band = toQString(rawValue(wifi->band));
     card.signal = QStringLiteral("%1 dBm").arg(wifi->rssi);
     card.signalTone = signalTone(wifi->rssi);
     card.noise = wifi->noise ? QStringLiteral("%1 dBm").arg(*wifi->noise) : kNoData;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/WiFiInfo.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
@@ -27,6 +29,11 @@ inline QString localNumber(double value, int decimals = 0) {
 inline QString translatedText(const char* context, std::string_view text) {
     const std::string source(text);
     return QCoreApplication::translate(context, source.c_str());
+}
+
+// A network's name as shown: the stand-in for a name the system withholds is in the reader's language.
+inline QString shownNetworkName(std::string_view ssid) {
+    return ssid == unknownNetworkSSID ? translatedText("WiFiInfo", ssid) : toQString(ssid);
 }
 
 // A figure a rule wrote in the C locale ("3.0"), as the reader writes it ("3,0"); any other text as

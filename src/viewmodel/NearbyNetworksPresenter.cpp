@@ -7,12 +7,8 @@
 
 namespace {
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString bandFilterTitle(std::optional<WiFiBand> band) {
-    return band ? fromView(rawValue(*band)) : NearbyNetworksPresenter::tr("All");
+    return band ? toQString(rawValue(*band)) : NearbyNetworksPresenter::tr("All");
 }
 
 } // namespace
@@ -40,7 +36,7 @@ NearbyNetworkRow nearbyNetworkRow(const ScannedNetwork& network) {
     row.ssid = QString::fromStdString(network.ssid);
     row.isCurrent = network.isCurrentNetwork;
     row.isInsecure = network.security == WiFiSecurity::open || network.security == WiFiSecurity::wep;
-    row.security = fromView(rawValue(network.security));
+    row.security = toQString(rawValue(network.security));
     row.channel = NearbyNetworksPresenter::tr("Ch %1").arg(network.channel);
     row.rssi = network.rssi;
     row.rssiText = NearbyNetworksPresenter::tr("%1 dBm").arg(network.rssi);

@@ -46,7 +46,7 @@ Headline headline(QualityRating rating) {
 StatusCardScreen card(const StatusInputs& in, const StatusContext& context) {
     StatusCardScreen card;
     if (in.wifiInfo) {
-        card.network = toQString(in.wifiInfo->ssid);
+        card.network = shownNetworkName(in.wifiInfo->ssid);
         card.networkKnown = true;
         QString details = toQString(rawValue(in.wifiInfo->band));
         if (context.brand)
@@ -56,7 +56,7 @@ StatusCardScreen card(const StatusInputs& in, const StatusContext& context) {
         card.showsSignal = true;
     } else {
         card.network = in.locationAuthorized ? StatusPresenter::tr("Not Connected")
-                                             : StatusPresenter::tr("Unknown Network");
+                                             : shownNetworkName(unknownNetworkSSID);
         card.showsLocationRequired = !in.locationAuthorized;
     }
     card.score = localNumber(in.quality.score);

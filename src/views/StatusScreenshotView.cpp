@@ -26,8 +26,8 @@ StatusScreenshotView::StatusScreenshotView(const std::optional<WiFiInfo>& wifiIn
         {.background = Colour::controlBackground, .radius = Radius::panel, .padding = padding(Space::xl)});
     auto* network = new QVBoxLayout;
     network->setSpacing(Space::xxs);
-    auto* name = makeLabel(wifiInfo ? toQString(wifiInfo->ssid) : tr("Unknown Network"), TextStyle::headline,
-                           {}, card);
+    auto* name = makeLabel(wifiInfo ? shownNetworkName(wifiInfo->ssid) : shownNetworkName(unknownNetworkSSID),
+                           TextStyle::headline, {}, card);
     name->setWordWrap(true);
     network->addWidget(name);
     if (wifiInfo) {
