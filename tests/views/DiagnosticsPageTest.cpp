@@ -130,51 +130,6 @@ protected:
 
 } // namespace
 
-TEST(PingCardView, ShowsTheFiguresInTheirTones) {
-    PingCard card(QStringLiteral("ROUTER"));
-    // Before the first sample: no figures, no note, no chart.
-    EXPECT_EQ(card.findChild<QLabel*>("average")->text(), "--");
-    EXPECT_EQ(colourOf(card.findChild<QLabel*>("average")), Palette::colour(Colour::secondary));
-    EXPECT_FALSE(shows(card.findChild<QLabel*>("jitter"), card));
-    EXPECT_FALSE(shows(card.findChild<SparklineView*>("history"), card));
-
-    card.setData(
-        {"31ms", Tone::yellow, "unstable", Tone::orange, "5.0%", Tone::orange, Tone::yellow, {30, 32}});
-    EXPECT_EQ(card.findChild<QLabel*>("average")->text(), "31ms");
-    EXPECT_EQ(colourOf(card.findChild<QLabel*>("average")), Palette::colour(Tone::yellow));
-    EXPECT_TRUE(shows(card.findChild<QLabel*>("jitter"), card));
-    EXPECT_EQ(colourOf(card.findChild<QLabel*>("jitter")), Palette::colour(Tone::orange));
-    EXPECT_EQ(card.findChild<QLabel*>("loss")->text(), "5.0%");
-    EXPECT_EQ(colourOf(card.findChild<QLabel*>("loss")), Palette::colour(Tone::orange));
-    EXPECT_TRUE(shows(card.findChild<SparklineView*>("history"), card));
-}
-
-TEST(PingCardView, RouterTargetFallsBackWithoutAGateway) {
-    DiagnosticsView cards;
-    EXPECT_TRUE(showsText(cards, "Unknown"));
-    EXPECT_TRUE(showsText(cards, "1.1.1.1"));
-    cards.setRouter(routerTarget(std::string("192.168.1.1")), pingCard({}, {}));
-    EXPECT_TRUE(showsText(cards, "192.168.1.1"));
-    EXPECT_FALSE(showsText(cards, "Unknown"));
-}
-
-TEST(DNSCard, ShowsTheTimeAndNoteInTheirTones) {
-    DNSView card;
-    EXPECT_EQ(card.findChild<QLabel*>("lookupTime")->text(), "--");
-    EXPECT_EQ(colourOf(card.findChild<QLabel*>("lookupTime")), Palette::colour(Colour::secondary));
-    EXPECT_FALSE(shows(card.findChild<QLabel*>("note"), card));
-
-    card.setData({"9.9.9.9", "250ms", Tone::red, "slow", Tone::orange, {250.0}});
-    EXPECT_EQ(card.findChild<QLabel*>("lookupTime")->text(), "250ms");
-    EXPECT_EQ(colourOf(card.findChild<QLabel*>("lookupTime")), Palette::colour(Tone::red));
-    EXPECT_TRUE(shows(card.findChild<QLabel*>("note"), card));
-    EXPECT_EQ(colourOf(card.findChild<QLabel*>("note")), Palette::colour(Tone::orange));
-    EXPECT_TRUE(showsText(card, "9.9.9.9"));
-
-    card.setData({"9.9.9.9", "50ms", Tone::yellow, "", std::nullopt, {250.0, 50.0}});
-    EXPECT_FALSE(shows(card.findChild<QLabel*>("note"), card));
-}
-
 TEST(SpeedTestCard, EachStateHasItsPage) {
     ManualClock clock;
     ManualScheduler scheduler(clock);

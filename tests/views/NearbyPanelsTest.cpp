@@ -57,10 +57,6 @@ template <typename T> std::vector<T*> visible(const QWidget& root) {
     return result;
 }
 
-QColor textColour(const QLabel* label) {
-    return label->palette().color(QPalette::WindowText);
-}
-
 class NearbyPanelsTest : public ::testing::Test {
 protected:
     void scan(std::vector<ScannedAccessPoint> accessPoints) {
@@ -175,28 +171,6 @@ TEST_F(NearbyPanelsTest, BandFilterNarrowsTheListButTheHeaderCountsEverything) {
     ASSERT_EQ(filterButtons().size(), 3u);
     EXPECT_TRUE(filterButtons()[0]->isSelected());
     EXPECT_EQ(visible<NetworkRow>(list).size(), 1u);
-}
-
-TEST_F(NearbyPanelsTest, RowsColourTheirSignalAndMarkWeakProtection) {
-    scan({accessPoint("Upstairs", -51, 6), accessPoint("Cellar", -81, 1, 1, std::nullopt, 6)});
-    list.header()->setExpanded(true);
-    const auto rows = visible<NetworkRow>(list);
-    ASSERT_EQ(rows.size(), 2u);
-
-    const NetworkRow& strong = *rows[0];
-    EXPECT_EQ(strong.findChild<QLabel*>("rssi")->text(), QStringLiteral("-51 dBm"));
-    EXPECT_EQ(textColour(strong.findChild<QLabel*>("rssi")), Palette::colour(Tone::yellow));
-    EXPECT_EQ(strong.findChild<SignalBarsView*>()->lit().count, 3);
-    EXPECT_EQ(strong.findChild<QLabel*>("snr")->text(), QStringLiteral("SNR 39"));
-    EXPECT_TRUE(strong.findChild<QLabel*>(QStringLiteral("lock.fill")));
-
-    const NetworkRow& weak = *rows[1];
-    EXPECT_EQ(textColour(weak.findChild<QLabel*>("rssi")), Palette::colour(Tone::red));
-    EXPECT_EQ(weak.findChild<SignalBarsView*>()->lit().count, 0);
-    // No noise reading: no made-up ratio.
-    EXPECT_FALSE(weak.findChild<QLabel*>("snr")->isVisibleTo(&weak));
-    EXPECT_TRUE(weak.findChild<QLabel*>(QStringLiteral("lock.open.fill")));
-    EXPECT_FALSE(weak.findChild<QLabel*>(QStringLiteral("lock.fill")));
 }
 
 TEST_F(NearbyPanelsTest, ScanErrorShowsAboveTheEarlierResults) {
