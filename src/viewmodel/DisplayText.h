@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,11 @@
 // The domain's texts are UTF-8 views; Qt wants its own strings.
 inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// An optional text, empty when absent.
+inline QString optionalText(const std::optional<std::string>& text) {
+    return text ? toQString(*text) : QString();
 }
 
 // A number as the reader writes it ("12,5" in German): every figure shown goes through here.

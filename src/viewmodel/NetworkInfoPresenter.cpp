@@ -6,19 +6,13 @@
 #include "viewmodel/LinkmeterViewModel.h"
 #include "viewmodel/ScanDisplayRules.h"
 
-namespace {
-
-QString text(const std::optional<std::string>& value) {
-    return value ? QString::fromStdString(*value) : QString();
-}
-
-} // namespace
+namespace {} // namespace
 
 InterfaceLine interfaceLine(const NetworkInterface& interface) {
     const std::string_view symbol = interfaceSymbolName(interface.displayName);
     return {QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size())),
-            QString::fromStdString(interface.displayName), text(interface.ipv4), text(interface.ipv6),
-            QString::fromStdString(interface.name)};
+            QString::fromStdString(interface.displayName), optionalText(interface.ipv4),
+            optionalText(interface.ipv6), QString::fromStdString(interface.name)};
 }
 
 NetworkInfoScreen networkInfoScreen(const std::optional<std::string>& publicIP, bool loadingPublicIP,
@@ -27,11 +21,11 @@ NetworkInfoScreen networkInfoScreen(const std::optional<std::string>& publicIP, 
     NetworkInfoScreen screen;
     screen.loadingPublicIP = !publicIP && loadingPublicIP;
     screen.showsPublicIPRow = publicIP.has_value() || screen.loadingPublicIP;
-    screen.publicIP = text(publicIP);
+    screen.publicIP = optionalText(publicIP);
     for (const NetworkInterface& interface : interfaces)
         screen.interfaces.push_back(interfaceLine(interface));
     for (const DNSServer& server : servers)
-        screen.dnsServers.push_back({text(server.name), QString::fromStdString(server.address)});
+        screen.dnsServers.push_back({optionalText(server.name), QString::fromStdString(server.address)});
     return screen;
 }
 

@@ -2,15 +2,8 @@
 
 #include "core/AppSettings.h"
 #include "core/IconValueMode.h"
+#include "viewmodel/DisplayText.h"
 #include "viewmodel/LinkmeterViewModel.h"
-
-namespace {
-
-QString fromStd(const std::optional<std::string>& text) {
-    return text ? QString::fromStdString(*text) : QString();
-}
-
-} // namespace
 
 Tone trayTone(const CaptivePortalStatus& portal, QualityRating rating) {
     if (portal.isNoInternet())
@@ -22,14 +15,14 @@ Tone trayTone(const CaptivePortalStatus& portal, QualityRating rating) {
 
 TrayLabel trayLabel(const TrayLabelInputs& in) {
     TrayLabel label;
-    label.text = fromStd(in.text);
+    label.text = optionalText(in.text);
     label.toolTip = label.text.isEmpty() ? TrayLabelPresenter::tr("Linkmeter")
                                          : TrayLabelPresenter::tr("Linkmeter: %1").arg(label.text);
     label.iconName = QString::fromStdString(in.iconName);
     label.tone = trayTone(in.portal, in.rating);
     label.showIcon = in.showIcon;
     if (in.valueInIcon)
-        label.iconValue = fromStd(in.iconValue);
+        label.iconValue = optionalText(in.iconValue);
     return label;
 }
 
